@@ -1,0 +1,93 @@
+#include "editor/model/LayerStack.h"
+
+#include <algorithm>
+
+namespace editor {
+
+bool LayerStack::add(const LayerRecord& record) {
+    if (find(record.id) != nullptr)
+        return false;
+    LayerRecord copy(record);
+    copy.zOrder = count();
+    copy.listRow = count();
+    layers_.push_back(std::move(copy));
+    return true;
+}
+
+bool LayerStack::remove(int id) {
+    const auto it = std::find_if(layers_.begin(), layers_.end(), [id](const LayerRecord& r) { return r.id == id; });
+    if (it == layers_.end())
+        return false;
+    layers_.erase(it);
+    for (LayerRecord& r : layers_) {
+        if (r.id > id)
+            --r.listRow;
+    }
+    renumber();
+    return true;
+}
+
+LayerRecord* LayerStack::find(int id) {
+    for (LayerRecord& r : layers_) {
+        if (r.id == id)
+            return &r;
+    }
+    return nullptr;
+}
+
+const LayerRecord* LayerStack::find(int id) const { return const_cast<LayerStack*>(this)->find(id); }
+
+int LayerStack::idAtRow(int row) const {
+    for (const LayerRecord& r : layers_) {
+        if (r.listRow == row)
+            return r.id;
+    }
+    return -1;
+}
+
+bool LayerStack::bringToTop(int id) {
+    LayerRecord* record = find(id);
+    if (record == nullptr)
+        return false;
+    record->zOrder = count();
+    sortByZOrder();
+    return true;
+}
+
+bool LayerStack::setVisible(int id, bool visible) {
+    LayerRecord* record = find(id);
+    if (record == nullptr)
+        return false;
+    record->visible = visible;
+    return true;
+}
+
+int LayerStack::hitTest(int canvasX, int canvasY, double displayScale) {
+    if (layers_.empty())
+        return kEmptyStack;
+    const int px = int(canvasX / displayScale);
+    const int py = int(canvasY / displayScale);
+    for (auto it = layers_.rbegin(); it != layers_.rend(); ++it) {
+        if (!it->visible || !it->hasRegion)
+            continue;
+        if (it->region.contains(px, py)) {
+            const int id = it->id;
+            bringToTop(id);
+            return id;
+        }
+    }
+    return kMissed;
+}
+
+void LayerStack::sortByZOrder() {
+    std::stable_sort(layers_.begin(), layers_.end(),
+                     [](const LayerRecord& a, const LayerRecord& b) { return a.zOrder < b.zOrder; });
+    renumber();
+}
+
+void LayerStack::renumber() {
+    for (int i = 0; i < count(); ++i)
+        layers_[size_t(i)].zOrder = i;
+}
+
+} // namespace editor

@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace editor {
+
+// What the editor asks of the print system. The Qt implementation talks to CUPS through Qt
+// Print Support; tests give a fake with or without a printer.
+class PrintService {
+public:
+    virtual ~PrintService() = default;
+    virtual bool hasDefaultPrinter() const = 0;
+    virtual QString defaultPrinterName() const = 0;
+    // The default printer's paper names, in the order the print system lists them.
+    virtual QStringList formNames() const = 0;
+    // Index of the printer's default paper in formNames(), or -1.
+    virtual int defaultFormIndex() const = 0;
+    // 1 on this platform: the paper combo is filled from the printer's forms.
+    virtual int platformKind() const { return 1; }
+};
+
+} // namespace editor

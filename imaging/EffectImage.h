@@ -1,0 +1,40 @@
+#pragma once
+#include "imaging/DibImage.h"
+
+namespace imaging {
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool isEmpty() const { return right <= left || bottom <= top; }
+};
+
+// The picture every effect works on: a DibImage with whole-picture operations.
+class EffectImage : public DibImage {
+public:
+    EffectImage() = default;
+    explicit EffectImage(const DibImage& image) : DibImage(image) {}
+
+    // Copies the part of this picture inside rect (clipped) into destination, top row first.
+    // False for an empty intersection, a missing destination or this object itself.
+    bool extract(DibImage* destination, PixelRect rect) const;
+    // Copies source's rows in with its top-left at (x, y), clipped to this picture.
+    void paste(const DibImage& source, int x, int y);
+    // Scales to width x height (or to fit inside it with keepAspect). Smooth shrinking
+    // averages areas and gives 24 bits; otherwise rows and columns are dropped or repeated.
+    // False, nothing changed, below 8 bits or for a zero size.
+    bool resize(int width, int height, bool keepAspect, bool smooth);
+    // Reverses every row in place (8 bits or more).
+    void mirror();
+    void turnClockwise();
+    void turnCounterClockwise();
+
+private:
+    template <typename Source> void turn(Source sourceOf);
+};
+
+} // namespace imaging

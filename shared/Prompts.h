@@ -1,0 +1,33 @@
+#pragma once
+#include <QColor>
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace quillax {
+
+// The one way windows ask the user anything. The Qt implementation shows real dialogs; tests
+// install a scripted one that records every text and answers as told.
+class Prompts {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~Prompts() = default;
+
+    // An OK-only message; the title is the program's name unless one is given.
+    virtual void message(const QString& text, const QString& title = {}) = 0;
+    virtual bool askYesNo(const QString& text, const QString& title = {}) = 0;
+    virtual Answer askYesNoCancel(const QString& text, const QString& title = {}) = 0;
+    // File and folder choosers give an empty string when cancelled.
+    virtual QString openFile(const QString& caption, const QString& folder, const QString& filter) = 0;
+    virtual QString saveFile(const QString& caption, const QString& folder, const QString& filter,
+                             const QString& defaultSuffix) = 0;
+    virtual QString folder(const QString& caption, const QString& start) = 0;
+    // An invalid colour when cancelled.
+    virtual QColor colour(const QColor& initial, const QString& title = {}) = 0;
+    // Runs a modal dialog and gives its result code (QDialog::Accepted or Rejected).
+    virtual int runDialog(QDialog& dialog) = 0;
+};
+
+} // namespace quillax

@@ -1,0 +1,43 @@
+#pragma once
+#include "editor/model/LayerRecord.h"
+#include "tests/support/Pictures.h"
+
+namespace testsupport {
+
+// A visible photo layer with a working picture of w x h, shown at its own size at (x, y).
+inline editor::LayerRecord photoLayer(int id, int x, int y, int w, int h, uint32_t rgb = 0x808080) {
+    editor::LayerRecord r;
+    r.id = id;
+    r.thumbIndex = 8 + id;
+    r.content = QString("newPrj1%1.bmp").arg(id);
+    r.x = x;
+    r.y = y;
+    r.setBitmap(solid24(w, h, rgb));
+    r.hasRegion = true;
+    r.region = {x, y, x + w, y + h};
+    return r;
+}
+
+// A caption layer whose picture is light yellow with a band of colour in its middle row.
+inline editor::LayerRecord captionLayer(int id, int x, int y, int w, int h) {
+    editor::LayerRecord r;
+    r.id = id;
+    r.thumbIndex = 0;
+    r.fontSize = 36;
+    r.content = "Arial, Hello";
+    r.x = x;
+    r.y = y;
+    r.backgroundHidden = true;
+    r.color = 0x000000FF;
+    imaging::DibImage picture = solid24(w, h, 0xFFFFA5);
+    for (int px = 0; px < w; ++px) {
+        uint8_t* p = picture.row(h / 2) + px * 3;
+        p[0] = 0; p[1] = 0; p[2] = 0xFF;
+    }
+    r.setBitmap(picture);
+    r.hasRegion = true;
+    r.region = {x, y, x + w, y + h};
+    return r;
+}
+
+} // namespace testsupport

@@ -1,0 +1,81 @@
+#include "editor/model/PageComposer.h"
+#include "imaging/BmpFile.h"
+#include "tests/editor/Layers.h"
+#include "tests/support/Sandbox.h"
+
+#include <gtest/gtest.h>
+
+using editor::LayerStack;
+using editor::PageComposer;
+using testsupport::rgbAt;
+
+TEST(PageComposer, AnEmptyPageOrAMissingPhotoFileFails) {
+    testsupport::Sandbox box;
+    LayerStack stack;
+    EXPECT_FALSE(PageComposer::compose(stack, 40, 60, true, box.folder()));
+    stack.add(testsupport::photoLayer(1, 0, 0, 4, 4));
+    EXPECT_FALSE(PageComposer::compose(stack, 40, 60, true, box.folder())) << "no full-size file";
+}
+
+TEST(PageComposer, PhotosAreReadFromTheirFullSizeFiles) {
+    testsupport::Sandbox box;
+    LayerStack stack;
+    // The working picture is grey, the full-size file blue: the page must show blue.
+    editor::LayerRecord photo = testsupport::photoLayer(1, 5, 6, 4, 4, 0x808080);
+    photo.region = {5, 6, 15, 11}; // shown at 10 x 5, larger than the 8 x 8 file
+    stack.add(photo);
+    ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(8, 8, 0x0000FF), box.stdPath("newPrj11.bmp")));
+
+    const auto page = PageComposer::compose(stack, 40, 60, true, box.folder());
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->width(), 40);
+    EXPECT_EQ(page->height(), 60);
+    EXPECT_EQ(rgbAt(*page, 0, 0), 0xFFFFFFu) << "white paper";
+    EXPECT_EQ(rgbAt(*page, 5, 6), 0x0000FFu);
+    EXPECT_EQ(rgbAt(*page, 14, 10), 0x0000FFu);
+    EXPECT_EQ(rgbAt(*page, 15, 10), 0xFFFFFFu) << "the box's right edge is outside";
+    EXPECT_EQ(rgbAt(*page, 14, 11), 0xFFFFFFu);
+
+    // Shrunk into a smaller box, the colour is still exact.
+    stack.find(1)->region = {5, 6, 7, 8};
+    const auto small = PageComposer::compose(stack, 40, 60, true, box.folder());
+    EXPECT_EQ(rgbAt(*small, 6, 7), 0x0000FFu);
+    EXPECT_EQ(rgbAt(*small, 7, 7), 0xFFFFFFu);
+}
+
+TEST(PageComposer, HiddenBackgroundsAreKeyedOutAndHiddenLayersSkipped) {
+    testsupport::Sandbox box;
+    LayerStack stack;
+    editor::LayerRecord photo = testsupport::photoLayer(1, 0, 0, 20, 20, 0x00FF00);
+    stack.add(photo);
+    ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(20, 20, 0x00FF00), box.stdPath("newPrj11.bmp")));
+    stack.add(testsupport::captionLayer(2, 0, 0, 20, 3));
+
+    const auto page = PageComposer::compose(stack, 20, 20, true, box.folder());
+    ASSERT_TRUE(page);
+    EXPECT_EQ(rgbAt(*page, 3, 0), 0x00FF00u) << "the caption's yellow lets the photo through";
+    EXPECT_EQ(rgbAt(*page, 3, 1), 0xFF0000u) << "its text colour covers it";
+
+    stack.find(1)->backgroundHidden = true;
+    stack.find(1)->color = 0x0000FF00; // green as 0x00BBGGRR
+    const auto keyed = PageComposer::compose(stack, 20, 20, true, box.folder());
+    EXPECT_EQ(rgbAt(*keyed, 10, 10), 0xFFFFFFu) << "the photo's key colour is transparent";
+
+    stack.setVisible(2, false);
+    const auto hidden = PageComposer::compose(stack, 20, 20, true, box.folder());
+    EXPECT_EQ(rgbAt(*hidden, 3, 1), 0xFFFFFFu);
+}
+
+TEST(PageComposer, LandscapePagesComeBackTurnedClockwise) {
+    testsupport::Sandbox box;
+    LayerStack stack;
+    stack.add(testsupport::captionLayer(1, 0, 0, 4, 3));
+    stack.find(1)->backgroundHidden = false;
+    const auto page = PageComposer::compose(stack, 30, 20, false, box.folder());
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->width(), 20);
+    EXPECT_EQ(page->height(), 30);
+    // The caption's red middle row (y = 1) of the upright page lands in column 20 - 1 - 1.
+    EXPECT_EQ(rgbAt(*page, 18, 0), 0xFF0000u);
+    EXPECT_EQ(rgbAt(*page, 19, 0), 0xFFFFA5u);
+}

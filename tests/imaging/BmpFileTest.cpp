@@ -1,0 +1,183 @@
+#include "imaging/BmpFile.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/Sandbox.h"
+
+#include <QFile>
+#include <cstring>
+#include <fstream>
+#include <gtest/gtest.h>
+
+using imaging::DibImage;
+
+namespace {
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+uint32_t le32(const std::string& b, size_t at) {
+    uint32_t v;
+    std::memcpy(&v, b.data() + at, 4);
+    return v;
+}
+std::span<const uint8_t> asBytes(const std::string& s) {
+    return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
+}
+
+} // namespace
+
+TEST(BmpFile, TwoByTwoTrueColourPictureIs86Bytes) {
+    testsupport::Sandbox box;
+    const DibImage image = testsupport::picture24({{0x0000FF, 0x00FF00}, {0xFF0000, 0xFFFFFF}});
+    ASSERT_TRUE(imaging::saveAsBmp(image, box.stdPath("two.bmp")));
+    const std::string b = fileBytes(box.stdPath("two.bmp"));
+    ASSERT_EQ(b.size(), 86u);
+    EXPECT_EQ(b.substr(0, 2), "BM");
+    EXPECT_EQ(le32(b, 2), 86u);
+    EXPECT_EQ(le32(b, 6), 0u);
+    EXPECT_EQ(le32(b, 10), 70u) << "pixels after the 16 reserved bytes";
+    EXPECT_EQ(le32(b, 14), 40u) << "a 40-byte header on disk";
+    EXPECT_EQ(le32(b, 18), 2u);
+    EXPECT_EQ(le32(b, 22), 2u);
+    for (size_t i = 54; i < 70; ++i)
+        EXPECT_EQ(b[i], 0);
+    // Bottom row first: (0xFF0000, 0xFFFFFF) as B, G, R.
+    EXPECT_EQ(uint8_t(b[70]), 0x00);
+    EXPECT_EQ(uint8_t(b[72]), 0xFF);
+    EXPECT_EQ(uint8_t(b[73]), 0xFF);
+}
+
+TEST(BmpFile, PaletteFilesCarryTheirWholeColourTable) {
+    DibImage image;
+    image.create(3, 2, 8);
+    imaging::RgbQuad grey[256];
+    for (int i = 0; i < 256; ++i)
+        grey[i] = {uint8_t(i), uint8_t(i), uint8_t(i), 0};
+    image.writeColourTable(0, 256, grey);
+    image.row(0)[2] = 200;
+    const std::string b = imaging::encodeBmp(image);
+    EXPECT_EQ(b.size(), 54u + 1024 + 8);
+    EXPECT_EQ(le32(b, 10), 54u + 1024);
+    const auto back = imaging::decodeBmp(asBytes(b));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->bitsPerPixel(), 8);
+    EXPECT_EQ(back->pixelColour(2, 0), (imaging::RgbQuad{200, 200, 200, 0}));
+}
+
+TEST(BmpFile, EveryDepthRoundTrips) {
+    for (int bits : {1, 4, 8, 16, 24, 32}) {
+        DibImage image;
+        ASSERT_TRUE(image.create(13, 7, bits));
+        if (bits <= 8) {
+            imaging::RgbQuad table[256];
+            for (int i = 0; i < 256; ++i)
+                table[i] = {uint8_t(i * 3), uint8_t(i * 5), uint8_t(i * 7), 0};
+            image.writeColourTable(0, 1 << bits, table);
+        }
+        for (size_t i = 0; i < image.imageBytes(); ++i)
+            image.pixels()[i] = uint8_t(i * 37 + 11);
+        const auto back = imaging::decodeBmp(asBytes(imaging::encodeBmp(image)));
+        ASSERT_TRUE(back) << bits << " bits";
+        EXPECT_EQ(back->bitsPerPixel(), bits);
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 13; ++x)
+                ASSERT_EQ(back->pixelColour(x, y), image.pixelColour(x, y)) << bits << " bits at " << x << "," << y;
+    }
+}
+
+TEST(BmpFile, ReadsTopDownFilesAndUnusualBitFields) {
+    DibImage image = testsupport::picture24({{0x112233, 0x445566}, {0x778899, 0xAABBCC}});
+    std::string b = imaging::encodeBmp(image);
+    // Turn it into a top-down file: negative height, rows swapped.
+    const int32_t negative = -2;
+    std::memcpy(b.data() + 22, &negative, 4);
+    std::string top = b.substr(70, 8), bottom = b.substr(78, 8);
+    b.replace(70, 8, bottom);
+    b.replace(78, 8, top);
+    auto back = imaging::decodeBmp(asBytes(b));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(testsupport::rgbGrid(*back), testsupport::rgbGrid(image));
+
+    // 32 bits with the red and blue masks exchanged.
+    DibImage masked;
+    const imaging::BitMasks swapped{0x000000FF, 0x0000FF00, 0x00FF0000};
+    ASSERT_TRUE(masked.create(1, 1, 32, imaging::kBitFields, &swapped));
+    masked.row(0)[0] = 0x10; // red under these masks
+    masked.row(0)[2] = 0x30; // blue
+    back = imaging::decodeBmp(asBytes(imaging::encodeBmp(masked)));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->bitsPerPixel(), 24);
+    EXPECT_EQ(testsupport::rgbAt(*back, 0, 0), 0x100030u);
+}
+
+TEST(BmpFile, ReadsRunLengthEncodedPalettePictures) {
+    // 4 x 2, 8 bits: bottom row "3 x colour 1, 1 x colour 2", top row absolute 2,1,2,1.
+    std::string b(54 + 1024, '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    auto put32 = [&b](size_t at, uint32_t v) { std::memcpy(b.data() + at, &v, 4); };
+    put32(10, 54 + 1024);
+    put32(14, 40);
+    put32(18, 4);
+    put32(22, 2);
+    b[26] = 1;
+    b[28] = 8;
+    put32(30, 1);
+    b[54 + 4 + 2] = char(0xFF); // colour 1 red
+    b[54 + 8 + 1] = char(0xFF); // colour 2 green
+    const unsigned char rle[] = {3, 1, 1, 2, 0, 0, 0, 4, 2, 1, 2, 1, 0, 0, 0, 1};
+    b.append(reinterpret_cast<const char*>(rle), sizeof rle);
+    const auto back = imaging::decodeBmp(asBytes(b));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->pixelValue(0, 1), 1u);
+    EXPECT_EQ(back->pixelValue(3, 1), 2u);
+    EXPECT_EQ(back->pixelValue(0, 0), 2u);
+    EXPECT_EQ(back->pixelValue(1, 0), 1u);
+}
+
+TEST(BmpFile, DamagedFilesAreRefusedWithoutCrashing) {
+    const std::string good = imaging::encodeBmp(testsupport::pattern24(17, 9));
+    ASSERT_TRUE(imaging::decodeBmp(asBytes(good)));
+    for (size_t cut = 0; cut + 1 < good.size(); cut += 7)
+        EXPECT_FALSE(imaging::decodeBmp(asBytes(good.substr(0, cut)))) << "cut at " << cut;
+
+    std::string huge = good;
+    const int32_t side = 100000;
+    std::memcpy(huge.data() + 18, &side, 4);
+    std::memcpy(huge.data() + 22, &side, 4);
+    EXPECT_FALSE(imaging::decodeBmp(asBytes(huge)));
+
+    std::string flipped = good;
+    for (size_t i = 0; i < 54; ++i) {
+        flipped[i] = char(~flipped[i]);
+        (void)imaging::decodeBmp(asBytes(flipped)); // must not crash, whatever it says
+        flipped[i] = good[i];
+    }
+    EXPECT_FALSE(imaging::decodeBmp(asBytes(std::string("BM"))));
+    EXPECT_FALSE(imaging::readBmp("/no/such/file.bmp"));
+}
+
+TEST(BmpFile, AFailedWriteKeepsThePreviousFileAndSaysSo) {
+    testsupport::Sandbox box;
+    const DibImage empty;
+    EXPECT_FALSE(imaging::saveAsBmp(empty, box.stdPath("empty.bmp")));
+    EXPECT_FALSE(QFile::exists(box.path("empty.bmp")));
+
+    EXPECT_FALSE(imaging::saveAsBmp(testsupport::solid24(2, 2, 0), box.stdPath("missing-folder/x.bmp")));
+
+    ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(3, 3, 0x123456), box.stdPath("kept.bmp")));
+    ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(5, 5, 0x654321), box.stdPath("kept.bmp")));
+    const auto back = imaging::readBmp(box.stdPath("kept.bmp"));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->width(), 5) << "saving replaces an existing file";
+    EXPECT_FALSE(QFile::exists(box.path("kept.bmp.part")));
+}
+
+TEST(BmpFile, PeekReadsSizeAndDepthOnly) {
+    const std::string b = imaging::encodeBmp(testsupport::solid24(40, 30, 0));
+    const auto info = imaging::peekBmp(asBytes(b.substr(0, 60)));
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->width, 40);
+    EXPECT_EQ(info->height, 30);
+    EXPECT_EQ(info->bitsPerPixel, 24);
+}

@@ -1,0 +1,145 @@
+#include "imaging/DibImage.h"
+#include "tests/support/Pictures.h"
+
+#include <gtest/gtest.h>
+
+using imaging::DibImage;
+using imaging::RgbQuad;
+
+TEST(DibImage, RowsArePaddedAndStoredBottomUp) {
+    DibImage image;
+    ASSERT_TRUE(image.create(3, 2, 24));
+    EXPECT_EQ(image.stride(), 12);
+    EXPECT_EQ(image.imageBytes(), 24u);
+    // Row 0 is the top row, stored last.
+    EXPECT_EQ(image.row(0), image.pixels() + 12);
+    EXPECT_EQ(image.row(1), image.pixels());
+    EXPECT_EQ(image.header().size, 108u);
+    EXPECT_EQ(image.header().planes, 1);
+    for (size_t i = 0; i < image.imageBytes(); ++i)
+        ASSERT_EQ(image.pixels()[i], 0) << "new pixels start black";
+
+    EXPECT_EQ(DibImage::strideFor(1, 1), 4);
+    EXPECT_EQ(DibImage::strideFor(33, 1), 8);
+    EXPECT_EQ(DibImage::strideFor(5, 4), 4);
+    EXPECT_EQ(DibImage::strideFor(3, 8), 4);
+    EXPECT_EQ(DibImage::strideFor(3, 16), 8);
+    EXPECT_EQ(DibImage::strideFor(3, 32), 12);
+}
+
+TEST(DibImage, CreateTakesMissingValuesFromTheDisplayAndRefusesBadArguments) {
+    DibImage::setDisplayMetrics(640, 480, 32);
+    DibImage image;
+    ASSERT_TRUE(image.create(0, 0, 0));
+    EXPECT_EQ(image.width(), 640);
+    EXPECT_EQ(image.height(), 480);
+    EXPECT_EQ(image.bitsPerPixel(), 32);
+    DibImage::setDisplayMetrics(1920, 1080, 32);
+
+    EXPECT_FALSE(image.create(4, 4, 12)) << "unsupported depth";
+    EXPECT_TRUE(image.isEmpty()) << "a failed create leaves nothing behind";
+    EXPECT_FALSE(image.create(4, 4, 16, imaging::kBitFields)) << "bit fields need masks";
+    const imaging::BitMasks masks{0xF800, 0x07E0, 0x001F};
+    EXPECT_TRUE(image.create(4, 4, 16, imaging::kBitFields, &masks));
+    EXPECT_EQ(image.header().greenMask, 0x07E0u);
+    EXPECT_FALSE(image.create(100000, 100000, 24)) << "absurd sizes are refused before allocating";
+    EXPECT_FALSE(image.create(-3, 4, 24));
+}
+
+TEST(DibImage, PixelValueReadsEachDepth) {
+    DibImage one;
+    one.create(10, 1, 1);
+    one.row(0)[0] = 0b1010'0000;
+    one.row(0)[1] = 0b0100'0000;
+    EXPECT_EQ(one.pixelValue(0, 0), 1u);
+    EXPECT_EQ(one.pixelValue(1, 0), 0u);
+    EXPECT_EQ(one.pixelValue(2, 0), 1u);
+    EXPECT_EQ(one.pixelValue(9, 0), 1u);
+
+    DibImage four;
+    four.create(3, 1, 4);
+    four.row(0)[0] = 0xA5;
+    four.row(0)[1] = 0x70;
+    EXPECT_EQ(four.pixelValue(0, 0), 0xAu) << "even x is the high nibble";
+    EXPECT_EQ(four.pixelValue(1, 0), 0x5u);
+    EXPECT_EQ(four.pixelValue(2, 0), 0x7u);
+
+    DibImage deep = testsupport::picture24({{0x112233, 0x445566}});
+    EXPECT_EQ(deep.pixelValue(1, 0), 0x44u * 65536 + 0x55u * 256 + 0x66u);
+    EXPECT_EQ(deep.pixelValue(5, 0), 0u) << "outside the picture";
+}
+
+TEST(DibImage, PixelColourGoesThroughThePaletteOrExpands16Bits) {
+    DibImage palette;
+    palette.create(2, 1, 8);
+    const RgbQuad entries[2] = {{1, 2, 3, 0}, {10, 20, 30, 0}};
+    EXPECT_EQ(palette.writeColourTable(0, 2, entries), 2);
+    palette.row(0)[1] = 1;
+    EXPECT_EQ(palette.pixelColour(1, 0), (RgbQuad{10, 20, 30, 0}));
+
+    DibImage word;
+    word.create(1, 1, 16);
+    const uint16_t v = (21 << 10) | (10 << 5) | 3; // red 21, green 10, blue 3 in 5-5-5
+    word.row(0)[0] = uint8_t(v);
+    word.row(0)[1] = uint8_t(v >> 8);
+    const RgbQuad c = word.pixelColour(0, 0);
+    EXPECT_EQ(c.blue, uint8_t(v * 8));
+    EXPECT_EQ(c.green, (v / 4) & 0xF8);
+    EXPECT_EQ(c.red, (v / 128) & 0xF8);
+    EXPECT_EQ(c.red, 21 * 8);
+    EXPECT_EQ(c.green, 10 * 8);
+    EXPECT_EQ(c.blue, 3 * 8);
+}
+
+TEST(DibImage, ColourTableOnlyForPaletteDepths) {
+    DibImage deep;
+    deep.create(2, 2, 24);
+    RgbQuad entry{1, 2, 3, 0};
+    EXPECT_EQ(deep.writeColourTable(0, 1, &entry), 0);
+    EXPECT_EQ(deep.readColourTable(0, 1, &entry), 0);
+
+    DibImage small;
+    small.create(2, 2, 4);
+    RgbQuad table[20];
+    EXPECT_EQ(small.readColourTable(0, 20, table), 16) << "only as many entries as the depth has";
+    EXPECT_EQ(small.readColourTable(14, 5, table), 2);
+}
+
+TEST(DibImage, CopiesAreDeepAndSelfCopyIsHarmless) {
+    DibImage original = testsupport::picture24({{0x010203, 0x040506}, {0x070809, 0x0A0B0C}});
+    DibImage copy(original);
+    copy.row(0)[0] = 0xFF;
+    EXPECT_EQ(testsupport::rgbAt(original, 0, 0), 0x010203u);
+    EXPECT_NE(copy.row(0), original.row(0));
+
+    DibImage& same = copy;
+    copy.copyFrom(same);
+    EXPECT_EQ(testsupport::rgbAt(copy, 1, 1), 0x0A0B0Cu);
+
+    DibImage moved(std::move(copy));
+    EXPECT_TRUE(copy.isEmpty());
+    EXPECT_EQ(testsupport::rgbAt(moved, 1, 0), 0x040506u);
+    moved.release();
+    EXPECT_TRUE(moved.isEmpty());
+    EXPECT_EQ(moved.header().size, 0u);
+}
+
+TEST(DibImage, ConvertsEveryDepthTo32Bits) {
+    DibImage palette;
+    palette.create(2, 1, 4);
+    const RgbQuad entries[2] = {{0, 0, 0, 0}, {0x30, 0x20, 0x10, 0}};
+    palette.writeColourTable(0, 2, entries);
+    palette.row(0)[0] = 0x01; // pixel 0 = 0, pixel 1 = 1
+    palette.toDepth32();
+    ASSERT_EQ(palette.bitsPerPixel(), 32);
+    EXPECT_EQ(palette.pixelValue(0, 0), 0u);
+    EXPECT_EQ(palette.pixelValue(1, 0), 0x00102030u);
+
+    DibImage deep = testsupport::picture24({{0xAABBCC}});
+    deep.toDepth32();
+    EXPECT_EQ(deep.pixelValue(0, 0), 0x00AABBCCu) << "fourth byte set to 0";
+
+    DibImage empty;
+    empty.toDepth32();
+    EXPECT_TRUE(empty.isEmpty());
+}

@@ -1,0 +1,96 @@
+#include "imaging/EffectImage.h"
+#include "tests/support/Pictures.h"
+
+#include <gtest/gtest.h>
+
+using imaging::DibImage;
+using imaging::EffectImage;
+using testsupport::picture24;
+using testsupport::rgbGrid;
+
+namespace {
+constexpr uint32_t A = 0xA0A0A0, B = 0xB0B0B0, C = 0xC0C0C0, D = 0xD0D0D0, E = 0xE0E0E0, F = 0xF0F0F0;
+}
+
+TEST(EffectImage, ExtractClipsToThePictureAndRefusesNonsense) {
+    const EffectImage image(picture24({{A, B, C}, {D, E, F}}));
+    DibImage part;
+    ASSERT_TRUE(image.extract(&part, {1, -5, 10, 1}));
+    EXPECT_EQ(rgbGrid(part), (std::vector<uint32_t>{B, C}));
+
+    EXPECT_FALSE(image.extract(&part, {5, 5, 9, 9})) << "empty intersection";
+    EXPECT_FALSE(image.extract(nullptr, {0, 0, 1, 1}));
+    EffectImage self(image);
+    EXPECT_FALSE(self.extract(&self, {0, 0, 1, 1}));
+
+    DibImage bits;
+    bits.create(16, 1, 1);
+    bits.row(0)[0] = 0b0000'1111;
+    DibImage slice;
+    ASSERT_TRUE(EffectImage(bits).extract(&slice, {3, 0, 7, 1}));
+    EXPECT_EQ(slice.pixelValue(0, 0), 0u);
+    EXPECT_EQ(slice.pixelValue(1, 0), 1u);
+    EXPECT_EQ(slice.pixelValue(3, 0), 1u);
+}
+
+TEST(EffectImage, PasteIsClippedAtEveryEdge) {
+    EffectImage image(picture24({{A, A, A}, {A, A, A}}));
+    image.paste(picture24({{B, C}, {D, E}}), 2, -1);
+    EXPECT_EQ(rgbGrid(image), (std::vector<uint32_t>{A, A, D, A, A, A}));
+}
+
+TEST(EffectImage, ResizeKeepsAspectInsideTheBox) {
+    EffectImage wide(testsupport::solid24(1000, 500, A));
+    ASSERT_TRUE(wide.resize(240, 180, true, true));
+    EXPECT_EQ(wide.width(), 240);
+    EXPECT_EQ(wide.height(), 120);
+
+    EffectImage tall(testsupport::solid24(500, 1000, A));
+    ASSERT_TRUE(tall.resize(240, 180, true, true));
+    EXPECT_EQ(tall.width(), 90);
+    EXPECT_EQ(tall.height(), 180);
+
+    EffectImage small(testsupport::solid24(4, 4, A));
+    EXPECT_FALSE(small.resize(0, 3, false, true));
+    DibImage palette;
+    palette.create(4, 4, 4);
+    EffectImage fourBit(palette);
+    EXPECT_FALSE(fourBit.resize(2, 2, false, true));
+    EXPECT_EQ(fourBit.width(), 4) << "unchanged after refusing";
+}
+
+TEST(EffectImage, SmoothShrinkAveragesAndEnlargementRepeats) {
+    EffectImage image(picture24({{0x000000, 0x0A0A0A, 0x646464, 0x646464},
+                                 {0x141414, 0x1E1E1E, 0x646464, 0x646464}}));
+    ASSERT_TRUE(image.resize(2, 1, false, true));
+    EXPECT_EQ(image.bitsPerPixel(), 24);
+    EXPECT_EQ(rgbGrid(image), (std::vector<uint32_t>{0x0F0F0F, 0x646464})) << "(0+10+20+30)/4 = 15";
+
+    EffectImage small(picture24({{A, B}, {C, D}}));
+    ASSERT_TRUE(small.resize(4, 4, false, true));
+    EXPECT_EQ(rgbGrid(small), (std::vector<uint32_t>{A, A, B, B, A, A, B, B, C, C, D, D, C, C, D, D}));
+}
+
+TEST(EffectImage, MirrorAndTurns) {
+    EffectImage image(picture24({{A, B, C}, {D, E, F}}));
+    image.mirror();
+    EXPECT_EQ(rgbGrid(image), (std::vector<uint32_t>{C, B, A, F, E, D}));
+
+    EffectImage pair(picture24({{A, B}}));
+    pair.turnClockwise();
+    ASSERT_EQ(pair.width(), 1);
+    ASSERT_EQ(pair.height(), 2);
+    EXPECT_EQ(rgbGrid(pair), (std::vector<uint32_t>{A, B})) << "A ends on top";
+
+    EffectImage turned(picture24({{A, B, C}, {D, E, F}}));
+    turned.turnClockwise();
+    EXPECT_EQ(rgbGrid(turned), (std::vector<uint32_t>{D, A, E, B, F, C}));
+    turned.turnCounterClockwise();
+    EXPECT_EQ(rgbGrid(turned), (std::vector<uint32_t>{A, B, C, D, E, F}));
+
+    EffectImage photo(testsupport::pattern24(7, 5));
+    const auto before = rgbGrid(photo);
+    for (int i = 0; i < 4; ++i)
+        photo.turnClockwise();
+    EXPECT_EQ(rgbGrid(photo), before) << "four quarter turns change nothing";
+}

@@ -1,0 +1,32 @@
+#include "imaging/HlsColour.h"
+
+#include <gtest/gtest.h>
+
+TEST(HlsColour, KnownColours) {
+    const imaging::Hls red = imaging::rgbToHls(0xFF0000);
+    EXPECT_DOUBLE_EQ(red.hue, 0.0);
+    EXPECT_DOUBLE_EQ(red.lightness, 0.5);
+    EXPECT_DOUBLE_EQ(red.saturation, 1.0);
+
+    const imaging::Hls blue = imaging::rgbToHls(0x0000FF);
+    EXPECT_NEAR(blue.hue, 2.0 / 3.0, 1e-12);
+
+    const imaging::Hls grey = imaging::rgbToHls(0x808080);
+    EXPECT_EQ(grey.saturation, 0.0);
+    EXPECT_EQ(grey.hue, 0.0);
+    EXPECT_EQ(imaging::hlsToRgb(grey), (imaging::Bgr{128, 128, 128}));
+
+    EXPECT_EQ(imaging::hlsToRgb({0.0, 0.5, 1.0}), (imaging::Bgr{0, 0, 255}));
+    EXPECT_EQ(imaging::hlsToRgb({1.0 / 3.0, 0.5, 1.0}), (imaging::Bgr{0, 255, 0}));
+    EXPECT_EQ(imaging::hlsToRgb({0.0, 1.0, 0.0}), (imaging::Bgr{255, 255, 255}));
+    EXPECT_EQ(imaging::hlsToRgb({0.0, 0.0, 0.0}), (imaging::Bgr{0, 0, 0}));
+}
+
+TEST(HlsColour, RoundTripLosesAtMostTruncation) {
+    for (uint32_t rgb : {0x123456u, 0xFEDCBAu, 0x00FF80u, 0x7F7F00u, 0x010203u, 0xC0FFEEu}) {
+        const imaging::Bgr back = imaging::hlsToRgb(imaging::rgbToHls(rgb));
+        EXPECT_NEAR(back.red, int((rgb >> 16) & 0xFF), 1) << std::hex << rgb;
+        EXPECT_NEAR(back.green, int((rgb >> 8) & 0xFF), 1) << std::hex << rgb;
+        EXPECT_NEAR(back.blue, int(rgb & 0xFF), 1) << std::hex << rgb;
+    }
+}

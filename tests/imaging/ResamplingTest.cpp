@@ -1,0 +1,83 @@
+#include "imaging/Resampling.h"
+#include "tests/support/Pictures.h"
+
+#include <gtest/gtest.h>
+
+using imaging::DibImage;
+using testsupport::picture24;
+using testsupport::rgbGrid;
+
+namespace {
+double meanOf(const DibImage& image) {
+    double sum = 0;
+    for (uint32_t v : rgbGrid(image))
+        sum += (v & 0xFF) + ((v >> 8) & 0xFF) + ((v >> 16) & 0xFF);
+    return sum / (3.0 * image.width() * image.height());
+}
+} // namespace
+
+TEST(Reducer, SplitsStraddlingPixelsBetweenTargetCells) {
+    // Three pixels into two: the middle one is shared half and half.
+    // cell 0 = (0 + 90/2) * 2/3 = 30, cell 1 = (90/2 + 180) * 2/3 = 150
+    const DibImage row = picture24({{0x000000, 0x5A5A5A, 0xB4B4B4}});
+    const DibImage out = imaging::reduceBitmap(row, 2, 1);
+    EXPECT_EQ(rgbGrid(out), (std::vector<uint32_t>{0x1E1E1E, 0x969696}));
+
+    const DibImage column = picture24({{0x000000}, {0x5A5A5A}, {0xB4B4B4}});
+    EXPECT_EQ(rgbGrid(imaging::reduceBitmap(column, 1, 2)), (std::vector<uint32_t>{0x1E1E1E, 0x969696}));
+}
+
+TEST(Reducer, KeepsConstantsConstantAndTheMeanOfAPhoto) {
+    const DibImage flat = testsupport::solid24(37, 23, 0x336699);
+    for (uint32_t v : rgbGrid(imaging::reduceBitmap(flat, 11, 7)))
+        ASSERT_EQ(v, 0x336699u);
+
+    const DibImage photo = testsupport::pattern24(301, 199);
+    const DibImage small = imaging::reduceBitmap(photo, 40, 31);
+    ASSERT_EQ(small.width(), 40);
+    ASSERT_EQ(small.height(), 31);
+    EXPECT_NEAR(meanOf(small), meanOf(photo), 0.75);
+
+    EXPECT_TRUE(imaging::reduceBitmap(photo, 0, 3).isEmpty());
+}
+
+TEST(Stretch, NearestRepeatsAndDropsWithoutFiltering) {
+    const DibImage image = picture24({{0x000001, 0x000002, 0x000003, 0x000004}});
+    EXPECT_EQ(rgbGrid(imaging::stretchNearest(image, 2, 1)), (std::vector<uint32_t>{1, 3}));
+    EXPECT_EQ(rgbGrid(imaging::stretchNearest(image, 8, 1)), (std::vector<uint32_t>{1, 1, 2, 2, 3, 3, 4, 4}));
+}
+
+TEST(Stretch, HalftoneEnlargesSmoothlyAndShrinksByAveraging) {
+    const DibImage flat = testsupport::solid24(3, 2, 0x808080);
+    for (uint32_t v : rgbGrid(imaging::stretchHalftone(flat, 17, 9)))
+        ASSERT_EQ(v, 0x808080u);
+
+    const DibImage edge = picture24({{0x000000, 0xFFFFFF}});
+    const auto row = rgbGrid(imaging::stretchHalftone(edge, 8, 1));
+    for (size_t i = 1; i < row.size(); ++i)
+        EXPECT_GE(row[i] & 0xFF, row[i - 1] & 0xFF) << "a ramp, not a step";
+    EXPECT_GT(row[4] & 0xFF, 0u);
+    EXPECT_LT(row[3] & 0xFF, 255u);
+
+    const DibImage photo = testsupport::pattern24(64, 48);
+    EXPECT_EQ(rgbGrid(imaging::stretchHalftone(photo, 16, 12)), rgbGrid(imaging::reduceBitmap(photo, 16, 12)));
+}
+
+TEST(Stretch, KeyedStretchLeavesKeyColouredPixelsOut) {
+    DibImage page = testsupport::solid24(4, 2, 0x111111);
+    const DibImage caption = picture24({{0xFFFFA5, 0x0000FF}}); // light yellow (0x00A5FFFF) and blue
+    imaging::stretchKeyed(page, caption, {0, 0, 4, 1}, 0x00A5FFFF);
+    EXPECT_EQ(rgbGrid(page), (std::vector<uint32_t>{0x111111, 0x111111, 0x0000FF, 0x0000FF, 0x111111, 0x111111,
+                                                    0x111111, 0x111111}));
+    imaging::stretchKeyed(page, caption, {3, 1, 7, 3}, 0x00A5FFFF);
+    EXPECT_EQ(testsupport::rgbAt(page, 3, 1), 0x111111u) << "clipped, and the left half is key";
+}
+
+TEST(Stretch, BlitClipsAndFillPaints) {
+    DibImage page = testsupport::solid24(3, 3, 0);
+    imaging::fill(page, 0x00A5FFFF);
+    EXPECT_EQ(testsupport::rgbAt(page, 2, 2), 0xFFFFA5u);
+    imaging::blit(page, testsupport::solid24(2, 2, 0x123456), 2, -1);
+    EXPECT_EQ(rgbGrid(page), (std::vector<uint32_t>{0xFFFFA5, 0xFFFFA5, 0x123456, 0xFFFFA5, 0xFFFFA5, 0xFFFFA5,
+                                                    0xFFFFA5, 0xFFFFA5, 0xFFFFA5}));
+}

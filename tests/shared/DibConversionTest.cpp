@@ -1,0 +1,41 @@
+#include "imaging/BmpFile.h"
+#include "shared/DibConversion.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/Sandbox.h"
+
+#include <gtest/gtest.h>
+
+TEST(DibConversion, PicturesCrossToQtAndBackUnchanged) {
+    const imaging::DibImage image = testsupport::pattern24(13, 5);
+    const QImage qt = quillax::toQImage(image);
+    ASSERT_EQ(qt.size(), QSize(13, 5));
+    EXPECT_EQ(qt.pixel(12, 0) & 0xFFFFFF, testsupport::rgbAt(image, 12, 0));
+    EXPECT_EQ(qt.pixel(0, 4) & 0xFFFFFF, testsupport::rgbAt(image, 0, 4));
+    const imaging::DibImage back = quillax::fromQImage(qt);
+    EXPECT_EQ(back.bitsPerPixel(), 24);
+    EXPECT_EQ(testsupport::rgbGrid(back), testsupport::rgbGrid(image));
+
+    imaging::DibImage palette;
+    palette.create(2, 1, 8);
+    const imaging::RgbQuad entries[2] = {{0, 0, 0, 0}, {0x33, 0x22, 0x11, 0}};
+    palette.writeColourTable(0, 2, entries);
+    palette.row(0)[1] = 1;
+    EXPECT_EQ(quillax::toQImage(palette).pixel(1, 0) & 0xFFFFFF, 0x112233u);
+}
+
+TEST(DibConversion, TransparencyIsFlattenedOntoWhite) {
+    QImage clear(2, 1, QImage::Format_ARGB32);
+    clear.setPixel(0, 0, qRgba(0, 0, 0, 0));
+    clear.setPixel(1, 0, qRgba(255, 0, 0, 255));
+    const imaging::DibImage out = quillax::fromQImage(clear);
+    EXPECT_EQ(testsupport::rgbAt(out, 0, 0), 0xFFFFFFu);
+    EXPECT_EQ(testsupport::rgbAt(out, 1, 0), 0xFF0000u);
+    EXPECT_TRUE(quillax::fromQImage(QImage()).isEmpty());
+}
+
+TEST(DibConversion, LoadBmpReadsFilesAndSaysNothingOfMissingOnes) {
+    testsupport::Sandbox box;
+    ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(3, 2, 0xABCDEF), box.stdPath("a.bmp")));
+    EXPECT_EQ(quillax::loadBmp(box.path("a.bmp")).width(), 3);
+    EXPECT_TRUE(quillax::loadBmp(box.path("none.bmp")).isEmpty());
+}

@@ -1,0 +1,35 @@
+#include "shared/ToolbarStrip.h"
+#include "tests/support/Pictures.h"
+
+#include <gtest/gtest.h>
+
+TEST(ToolbarStrip, CutsEqualPicturesKeyedOnTheFirstStoredPixel) {
+    // The first stored pixel of a bottom-up picture is its bottom-left one: here magenta.
+    const imaging::DibImage strip = testsupport::picture24({
+        {0x00FF00, 0xFF00FF, 0x0000FF, 0xFF00FF},
+        {0xFF00FF, 0x123456, 0xFF00FF, 0xFF0000},
+    });
+    const QList<QImage> pictures = quillax::ToolbarStrip::cut(strip, 2);
+    ASSERT_EQ(pictures.size(), 2);
+    EXPECT_EQ(pictures[0].size(), QSize(2, 2));
+    EXPECT_EQ(qAlpha(pictures[0].pixel(0, 1)), 0) << "key colour is transparent";
+    EXPECT_EQ(qAlpha(pictures[0].pixel(1, 0)), 0);
+    EXPECT_EQ(pictures[0].pixel(0, 0), qRgb(0, 0xFF, 0));
+    EXPECT_EQ(pictures[0].pixel(1, 1), qRgb(0x12, 0x34, 0x56));
+    EXPECT_EQ(pictures[1].pixel(1, 1), qRgb(0xFF, 0, 0));
+
+    EXPECT_TRUE(quillax::ToolbarStrip::cut(imaging::DibImage(), 32).isEmpty());
+}
+
+TEST(ToolbarStrip, TheEditorsStripsHoldNineButtonsAtBothDensities) {
+    Q_INIT_RESOURCE(editor);
+    EXPECT_EQ(quillax::ToolbarStrip::load(":/editor/toolbar.bmp", 32).size(), 9);
+    EXPECT_EQ(quillax::ToolbarStrip::load(":/editor/toolbar-disabled.bmp", 32).size(), 9);
+    EXPECT_EQ(quillax::ToolbarStrip::load(":/editor/toolbar@2x.bmp", 64).size(), 9);
+    const QList<QIcon> icons = quillax::ToolbarStrip::icons(":/editor/toolbar.bmp", ":/editor/toolbar-disabled.bmp", 32);
+    ASSERT_EQ(icons.size(), 9);
+    const QImage normal = icons[4].pixmap(32, 32, QIcon::Normal).toImage();
+    const QImage disabled = icons[4].pixmap(32, 32, QIcon::Disabled).toImage();
+    EXPECT_NE(normal, disabled) << "the disabled picture comes from its own strip";
+    EXPECT_EQ(qAlpha(normal.pixel(0, 31)), 0) << "corners are see-through";
+}

@@ -1,0 +1,63 @@
+#include "tests/support/Pictures.h"
+
+namespace testsupport {
+
+namespace {
+void put(imaging::DibImage& image, int x, int y, uint32_t rgb) {
+    uint8_t* p = image.row(y) + x * (image.bitsPerPixel() / 8);
+    p[0] = uint8_t(rgb);
+    p[1] = uint8_t(rgb >> 8);
+    p[2] = uint8_t(rgb >> 16);
+}
+} // namespace
+
+imaging::DibImage picture24(std::initializer_list<std::initializer_list<uint32_t>> rows) {
+    imaging::DibImage image;
+    image.create(int(rows.begin()->size()), int(rows.size()), 24);
+    int y = 0;
+    for (const auto& row : rows) {
+        int x = 0;
+        for (uint32_t rgb : row)
+            put(image, x++, y, rgb);
+        ++y;
+    }
+    return image;
+}
+
+imaging::DibImage solid24(int width, int height, uint32_t rgb) {
+    imaging::DibImage image;
+    image.create(width, height, 24);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            put(image, x, y, rgb);
+    return image;
+}
+
+imaging::DibImage pattern24(int width, int height) {
+    imaging::DibImage image;
+    image.create(width, height, 24);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t r = uint32_t(x * 255 / std::max(width - 1, 1));
+            const uint32_t g = uint32_t(y * 255 / std::max(height - 1, 1));
+            const uint32_t b = uint32_t((x * 7 + y * 13) % 256);
+            put(image, x, y, (r << 16) | (g << 8) | b);
+        }
+    }
+    return image;
+}
+
+uint32_t rgbAt(const imaging::DibImage& image, int x, int y) {
+    const uint8_t* p = image.row(y) + x * (image.bitsPerPixel() / 8);
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16);
+}
+
+std::vector<uint32_t> rgbGrid(const imaging::DibImage& image) {
+    std::vector<uint32_t> grid;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            grid.push_back(rgbAt(image, x, y));
+    return grid;
+}
+
+} // namespace testsupport

@@ -1,0 +1,22 @@
+#pragma once
+#include "imaging/DibImage.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// A 24-bit picture from rows of 0xRRGGBB values, top row first.
+imaging::DibImage picture24(std::initializer_list<std::initializer_list<uint32_t>> rows);
+// A width x height 24-bit picture of one colour (0xRRGGBB).
+imaging::DibImage solid24(int width, int height, uint32_t rgb);
+// A picture with a smooth gradient and some texture, for shrink and round-trip tests.
+imaging::DibImage pattern24(int width, int height);
+// Pixel (x, y) of a 24- or 32-bit picture as 0xRRGGBB.
+uint32_t rgbAt(const imaging::DibImage& image, int x, int y);
+// All pixels as 0xRRGGBB, top row first, for readable comparisons.
+std::vector<uint32_t> rgbGrid(const imaging::DibImage& image);
+
+} // namespace testsupport

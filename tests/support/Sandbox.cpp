@@ -1,0 +1,33 @@
+#include "tests/support/Sandbox.h"
+
+#include <QFile>
+#include <QTextStream>
+
+namespace testsupport {
+
+Sandbox::Sandbox() = default;
+
+QString Sandbox::writeSettings(const QString& location, const QString& editor) {
+    const QString file = path("Quillax.conf");
+    QFile out(file);
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        QTextStream text(&out);
+        text << "[Quillax]\nLocation=" << location << "\nMEditor=" << editor << "\n";
+    }
+    qputenv("QUILLAX_CONFIG", QFile::encodeName(file));
+    return file;
+}
+
+ScopedEnv::ScopedEnv(const char* name, const QByteArray& value)
+    : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+    qputenv(name, value);
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (had_)
+        qputenv(name_, old_);
+    else
+        qunsetenv(name_);
+}
+
+} // namespace testsupport

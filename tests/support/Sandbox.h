@@ -1,0 +1,34 @@
+#pragma once
+#include <QString>
+#include <QTemporaryDir>
+
+namespace testsupport {
+
+// A fresh folder for one test, removed afterwards.
+class Sandbox {
+public:
+    Sandbox();
+    // The folder, ending in "/".
+    QString folder() const { return dir_.path() + "/"; }
+    QString path(const QString& name) const { return folder() + name; }
+    std::string stdPath(const QString& name) const { return path(name).toStdString(); }
+    // Writes a settings file here with the given values and points QUILLAX_CONFIG at it.
+    QString writeSettings(const QString& location, const QString& editor = QStringLiteral("PageMontager"));
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Points an environment variable elsewhere for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value);
+    ~ScopedEnv();
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+} // namespace testsupport

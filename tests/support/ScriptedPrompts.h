@@ -1,0 +1,37 @@
+#pragma once
+#include "shared/Prompts.h"
+
+#include <QList>
+#include <QStringList>
+#include <deque>
+
+namespace testsupport {
+
+// Answers as told and records every text it was asked to show. With nothing scripted it
+// answers No / Cancel / an empty name, as a user closing the dialog would.
+class ScriptedPrompts : public quillax::Prompts {
+public:
+    QStringList shown;          // every message and question, in order
+    QStringList titles;         // their titles
+    std::deque<Answer> answers; // for askYesNo and askYesNoCancel
+    std::deque<QString> files;  // for openFile, saveFile and folder
+    std::deque<QColor> colours;
+    std::deque<int> dialogResults;
+    QList<QString> dialogTitles;
+
+    void message(const QString& text, const QString& title = {}) override;
+    bool askYesNo(const QString& text, const QString& title = {}) override;
+    Answer askYesNoCancel(const QString& text, const QString& title = {}) override;
+    QString openFile(const QString& caption, const QString& folder, const QString& filter) override;
+    QString saveFile(const QString& caption, const QString& folder, const QString& filter,
+                     const QString& defaultSuffix) override;
+    QString folder(const QString& caption, const QString& start) override;
+    QColor colour(const QColor& initial, const QString& title = {}) override;
+    int runDialog(QDialog& dialog) override;
+
+private:
+    Answer next(Answer fallback);
+    QString nextFile();
+};
+
+} // namespace testsupport
