@@ -1,6 +1,8 @@
 #include "editor/ui/EditorMainDialog.h"
 
 #include "editor/model/PaperTable.h"
+#include "editor/model/TextStyle.h"
+#include "editor/model/UnitValues.h"
 #include "editor/ui/EditorActions.h"
 #include "editor/ui/LayoutCanvas.h"
 #include "editor/ui/PaperPage.h"
@@ -13,6 +15,10 @@
 #include "shared/ToolbarStrip.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QStandardItemModel>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,6 +29,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -48,6 +55,9 @@ constexpr int kPageBoxLeft = 10;
 constexpr int kPageBoxTop = 45;
 
 QString numberText(double value, int digits) { return QString::number(value, 'g', digits); }
+
+// Effects whose work is not in this build are listed but cannot be chosen yet.
+constexpr int kCropRow = 15;
 
 } // namespace
 
@@ -136,6 +146,10 @@ void EditorMainDialog::startUp() {
     // 9. The canvas in its place.
     canvas_ = new LayoutCanvas(canvasArea_);
     canvas_->setDisplayScale(494.0 / 1403);
+    canvas_->setUnitFactor(unitFactor_);
+    canvas_->setProjectFolder(projectFolder_);
+    canvas_->setPrompts(&services_.prompts);
+    connectCanvas();
     setCanvasGeometry(60, kPageBoxTop, int(pageWidth_ * 494.0 / 1403), kPageBoxHeight);
 
     // 10. Unit.
@@ -155,8 +169,19 @@ void EditorMainDialog::startUp() {
     // rather than pretend to change anything.
     for (QWidget* w : std::initializer_list<QWidget*>{
              paperPage_->paperCombo, paperPage_->canvasWidthEdit, paperPage_->canvasHeightEdit,
-             paperPage_->unitCombo, paperPage_->arrangeCheck, paperPage_->directionGroup})
+             paperPage_->unitCombo, paperPage_->arrangeCheck, paperPage_->directionGroup,
+             photoPage_->changeSourceButton, photoPage_->rotateButton, photoPage_->hideBackgroundCheck,
+             photoPage_->textGroup, photoPage_->backgroundGroup})
         w->setEnabled(false);
+    // The position and size edits follow the mouse; typing into them comes with page setup.
+    for (QLineEdit* edit : {photoPage_->topEdit, photoPage_->leftEdit, photoPage_->layerWidthEdit,
+                            photoPage_->layerHeightEdit})
+        edit->setReadOnly(true);
+    if (auto* effects = qobject_cast<QStandardItemModel*>(photoPage_->effectCombo->model())) {
+        for (int row = 0; row < effects->rowCount(); ++row)
+            effects->item(row)->setEnabled(row == kCropRow);
+    }
+    qApp->installEventFilter(this);
     showControlsForTab(tabs_->currentIndex());
 }
 
@@ -237,6 +262,151 @@ void EditorMainDialog::showControlsForTab(int index) {
         showPhotoGroups(true, true, true, false, false);
     else
         showPhotoGroups(true, true, false, true, p.opaqueCheck->isChecked());
+}
+
+double EditorMainDialog::canvasUnitFactor() const {
+    if (494.0 / canvasHeight_ <= 461.0 / canvasWidth_)
+        return pageHeight_ / canvasHeight_;
+    return pageWidth_ / canvasWidth_;
+}
+
+void EditorMainDialog::connectCanvas() {
+    connect(canvas_, &LayoutCanvas::layerPicked, this, &EditorMainDialog::onLayerPicked);
+    connect(canvas_, &LayoutCanvas::layerShown, this, &EditorMainDialog::onLayerShown);
+    connect(canvas_, &LayoutCanvas::positionShown, this, &EditorMainDialog::showPosition);
+    connect(canvas_, &LayoutCanvas::sizeShown, this, &EditorMainDialog::showSize);
+    connect(canvas_, &LayoutCanvas::changeFinished, this,
+            [this](const LayerRecord& copy) { history_.record(HistoryKind::Modify, copy); });
+    connect(canvas_, &LayoutCanvas::cropFinished, this, [this] { photoPage_->effectCombo->setCurrentIndex(-1); });
+    connect(photoPage_->effectCombo, &QComboBox::currentIndexChanged, this,
+            [this](int row) { canvas_->setCropMode(row == kCropRow); });
+}
+
+void EditorMainDialog::onLayerPicked() {
+    tabs_->setCurrentIndex(kPhotoTab);
+    paperPage_->hide();
+}
+
+void EditorMainDialog::onLayerShown(int id, bool pickedOnCanvas) {
+    const LayerRecord* record = canvas_->stack().find(id);
+    if (record == nullptr)
+        return;
+    if (record->isPhoto()) {
+        photoPage_->hideBackgroundCheck->setChecked(record->backgroundHidden);
+        // Selecting a photo ends automatic arrangement, as moving it by hand does.
+        paperPage_->arrangeCheck->setChecked(false);
+    } else {
+        fillTextPage(*record);
+    }
+    if (pickedOnCanvas)
+        selectRow(record->listRow);
+    showControlsForTab(tabs_->currentIndex());
+}
+
+void EditorMainDialog::showPosition(int x, int y, bool whole) {
+    const double f = canvasUnitFactor();
+    double left = UnitValues::position(x, f);
+    double top = UnitValues::position(y, f);
+    if (whole) {
+        left = UnitValues::snapToWhole(left, unitFactor_);
+        top = UnitValues::snapToWhole(top, unitFactor_);
+    }
+    photoPage_->leftEdit->setText(numberText(float(left), 6));
+    photoPage_->topEdit->setText(numberText(float(top), 6));
+}
+
+void EditorMainDialog::showSize(int width, int height, bool whole) {
+    const double f = canvasUnitFactor();
+    double w = UnitValues::size(width, f);
+    double h = UnitValues::size(height, f);
+    if (whole) {
+        w = UnitValues::snapToWhole(w, unitFactor_);
+        h = UnitValues::snapToWhole(h, unitFactor_);
+    }
+    const LayerRecord* selected = canvas_->selection().selected();
+    if (selected != nullptr && !selected->isPhoto()) {
+        // A caption's box is its background; its text grows with the box's height.
+        photoPage_->backgroundWidthEdit->setText(numberText(float(w), 6));
+        photoPage_->backgroundHeightEdit->setText(numberText(float(h), 6));
+        if (selected->boxHeight() > 0)
+            photoPage_->fontSizeCombo->setEditText(QString::number(selected->fontSize * height / selected->boxHeight()));
+        return;
+    }
+    photoPage_->layerWidthEdit->setText(numberText(float(w), 6));
+    photoPage_->layerHeightEdit->setText(numberText(float(h), 6));
+}
+
+void EditorMainDialog::fillTextPage(const LayerRecord& caption) {
+    PhotoPage& p = *photoPage_;
+    const qsizetype comma = caption.content.indexOf(',');
+    if (comma < 0)
+        return;
+    p.fontCombo->setEditText(caption.content.left(comma));
+    p.textEdit->setText(caption.content.mid(comma + 1));
+    const TextStyle style = TextStyle::fromCode(caption.textStyle);
+    p.boldButton->setChecked(style.bold);
+    p.italicButton->setChecked(style.italic);
+    p.underlineButton->setChecked(style.underline);
+    (caption.textStyle % 10 == 0 ? p.horizontalRadio : p.verticalRadio)->setChecked(true);
+    textColour_ = caption.color;
+    PhotoPage::showSwatch(p.textColourButton, textColour_);
+    p.fontSizeCombo->setEditText(QString::number(caption.fontSize));
+    p.opaqueCheck->setChecked(!caption.backgroundHidden);
+    if (!caption.backgroundHidden && !caption.bitmap.isEmpty()) {
+        const imaging::RgbQuad corner = caption.bitmap.pixelColour(caption.bitmap.width() - 1, caption.bitmap.height() - 1);
+        backgroundColour_ = imaging::makeColorRef(corner.red, corner.green, corner.blue);
+        PhotoPage::showSwatch(p.backgroundColourButton, backgroundColour_);
+        const double f = canvasUnitFactor();
+        p.backgroundWidthEdit->setText(
+            numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapWidth, f), unitFactor_)), 6));
+        p.backgroundHeightEdit->setText(
+            numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapHeight, f), unitFactor_)), 6));
+    }
+}
+
+void EditorMainDialog::selectRow(int row) {
+    QTreeWidget* list = photoPage_->layerList;
+    if (row < 0 || row >= list->topLevelItemCount())
+        return;
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    list->setCurrentItem(item);
+    list->scrollToItem(item);
+}
+
+void EditorMainDialog::mouseReleaseEvent(QMouseEvent* event) {
+    // A release over the window on the "Paper" page takes the selection frame off the page.
+    if (tabs_->currentIndex() == kPaperTab && canvas_->lastPressHitLayer()) {
+        canvas_->clearLayerHit();
+        canvas_->refresh();
+    }
+    QMainWindow::mouseReleaseEvent(event);
+}
+
+bool EditorMainDialog::nudgeWithArrow(int key) {
+    QWidget* under = QApplication::widgetAt(QCursor::pos());
+    if (under == canvas_) {
+        switch (key) {
+        case Qt::Key_Up: canvas_->nudge(0, -2); break;
+        case Qt::Key_Down: canvas_->nudge(0, 2); break;
+        case Qt::Key_Left: canvas_->nudge(-2, 0); break;
+        default: canvas_->nudge(2, 0); break;
+        }
+        return true;
+    }
+    // Over an edit the keys move the text cursor; anywhere else they do nothing, so they
+    // never shift a combo box or a tab by surprise while a layer is selected.
+    return qobject_cast<QLineEdit*>(under) == nullptr;
+}
+
+bool EditorMainDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
+        if (arrow && widget != nullptr && widget->window() == this && canvas_->selection().selected() != nullptr)
+            return nudgeWithArrow(key);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool EditorMainDialog::saveProject() {

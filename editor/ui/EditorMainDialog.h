@@ -1,4 +1,5 @@
 #pragma once
+#include "editor/model/UndoHistory.h"
 #include "imaging/DibHeader.h"
 
 #include <QList>
@@ -17,6 +18,7 @@ namespace editor {
 
 class EditorActions;
 class LayoutCanvas;
+struct LayerRecord;
 class PaperPage;
 class PhotoPage;
 class PrintService;
@@ -57,6 +59,10 @@ public:
     imaging::ColorRef backgroundColour() const { return backgroundColour_; }
     const QList<QPixmap>& layerPictures() const { return layerPictures_; }
 
+    UndoHistory& history() { return history_; }
+    // Page pixels per unit of the canvas size, as the position and size edits count.
+    double canvasUnitFactor() const;
+
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
 
@@ -65,6 +71,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void startUp();
@@ -74,6 +82,14 @@ private:
     void updateCaption();
     void setCanvasGeometry(int left, int top, int width, int height);
     bool saveProject();
+    void connectCanvas();
+    void onLayerPicked();
+    void onLayerShown(int id, bool pickedOnCanvas);
+    void showPosition(int x, int y, bool whole);
+    void showSize(int width, int height, bool whole);
+    void fillTextPage(const LayerRecord& caption);
+    void selectRow(int row);
+    bool nudgeWithArrow(int key);
 
     EditorServices services_;
     EditorActions* actions_ = nullptr;
@@ -102,6 +118,7 @@ private:
     imaging::ColorRef backgroundColour_ = 0x00E71258;
     QList<QPixmap> layerPictures_;
     bool modified_ = false;
+    UndoHistory history_;
 };
 
 } // namespace editor

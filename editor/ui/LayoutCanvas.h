@@ -1,15 +1,22 @@
 #pragma once
+#include "editor/model/CanvasGeometry.h"
 #include "editor/model/LayerSelection.h"
 #include "editor/model/LayerStack.h"
 #include "imaging/DibImage.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QWidget>
+
+namespace quillax {
+class Prompts;
+}
 
 namespace editor {
 
-// Shows the page with its visible layers scaled to the screen. All drawing goes into an
-// off-screen picture; painting only copies it to the window.
+// Shows the page with its visible layers scaled to the screen, marks the selected layer with
+// a frame and eight handles, and turns the mouse into picking, moving, resizing and cropping.
+// All drawing goes into off-screen pictures; painting only copies the shown picture.
 class LayoutCanvas : public QWidget {
     Q_OBJECT
 public:
@@ -18,9 +25,16 @@ public:
     LayerStack& stack() { return stack_; }
     const LayerStack& stack() const { return stack_; }
     LayerSelection& selection() { return selection_; }
+    const LayerSelection& selection() const { return selection_; }
 
     double displayScale() const { return selection_.displayScale(); }
     void setDisplayScale(double scale);
+    void setUnitFactor(double factor) { unitFactor_ = factor; }
+    double unitFactor() const { return unitFactor_; }
+    void setProjectFolder(const QString& folder) { projectFolder_ = folder; }
+    // While on, a handle crops the photo instead of scaling it.
+    void setCropMode(bool on) { cropMode_ = on; }
+    void setPrompts(quillax::Prompts* prompts) { prompts_ = prompts; }
 
     // Shows a plain page picture (the empty page) until layers are drawn.
     void setPagePicture(const imaging::DibImage& picture);
@@ -28,16 +42,83 @@ public:
     bool composeScreen();
     // Sorts the stack by stacking order, composes and repaints.
     void refresh();
+    // Makes the current id's layer the selected one and draws it with its handles; false when
+    // the id names no layer.
+    bool showLayer(bool bringToTop, bool pickedOnCanvas = false);
+    // Moves the selected layer to (x, y) page pixels keeping its size.
+    void moveSelectedTo(int x, int y);
+    // Copies the background and the selected layer into the shown picture with its handles.
+    bool drawSelection();
+    // Draws the others into the background picture and builds the selected layer's picture.
+    void composeBackground();
+    // Rebuilds the selected layer's picture after its picture or box changed, and redraws.
+    void rebuildSelected();
 
+    // Arrow-key nudging: the frame moves 2 screen pixels and the layer follows.
+    void nudge(int dx, int dy);
+
+    // The pointer left the canvas while dragging: finish at the last drawn frame.
+    void finishDragOutside();
+
+    bool isButtonDown() const { return buttonDown_; }
+    bool lastPressHitLayer() const { return layerHit_; }
+    void clearLayerHit() { layerHit_ = false; }
+    int dragMode() const { return dragMode_; }
+    int hitZone() const { return hitZone_; }
     const QImage& shownPicture() const { return shown_; }
+
+signals:
+    // A layer was picked with the mouse: the window shows the "Photo" page.
+    void layerPicked(int id);
+    // The selected layer was shown; its controls should be filled.
+    void layerShown(int id, bool pickedOnCanvas);
+    // Page values for the position and size edits; `whole` asks for whole-number snapping.
+    void positionShown(int x, int y, bool whole);
+    void sizeShown(int width, int height, bool whole);
+    // A move or resize ended: the selected layer's copy is ready for the undo history.
+    void changeFinished(const editor::LayerRecord& copy);
+    // A crop was written; the effect choice goes back to none.
+    void cropFinished();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void finishMove(bool dropInside);
+    void finishResize();
+    bool cropSelected(const PageGeometry& geometry);
+    void drawResizing(const ScreenRect& rect);
+    void drawMoving();
+    void drawHandles(QImage& image, const ScreenRect& rect) const;
+    void setCursorForZone(int zone);
+    imaging::DibImage fitted(const imaging::DibImage& picture, int width, int height) const;
+    void composeLayers(imaging::DibImage& target, int skipId) const;
+
     LayerStack stack_;
     LayerSelection selection_{stack_};
+    double unitFactor_ = 4.7244;
+    QString projectFolder_;
+    bool cropMode_ = false;
+    quillax::Prompts* prompts_ = nullptr;
+
+    double aspect_ = 1.0;
+    int boxWidth_ = 0;
+    int boxHeight_ = 0;
     QImage shown_;
+    QImage background_;
+    QImage dragPicture_;
+    QImage handle_;
+
+    bool buttonDown_ = false;
+    bool layerHit_ = false;
+    int hitZone_ = kOutside;
+    int dragMode_ = 0;
+    QPoint lastPoint_;
+    PageGeometry pending_;
+    bool pendingValid_ = false;
 };
 
 } // namespace editor

@@ -4,9 +4,7 @@
 #include "editor/ui/PaperPage.h"
 #include "editor/ui/PhotoPage.h"
 #include "tests/editor/Layers.h"
-#include "tests/support/FakePrintService.h"
-#include "tests/support/Sandbox.h"
-#include "tests/support/ScriptedPrompts.h"
+#include "tests/editor/EditorWindowFixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,41 +23,8 @@
 #include <memory>
 
 using editor::EditorMainDialog;
+using testsupport::EditorWindowTest;
 
-namespace {
-
-// An editor window started on a sandbox install folder, with scripted prompts and a printer
-// as each test describes it.
-class EditorWindowTest : public ::testing::Test {
-protected:
-    void start() {
-        box.writeSettings(box.folder());
-        window = std::make_unique<EditorMainDialog>(editor::EditorServices{prompts, printer});
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    QStringList toolbarTips() const {
-        QStringList tips;
-        for (QAction* a : window->findChild<QToolBar*>("mainToolBar")->actions())
-            if (!a->isSeparator())
-                tips.append(a->toolTip());
-        return tips;
-    }
-    QStringList comboItems(QComboBox* combo) const {
-        QStringList items;
-        for (int i = 0; i < combo->count(); ++i)
-            items.append(combo->itemText(i));
-        return items;
-    }
-
-    testsupport::Sandbox box;
-    testsupport::ScriptedPrompts prompts;
-    testsupport::FakePrintService printer;
-    std::unique_ptr<EditorMainDialog> window;
-};
-
-} // namespace
 
 TEST_F(EditorWindowTest, StartsWithTheNewProjectOnAnA4Page) {
     start();

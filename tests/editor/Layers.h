@@ -1,6 +1,18 @@
 #pragma once
 #include "editor/model/LayerRecord.h"
+#include "editor/model/LayerSelection.h"
 #include "tests/support/Pictures.h"
+
+#include <ostream>
+
+namespace editor {
+inline void PrintTo(const PageRect& r, std::ostream* os) {
+    *os << "(" << r.left << ", " << r.top << ") - (" << r.right << ", " << r.bottom << ")";
+}
+inline void PrintTo(const ScreenFrame& f, std::ostream* os) {
+    *os << f.width << " x " << f.height << " at (" << f.left << ", " << f.top << ")";
+}
+} // namespace editor
 
 namespace testsupport {
 
