@@ -48,8 +48,8 @@ imaging::DibImage pattern24(int width, int height) {
 }
 
 uint32_t rgbAt(const imaging::DibImage& image, int x, int y) {
-    const uint8_t* p = image.row(y) + x * (image.bitsPerPixel() / 8);
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16);
+    const imaging::RgbQuad c = image.pixelColour(x, y);
+    return uint32_t(c.blue) | (uint32_t(c.green) << 8) | (uint32_t(c.red) << 16);
 }
 
 std::vector<uint32_t> rgbGrid(const imaging::DibImage& image) {

@@ -14,7 +14,7 @@ imaging::DibImage picture24(std::initializer_list<std::initializer_list<uint32_t
 imaging::DibImage solid24(int width, int height, uint32_t rgb);
 // A picture with a smooth gradient and some texture, for shrink and round-trip tests.
 imaging::DibImage pattern24(int width, int height);
-// Pixel (x, y) of a 24- or 32-bit picture as 0xRRGGBB.
+// Colour of pixel (x, y) as 0xRRGGBB, through the palette where there is one.
 uint32_t rgbAt(const imaging::DibImage& image, int x, int y);
 // All pixels as 0xRRGGBB, top row first, for readable comparisons.
 std::vector<uint32_t> rgbGrid(const imaging::DibImage& image);
