@@ -18,5 +18,9 @@ int main(int argc, char** argv) {
     editor::EditorMainDialog window({prompts, printer});
     prompts.setParent(&window);
     window.show();
+    // Pictures named on the command line, as a file manager's "Open with" passes them.
+    const QStringList photos = QApplication::arguments().mid(1);
+    if (!photos.isEmpty())
+        window.addPhotosLater(photos);
     return app.exec();
 }

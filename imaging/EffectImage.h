@@ -18,6 +18,7 @@ class EffectImage : public DibImage {
 public:
     EffectImage() = default;
     explicit EffectImage(const DibImage& image) : DibImage(image) {}
+    explicit EffectImage(DibImage&& image) : DibImage(std::move(image)) {}
 
     // Copies the part of this picture inside rect (clipped) into destination, top row first.
     // False for an empty intersection, a missing destination or this object itself.

@@ -4,6 +4,8 @@
 #include "editor/model/TextStyle.h"
 #include "editor/model/UnitValues.h"
 #include "editor/ui/EditorActions.h"
+#include "editor/ui/LayerCommands.h"
+#include "editor/ui/PageExporter.h"
 #include "editor/ui/LayoutCanvas.h"
 #include "editor/ui/PaperPage.h"
 #include "editor/ui/PhotoPage.h"
@@ -18,6 +20,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QStandardItemModel>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -79,9 +82,9 @@ void EditorMainDialog::startUp() {
 
     // 2. Folders. The temporary project lives beside the program; make it if it went missing,
     // so the first photo's full-size copy has somewhere to go.
-    installFolder_ = quillax::Settings::installFolder();
-    projectFolder_ = installFolder_ + projectName_ + "/";
-    QDir().mkpath(projectFolder_);
+    project_.installFolder = quillax::Settings::installFolder();
+    project_.projectFolder = project_.installFolder + project_.projectName + "/";
+    QDir().mkpath(project_.projectFolder);
     updateCaption();
 
     // 3. Menu and toolbar.
@@ -138,7 +141,12 @@ void EditorMainDialog::startUp() {
     // the list shows the top 32 x 24.
     for (const QImage& picture : quillax::ToolbarStrip::cut(quillax::loadBmp(":/editor/layer-pictures.bmp"), 32))
         layerPictures_.append(QPixmap::fromImage(picture.copy(0, 0, 32, 24)));
-    photoPage_->layerList->header()->resizeSection(1, 2);
+    // One visible column holds picture and label; the second stays a sliver.
+    QHeaderView* header = photoPage_->layerList->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setSectionResizeMode(1, QHeaderView::Fixed);
+    header->resizeSection(1, 2);
 
     // 8. Portrait.
     paperPage_->portraitRadio->setChecked(true);
@@ -146,23 +154,35 @@ void EditorMainDialog::startUp() {
     // 9. The canvas in its place.
     canvas_ = new LayoutCanvas(canvasArea_);
     canvas_->setDisplayScale(494.0 / 1403);
-    canvas_->setUnitFactor(unitFactor_);
-    canvas_->setProjectFolder(projectFolder_);
+    canvas_->setUnitFactor(project_.unitFactor);
+    canvas_->setProjectFolder(project_.projectFolder);
     canvas_->setPrompts(&services_.prompts);
     connectCanvas();
-    setCanvasGeometry(60, kPageBoxTop, int(pageWidth_ * 494.0 / 1403), kPageBoxHeight);
+    setCanvasGeometry(60, kPageBoxTop, int(project_.pageWidth * 494.0 / 1403), kPageBoxHeight);
 
     // 10. Unit.
     paperPage_->unitCombo->setCurrentIndex(0);
 
     // 11, 12. Printer and papers.
-    platformKind_ = services_.printer.platformKind();
+    project_.platformKind = services_.printer.platformKind();
     fillPaperCombo();
-    paperPage_->canvasWidthEdit->setText(numberText(canvasWidth_, 15));
-    paperPage_->canvasHeightEdit->setText(numberText(canvasHeight_, 15));
+    paperPage_->canvasWidthEdit->setText(numberText(project_.canvasWidth, 15));
+    paperPage_->canvasHeightEdit->setText(numberText(project_.canvasHeight, 15));
 
     // 13. The empty page.
     showPageBackground();
+
+    // Layer commands.
+    layerCommands_ = new LayerCommands(*this);
+    connect(actions_->addPhoto, &QAction::triggered, layerCommands_, &LayerCommands::addPhotoFromDialog);
+    connect(actions_->deleteLayer, &QAction::triggered, layerCommands_, &LayerCommands::deleteLayer);
+    connect(photoPage_->changeSourceButton, &QPushButton::clicked, layerCommands_, &LayerCommands::changeSource);
+    connect(photoPage_->layerList, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        layerCommands_->listClicked(photoPage_->layerList->indexOfTopLevelItem(item));
+    });
+    connect(actions_->exportPhotos, &QAction::triggered, this, [this] { PageExporter::run(*this); });
+    for (QAction* built : {actions_->addPhoto, actions_->deleteLayer, actions_->exportPhotos})
+        actions_->markBuilt(built);
 
     actions_->updateEnabled(services_.printer.hasDefaultPrinter());
     // Page setup and caption editing are not in this build yet; their controls stay greyed
@@ -170,7 +190,7 @@ void EditorMainDialog::startUp() {
     for (QWidget* w : std::initializer_list<QWidget*>{
              paperPage_->paperCombo, paperPage_->canvasWidthEdit, paperPage_->canvasHeightEdit,
              paperPage_->unitCombo, paperPage_->arrangeCheck, paperPage_->directionGroup,
-             photoPage_->changeSourceButton, photoPage_->rotateButton, photoPage_->hideBackgroundCheck,
+             photoPage_->rotateButton, photoPage_->hideBackgroundCheck,
              photoPage_->textGroup, photoPage_->backgroundGroup})
         w->setEnabled(false);
     // The position and size edits follow the mouse; typing into them comes with page setup.
@@ -203,25 +223,25 @@ void EditorMainDialog::fillFontCombo() {
 void EditorMainDialog::fillPaperCombo() {
     QComboBox* combo = paperPage_->paperCombo;
     combo->clear();
-    paperIndex_ = -1;
-    if (services_.printer.hasDefaultPrinter() && platformKind_ != 2) {
+    project_.paperIndex = -1;
+    if (services_.printer.hasDefaultPrinter() && project_.platformKind != 2) {
         const QStringList forms = services_.printer.formNames();
         combo->addItems(forms);
         combo->addItem(PaperTable::userDefinedName());
-        paperIndex_ = services_.printer.defaultFormIndex();
-        if (paperIndex_ < 0) {
+        project_.paperIndex = services_.printer.defaultFormIndex();
+        if (project_.paperIndex < 0) {
             // No default paper given: the last short "A4" entry, as the forms are searched.
             for (int i = 0; i < forms.size(); ++i) {
                 if (forms[i].contains("A4") && forms[i].size() < 4)
-                    paperIndex_ = i;
+                    project_.paperIndex = i;
             }
         }
-        if (paperIndex_ >= 0)
-            combo->setCurrentIndex(paperIndex_);
+        if (project_.paperIndex >= 0)
+            combo->setCurrentIndex(project_.paperIndex);
     } else if (services_.printer.hasDefaultPrinter()) {
-        paperIndex_ = PaperTable::kDefaultRow;
+        project_.paperIndex = PaperTable::kDefaultRow;
     }
-    if (paperIndex_ < 0 || platformKind_ == 2) {
+    if (project_.paperIndex < 0 || project_.platformKind == 2) {
         combo->clear();
         for (const Paper& paper : PaperTable::builtIn())
             combo->addItem(QString::fromLatin1(paper.name));
@@ -238,7 +258,7 @@ void EditorMainDialog::showPageBackground() {
     canvas_->setPagePicture(page);
 }
 
-void EditorMainDialog::updateCaption() { setWindowTitle(projectName_ + "-Pagemontager (V1.1)"); }
+void EditorMainDialog::updateCaption() { setWindowTitle(project_.projectName + "-Pagemontager (V1.1)"); }
 
 void EditorMainDialog::showControlsForTab(int index) {
     const bool layerSelected = canvas_->selection().currentId() >= 0 && canvas_->selection().selected();
@@ -264,23 +284,22 @@ void EditorMainDialog::showControlsForTab(int index) {
         showPhotoGroups(true, true, false, true, p.opaqueCheck->isChecked());
 }
 
-double EditorMainDialog::canvasUnitFactor() const {
-    if (494.0 / canvasHeight_ <= 461.0 / canvasWidth_)
-        return pageHeight_ / canvasHeight_;
-    return pageWidth_ / canvasWidth_;
-}
-
 void EditorMainDialog::connectCanvas() {
     connect(canvas_, &LayoutCanvas::layerPicked, this, &EditorMainDialog::onLayerPicked);
     connect(canvas_, &LayoutCanvas::layerShown, this, &EditorMainDialog::onLayerShown);
     connect(canvas_, &LayoutCanvas::positionShown, this, &EditorMainDialog::showPosition);
     connect(canvas_, &LayoutCanvas::sizeShown, this, &EditorMainDialog::showSize);
-    connect(canvas_, &LayoutCanvas::changeFinished, this,
-            [this](const LayerRecord& copy) { history_.record(HistoryKind::Modify, copy); });
+    connect(canvas_, &LayoutCanvas::changeFinished, this, [this](const LayerRecord& copy) {
+        history_.record(HistoryKind::Modify, copy);
+        if (copy.isPhoto())
+            endArrangement();
+    });
     connect(canvas_, &LayoutCanvas::cropFinished, this, [this] { photoPage_->effectCombo->setCurrentIndex(-1); });
     connect(photoPage_->effectCombo, &QComboBox::currentIndexChanged, this,
             [this](int row) { canvas_->setCropMode(row == kCropRow); });
 }
+
+void EditorMainDialog::endArrangement() { paperPage_->arrangeCheck->setChecked(false); }
 
 void EditorMainDialog::onLayerPicked() {
     tabs_->setCurrentIndex(kPhotoTab);
@@ -293,8 +312,10 @@ void EditorMainDialog::onLayerShown(int id, bool pickedOnCanvas) {
         return;
     if (record->isPhoto()) {
         photoPage_->hideBackgroundCheck->setChecked(record->backgroundHidden);
-        // Selecting a photo ends automatic arrangement, as moving it by hand does.
-        paperPage_->arrangeCheck->setChecked(false);
+        // Picking a photo by hand ends automatic arrangement, as moving it does; a photo
+        // that was just added and arranged leaves it on for the next one.
+        if (pickedOnCanvas)
+            endArrangement();
     } else {
         fillTextPage(*record);
     }
@@ -308,8 +329,8 @@ void EditorMainDialog::showPosition(int x, int y, bool whole) {
     double left = UnitValues::position(x, f);
     double top = UnitValues::position(y, f);
     if (whole) {
-        left = UnitValues::snapToWhole(left, unitFactor_);
-        top = UnitValues::snapToWhole(top, unitFactor_);
+        left = UnitValues::snapToWhole(left, project_.unitFactor);
+        top = UnitValues::snapToWhole(top, project_.unitFactor);
     }
     photoPage_->leftEdit->setText(numberText(float(left), 6));
     photoPage_->topEdit->setText(numberText(float(top), 6));
@@ -320,8 +341,8 @@ void EditorMainDialog::showSize(int width, int height, bool whole) {
     double w = UnitValues::size(width, f);
     double h = UnitValues::size(height, f);
     if (whole) {
-        w = UnitValues::snapToWhole(w, unitFactor_);
-        h = UnitValues::snapToWhole(h, unitFactor_);
+        w = UnitValues::snapToWhole(w, project_.unitFactor);
+        h = UnitValues::snapToWhole(h, project_.unitFactor);
     }
     const LayerRecord* selected = canvas_->selection().selected();
     if (selected != nullptr && !selected->isPhoto()) {
@@ -358,9 +379,9 @@ void EditorMainDialog::fillTextPage(const LayerRecord& caption) {
         PhotoPage::showSwatch(p.backgroundColourButton, backgroundColour_);
         const double f = canvasUnitFactor();
         p.backgroundWidthEdit->setText(
-            numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapWidth, f), unitFactor_)), 6));
+            numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapWidth, f), project_.unitFactor)), 6));
         p.backgroundHeightEdit->setText(
-            numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapHeight, f), unitFactor_)), 6));
+            numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapHeight, f), project_.unitFactor)), 6));
     }
 }
 
@@ -398,9 +419,26 @@ bool EditorMainDialog::nudgeWithArrow(int key) {
     return qobject_cast<QLineEdit*>(under) == nullptr;
 }
 
+void EditorMainDialog::addPhotosLater(const QStringList& paths) {
+    QTimer::singleShot(0, this, [this, paths] {
+        for (const QString& path : paths)
+            layerCommands_->addPhoto(path);
+    });
+}
+
 bool EditorMainDialog::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool ours = widget != nullptr && widget->window() == this;
+    if (ours && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        lastPressOnCanvas_ = watched == canvas_;
+    }
+    if (ours && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+        (photoPage_->layerList->hasFocus() || lastPressOnCanvas_)) {
+        layerCommands_->deleteLayer();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
-        auto* widget = qobject_cast<QWidget*>(watched);
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
         if (arrow && widget != nullptr && widget->window() == this && canvas_->selection().selected() != nullptr)

@@ -1,4 +1,5 @@
 #pragma once
+#include "editor/model/ProjectState.h"
 #include "editor/model/UndoHistory.h"
 #include "imaging/DibHeader.h"
 
@@ -17,6 +18,7 @@ class Prompts;
 namespace editor {
 
 class EditorActions;
+class LayerCommands;
 class LayoutCanvas;
 struct LayerRecord;
 class PaperPage;
@@ -46,25 +48,37 @@ public:
     PhotoPage& photoPage() { return *photoPage_; }
     QTabWidget& tabs() { return *tabs_; }
 
-    const QString& projectName() const { return projectName_; }
-    const QString& installFolder() const { return installFolder_; }
-    const QString& projectFolder() const { return projectFolder_; }
-    int pageWidth() const { return pageWidth_; }
-    int pageHeight() const { return pageHeight_; }
-    double unitFactor() const { return unitFactor_; }
-    bool isPortrait() const { return portrait_; }
-    int paperIndex() const { return paperIndex_; }
+    ProjectState& project() { return project_; }
+    const ProjectState& project() const { return project_; }
+    const QString& projectName() const { return project_.projectName; }
+    const QString& installFolder() const { return project_.installFolder; }
+    const QString& projectFolder() const { return project_.projectFolder; }
+    int pageWidth() const { return project_.pageWidth; }
+    int pageHeight() const { return project_.pageHeight; }
+    double unitFactor() const { return project_.unitFactor; }
+    bool isPortrait() const { return project_.portrait; }
+    int paperIndex() const { return project_.paperIndex; }
     const QStringList& fontNames() const { return fontNames_; }
     imaging::ColorRef textColour() const { return textColour_; }
     imaging::ColorRef backgroundColour() const { return backgroundColour_; }
-    const QList<QPixmap>& layerPictures() const { return layerPictures_; }
+    QList<QPixmap>& layerPictures() { return layerPictures_; }
+    quillax::Prompts& prompts() { return services_.prompts; }
+    LayerCommands& layerCommands() { return *layerCommands_; }
 
     UndoHistory& history() { return history_; }
     // Page pixels per unit of the canvas size, as the position and size edits count.
-    double canvasUnitFactor() const;
+    double canvasUnitFactor() const { return project_.canvasUnitFactor(); }
+    // Selects and shows a row of the layer list.
+    void selectRow(int row);
 
     bool isModified() const { return modified_; }
     void setModified(bool modified) { modified_ = modified; }
+
+    // Adds these pictures as photo layers once the window is up, in this order.
+    void addPhotosLater(const QStringList& paths);
+
+    // Moving, resizing or picking a photo by hand ends automatic arrangement.
+    void endArrangement();
 
     // Shows and hides the control groups for the page of the tab control.
     void showControlsForTab(int index);
@@ -88,7 +102,6 @@ private:
     void showPosition(int x, int y, bool whole);
     void showSize(int width, int height, bool whole);
     void fillTextPage(const LayerRecord& caption);
-    void selectRow(int row);
     bool nudgeWithArrow(int key);
 
     EditorServices services_;
@@ -99,20 +112,9 @@ private:
     PaperPage* paperPage_ = nullptr;
     PhotoPage* photoPage_ = nullptr;
 
-    QString projectName_ = QStringLiteral("newPrj1");
-    QString installFolder_;
-    QString projectFolder_;
-    int pageWidth_ = 992;
-    int pageHeight_ = 1403;
-    double canvasWidth_ = 210.0;
-    double canvasHeight_ = 297.0;
-    double unitFactor_ = 4.7244;
-    bool portrait_ = true;
-    int paperIndex_ = -1;
-    int platformKind_ = 1;
-    int layerRows_ = 0;
-    int nextLayerId_ = 0;
-    int photoLayers_ = 0;
+    ProjectState project_;
+    LayerCommands* layerCommands_ = nullptr;
+    bool lastPressOnCanvas_ = false;
     QStringList fontNames_;
     imaging::ColorRef textColour_ = 0x000000FF;
     imaging::ColorRef backgroundColour_ = 0x00E71258;

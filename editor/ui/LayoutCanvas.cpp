@@ -134,6 +134,12 @@ bool LayoutCanvas::drawSelection() {
     return true;
 }
 
+void LayoutCanvas::showBackground() {
+    composeBackground();
+    shown_ = background_;
+    update();
+}
+
 void LayoutCanvas::rebuildSelected() {
     const LayerRecord* selected = selection_.selected();
     if (selected == nullptr)

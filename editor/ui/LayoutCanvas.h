@@ -51,6 +51,8 @@ public:
     bool drawSelection();
     // Draws the others into the background picture and builds the selected layer's picture.
     void composeBackground();
+    // Shows every layer but the selected one, without a frame (after a layer was removed).
+    void showBackground();
     // Rebuilds the selected layer's picture after its picture or box changed, and redraws.
     void rebuildSelected();
 

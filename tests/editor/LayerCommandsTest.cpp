@@ -1,0 +1,253 @@
+#include "editor/model/LayerLabel.h"
+#include "editor/ui/EditorActions.h"
+#include "editor/ui/EditorMainDialog.h"
+#include "editor/ui/LayerCommands.h"
+#include "editor/ui/LayoutCanvas.h"
+#include "editor/ui/PaperPage.h"
+#include "editor/ui/PhotoPage.h"
+#include "imaging/BmpFile.h"
+#include "shared/ImageFile.h"
+#include "tests/editor/EditorWindowFixture.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+using editor::EditorMainDialog;
+using editor::HistoryKind;
+using editor::PageRect;
+
+namespace {
+
+class LayerCommandsTest : public testsupport::EditorWindowTest {
+protected:
+    void SetUp() override { start(); }
+
+    // A picture file in the sandbox, w x h of one colour.
+    QString picture(const QString& name, int w, int h, QRgb colour = qRgb(30, 120, 200)) {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = box.path(name);
+        EXPECT_TRUE(image.save(path));
+        return path;
+    }
+    void addThroughDialog(const QString& path) {
+        prompts.files.push_back(path);
+        window->actions().addPhoto->trigger();
+    }
+    editor::LayoutCanvas& canvas() { return window->canvas(); }
+    QTreeWidget* list() { return window->photoPage().layerList; }
+    std::vector<HistoryKind> historyKinds() {
+        std::vector<HistoryKind> kinds;
+        for (const auto& e : window->history().entries())
+            kinds.push_back(e.kind);
+        return kinds;
+    }
+};
+
+} // namespace
+
+TEST_F(LayerCommandsTest, AddedPhotosStepDownTheCornerAndAreListed) {
+    addThroughDialog(picture("one.png", 400, 300));
+    addThroughDialog(picture("two.jpg", 300, 400));
+    ASSERT_EQ(canvas().stack().count(), 2);
+    const editor::LayerRecord& first = *canvas().stack().find(0);
+    const editor::LayerRecord& second = *canvas().stack().find(1);
+    EXPECT_EQ(first.x, 10);
+    EXPECT_EQ(first.y, 10);
+    EXPECT_EQ(second.x, 12);
+    EXPECT_EQ(second.y, 12);
+    EXPECT_EQ(first.content, "newPrj10.bmp");
+    EXPECT_EQ(second.content, "newPrj11.bmp");
+    EXPECT_TRUE(QFile::exists(window->projectFolder() + "newPrj11.bmp"));
+    EXPECT_EQ(first.thumbIndex, 8) << "after the eight pictures the list starts with";
+    EXPECT_EQ(second.thumbIndex, 9);
+    EXPECT_EQ(first.fontSize, -1);
+    EXPECT_TRUE(first.visible);
+
+    ASSERT_EQ(list()->topLevelItemCount(), 2);
+    EXPECT_EQ(list()->topLevelItem(0)->text(0), box.path("one.png").size() >= 38 ? editor::photoLabel(box.path("one.png"))
+                                                                                  : box.path("one.png"));
+    EXPECT_EQ(list()->currentItem(), list()->topLevelItem(1)) << "the new row is selected";
+    EXPECT_EQ(canvas().selection().currentId(), 1);
+    EXPECT_EQ(window->tabs().currentIndex(), EditorMainDialog::kPhotoTab);
+    EXPECT_EQ(window->photoPage().sourceEdit->text(), box.path("two.jpg"));
+    EXPECT_EQ(window->project().layerRows, 2);
+    EXPECT_EQ(window->project().photoLayers, 2);
+    EXPECT_EQ(window->project().nextLayerId, 2);
+    EXPECT_EQ(historyKinds(), (std::vector<HistoryKind>{HistoryKind::Add, HistoryKind::Modify, HistoryKind::Add,
+                                                        HistoryKind::Modify}));
+    EXPECT_TRUE(window->photoPage().photoGroup->isVisible());
+}
+
+TEST_F(LayerCommandsTest, BigPhotosGetAWorkingCopyAndKeepTheirFullSize) {
+    addThroughDialog(picture("big.png", 4000, 3000));
+    const editor::LayerRecord& layer = *canvas().stack().find(0);
+    EXPECT_EQ(layer.bitmapWidth, 600);
+    EXPECT_EQ(layer.bitmapHeight, 450);
+    const auto full = imaging::readBmp((window->projectFolder() + "newPrj10.bmp").toStdString());
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->width(), 4000);
+    EXPECT_EQ(full->height(), 3000);
+}
+
+TEST_F(LayerCommandsTest, PhotosGoIntoTheNextCellWhileArranging) {
+    window->paperPage().arrangeCheck->setChecked(true);
+    window->paperPage().layerImagesWidthEdit->setText("100");
+    window->paperPage().layerImagesHeightEdit->setText("70");
+    addThroughDialog(picture("one.png", 400, 300));
+    addThroughDialog(picture("two.png", 400, 300));
+    const double f = window->canvasUnitFactor();
+    EXPECT_EQ(canvas().stack().find(0)->x, int(2.5 * f));
+    EXPECT_EQ(canvas().stack().find(1)->x, int(107.5 * f)) << "the second column";
+    EXPECT_TRUE(window->paperPage().arrangeCheck->isChecked()) << "adding is not arranging by hand";
+    window->layerCommands().listClicked(0);
+    EXPECT_FALSE(window->paperPage().arrangeCheck->isChecked()) << "picking a photo by hand ends it";
+}
+
+TEST_F(LayerCommandsTest, NothingIsAddedFromACancelledDialogOrABadFile) {
+    window->actions().addPhoto->trigger(); // no file scripted: cancelled
+    EXPECT_EQ(canvas().stack().count(), 0);
+    EXPECT_TRUE(prompts.shown.size() == 1) << "only the dialog's caption";
+
+    QFile junk(box.path("broken.jpg"));
+    junk.open(QIODevice::WriteOnly);
+    junk.write("\xFF\xD8\xFF\xE0 this is not a photo");
+    junk.close();
+    addThroughDialog(box.path("broken.jpg"));
+    EXPECT_EQ(canvas().stack().count(), 0);
+    EXPECT_TRUE(prompts.shown.last().contains("could not be read"));
+    EXPECT_EQ(window->project().nextLayerId, 0) << "no id is used up";
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+}
+
+TEST_F(LayerCommandsTest, APhotoThatCannotBeCopiedIntoTheProjectIsNotAdded) {
+    window->project().projectFolder = box.path("gone/");
+    addThroughDialog(picture("one.png", 40, 30));
+    EXPECT_EQ(canvas().stack().count(), 0);
+    EXPECT_TRUE(prompts.shown.last().contains("could not be copied"));
+}
+
+TEST_F(LayerCommandsTest, DeleteLayerAsksFirstAndEmptiesTheList) {
+    addThroughDialog(picture("one.png", 400, 300));
+    prompts.answers = {quillax::Prompts::Answer::No};
+    window->actions().deleteLayer->trigger();
+    EXPECT_EQ(prompts.shown.last(), "Delete current layer?");
+    EXPECT_EQ(canvas().stack().count(), 1) << "No keeps the layer";
+
+    prompts.answers = {quillax::Prompts::Answer::Yes};
+    window->actions().deleteLayer->trigger();
+    EXPECT_EQ(canvas().stack().count(), 0);
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
+    EXPECT_EQ(window->project().layerRows, 0);
+    EXPECT_EQ(window->project().photoLayers, 0);
+    EXPECT_EQ(window->history().entries().back().kind, HistoryKind::Delete);
+    EXPECT_EQ(window->layerPictures().size(), 9) << "the thumbnail stays in the picture list";
+    EXPECT_EQ(canvas().shownPicture().pixel(50, 50) & 0xFFFFFF, 0xFFFFFFu) << "an empty page";
+    EXPECT_TRUE(list()->isVisible());
+    EXPECT_FALSE(window->photoPage().positionGroup->isVisible());
+    EXPECT_FALSE(window->photoPage().photoGroup->isVisible());
+
+    const size_t asked = size_t(prompts.shown.size());
+    window->actions().deleteLayer->trigger();
+    EXPECT_EQ(size_t(prompts.shown.size()), asked) << "nothing selected: nothing asked";
+}
+
+TEST_F(LayerCommandsTest, DeletingALowerLayerMovesTheRowsBelowIt) {
+    addThroughDialog(picture("one.png", 40, 30));
+    addThroughDialog(picture("two.png", 40, 30));
+    addThroughDialog(picture("three.png", 40, 30));
+    window->layerCommands().listClicked(0);
+    prompts.answers = {quillax::Prompts::Answer::Yes};
+    window->actions().deleteLayer->trigger();
+    EXPECT_EQ(canvas().stack().idAtRow(0), 1);
+    EXPECT_EQ(canvas().stack().idAtRow(1), 2);
+    EXPECT_EQ(list()->topLevelItem(0)->toolTip(0), box.path("two.png"));
+}
+
+TEST_F(LayerCommandsTest, TheDeleteKeyDeletesAfterAPressOnTheCanvas) {
+    addThroughDialog(picture("one.png", 400, 300));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const editor::ScreenFrame f = canvas().selection().frame();
+    QTest::mouseClick(&canvas(), Qt::LeftButton, {}, QPoint(f.left + 10, f.top + 10));
+    prompts.answers = {quillax::Prompts::Answer::Yes};
+    QTest::keyClick(window.get(), Qt::Key_Delete);
+    EXPECT_EQ(canvas().stack().count(), 0);
+
+    // After a press elsewhere, Delete is an ordinary key again.
+    addThroughDialog(picture("two.png", 400, 300));
+    QLineEdit* edit = window->photoPage().sourceEdit;
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(canvas().stack().count(), 1);
+}
+
+TEST_F(LayerCommandsTest, ChangeReplacesTheSelectedPhotoByANewLayer) {
+    addThroughDialog(picture("one.png", 400, 300));
+    prompts.files.push_back(picture("other.png", 200, 100, qRgb(255, 0, 0)));
+    window->photoPage().changeSourceButton->click();
+    ASSERT_EQ(canvas().stack().count(), 1);
+    const editor::LayerRecord& layer = canvas().stack().at(0);
+    EXPECT_EQ(layer.id, 1) << "a new layer with a new id";
+    EXPECT_EQ(layer.x, 12);
+    EXPECT_EQ(list()->topLevelItemCount(), 1);
+    EXPECT_EQ(window->project().photoLayers, 1);
+    EXPECT_EQ(historyKinds(), (std::vector<HistoryKind>{HistoryKind::Add, HistoryKind::Modify, HistoryKind::Add,
+                                                        HistoryKind::Modify}))
+        << "the removal itself is not recorded";
+}
+
+TEST_F(LayerCommandsTest, ClickingARowRaisesThatLayer) {
+    addThroughDialog(picture("one.png", 400, 300));
+    addThroughDialog(picture("two.png", 400, 300));
+    QTreeWidgetItem* firstRow = list()->topLevelItem(0);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(firstRow).center());
+    EXPECT_EQ(canvas().selection().currentId(), 0);
+    EXPECT_EQ(canvas().stack().layers().back().id, 0);
+}
+
+TEST_F(LayerCommandsTest, PhotosNamedOnTheCommandLineAreAddedInOrder) {
+    window->addPhotosLater({picture("a.png", 40, 30), picture("b.png", 40, 30)});
+    QTRY_COMPARE(canvas().stack().count(), 2);
+    EXPECT_EQ(list()->topLevelItem(1)->toolTip(0), box.path("b.png"));
+}
+
+TEST_F(LayerCommandsTest, ExportWritesThePageInTheFormatOfTheName) {
+    window->actions().exportPhotos->trigger();
+    EXPECT_EQ(prompts.shown.last(), "Could not export image!") << "an empty page";
+
+    addThroughDialog(picture("one.png", 400, 300, qRgb(0, 0, 255)));
+    prompts.files.push_back(box.path("page.JPEG"));
+    window->actions().exportPhotos->trigger();
+    const quillax::DecodedImage page = quillax::ImageFile::decode(box.path("page.JPEG"), quillax::kJpeg);
+    ASSERT_TRUE(page.isValid());
+    EXPECT_EQ(page.image.size(), QSize(992, 1403));
+    EXPECT_LT(qRed(page.image.pixel(100, 100)), 20);
+    EXPECT_GT(qBlue(page.image.pixel(100, 100)), 235);
+    EXPECT_EQ(page.image.pixel(900, 1300) & 0xFFFFFF, 0xFFFFFFu);
+
+    for (const char* name : {"p.bmp", "p.gif", "p.png", "p.ico", "p.tif", "p.pcx", "p.tga"}) {
+        prompts.files.push_back(box.path(name));
+        window->actions().exportPhotos->trigger();
+        EXPECT_TRUE(quillax::ImageFile::decode(box.path(name), quillax::imageTypeFromName(name)).isValid()) << name;
+    }
+
+    prompts.files.push_back(box.path("page.xyz"));
+    window->actions().exportPhotos->trigger();
+    EXPECT_EQ(prompts.shown.last(), "Could not export image!") << "an unknown ending is said, not passed over";
+
+    prompts.files.push_back(box.folder());
+    window->actions().exportPhotos->trigger();
+    EXPECT_EQ(prompts.shown.last(), "save file name error!");
+}
+
+TEST_F(LayerCommandsTest, ExportOfAPhotoWhoseFileWentMissingSaysSo) {
+    addThroughDialog(picture("one.png", 40, 30));
+    QFile::remove(window->projectFolder() + "newPrj10.bmp");
+    window->actions().exportPhotos->trigger();
+    EXPECT_EQ(prompts.shown.last(), "Could not export image!");
+}

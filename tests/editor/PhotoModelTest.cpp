@@ -1,0 +1,95 @@
+#include "editor/model/ArrangeGrid.h"
+#include "editor/model/LayerLabel.h"
+#include "editor/model/PhotoImporter.h"
+#include "editor/model/PhotoPlacement.h"
+#include "imaging/BmpFile.h"
+#include "shared/DibConversion.h"
+#include "tests/editor/Layers.h"
+#include "tests/support/Sandbox.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace editor;
+
+TEST(PhotoPlacement, NewPhotosStepDownTheCornerAtHalfTheFittingSize) {
+    // A4 in page pixels; a 4:3 picture is limited by the page's width.
+    EXPECT_EQ(defaultPhotoRegion(0, 600, 450, 992, 1403), (PageRect{10, 10, 10 + 496, 10 + 372}));
+    EXPECT_EQ(defaultPhotoRegion(1, 600, 450, 992, 1403).left, 12);
+    // A tall picture is limited by the page's height.
+    EXPECT_EQ(defaultPhotoRegion(5, 300, 450, 992, 1403), (PageRect{20, 20, 20 + 467, 20 + 701}));
+}
+
+TEST(ArrangeGrid, CellsOfA4ForPhotosOf100By70Millimetres) {
+    const auto grid = ArrangeGrid::make(210, 297, 100, 70);
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(grid->columns, 2);
+    EXPECT_EQ(grid->rows, 4);
+    EXPECT_EQ(grid->capacity(), 8);
+    EXPECT_DOUBLE_EQ(grid->horizontalMargin, 2.5);
+    EXPECT_DOUBLE_EQ(grid->verticalMargin, (297 - 280) / 4.0 / 2);
+
+    const double f = 1403.0 / 297.0;
+    // The fifth photo takes row 2, column 1.
+    const PageRect fifth = grid->cellRegion(5, 400, 300, f);
+    EXPECT_EQ(fifth.left, int(2.5 * f));
+    EXPECT_EQ(fifth.top, int((2 * (2 * grid->verticalMargin + 70) + grid->verticalMargin) * f));
+    // 4:3 in a 100 x 70 cell is limited by the height.
+    EXPECT_EQ(fifth.height(), int(70 * f));
+    EXPECT_EQ(fifth.width(), int(400.0 / 300 * int(70 * f)));
+    const PageRect second = grid->cellRegion(2, 400, 300, f);
+    EXPECT_EQ(second.left, int((2 * 2.5 + 100 + 2.5) * f)) << "second column";
+    EXPECT_EQ(second.top, int(grid->verticalMargin * f)) << "still the first row";
+
+    EXPECT_FALSE(ArrangeGrid::make(210, 297, 100, 400)) << "not one row fits";
+    EXPECT_EQ(ArrangeGrid::make(210, 297, 300, 70)->columns, 1) << "at least one column";
+}
+
+TEST(LayerLabel, LongPathsKeepTheirEnds) {
+    EXPECT_EQ(photoLabel("/home/ann/Pictures/2026/summer/beach.jpg"), "/.../summer/beach.jpg");
+    const QString thirtySeven = "/home/ann/pics/holiday/photo_0001.jpg";
+    ASSERT_EQ(thirtySeven.size(), 37);
+    EXPECT_EQ(photoLabel(thirtySeven), thirtySeven);
+    EXPECT_EQ(photoLabel("/a_very_long_folder_name_without_more/beach.jpg"), "/a_very_long_folder_name_without_more/beach.jpg")
+        << "fewer than three separators";
+    EXPECT_EQ(photoLabel("relative/folder/with/a/rather/long/name.png"), "relative/.../long/name.png");
+}
+
+TEST(PhotoImporter, WritesTheFullSizeCopyAndFitsTheWorkingPicture) {
+    testsupport::Sandbox box;
+    QImage photo(4000, 3000, QImage::Format_RGB32);
+    photo.fill(qRgb(200, 100, 50));
+    ASSERT_TRUE(photo.save(box.path("big.png"), "png", 100));
+    const PhotoImporter::Result r = PhotoImporter::import(box.path("big.png"), box.folder(), "newPrj10.bmp");
+    ASSERT_EQ(r.status, PhotoImporter::Status::Ok);
+    EXPECT_EQ(r.working.width(), 600);
+    EXPECT_EQ(r.working.height(), 450);
+    EXPECT_EQ(r.thumbnail.width(), 32);
+    EXPECT_EQ(r.thumbnail.height(), 24);
+    const auto full = imaging::readBmp(box.stdPath("newPrj10.bmp"));
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->width(), 4000);
+    EXPECT_EQ(full->height(), 3000);
+    EXPECT_EQ(full->bitsPerPixel(), 24);
+    EXPECT_EQ(testsupport::rgbAt(*full, 3999, 2999), 0xC86432u);
+
+    // Small pictures are kept as they are.
+    ASSERT_TRUE(QImage(300, 200, QImage::Format_RGB32).save(box.path("small.bmp"), "bmp"));
+    EXPECT_EQ(PhotoImporter::import(box.path("small.bmp"), box.folder(), "s.bmp").working.width(), 300);
+}
+
+TEST(PhotoImporter, WritesNothingForFilesItCannotRead) {
+    testsupport::Sandbox box;
+    QFile text(box.path("notes.txt"));
+    text.open(QIODevice::WriteOnly);
+    text.write("hello");
+    text.close();
+    QFile::copy(box.path("notes.txt"), box.path("fake.jpg"));
+    EXPECT_EQ(PhotoImporter::import(box.path("notes.txt"), box.folder(), "a.bmp").status, PhotoImporter::Status::UnknownFormat);
+    EXPECT_EQ(PhotoImporter::import(box.path("fake.jpg"), box.folder(), "a.bmp").status, PhotoImporter::Status::Unreadable);
+    EXPECT_FALSE(QFile::exists(box.path("a.bmp")));
+
+    ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(box.path("ok.png"), "png"));
+    EXPECT_EQ(PhotoImporter::import(box.path("ok.png"), box.path("missing/"), "a.bmp").status,
+              PhotoImporter::Status::CannotWrite);
+}
