@@ -15,6 +15,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 
@@ -199,6 +200,72 @@ const QList<Drawer>& editorTools() {
     return tools;
 }
 
+void arrow(QPainter& p, QPointF from, QPointF to, const QColor& colour) {
+    p.setPen(QPen(colour, 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(from, to);
+    const QPointF d = (to - from) / std::hypot(to.x() - from.x(), to.y() - from.y());
+    const QPointF n(-d.y(), d.x());
+    QPainterPath head;
+    head.moveTo(to + d * 3);
+    head.lineTo(to - d * 5 + n * 6.5);
+    head.lineTo(to - d * 5 - n * 6.5);
+    head.closeSubpath();
+    p.setPen(QPen(colour, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(colour);
+    p.drawPath(head);
+}
+
+const QList<Drawer>& browserTools() {
+    static const QList<Drawer> tools{
+        // Back
+        [](QPainter& p) { arrow(p, QPointF(26, 16), QPointF(9, 16), kBlue); },
+        // Forward
+        [](QPainter& p) { arrow(p, QPointF(6, 16), QPointF(23, 16), kBlue); },
+        // Up: to the folder above
+        [](QPainter& p) {
+            folder(p, QRectF(3.5, 13.5, 25, 15), false);
+            arrow(p, QPointF(16, 24), QPointF(16, 7), kGreen.darker(120));
+        },
+        // Slide show
+        [](QPainter& p) {
+            photo(p, QRectF(3.5, 5.5, 25, 19));
+            p.setPen(QPen(Qt::white, 1.5));
+            p.setBrush(kInk);
+            p.drawEllipse(QPointF(21, 22), 7.5, 7.5);
+            QPainterPath play;
+            play.moveTo(18.5, 18);
+            play.lineTo(25.5, 22);
+            play.lineTo(18.5, 26);
+            play.closeSubpath();
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            p.drawPath(play);
+        },
+        // To editor: the page editor
+        [](QPainter& p) {
+            page(p, QRectF(8.5, 3.5, 19, 25));
+            photo(p, QRectF(11.5, 7.5, 13, 9));
+            arrow(p, QPointF(2, 23), QPointF(14, 23), kAmber.darker(130));
+        },
+        // Add photo: hand a photo to the editor
+        [](QPainter& p) {
+            photo(p, QRectF(3.5, 4.5, 20, 15));
+            badge(p, QPointF(23.5, 23.5), kGreen, true);
+        },
+        // Properties
+        [](QPainter& p) {
+            p.setPen(QPen(Qt::white, 1.5));
+            p.setBrush(kBlue);
+            p.drawEllipse(QPointF(16, 16), 12.5, 12.5);
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            p.drawEllipse(QPointF(16, 9.5), 2.2, 2.2);
+            p.drawRoundedRect(QRectF(14, 13.5, 4, 11), 1.5, 1.5);
+        },
+    };
+    return tools;
+}
+
 // Pixels mostly transparent become the key; the rest are flattened onto the toolbar grey.
 QImage flatten(const QImage& drawn, bool disabled) {
     QImage out(drawn.size(), QImage::Format_RGB32);
@@ -334,6 +401,18 @@ QImage banner() {
     return b;
 }
 
+QImage browserIcon(int size) {
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    folder(p, QRectF(1.5, 5.5, 29, 22), false);
+    photo(p, QRectF(6.5, 14.5, 12, 9));
+    photo(p, QRectF(15.5, 11.5, 12, 9));
+    return icon;
+}
+
 QImage appIcon(int size) {
     QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
@@ -361,6 +440,14 @@ int main(int argc, char** argv) {
         ok &= writeBmp(drawStrip(editorTools(), 32, scale, false), out + "/editor/toolbar" + suffix + ".bmp");
         ok &= writeBmp(drawStrip(editorTools(), 32, scale, true), out + "/editor/toolbar-disabled" + suffix + ".bmp");
     }
+    QDir().mkpath(out + "/browser");
+    for (int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
+        ok &= writeBmp(drawStrip(browserTools(), 32, scale, false), out + "/browser/toolbar" + suffix + ".bmp");
+        ok &= writeBmp(drawStrip(browserTools(), 32, scale, true), out + "/browser/toolbar-disabled" + suffix + ".bmp");
+    }
+    for (int size : {16, 32, 48, 64, 128, 256})
+        ok &= browserIcon(size).save(out + QString("/browser/vistarambler-%1.png").arg(size));
     ok &= writeBmp(handle(), out + "/editor/handle.bmp");
     ok &= writeBmp(layerPictures(), out + "/editor/layer-pictures.bmp");
     ok &= writeBmp(swatch(), out + "/editor/swatch.bmp");

@@ -39,12 +39,14 @@ std::optional<TgaHeader> readHeader(std::span<const uint8_t> bytes) {
     h.descriptor = r.u8();
     if (r.failed() || h.mapType > 1 || !isSaneSize(h.width, h.height))
         return std::nullopt;
+    // A colour map may come with any kind of picture; its entries must still be a size we read.
+    const bool knownEntry = h.mapEntryBits == 15 || h.mapEntryBits == 16 || h.mapEntryBits == 24 || h.mapEntryBits == 32;
+    if (h.mapType == 1 && !knownEntry)
+        return std::nullopt;
     switch (h.imageType) {
     case 1:
     case 9:
         if (h.mapType != 1 || (h.depth != 8 && h.depth != 16))
-            return std::nullopt;
-        if (h.mapEntryBits != 15 && h.mapEntryBits != 16 && h.mapEntryBits != 24 && h.mapEntryBits != 32)
             return std::nullopt;
         break;
     case 2:

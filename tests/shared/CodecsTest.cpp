@@ -171,6 +171,9 @@ TEST(Tga, DamagedFilesAreRefused) {
     EXPECT_FALSE(codecs::decodeTga(asSpan(tgaHeader(2, 0, 0, 0, 4, 4, 24, 0) + "abc")));
     EXPECT_FALSE(codecs::decodeTga(asSpan(tgaHeader(5, 0, 0, 0, 4, 4, 24, 0) + std::string(48, 'x'))));
     survivesDamage(good, codecs::decodeTga);
+    // Found by fuzzing: a true-colour picture carrying a colour map of 0-bit entries.
+    EXPECT_FALSE(codecs::decodeTga(asSpan(bytes({1, 1, 2, 0x39, 0, 0xA1, 0x72, 0, 0, 0x80, 0x60, 0, 0, 0xDC, 0x0F, 8,
+                                                  0x18, 0x0F, 0xF6}))));
 }
 
 TEST(SunRaster, PlainEncodedAndMappedPictures) {

@@ -1,0 +1,308 @@
+#include "browser/ui/CMainFrame.h"
+
+#include "browser/model/CVistaRamblerDoc.h"
+#include "browser/ui/CVistaRamblerView.h"
+#include "browser/ui/FolderTree.h"
+#include "browser/ui/PreviewBar.h"
+#include "shared/Launcher.h"
+#include "shared/Prompts.h"
+#include "shared/Settings.h"
+#include "shared/ToolbarStrip.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDockWidget>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+static void initBrowserResources() { Q_INIT_RESOURCE(browser); }
+
+namespace browser {
+
+namespace {
+
+// A docking bar whose own close button goes through the frame's toggle, so the View menu's
+// check mark stays right.
+class BrowserBar : public QDockWidget {
+public:
+    BrowserBar(const QString& title, std::function<void()> onClose, QWidget* parent)
+        : QDockWidget(title, parent), onClose_(std::move(onClose)) {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        onClose_();
+    }
+
+private:
+    std::function<void()> onClose_;
+};
+
+} // namespace
+
+CMainFrame::CMainFrame(BrowserServices services, QWidget* parent) : QMainWindow(parent), services_(services) {
+    initBrowserResources();
+    setObjectName("mainFrame");
+    setWindowTitle("VistaRambler");
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QString(":/browser/vistarambler-%1.png").arg(size));
+    setWindowIcon(icon);
+    resize(1100, 760);
+
+    doc_ = new CVistaRamblerDoc(this);
+    view_ = new CVistaRamblerView(*doc_, this);
+    setCentralWidget(view_);
+
+    createActions();
+    createMenus();
+    createToolBar();
+    readyPane_ = new QLabel(tr("Ready"), this);
+    statusBar()->addWidget(readyPane_, 1);
+    createBars();
+
+    // The editor counts as installed when the settings name it; without it the menu's
+    // "Add Photo" is greyed (the toolbar button stays and explains).
+    action("actionAddPhotoMenu")->setEnabled(editorInstalled() && action("actionAddPhoto")->isEnabled());
+    updateNavigation(false, false, false);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+bool CMainFrame::editorInstalled() { return quillax::Settings::editorName().contains("PageMontager"); }
+
+QAction* CMainFrame::action(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
+
+void CMainFrame::createActions() {
+    auto make = [this](const char* name, const QString& text, bool built, const QString& tip = {}) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!tip.isEmpty())
+            a->setToolTip(tip);
+        // Commands whose work is not in this build are shown greyed rather than pretend.
+        a->setEnabled(built);
+        return a;
+    };
+    make("actionBack", tr("Back"), true, tr("Back"));
+    make("actionForward", tr("Forward"), true, tr("Forward"));
+    make("actionUp", tr("Up"), true, tr("Up"));
+    make("actionSlideShow", tr("Slide Sh&ow"), false, tr("Slide show"));
+    make("actionToEditor", tr("To  &Editor"), false, tr("To editor"));
+    make("actionAddPhoto", tr("Add photo"), false, tr("Add photo"));
+    make("actionAddPhotoMenu", tr("Add &Photo"), false);
+    make("actionProperties", tr("&Properties"), false, tr("Properties"));
+    make("actionOpen", tr("&Open"), false);
+    make("actionExit", tr("E&xit"), true);
+    make("actionCopyTo", tr("&Copy to"), false);
+    make("actionMoveTo", tr("&Move to"), false);
+    make("actionRename", tr("&Rename"), false);
+    make("actionDelete", tr("&Delete"), false);
+    make("actionFind", tr("&Find"), false);
+    make("actionViewDetail", tr("&View detail"), false);
+    make("actionHowTo", tr("How To..."), true);
+    make("actionAbout", tr("&About..."), true);
+    make("actionClearList", tr("Clear list"), true);
+    make("actionSaveDocument", tr("Save"), true);
+    make("actionOpenDocument", tr("Open"), true);
+    make("actionStopWorker", tr("Stop making thumbnails"), true);
+
+    const QList<QIcon> icons = quillax::ToolbarStrip::icons(":/browser/toolbar.bmp", ":/browser/toolbar-disabled.bmp", 32);
+    const char* buttons[] = {"actionBack", "actionForward", "actionUp", "actionSlideShow",
+                             "actionToEditor", "actionAddPhoto", "actionProperties"};
+    for (int i = 0; i < 7 && i < icons.size(); ++i)
+        action(buttons[i])->setIcon(icons[i]);
+    action("actionAddPhotoMenu")->setIcon(icons.value(5));
+    action("actionToEditor")->setIcon(icons.value(4));
+    action("actionSlideShow")->setIcon(icons.value(3));
+    action("actionProperties")->setIcon(icons.value(6));
+
+    action("actionClearList")->setShortcut(QKeySequence::New);
+    action("actionSaveDocument")->setShortcut(QKeySequence::Save);
+    action("actionOpenDocument")->setShortcut(QKeySequence::Open);
+    action("actionExit")->setShortcut(QKeySequence::Quit);
+    for (const char* hidden : {"actionClearList", "actionSaveDocument", "actionOpenDocument", "actionStopWorker"})
+        addAction(action(hidden)); // keys only, no menu entry
+
+    connect(action("actionExit"), &QAction::triggered, this, &QWidget::close);
+    connect(action("actionAbout"), &QAction::triggered, this, &CMainFrame::about);
+    connect(action("actionHowTo"), &QAction::triggered, this, &CMainFrame::howTo);
+    connect(action("actionClearList"), &QAction::triggered, this, [this] { view_->clearAll(); });
+    connect(action("actionSaveDocument"), &QAction::triggered, this, &CMainFrame::saveDocument);
+    connect(action("actionOpenDocument"), &QAction::triggered, this, &CMainFrame::openDocument);
+    connect(action("actionStopWorker"), &QAction::triggered, this, [this] { view_->worker().stop(); });
+}
+
+void CMainFrame::createMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addActions({action("actionOpen"), action("actionProperties")});
+    file->addSeparator();
+    file->addAction(action("actionExit"));
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(action("actionAddPhotoMenu"));
+    edit->addSeparator();
+    edit->addActions({action("actionCopyTo"), action("actionMoveTo"), action("actionRename"), action("actionDelete")});
+    edit->addSeparator();
+    edit->addAction(action("actionFind"));
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName("menuView");
+    auto* toolbarToggle = new QAction(tr("&Toolbar"), this);
+    toolbarToggle->setObjectName("actionToolbar");
+    toolbarToggle->setCheckable(true);
+    toolbarToggle->setChecked(true);
+    auto* statusToggle = new QAction(tr("&Status Bar"), this);
+    statusToggle->setObjectName("actionStatusBar");
+    statusToggle->setCheckable(true);
+    statusToggle->setChecked(true);
+    connect(statusToggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    auto* directoryToggle = new QAction(tr("&Directory Bar"), this);
+    directoryToggle->setObjectName("actionDirectoryBar");
+    directoryToggle->setCheckable(true);
+    directoryToggle->setChecked(true);
+    connect(directoryToggle, &QAction::triggered, this, &CMainFrame::toggleDirectoryBar);
+    auto* previewToggle = new QAction(tr("&Preview Bar"), this);
+    previewToggle->setObjectName("actionPreviewBar");
+    previewToggle->setCheckable(true);
+    previewToggle->setChecked(true);
+    connect(previewToggle, &QAction::triggered, this, &CMainFrame::togglePreviewBar);
+    view->addActions({toolbarToggle, statusToggle, directoryToggle, previewToggle});
+    view->addSeparator();
+    view->addActions({action("actionViewDetail"), action("actionSlideShow"), action("actionToEditor")});
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addActions({action("actionHowTo"), action("actionAbout")});
+}
+
+void CMainFrame::createToolBar() {
+    QToolBar* bar = addToolBar(tr("Toolbar"));
+    bar->setObjectName("mainToolBar");
+    bar->setIconSize(QSize(32, 32));
+    bar->addActions({action("actionBack"), action("actionForward"), action("actionUp")});
+    bar->addSeparator();
+    bar->addActions({action("actionSlideShow"), action("actionToEditor"), action("actionAddPhoto")});
+    bar->addSeparator();
+    bar->addAction(action("actionProperties"));
+    connect(action("actionToolbar"), &QAction::toggled, bar, &QWidget::setVisible);
+}
+
+void CMainFrame::createBars() {
+    directoryBar_ = new BrowserBar(tr("Directory"), [this] { toggleDirectoryBar(); }, this);
+    directoryBar_->setObjectName("directoryBar");
+    tree_ = new FolderTree(*doc_, directoryBar_);
+    directoryBar_->setWidget(tree_);
+    directoryBar_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+
+    previewBarDock_ = new BrowserBar(tr("Photo Preview"), [this] { togglePreviewBar(); }, this);
+    previewBarDock_->setObjectName("photoPreviewBar");
+    preview_ = new PreviewBar(*doc_, previewBarDock_);
+    previewBarDock_->setWidget(preview_);
+    previewBarDock_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+
+    // Stacked on the left: the folders above, the preview below.
+    addDockWidget(Qt::LeftDockWidgetArea, directoryBar_);
+    addDockWidget(Qt::LeftDockWidgetArea, previewBarDock_);
+    splitDockWidget(directoryBar_, previewBarDock_, Qt::Vertical);
+    resizeDocks({directoryBar_}, {300}, Qt::Horizontal);
+    resizeDocks({directoryBar_, previewBarDock_}, {380, 300}, Qt::Vertical);
+
+    connect(tree_, &FolderTree::navigationChanged, this, &CMainFrame::updateNavigation);
+    connect(action("actionBack"), &QAction::triggered, tree_, &FolderTree::back);
+    connect(action("actionForward"), &QAction::triggered, tree_, &FolderTree::forward);
+    connect(action("actionUp"), &QAction::triggered, tree_, &FolderTree::up);
+}
+
+void CMainFrame::updateNavigation(bool canGoBack, bool canGoForward, bool canGoUp) {
+    action("actionBack")->setEnabled(canGoBack);
+    action("actionForward")->setEnabled(canGoForward);
+    action("actionUp")->setEnabled(canGoUp);
+}
+
+void CMainFrame::toggleBar(QDockWidget* bar, bool& shown, QAction* check) {
+    if (!shown) {
+        bar->setFloating(false);
+        bar->show();
+        if (dockWidgetArea(bar) != Qt::LeftDockWidgetArea)
+            addDockWidget(Qt::LeftDockWidgetArea, bar);
+        shown = true;
+    } else {
+        bar->hide();
+        shown = false;
+    }
+    check->setChecked(shown);
+}
+
+void CMainFrame::toggleDirectoryBar() { toggleBar(directoryBar_, directoryShown_, action("actionDirectoryBar")); }
+
+void CMainFrame::togglePreviewBar() { toggleBar(previewBarDock_, previewShown_, action("actionPreviewBar")); }
+
+void CMainFrame::about() {
+    QDialog dialog(this);
+    dialog.setWindowTitle(tr("About VistaRambler"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* row = new QHBoxLayout;
+    auto* picture = new QLabel(&dialog);
+    picture->setPixmap(windowIcon().pixmap(48, 48));
+    row->addWidget(picture);
+    row->addWidget(new QLabel(tr("VistaRambler Version 1.0"), &dialog), 1);
+    layout->addLayout(row);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    services_.prompts.runDialog(dialog);
+}
+
+void CMainFrame::howTo() {
+    // A missing help file is the desktop's to report.
+    services_.launcher.openDocument(QUrl::fromLocalFile(quillax::Settings::installFolder() + "Readme.rtf"));
+}
+
+void CMainFrame::saveDocument() {
+    const QString path = services_.prompts.saveFile(tr("Save As"), {}, tr("VistaR Document (*.*)"), {});
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(doc_->archive()) < 0) {
+        services_.prompts.message(tr("%1 could not be written.").arg(path));
+        return;
+    }
+    rememberRecentFile(path);
+}
+
+void CMainFrame::openDocument() {
+    const QString path = services_.prompts.openFile(tr("Open"), {}, tr("VistaR Document (*.*)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    // The stored path is read and set aside: the catalogue stays as it is.
+    if (!file.open(QIODevice::ReadOnly) || !CVistaRamblerDoc::readArchive(file.read(1 << 20))) {
+        services_.prompts.message(tr("%1 is not a VistaR document.").arg(path));
+        return;
+    }
+    rememberRecentFile(path);
+}
+
+void CMainFrame::rememberRecentFile(const QString& path) {
+    QSettings profile(QSettings::UserScope, "Local AppWizard-Generated Applications", "VistaRambler");
+    QStringList recent = profile.value("Recent File List").toStringList();
+    recent.removeAll(path);
+    recent.prepend(path);
+    profile.setValue("Recent File List", recent.mid(0, 4));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // No thumbnail may be on its way to a list that is going away.
+    view_->worker().stop();
+    event->accept();
+}
+
+} // namespace browser

@@ -1,0 +1,77 @@
+#pragma once
+#include <QMainWindow>
+
+class QAction;
+class QDockWidget;
+class QLabel;
+
+namespace quillax {
+class Launcher;
+class Prompts;
+} // namespace quillax
+
+namespace browser {
+
+class CVistaRamblerDoc;
+class CVistaRamblerView;
+class FolderTree;
+class PreviewBar;
+
+struct BrowserServices {
+    quillax::Prompts& prompts;
+    quillax::Launcher& launcher;
+};
+
+// The browser's main window: toolbar, menus, status line, the thumbnail list in the middle
+// and the "Directory" and "Photo Preview" bars stacked on the left.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(BrowserServices services, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CVistaRamblerDoc& document() { return *doc_; }
+    CVistaRamblerView& view() { return *view_; }
+    FolderTree& folderTree() { return *tree_; }
+    PreviewBar& previewBar() { return *preview_; }
+    QDockWidget& directoryBar() { return *directoryBar_; }
+    QDockWidget& photoPreviewBar() { return *previewBarDock_; }
+    QAction* action(const char* name) const;
+
+    bool isDirectoryBarShown() const { return directoryShown_; }
+    bool isPreviewBarShown() const { return previewShown_; }
+    void toggleDirectoryBar();
+    void togglePreviewBar();
+
+    // Whether the settings name the editor as installed.
+    static bool editorInstalled();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createBars();
+    void toggleBar(QDockWidget* bar, bool& shown, QAction* check);
+    void updateNavigation(bool canGoBack, bool canGoForward, bool canGoUp);
+    void about();
+    void howTo();
+    void saveDocument();
+    void openDocument();
+    void rememberRecentFile(const QString& path);
+
+    BrowserServices services_;
+    CVistaRamblerDoc* doc_ = nullptr;
+    CVistaRamblerView* view_ = nullptr;
+    FolderTree* tree_ = nullptr;
+    PreviewBar* preview_ = nullptr;
+    QDockWidget* directoryBar_ = nullptr;
+    QDockWidget* previewBarDock_ = nullptr;
+    QLabel* readyPane_ = nullptr;
+    bool directoryShown_ = true;
+    bool previewShown_ = true;
+};
+
+} // namespace browser

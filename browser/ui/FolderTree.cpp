@@ -1,0 +1,154 @@
+#include "browser/ui/FolderTree.h"
+
+#include "browser/model/CVistaRamblerDoc.h"
+
+#include <QFileIconProvider>
+#include <QHeaderView>
+
+namespace browser {
+
+namespace {
+
+QIcon iconFor(const FolderEntry& entry) {
+    static QFileIconProvider provider;
+    switch (entry.kind) {
+    case FolderEntry::Kind::Desktop: return provider.icon(QAbstractFileIconProvider::Desktop);
+    case FolderEntry::Kind::FileSystem: return provider.icon(QAbstractFileIconProvider::Computer);
+    case FolderEntry::Kind::Volume:
+        return provider.icon(entry.network ? QAbstractFileIconProvider::Network : QAbstractFileIconProvider::Drive);
+    default: return provider.icon(QAbstractFileIconProvider::Folder);
+    }
+}
+
+} // namespace
+
+FolderTree::FolderTree(CVistaRamblerDoc& doc, QWidget* parent) : QTreeWidget(parent), doc_(doc) {
+    setObjectName("folderTree");
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setRootIsDecorated(true);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QTreeWidget::itemExpanded, this, &FolderTree::listChildren);
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) { onCurrentChanged(current); });
+    connect(this, &QTreeWidget::itemClicked, this, [this] { history_.clicked(); });
+
+    // The Desktop at the top, its places listed, itself the first folder of the history.
+    root_ = addItem(nullptr, FolderNamespace::desktop());
+    listChildren(root_);
+    root_->setExpanded(true);
+    {
+        const QSignalBlocker quiet(this);
+        setCurrentItem(root_);
+    }
+    history_.selected(keyOf(root_));
+}
+
+QTreeWidgetItem* FolderTree::addItem(QTreeWidgetItem* parent, const FolderEntry& entry) {
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    item->setText(0, entry.name);
+    item->setIcon(0, iconFor(entry));
+    item->setToolTip(0, entry.path);
+    item->setChildIndicatorPolicy(entry.mayHaveChildren ? QTreeWidgetItem::ShowIndicator
+                                                        : QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    entries_.insert(item, entry);
+    byKey_.insert(keyOf(item), item);
+    return item;
+}
+
+const FolderEntry* FolderTree::entryOf(const QTreeWidgetItem* item) const {
+    const auto it = entries_.find(item);
+    return it == entries_.end() ? nullptr : &it.value();
+}
+
+QString FolderTree::keyOf(const QTreeWidgetItem* item) const {
+    const FolderEntry* entry = entryOf(item);
+    // Home and the Desktop may be the same folder; they are still two places in the tree.
+    return entry ? QString::number(int(entry->kind)) + ":" + entry->path : QString();
+}
+
+void FolderTree::listChildren(QTreeWidgetItem* item) {
+    if (item == nullptr || listed_.contains(item) || item->childCount() > 0)
+        return;
+    listed_.insert(item);
+    const FolderEntry entry = *entryOf(item);
+    const QList<FolderEntry> children = FolderNamespace::children(entry);
+    for (const FolderEntry& child : children)
+        addItem(item, child);
+    if (item == root_)
+        return;
+    if (FolderNamespace::listingIsFinal(entry, children)) {
+        item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    } else if (children.isEmpty()) {
+        // Perhaps a drive without its medium: the button stays for another try.
+        listed_.remove(item);
+        item->setExpanded(false);
+    }
+}
+
+void FolderTree::onCurrentChanged(QTreeWidgetItem* current) {
+    const FolderEntry* entry = entryOf(current);
+    if (entry == nullptr)
+        return;
+    history_.selected(keyOf(current));
+    doc_.loadFolder(entry->path);
+    doc_.select(0);
+    announce();
+}
+
+void FolderTree::announce() {
+    emit navigationChanged(history_.canGoBack(), history_.canGoForward(), currentItem() != nullptr && currentItem() != root_);
+}
+
+void FolderTree::selectKey(const QString& key) {
+    QTreeWidgetItem* item = byKey_.value(key);
+    if (item == nullptr)
+        return;
+    setCurrentItem(item);
+    scrollToItem(item);
+}
+
+void FolderTree::back() {
+    const QString key = history_.back();
+    if (!key.isEmpty())
+        selectKey(key);
+    announce();
+}
+
+void FolderTree::forward() {
+    const QString key = history_.forward();
+    if (!key.isEmpty())
+        selectKey(key);
+    announce();
+}
+
+void FolderTree::up() {
+    QTreeWidgetItem* current = currentItem();
+    if (current != nullptr && current->parent() != nullptr)
+        setCurrentItem(current->parent());
+}
+
+bool FolderTree::openFolder(const QString& path) {
+    const QList<FolderEntry> chain = FolderNamespace::chainTo(path);
+    if (chain.isEmpty())
+        return false;
+    QTreeWidgetItem* at = root_;
+    for (const FolderEntry& step : chain) {
+        listChildren(at);
+        at->setExpanded(true);
+        QTreeWidgetItem* next = nullptr;
+        for (int i = 0; i < at->childCount() && next == nullptr; ++i) {
+            const FolderEntry* child = entryOf(at->child(i));
+            if (child && child->path == step.path && (at != root_ || child->kind == step.kind))
+                next = at->child(i);
+        }
+        if (next == nullptr) // a hidden folder, say: add it where it belongs
+            next = addItem(at, step);
+        at = next;
+    }
+    setCurrentItem(at);
+    scrollToItem(at);
+    return true;
+}
+
+} // namespace browser

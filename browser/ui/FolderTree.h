@@ -1,0 +1,51 @@
+#pragma once
+#include "browser/model/FolderHistory.h"
+#include "browser/model/FolderNamespace.h"
+
+#include <QHash>
+#include <QTreeWidget>
+
+namespace browser {
+
+class CVistaRamblerDoc;
+
+// The "Directory" bar's tree: the Desktop and its places, folders listed on first expansion,
+// selection loading the catalogue, and the history behind Back, Forward and Up.
+class FolderTree : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit FolderTree(CVistaRamblerDoc& doc, QWidget* parent = nullptr);
+
+    void back();
+    void forward();
+    void up();
+    // Opens the tree down to a folder and selects it; false when it is no folder.
+    bool openFolder(const QString& path);
+
+    QTreeWidgetItem* rootItem() const { return root_; }
+    const FolderHistory& history() const { return history_; }
+    // The entry an item stands for.
+    const FolderEntry* entryOf(const QTreeWidgetItem* item) const;
+    void listChildren(QTreeWidgetItem* item);
+    QSize sizeHint() const override { return {300, 100}; }
+
+signals:
+    // Back, Forward and Up may have changed.
+    void navigationChanged(bool canGoBack, bool canGoForward, bool canGoUp);
+
+private:
+    QTreeWidgetItem* addItem(QTreeWidgetItem* parent, const FolderEntry& entry);
+    QString keyOf(const QTreeWidgetItem* item) const;
+    void selectKey(const QString& key);
+    void onCurrentChanged(QTreeWidgetItem* current);
+    void announce();
+
+    CVistaRamblerDoc& doc_;
+    FolderHistory history_;
+    QTreeWidgetItem* root_ = nullptr;
+    QHash<const QTreeWidgetItem*, FolderEntry> entries_;
+    QHash<QString, QTreeWidgetItem*> byKey_;
+    QSet<const QTreeWidgetItem*> listed_;
+};
+
+} // namespace browser

@@ -1,0 +1,13 @@
+// Feeds arbitrary bytes to the PCX reader: it must refuse or decode, never crash or read
+// past the input.
+#include "shared/codecs/PcxCodec.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::span<const uint8_t> bytes(data, size);
+    (void)codecs::peekPcx(bytes);
+    (void)codecs::decodePcx(bytes);
+    return 0;
+}

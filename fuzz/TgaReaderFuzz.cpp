@@ -1,0 +1,13 @@
+// Feeds arbitrary bytes to the TGA reader: it must refuse or decode, never crash or read
+// past the input.
+#include "shared/codecs/TgaCodec.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::span<const uint8_t> bytes(data, size);
+    (void)codecs::peekTga(bytes);
+    (void)codecs::decodeTga(bytes);
+    return 0;
+}

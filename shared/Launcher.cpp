@@ -1,0 +1,14 @@
+#include "shared/Launcher.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+
+namespace quillax {
+
+bool DesktopLauncher::openDocument(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+bool DesktopLauncher::startProgram(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+} // namespace quillax

@@ -1,0 +1,228 @@
+#include "browser/model/CVistaRamblerDoc.h"
+#include "browser/ui/CMainFrame.h"
+#include "browser/ui/CVistaRamblerView.h"
+#include "browser/ui/FolderTree.h"
+#include "browser/ui/PreviewBar.h"
+#include "shared/Launcher.h"
+#include "tests/support/Sandbox.h"
+#include "tests/support/ScriptedPrompts.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QDockWidget>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+#include <memory>
+
+using browser::CMainFrame;
+
+namespace {
+
+class RecordingLauncher : public quillax::Launcher {
+public:
+    QList<QUrl> opened;
+    bool openDocument(const QUrl& url) override {
+        opened.append(url);
+        return true;
+    }
+    bool startProgram(const QString&, const QStringList&) override { return true; }
+};
+
+class BrowserWindowTest : public ::testing::Test {
+protected:
+    void start(const QString& editor = "PageMontager") {
+        box.writeSettings(box.folder(), editor);
+        frame = std::make_unique<CMainFrame>(browser::BrowserServices{prompts, launcher});
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    }
+    QString photoFolder(int count, int w = 640, int h = 480) {
+        QDir(box.folder()).mkpath("photos");
+        for (int i = 0; i < count; ++i) {
+            QImage image(w, h, QImage::Format_RGB32);
+            image.fill(QColor::fromHsv((i * 37) % 360, 200, 220));
+            image.save(box.path(QString("photos/IMG_%1.JPG").arg(i, 3, 10, QChar('0'))), "jpeg", 90);
+        }
+        return box.path("photos");
+    }
+
+    testsupport::Sandbox box;
+    testsupport::ScriptedPrompts prompts;
+    RecordingLauncher launcher;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+} // namespace
+
+TEST_F(BrowserWindowTest, StartsWithItsBarsToolbarAndAnEmptyList) {
+    start();
+    EXPECT_EQ(frame->windowTitle(), "VistaRambler");
+    EXPECT_EQ(frame->directoryBar().windowTitle(), "Directory");
+    EXPECT_EQ(frame->photoPreviewBar().windowTitle(), "Photo Preview");
+    EXPECT_EQ(frame->dockWidgetArea(&frame->directoryBar()), Qt::LeftDockWidgetArea);
+    EXPECT_EQ(frame->dockWidgetArea(&frame->photoPreviewBar()), Qt::LeftDockWidgetArea);
+    EXPECT_LT(frame->directoryBar().y(), frame->photoPreviewBar().y()) << "the preview stacks below";
+    EXPECT_EQ(frame->view().count(), 0);
+
+    QStringList tips;
+    for (QAction* a : frame->findChild<QToolBar*>("mainToolBar")->actions())
+        if (!a->isSeparator())
+            tips.append(a->toolTip());
+    EXPECT_EQ(tips, (QStringList{"Back", "Forward", "Up", "Slide show", "To editor", "Add photo", "Properties"}));
+    EXPECT_FALSE(frame->action("actionBack")->isEnabled());
+    EXPECT_FALSE(frame->action("actionForward")->isEnabled());
+    EXPECT_FALSE(frame->action("actionUp")->isEnabled());
+    EXPECT_NE(frame->statusBar()->findChild<QLabel*>(), nullptr);
+    EXPECT_EQ(frame->statusBar()->findChild<QLabel*>()->text(), "Ready");
+
+    QStringList menus;
+    for (QAction* a : frame->menuBar()->actions())
+        menus.append(a->text());
+    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "&Help"}));
+}
+
+TEST_F(BrowserWindowTest, WithoutTheEditorAddPhotoIsGreyedInTheMenu) {
+    start("");
+    EXPECT_FALSE(CMainFrame::editorInstalled());
+    EXPECT_FALSE(frame->action("actionAddPhotoMenu")->isEnabled());
+    box.writeSettings(box.folder(), "PageMontager");
+    EXPECT_TRUE(CMainFrame::editorInstalled());
+}
+
+TEST_F(BrowserWindowTest, BarTogglesKeepTheirCheckMarks) {
+    start();
+    QAction* toggle = frame->action("actionDirectoryBar");
+    ASSERT_TRUE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_FALSE(frame->directoryBar().isVisible());
+    EXPECT_FALSE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_TRUE(frame->directoryBar().isVisible());
+    EXPECT_TRUE(toggle->isChecked());
+
+    // Floating, then toggled twice: back docked on the left.
+    frame->photoPreviewBar().setFloating(true);
+    frame->action("actionPreviewBar")->trigger();
+    frame->action("actionPreviewBar")->trigger();
+    EXPECT_FALSE(frame->photoPreviewBar().isFloating());
+    EXPECT_EQ(frame->dockWidgetArea(&frame->photoPreviewBar()), Qt::LeftDockWidgetArea);
+
+    // The bar's own close button goes through the same toggle.
+    frame->directoryBar().close();
+    EXPECT_FALSE(frame->directoryBar().isVisible());
+    EXPECT_FALSE(toggle->isChecked());
+    EXPECT_FALSE(frame->isDirectoryBarShown());
+}
+
+TEST_F(BrowserWindowTest, AboutAndHowTo) {
+    start();
+    frame->action("actionAbout")->trigger();
+    EXPECT_EQ(prompts.dialogTitles, QList<QString>{"About VistaRambler"});
+    frame->action("actionHowTo")->trigger();
+    ASSERT_EQ(launcher.opened.size(), 1);
+    EXPECT_EQ(launcher.opened[0], QUrl::fromLocalFile(box.path("Readme.rtf")));
+}
+
+TEST_F(BrowserWindowTest, ChoosingAFolderFillsTheGridAndThePreview) {
+    start();
+    const QString folder = photoFolder(9);
+    QSignalSpy done(&frame->view(), &browser::CVistaRamblerView::allThumbnailsShown);
+    ASSERT_TRUE(frame->folderTree().openFolder(folder));
+    ASSERT_TRUE(done.wait(20000));
+    EXPECT_EQ(frame->view().count(), 9);
+    EXPECT_EQ(frame->view().thumbnailsShown(), 9);
+    EXPECT_EQ(frame->view().item(0)->text(), "img_000.jpg");
+    const QImage cell = frame->view().item(4)->icon().pixmap(100, 90).toImage();
+    EXPECT_NE(cell.pixel(50, 45) & 0xFFFFFF, 0xFFFFFFu) << "the thumbnail is drawn";
+
+    // The first image is current and shown in the preview, fitted to the bar.
+    EXPECT_EQ(frame->document().currentIndex(), 0);
+    browser::PreviewCanvas* canvas = frame->previewBar().canvas();
+    EXPECT_TRUE(canvas->isVisible());
+    EXPECT_EQ(canvas->width(), frame->previewBar().width());
+    EXPECT_EQ(canvas->height(), int(frame->previewBar().width() * 0.75));
+
+    // Picking another thumbnail makes it current.
+    frame->view().setCurrentRow(3);
+    EXPECT_EQ(frame->document().currentIndex(), 3);
+    EXPECT_TRUE(frame->action("actionUp")->isEnabled());
+    EXPECT_TRUE(frame->action("actionBack")->isEnabled());
+}
+
+TEST_F(BrowserWindowTest, BackForwardAndUpFollowTheTree) {
+    start();
+    QDir(box.folder()).mkpath("A/B");
+    browser::FolderTree& tree = frame->folderTree();
+    ASSERT_TRUE(tree.openFolder(box.path("A")));
+    ASSERT_TRUE(tree.openFolder(box.path("A/B")));
+    EXPECT_EQ(frame->document().folder(), box.path("A/B"));
+    frame->action("actionBack")->trigger();
+    EXPECT_EQ(frame->document().folder(), box.path("A"));
+    EXPECT_TRUE(frame->action("actionForward")->isEnabled());
+    frame->action("actionForward")->trigger();
+    EXPECT_EQ(frame->document().folder(), box.path("A/B"));
+    EXPECT_FALSE(frame->action("actionForward")->isEnabled());
+    frame->action("actionUp")->trigger();
+    EXPECT_EQ(frame->document().folder(), box.path("A"));
+
+    tree.setCurrentItem(tree.rootItem());
+    EXPECT_FALSE(frame->action("actionUp")->isEnabled()) << "Up is greyed on the Desktop";
+}
+
+TEST_F(BrowserWindowTest, ChangingFolderWhileThumbnailsAreMadeStopsInTime) {
+    start();
+    const QString big = photoFolder(30, 3000, 2000);
+    QDir(box.folder()).mkpath("other");
+    frame->folderTree().openFolder(big);
+    QTest::qWait(30);
+    QElapsedTimer clock;
+    clock.start();
+    frame->folderTree().openFolder(box.path("other"));
+    EXPECT_LT(clock.elapsed(), 2600);
+    EXPECT_EQ(frame->view().count(), 0);
+    QTest::qWait(200);
+    EXPECT_EQ(frame->view().thumbnailsShown(), 0) << "no cell of the old folder arrives";
+}
+
+TEST_F(BrowserWindowTest, CtrlNEmptiesTheListAndThePreview) {
+    start();
+    QSignalSpy done(&frame->view(), &browser::CVistaRamblerView::allThumbnailsShown);
+    frame->folderTree().openFolder(photoFolder(3));
+    ASSERT_TRUE(done.wait(10000));
+    frame->action("actionClearList")->trigger();
+    EXPECT_EQ(frame->view().count(), 0);
+    EXPECT_TRUE(frame->document().names().isEmpty());
+    EXPECT_FALSE(frame->previewBar().canvas()->isVisible());
+}
+
+TEST_F(BrowserWindowTest, TheDocumentSavesItsCurrentPath) {
+    start();
+    frame->folderTree().openFolder(photoFolder(1));
+    prompts.files.push_back(box.path("saved.vr"));
+    frame->action("actionSaveDocument")->trigger();
+    QFile saved(box.path("saved.vr"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(browser::CVistaRamblerDoc::readArchive(saved.readAll()),
+              "\n" + frame->document().currentPath() + "\n");
+    prompts.files.push_back(box.path("saved.vr"));
+    frame->action("actionOpenDocument")->trigger();
+    EXPECT_EQ(frame->document().names().size(), 1) << "opening leaves the catalogue";
+}
+
+TEST_F(BrowserWindowTest, ClosingWhileThumbnailsAreMadeReturnsQuickly) {
+    start();
+    frame->folderTree().openFolder(photoFolder(20, 3000, 2000));
+    QElapsedTimer clock;
+    clock.start();
+    frame->close();
+    frame.reset();
+    EXPECT_LT(clock.elapsed(), 2600);
+}

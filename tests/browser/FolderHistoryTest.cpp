@@ -1,0 +1,67 @@
+#include "browser/model/FolderHistory.h"
+
+#include <gtest/gtest.h>
+
+using browser::FolderHistory;
+
+TEST(FolderHistory, BackAndForwardWalkTheVisitedFolders) {
+    FolderHistory h;
+    for (const char* folder : {"Desktop", "A", "B", "C"})
+        h.selected(folder);
+    EXPECT_TRUE(h.canGoBack());
+    EXPECT_FALSE(h.canGoForward());
+    EXPECT_EQ(h.back(), "B");
+    EXPECT_EQ(h.back(), "A");
+    EXPECT_EQ(h.back(), "Desktop");
+    EXPECT_FALSE(h.canGoBack()) << "Back greyed on the Desktop";
+    EXPECT_TRUE(h.canGoForward());
+    EXPECT_EQ(h.back(), "");
+    EXPECT_EQ(h.forward(), "A");
+    EXPECT_EQ(h.forward(), "B");
+    EXPECT_EQ(h.forward(), "C");
+    EXPECT_FALSE(h.canGoForward());
+    EXPECT_EQ(h.entries(), (QStringList{"Desktop", "A", "B", "C"})) << "walking pushes nothing";
+}
+
+TEST(FolderHistory, KeepsTheEightNewest) {
+    FolderHistory h;
+    h.selected("Desktop");
+    for (int i = 1; i <= 8; ++i)
+        h.selected(QString("F%1").arg(i));
+    EXPECT_EQ(h.entries().size(), 8);
+    EXPECT_EQ(h.entries().first(), "F1") << "the Desktop entry is gone";
+    int steps = 0;
+    while (!h.back().isEmpty())
+        ++steps;
+    EXPECT_EQ(steps, 7);
+}
+
+TEST(FolderHistory, SelectingTheSameFolderAgainPushesNothing) {
+    FolderHistory h;
+    h.selected("A");
+    h.selected("A");
+    EXPECT_EQ(h.entries().size(), 1);
+}
+
+TEST(FolderHistory, AClickAfterBackCutsTheHistoryThere) {
+    FolderHistory h;
+    for (const char* folder : {"Desktop", "A", "B", "C"})
+        h.selected(folder);
+    h.back(); // B
+    h.back(); // A, index 1
+    h.selected("X"); // the tree's selection moves before its click is reported
+    h.clicked();
+    EXPECT_EQ(h.entries(), (QStringList{"Desktop"})) << "the entries from the current one on are dropped";
+    EXPECT_FALSE(h.isNavigating());
+    h.selected("Y");
+    EXPECT_EQ(h.entries(), (QStringList{"Desktop", "Y"})) << "the next selection follows the rest";
+    EXPECT_EQ(h.back(), "Desktop");
+}
+
+TEST(FolderHistory, AClickWithoutBackOrForwardChangesNothing) {
+    FolderHistory h;
+    h.selected("A");
+    h.selected("B");
+    h.clicked();
+    EXPECT_EQ(h.entries(), (QStringList{"A", "B"}));
+}

@@ -1,0 +1,175 @@
+#include "browser/model/ThumbnailGeometry.h"
+#include "browser/model/ThumbnailMaker.h"
+#include "browser/model/ThumbnailWorker.h"
+#include "tests/support/Sandbox.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace browser;
+
+namespace {
+
+QString writeJpeg(const testsupport::Sandbox& box, const QString& name, int w, int h, QRgb colour) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString path = box.path(name);
+    image.save(path, "jpeg", 90);
+    return path;
+}
+
+} // namespace
+
+TEST(ThumbnailGeometry, WidePicturesFillTheWidthTallOnesTheHeight) {
+    EXPECT_EQ(ThumbnailGeometry::drawRect(400, 100), QRect(0, 32, 100, 25));
+    EXPECT_EQ(ThumbnailGeometry::drawRect(100, 300), QRect(35, 0, 30, 90));
+    EXPECT_EQ(ThumbnailGeometry::drawRect(100, 90), QRect(0, 0, 100, 90)) << "0.9 exactly counts as wide";
+    EXPECT_TRUE(ThumbnailGeometry::drawRect(0, 10).isEmpty());
+}
+
+TEST(PreviewLayout, ThePictureFillsTheBarKeepingItsShape) {
+    EXPECT_EQ(PreviewLayout::fit(400, 100, 150, 500), QRect(0, 231, 150, 37));
+    EXPECT_EQ(PreviewLayout::fit(100, 400, 150, 500), QRect(12, 0, 125, 500));
+    EXPECT_TRUE(PreviewLayout::fit(0, 0, 150, 500).isEmpty());
+}
+
+TEST(ThumbnailMaker, CellsAreWhiteFramedAndHoldThePicture) {
+    testsupport::Sandbox box;
+    const QImage cell = ThumbnailMaker::makeCell(writeJpeg(box, "wide.jpg", 800, 200, qRgb(200, 30, 30)));
+    ASSERT_EQ(cell.size(), QSize(100, 90));
+    EXPECT_EQ(cell.pixel(0, 0), qRgb(192, 192, 192)) << "the light-grey frame";
+    EXPECT_EQ(cell.pixel(50, 5), qRgb(255, 255, 255)) << "white above a wide picture";
+    const QRgb middle = cell.pixel(50, 45);
+    EXPECT_GT(qRed(middle), 180);
+    EXPECT_LT(qGreen(middle), 60);
+
+    const QImage tall = ThumbnailMaker::makeCell(writeJpeg(box, "tall.jpg", 300, 900, qRgb(20, 20, 200)));
+    EXPECT_EQ(tall.pixel(10, 45), qRgb(255, 255, 255)) << "white beside a tall picture";
+    EXPECT_GT(qBlue(tall.pixel(50, 45)), 180);
+
+    QImage png(64, 48, QImage::Format_RGB32);
+    png.fill(qRgb(0, 200, 0));
+    png.save(box.path("a.png"));
+    EXPECT_GT(qGreen(ThumbnailMaker::makeCell(box.path("a.png")).pixel(50, 45)), 180);
+
+    QFile junk(box.path("junk.jpg"));
+    junk.open(QIODevice::WriteOnly);
+    junk.write("not a picture");
+    junk.close();
+    EXPECT_TRUE(ThumbnailMaker::makeCell(box.path("junk.jpg")).isNull());
+    EXPECT_TRUE(ThumbnailMaker::makeCell(box.path("none.jpg")).isNull());
+}
+
+TEST(ThumbnailMaker, BigJpegsAreReadAtAFractionOfTheirSize) {
+    testsupport::Sandbox box;
+    const QImage reduced = ThumbnailMaker::readReduced(writeJpeg(box, "big.jpg", 4000, 3000, qRgb(10, 100, 200)), 100, 90);
+    ASSERT_FALSE(reduced.isNull());
+    EXPECT_LE(reduced.width(), 200);
+}
+
+TEST(ThumbnailMaker, AnEmbeddedExifThumbnailIsUsedWhenBigEnough) {
+    testsupport::Sandbox box;
+    // The main picture is red; its embedded 160 x 120 thumbnail is green: a green cell shows
+    // that the thumbnail was used and the photo itself not decoded.
+    QByteArray main, small;
+    {
+        QImage red(1600, 1200, QImage::Format_RGB32);
+        red.fill(qRgb(255, 0, 0));
+        QBuffer b(&main);
+        b.open(QIODevice::WriteOnly);
+        red.save(&b, "jpeg", 90);
+        QImage green(160, 120, QImage::Format_RGB32);
+        green.fill(qRgb(0, 255, 0));
+        QBuffer s(&small);
+        s.open(QIODevice::WriteOnly);
+        green.save(&s, "jpeg", 90);
+    }
+    // TIFF header, IFD0 with no entries, IFD1 with the thumbnail's offset and length.
+    QByteArray tiff("II*\0\x08\0\0\0", 8);
+    auto le16 = [&tiff](int v) { tiff.append(char(v & 0xFF)).append(char(v >> 8)); };
+    auto le32 = [&tiff](quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            tiff.append(char((v >> (8 * i)) & 0xFF));
+    };
+    le16(0);      // IFD0: no entries
+    le32(14);     // next IFD at 14
+    le16(2);      // IFD1: two entries
+    le16(0x0201); le16(4); le32(1); le32(14 + 2 + 24 + 4);
+    le16(0x0202); le16(4); le32(1); le32(quint32(small.size()));
+    le32(0);
+    tiff.append(small);
+    const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
+    QByteArray app1;
+    app1.append(char(0xFF)).append(char(0xE1)).append(char((exif.size() + 2) >> 8)).append(char((exif.size() + 2) & 0xFF));
+    QFile file(box.path("camera.jpg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(main.left(2) + app1 + exif + main.mid(2));
+    file.close();
+
+    const QImage cell = ThumbnailMaker::makeCell(box.path("camera.jpg"));
+    ASSERT_FALSE(cell.isNull());
+    EXPECT_GT(qGreen(cell.pixel(50, 45)), 200);
+    EXPECT_LT(qRed(cell.pixel(50, 45)), 60);
+}
+
+TEST(ThumbnailWorker, CellsArriveInListOrder) {
+    testsupport::Sandbox box;
+    QStringList paths;
+    for (int i = 0; i < 12; ++i)
+        paths.append(writeJpeg(box, QString("p%1.jpg").arg(i), 300 + 40 * (i % 3), 200, qRgb(i * 20, 50, 50)));
+    paths.append(box.path("missing.jpg"));
+    ThumbnailWorker worker;
+    QList<int> order;
+    int nulls = 0;
+    QObject::connect(&worker, &ThumbnailWorker::thumbnailReady, [&](int index, const QImage& cell) {
+        order.append(index);
+        nulls += cell.isNull();
+    });
+    QSignalSpy done(&worker, &ThumbnailWorker::finished);
+    worker.start(paths, 2);
+    ASSERT_TRUE(done.wait(20000));
+    QList<int> expected;
+    for (int i = 0; i < paths.size(); ++i)
+        expected.append(i);
+    EXPECT_EQ(order, expected);
+    EXPECT_EQ(nulls, 1) << "the missing file keeps a blank cell";
+    EXPECT_FALSE(worker.isRunning());
+}
+
+TEST(ThumbnailWorker, StoppingIsBoundedAndNothingArrivesAfterIt) {
+    testsupport::Sandbox box;
+    QStringList paths;
+    const QString big = writeJpeg(box, "big.jpg", 3000, 2000, qRgb(1, 2, 3));
+    for (int i = 0; i < 200; ++i)
+        paths.append(big);
+    ThumbnailWorker worker;
+    int arrived = 0;
+    QObject::connect(&worker, &ThumbnailWorker::thumbnailReady, [&](int, const QImage&) { ++arrived; });
+    worker.start(paths, 2);
+    QTest::qWait(50);
+    QElapsedTimer clock;
+    clock.start();
+    worker.stop();
+    EXPECT_LT(clock.elapsed(), ThumbnailWorker::kStopWaitMs + 500);
+    const int atStop = arrived;
+    QTest::qWait(300);
+    EXPECT_EQ(arrived, atStop) << "no cell of a stopped job is delivered";
+    EXPECT_LT(arrived, 200);
+
+    // A new job after a stop runs from the start.
+    QSignalSpy done(&worker, &ThumbnailWorker::finished);
+    worker.start(paths.mid(0, 3), 1);
+    ASSERT_TRUE(done.wait(10000));
+    EXPECT_EQ(arrived, atStop + 3);
+}
+
+TEST(ThumbnailWorker, AnEmptyListFinishesAtOnce) {
+    ThumbnailWorker worker;
+    QSignalSpy done(&worker, &ThumbnailWorker::finished);
+    worker.start({});
+    EXPECT_TRUE(done.wait(1000));
+}
