@@ -32,6 +32,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure --timeout 300 -j2
 
 bench: deps
+	scripts/install-deps --bench
 	cmake -S . -B $(BENCHBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLAX_TESTS=OFF -DQUILLAX_BENCH=ON
 	cmake --build $(BENCHBUILD) --target benchmarks
 	bench/run-all "$(BENCHBUILD)"

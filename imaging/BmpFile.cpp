@@ -36,11 +36,12 @@ Layout layoutOf(const DibImage& image) {
 
 } // namespace
 
-std::string encodeBmp(const DibImage& image) {
-    if (image.isEmpty())
-        return {};
-    const Layout l = layoutOf(image);
-    std::string out(l.fileSize, '\0');
+namespace {
+
+// Everything before the pixels: file header, 40-byte information header, and the four
+// mask slots or the colour table.
+std::string headerOf(const DibImage& image, const Layout& l) {
+    std::string out(l.fileSize - l.imageBytes, '\0');
     out[0] = 'B';
     out[1] = 'M';
     put32(out, 2, uint32_t(l.fileSize));
@@ -58,22 +59,34 @@ std::string encodeBmp(const DibImage& image) {
         image.readColourTable(0, l.slots, table.data());
         std::memcpy(out.data() + 54, table.data(), table.size() * 4);
     }
-    std::memcpy(out.data() + (l.fileSize - l.imageBytes), image.pixels(), l.imageBytes);
+    return out;
+}
+
+} // namespace
+
+std::string encodeBmp(const DibImage& image) {
+    if (image.isEmpty())
+        return {};
+    const Layout l = layoutOf(image);
+    std::string out = headerOf(image, l);
+    out.append(reinterpret_cast<const char*>(image.pixels()), l.imageBytes);
     return out;
 }
 
 bool saveAsBmp(const DibImage& image, const std::string& path) {
     if (image.isEmpty())
         return false;
-    const std::string bytes = encodeBmp(image);
+    const Layout l = layoutOf(image);
+    const std::string header = headerOf(image, l);
     // Write beside the target and rename over it, so a full disk never leaves a torn file
-    // where a good picture was.
+    // where a good picture was. The pixels go out straight from memory, bottom row first.
     const std::string temp = path + ".part";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out)
             return false;
-        out.write(bytes.data(), std::streamsize(bytes.size()));
+        out.write(header.data(), std::streamsize(header.size()));
+        out.write(reinterpret_cast<const char*>(image.pixels()), std::streamsize(l.imageBytes));
         out.flush();
         if (!out) {
             out.close();

@@ -71,7 +71,8 @@ void EffectImage::paste(const DibImage& source, int x, int y) {
 bool EffectImage::resize(int w, int h, bool keepAspect, bool smooth) {
     if (isEmpty() || bitsPerPixel() < 8 || w <= 0 || h <= 0)
         return false;
-    const DibImage source(*this);
+    // Both scalers build a new picture from this one, so no copy of the source is needed.
+    const DibImage& source = *this;
     if (keepAspect) {
         const double r = double(source.width()) / double(source.height());
         if (int(std::trunc(h * r)) >= w) {

@@ -49,6 +49,21 @@ imaging::DibImage fromQImage(const QImage& source, int bitsPerPixel) {
         flat = onWhite;
     }
     const bool deep32 = bitsPerPixel == 32;
+    if (!deep32 && (flat.format() == QImage::Format_RGB32 || flat.format() == QImage::Format_ARGB32)) {
+        // Decoded photos arrive as 32 bits: one pass straight into the 24-bit rows.
+        if (!out.create(flat.width(), flat.height(), 24))
+            return {};
+        for (int y = 0; y < flat.height(); ++y) {
+            const QRgb* s = reinterpret_cast<const QRgb*>(flat.constScanLine(y));
+            uint8_t* d = out.row(y);
+            for (int x = 0; x < flat.width(); ++x, d += 3) {
+                d[0] = uint8_t(qBlue(s[x]));
+                d[1] = uint8_t(qGreen(s[x]));
+                d[2] = uint8_t(qRed(s[x]));
+            }
+        }
+        return out;
+    }
     flat = flat.convertToFormat(deep32 ? QImage::Format_RGB32 : QImage::Format_BGR888);
     if (flat.isNull() || !out.create(flat.width(), flat.height(), deep32 ? 32 : 24))
         return {};
