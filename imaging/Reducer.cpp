@@ -8,13 +8,8 @@ DibImage reduceBitmap(const DibImage& source, int newWidth, int newHeight) {
     DibImage out;
     if (source.isEmpty() || newWidth <= 0 || newHeight <= 0)
         return out;
-    const DibImage* src = &source;
     DibImage converted;
-    if (source.bitsPerPixel() != 24) {
-        converted = source;
-        converted.toDepth24();
-        src = &converted;
-    }
+    const DibImage* src = &as24Bits(source, converted);
     if (!out.create(newWidth, newHeight, 24))
         return out;
 

@@ -25,6 +25,9 @@ void blit(DibImage& destination, const DibImage& source, int x, int y);
 // equals key (0x00BBGGRR) leave the destination as it was.
 void stretchKeyed(DibImage& destination, const DibImage& source, PixelRect target, ColorRef key);
 
+// The picture as 24 bits: itself when it already is, else a converted copy kept in `holder`.
+const DibImage& as24Bits(const DibImage& picture, DibImage& holder);
+
 // Fills the whole picture (24 or 32 bits) with one colour.
 void fill(DibImage& image, ColorRef colour);
 

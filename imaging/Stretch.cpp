@@ -58,13 +58,8 @@ DibImage stretchHalftone(const DibImage& source, int newWidth, int newHeight) {
         return {};
     if (newWidth <= source.width() && newHeight <= source.height())
         return reduceBitmap(source, newWidth, newHeight);
-    const DibImage* src = &source;
     DibImage converted;
-    if (source.bitsPerPixel() != 24) {
-        converted = source;
-        converted.toDepth24();
-        src = &converted;
-    }
+    const DibImage* src = &as24Bits(source, converted);
     DibImage out;
     if (!out.create(newWidth, newHeight, 24))
         return out;
@@ -109,13 +104,8 @@ void blit(DibImage& destination, const DibImage& source, int x, int y) {
 void stretchKeyed(DibImage& destination, const DibImage& source, PixelRect target, ColorRef key) {
     if (destination.isEmpty() || source.isEmpty() || destination.bitsPerPixel() != 24 || target.isEmpty())
         return;
-    const DibImage* src = &source;
     DibImage converted;
-    if (source.bitsPerPixel() != 24) {
-        converted = source;
-        converted.toDepth24();
-        src = &converted;
-    }
+    const DibImage* src = &as24Bits(source, converted);
     const uint8_t kb = blueOf(key), kg = greenOf(key), kr = redOf(key);
     const int left = std::max(target.left, 0);
     const int top = std::max(target.top, 0);
@@ -133,6 +123,14 @@ void stretchKeyed(DibImage& destination, const DibImage& source, PixelRect targe
             d[2] = p[2];
         }
     }
+}
+
+const DibImage& as24Bits(const DibImage& picture, DibImage& holder) {
+    if (picture.bitsPerPixel() == 24)
+        return picture;
+    holder = picture;
+    holder.toDepth24();
+    return holder;
 }
 
 void fill(DibImage& image, ColorRef colour) {

@@ -119,6 +119,17 @@ bool LayerCommands::removeSelectedRow() {
     return true;
 }
 
+void LayerCommands::removeSelectedLayer() {
+    LayoutCanvas& canvas = window_.canvas();
+    const LayerRecord* selected = canvas.selection().selected();
+    ProjectState& project = window_.project();
+    if (selected->isPhoto())
+        project.photoLayers -= 1;
+    canvas.stack().remove(selected->id);
+    project.layerRows -= 1;
+    canvas.showBackground();
+}
+
 void LayerCommands::changeSource() {
     const QString path = askForPicture();
     if (path.isEmpty())
@@ -127,12 +138,7 @@ void LayerCommands::changeSource() {
     const LayerRecord* selected = canvas.selection().selected();
     if (selected == nullptr || !removeSelectedRow())
         return;
-    ProjectState& project = window_.project();
-    if (selected->isPhoto())
-        project.photoLayers -= 1;
-    canvas.stack().remove(selected->id);
-    project.layerRows -= 1;
-    canvas.showBackground();
+    removeSelectedLayer();
     addPhoto(path);
 }
 
@@ -146,12 +152,7 @@ void LayerCommands::deleteLayer() {
     if (!removeSelectedRow())
         return;
     window_.history().record(HistoryKind::Delete, canvas.selection().selectedCopy());
-    ProjectState& project = window_.project();
-    if (selected->isPhoto())
-        project.photoLayers -= 1;
-    canvas.stack().remove(selected->id);
-    project.layerRows -= 1;
-    canvas.showBackground();
+    removeSelectedLayer();
     // The current id keeps naming the deleted layer, so nothing is selected until a pick.
     window_.tabs().setCurrentIndex(EditorMainDialog::kPhotoTab);
     window_.showControlsForTab(EditorMainDialog::kPhotoTab);

@@ -29,6 +29,8 @@ public:
 private:
     QString askForPicture();
     bool removeSelectedRow();
+    // Takes the selected layer off the stack and the page; its list row is already gone.
+    void removeSelectedLayer();
 
     EditorMainDialog& window_;
 };

@@ -1,5 +1,6 @@
 #include "editor/ui/PaperPage.h"
 
+#include "editor/ui/NumberEdit.h"
 #include "shared/DibConversion.h"
 
 #include <QCheckBox>
@@ -12,17 +13,6 @@
 #include <QVBoxLayout>
 
 namespace editor {
-
-namespace {
-
-QLineEdit* numberEdit(const char* name, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setMaximumWidth(90);
-    return edit;
-}
-
-} // namespace
 
 PaperPage::PaperPage(QWidget* parent) : QWidget(parent) {
     setObjectName("paperPage");

@@ -1,5 +1,6 @@
 #include "editor/ui/PhotoPage.h"
 
+#include "editor/ui/NumberEdit.h"
 #include "shared/DibConversion.h"
 
 #include <QCheckBox>
@@ -20,13 +21,6 @@
 namespace editor {
 
 namespace {
-
-QLineEdit* numberEdit(const char* name, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setMaximumWidth(80);
-    return edit;
-}
 
 QToolButton* styleButton(const char* name, const QString& text, QWidget* parent) {
     auto* button = new QToolButton(parent);
@@ -84,8 +78,8 @@ PhotoPage::PhotoPage(QWidget* parent) : QWidget(parent) {
     positionGroup = new QGroupBox(tr("Position"), this);
     positionGroup->setObjectName("positionGroup");
     auto* position = new QHBoxLayout(positionGroup);
-    topEdit = numberEdit("topEdit", positionGroup);
-    leftEdit = numberEdit("leftEdit", positionGroup);
+    topEdit = numberEdit("topEdit", positionGroup, 80);
+    leftEdit = numberEdit("leftEdit", positionGroup, 80);
     position->addWidget(new QLabel(tr("Top"), positionGroup));
     position->addWidget(topEdit);
     position->addWidget(new QLabel(tr("Left"), positionGroup));
@@ -111,8 +105,8 @@ PhotoPage::PhotoPage(QWidget* parent) : QWidget(parent) {
 
     auto* sizeGroup = new QGroupBox(tr("Size"), photoGroup);
     auto* size = new QGridLayout(sizeGroup);
-    layerWidthEdit = numberEdit("layerWidthEdit", sizeGroup);
-    layerHeightEdit = numberEdit("layerHeightEdit", sizeGroup);
+    layerWidthEdit = numberEdit("layerWidthEdit", sizeGroup, 80);
+    layerHeightEdit = numberEdit("layerHeightEdit", sizeGroup, 80);
     size->addWidget(new QLabel(tr("Width"), sizeGroup), 0, 0);
     size->addWidget(layerWidthEdit, 0, 1);
     size->addWidget(new QLabel(tr("Height"), sizeGroup), 0, 2);
@@ -202,8 +196,8 @@ PhotoPage::PhotoPage(QWidget* parent) : QWidget(parent) {
     background->addWidget(new QLabel(tr("Color"), backgroundGroup), 0, 0);
     backgroundColourButton = colourField("backgroundColourField", backgroundGroup);
     background->addWidget(backgroundColourButton, 0, 1);
-    backgroundWidthEdit = numberEdit("backgroundWidthEdit", backgroundGroup);
-    backgroundHeightEdit = numberEdit("backgroundHeightEdit", backgroundGroup);
+    backgroundWidthEdit = numberEdit("backgroundWidthEdit", backgroundGroup, 80);
+    backgroundHeightEdit = numberEdit("backgroundHeightEdit", backgroundGroup, 80);
     background->addWidget(new QLabel(tr("Width"), backgroundGroup), 1, 0);
     background->addWidget(backgroundWidthEdit, 1, 1);
     background->addWidget(new QLabel(tr("Height"), backgroundGroup), 1, 2);
