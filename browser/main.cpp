@@ -1,4 +1,5 @@
 #include "browser/ui/CMainFrame.h"
+#include "browser/model/ThumbnailWorker.h"
 #include "browser/ui/FolderTree.h"
 #include "shared/Launcher.h"
 #include "shared/QtPrompts.h"
@@ -18,5 +19,8 @@ int main(int argc, char** argv) {
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)
         frame.folderTree().openFolder(arguments.at(1));
-    return app.exec();
+    const int status = app.exec();
+    // A decoder that outlived the window's two-second wait finishes before the process ends.
+    browser::ThumbnailWorker::waitForAllThreads();
+    return status;
 }

@@ -16,6 +16,7 @@
 #include <QImageWriter>
 #include <QSaveFile>
 #include <cstring>
+#include <mutex>
 
 namespace quillax {
 
@@ -125,8 +126,9 @@ QImage decodeOwn(std::span<const uint8_t> bytes, ImageFormat format) {
 
 QImage decodeWithQt(const QByteArray& bytes, ImageFormat format) {
     // Qt's own default refuses pictures over 128 MB decoded, which ordinary large photos
-    // exceed; our size guard below takes its place.
-    QImageReader::setAllocationLimit(2048);
+    // exceed; our size guard below takes its place. Set once: decoders run on several threads.
+    static std::once_flag limitSet;
+    std::call_once(limitSet, [] { QImageReader::setAllocationLimit(2048); });
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

@@ -2,7 +2,7 @@
 
 #include "browser/model/ThumbnailGeometry.h"
 #include "shared/ImageFile.h"
-#include "shared/codecs/ByteReader.h"
+#include "shared/codecs/ExifThumbnail.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -13,54 +13,6 @@
 namespace browser {
 
 namespace {
-
-// The JPEG thumbnail inside an EXIF block (IFD1's JPEGInterchangeFormat), or nothing.
-QByteArray exifThumbnail(const QByteArray& head) {
-    const auto* b = reinterpret_cast<const uint8_t*>(head.constData());
-    codecs::ByteReader r({b, size_t(head.size())});
-    if (r.u16be() != 0xFFD8)
-        return {};
-    while (!r.failed()) {
-        const int marker = r.u16be();
-        if ((marker & 0xFF00) != 0xFF00 || marker == 0xFFDA)
-            return {};
-        const int length = r.u16be();
-        const size_t segment = r.position();
-        if (marker == 0xFFE1 && length > 16) {
-            const auto exif = r.take(size_t(length - 2));
-            if (r.failed() || std::memcmp(exif.data(), "Exif\0\0", 6) != 0)
-                return {};
-            const auto tiff = exif.subspan(6);
-            codecs::ByteReader t(tiff);
-            const bool little = t.u16le() == 0x4949;
-            auto u16 = [&] { return little ? t.u16le() : t.u16be(); };
-            auto u32 = [&] { return little ? t.u32le() : t.u32be(); };
-            u16();
-            t.seek(u32());
-            t.skip(size_t(u16()) * 12); // IFD0's entries
-            const uint32_t ifd1 = u32();
-            if (t.failed() || ifd1 == 0 || !t.seek(ifd1))
-                return {};
-            uint32_t offset = 0, size = 0;
-            for (int n = u16(), i = 0; i < n && !t.failed(); ++i) {
-                const int tag = u16();
-                u16();
-                u32();
-                const uint32_t value = u32();
-                if (tag == 0x0201)
-                    offset = value;
-                else if (tag == 0x0202)
-                    size = value;
-            }
-            if (t.failed() || size == 0 || offset + size > tiff.size())
-                return {};
-            return QByteArray(reinterpret_cast<const char*>(tiff.data() + offset), qsizetype(size));
-        }
-        if (!r.seek(segment + size_t(length - 2)))
-            return {};
-    }
-    return {};
-}
 
 // Turns an embedded thumbnail as the photo itself is turned for showing.
 QImage oriented(QImage image, QImageIOHandler::Transformations t) {
@@ -88,9 +40,9 @@ QImage readJpegReduced(const QString& path, int cellWidth, int cellHeight) {
     const QImageIOHandler::Transformations turn = reader.transformation();
     const bool quarter = turn & QImageIOHandler::TransformationRotate90;
 
-    const QByteArray embedded = exifThumbnail(head);
-    if (!embedded.isEmpty()) {
-        const QImage thumb = QImage::fromData(embedded, "jpeg");
+    const auto embedded = codecs::exifThumbnail({reinterpret_cast<const uint8_t*>(head.constData()), size_t(head.size())});
+    if (!embedded.empty()) {
+        const QImage thumb = QImage::fromData(embedded.data(), int(embedded.size()), "jpeg");
         // Only when it is big enough and shows the same shape (some cameras pad theirs).
         const bool sameShape = !thumb.isNull() && std::abs(double(thumb.width()) / thumb.height() -
                                                            double(stored.width()) / stored.height()) < 0.02;

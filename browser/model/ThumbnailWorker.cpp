@@ -12,6 +12,21 @@
 
 namespace browser {
 
+namespace {
+
+// Every decoding thread alive in the process, whichever worker started it.
+struct LiveThreads {
+    std::mutex lock;
+    std::condition_variable none;
+    int count = 0;
+};
+LiveThreads& liveThreads() {
+    static LiveThreads live;
+    return live;
+}
+
+} // namespace
+
 // What the decoding threads share. They keep it alive themselves; the owner only reaches it
 // through its own pointer, and is never reached once it has let go (`owner` cleared).
 struct ThumbnailWorker::Job {
@@ -84,8 +99,18 @@ void ThumbnailWorker::start(const QStringList& paths, int threads) {
         QMetaObject::invokeMethod(this, [this, gen = generation_] { deliverFinished(gen); }, Qt::QueuedConnection);
         return;
     }
-    for (int t = 0; t < threads; ++t)
-        std::thread([job] { job->run(); }).detach();
+    for (int t = 0; t < threads; ++t) {
+        {
+            std::lock_guard guard(liveThreads().lock);
+            ++liveThreads().count;
+        }
+        std::thread([job] {
+            job->run();
+            std::lock_guard guard(liveThreads().lock);
+            if (--liveThreads().count == 0)
+                liveThreads().none.notify_all();
+        }).detach();
+    }
 }
 
 bool ThumbnailWorker::stop(int waitMs) {
@@ -98,6 +123,11 @@ bool ThumbnailWorker::stop(int waitMs) {
     // From here on nothing of this job reaches us, whether its threads ended or not.
     job->owner = nullptr;
     return ended;
+}
+
+void ThumbnailWorker::waitForAllThreads() {
+    std::unique_lock guard(liveThreads().lock);
+    liveThreads().none.wait(guard, [] { return liveThreads().count == 0; });
 }
 
 bool ThumbnailWorker::isRunning() const {

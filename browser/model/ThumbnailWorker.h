@@ -22,6 +22,9 @@ public:
     // Asks the job to end and waits at most waitMs; true when it ended within that time.
     bool stop(int waitMs = kStopWaitMs);
     bool isRunning() const;
+    // Waits for every decoding thread of every worker, however late; for the very end of the
+    // program, so that no thread is still reading a picture while the process winds down.
+    static void waitForAllThreads();
 
     struct Job;
 

@@ -19,10 +19,10 @@ void PreviewCanvas::paintEvent(QPaintEvent*) {
     if (!image || !image->isValid() || width() <= 0 || height() <= 0)
         return;
     // Scaling a large photo for every paint would be slow: keep it for this size and image.
-    const qint64 key = image->image.cacheKey() ^ (qint64(width()) << 32) ^ qint64(height());
-    if (key != scaledKey_ || scaled_.isNull()) {
+    if (image->image.cacheKey() != scaledImage_ || size() != scaledSize_ || scaled_.isNull()) {
         scaled_ = QPixmap::fromImage(image->image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        scaledKey_ = key;
+        scaledImage_ = image->image.cacheKey();
+        scaledSize_ = size();
     }
     painter.drawPixmap(0, 0, scaled_);
 }

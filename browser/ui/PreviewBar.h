@@ -18,8 +18,9 @@ protected:
 
 private:
     const CVistaRamblerDoc& doc_;
-    QPixmap scaled_; // the current image at the canvas's size, made once per size
-    qint64 scaledKey_ = 0;
+    QPixmap scaled_; // the current image at the canvas's size, made once per image and size
+    qint64 scaledImage_ = 0;
+    QSize scaledSize_;
 };
 
 // The "Photo Preview" bar's contents: the current image as large as the bar allows, centred.

@@ -433,6 +433,10 @@ bool EditorMainDialog::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         lastPressOnCanvas_ = watched == canvas_;
     }
+    // A click on the list below its rows selects no layer.
+    if (watched == photoPage_->layerList->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        photoPage_->layerList->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()) == nullptr)
+        layerCommands_->listClicked(-1);
     if (ours && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
         (photoPage_->layerList->hasFocus() || lastPressOnCanvas_)) {
         layerCommands_->deleteLayer();

@@ -13,6 +13,7 @@
 #include "shared/Prompts.h"
 
 #include <QCheckBox>
+#include <QBitmap>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QStandardPaths>
@@ -80,7 +81,10 @@ bool LayerCommands::addPhoto(const QString& path) {
 
     // The list's thumbnail; its index in the picture list marks the record as a photo.
     QList<QPixmap>& pictures = window_.layerPictures();
-    pictures.append(QPixmap::fromImage(quillax::toQImage(imported.thumbnail)));
+    // As in the list's picture list, black is its thumbnails' mask colour.
+    QPixmap thumbnail = QPixmap::fromImage(quillax::toQImage(imported.thumbnail));
+    thumbnail.setMask(thumbnail.createMaskFromColor(Qt::black));
+    pictures.append(thumbnail);
     record.thumbIndex = int(pictures.size() - 1);
 
     const int row = project.layerRows;
@@ -160,7 +164,7 @@ void LayerCommands::deleteLayer() {
 
 void LayerCommands::listClicked(int row) {
     LayoutCanvas& canvas = window_.canvas();
-    canvas.selection().setCurrentId(canvas.stack().idAtRow(row));
+    canvas.selection().setCurrentId(row < 0 ? -1 : canvas.stack().idAtRow(row));
     if (canvas.showLayer(true) && canvas.selection().selected()->isPhoto())
         window_.endArrangement();
 }

@@ -223,18 +223,40 @@ std::optional<ImageHeader> peekWbmp(std::span<const uint8_t> b) {
 }
 
 bool isCompleteJpeg(std::span<const uint8_t> b) {
-    // The last end-of-image marker must follow the last start of scan. An embedded thumbnail
-    // has both, but before the main picture's scan.
-    size_t lastScan = 0, lastEnd = 0;
-    for (size_t i = 0; i + 1 < b.size(); ++i) {
+    // Walk the segments; after each scan, its entropy-coded data runs to the next marker that
+    // is neither a stuffed 0xFF nor a restart. The file is whole when the end-of-image marker
+    // follows; anything after it (a camera's trailer) does not matter.
+    ByteReader r(b);
+    if (r.u16be() != 0xFFD8)
+        return false;
+    size_t i = 2;
+    while (i + 1 < b.size()) {
         if (b[i] != 0xFF)
+            return false;
+        const uint8_t marker = b[i + 1];
+        if (marker == 0xFF) { // fill byte
+            ++i;
             continue;
-        if (b[i + 1] == 0xDA)
-            lastScan = i;
-        else if (b[i + 1] == 0xD9)
-            lastEnd = i;
+        }
+        if (marker == 0xD9)
+            return true;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            i += 2;
+            continue;
+        }
+        if (i + 3 >= b.size())
+            return false;
+        const size_t length = size_t(b[i + 2]) << 8 | b[i + 3];
+        if (length < 2)
+            return false;
+        i += 2 + length;
+        if (marker != 0xDA)
+            continue;
+        // Entropy-coded data of the scan.
+        while (i + 1 < b.size() && !(b[i] == 0xFF && b[i + 1] != 0x00 && (b[i + 1] < 0xD0 || b[i + 1] > 0xD7)))
+            ++i;
     }
-    return lastScan > 0 && lastEnd > lastScan;
+    return false;
 }
 
 bool isCompletePng(std::span<const uint8_t> b) {

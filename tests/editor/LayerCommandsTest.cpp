@@ -251,3 +251,10 @@ TEST_F(LayerCommandsTest, ExportOfAPhotoWhoseFileWentMissingSaysSo) {
     window->actions().exportPhotos->trigger();
     EXPECT_EQ(prompts.shown.last(), "Could not export image!");
 }
+
+TEST_F(LayerCommandsTest, AClickBelowTheRowsSelectsNothing) {
+    addThroughDialog(picture("one.png", 40, 30));
+    ASSERT_EQ(canvas().selection().currentId(), 0);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, QPoint(20, list()->viewport()->height() - 5));
+    EXPECT_EQ(canvas().selection().currentId(), -1);
+}

@@ -8,6 +8,7 @@
 #include "shared/codecs/TgaCodec.h"
 #include "tests/support/Pictures.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -316,4 +317,60 @@ TEST(Jpeg2000, CodeStreamsAndJp2FilesDecodeLosslessly) {
         survivesDamage(file, codecs::decodeJpeg2000);
     }
     EXPECT_FALSE(codecs::decodeJpeg2000(asSpan(std::string("not a jpeg 2000 file"))));
+}
+
+#include "shared/codecs/ExifThumbnail.h"
+#include "shared/codecs/StandardHeaders.h"
+
+namespace {
+
+// A JPEG start with one APP1 segment holding `payload`.
+std::string withApp1(const std::string& payload) {
+    const size_t length = payload.size() + 2;
+    return bytes({0xFF, 0xD8, 0xFF, 0xE1, int(length >> 8), int(length & 0xFF)}) + payload + bytes({0xFF, 0xDA, 0, 2});
+}
+
+// EXIF with IFD1 naming the thumbnail at `offset` with `size` bytes, followed by `data`.
+std::string exifPayload(uint32_t offset, uint32_t size, const std::string& data) {
+    std::string tiff = std::string("II*\0", 4) + bytes({8, 0, 0, 0}) + bytes({0, 0}) + bytes({14, 0, 0, 0}) + bytes({2, 0});
+    auto le32 = [](uint32_t v) { return bytes({int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF), int(v >> 24)}); };
+    tiff += bytes({0x01, 0x02, 4, 0, 1, 0, 0, 0}) + le32(offset);
+    tiff += bytes({0x02, 0x02, 4, 0, 1, 0, 0, 0}) + le32(size);
+    tiff += le32(0) + data;
+    return std::string("Exif\0\0", 6) + tiff;
+}
+
+} // namespace
+
+TEST(ExifThumbnail, FindsTheEmbeddedPictureAndRefusesForgedOffsets) {
+    // IFD1 ends at 14 + 2 + 24 + 4 = 44, where the data starts.
+    const std::string good = withApp1(exifPayload(44, 5, "THUMB"));
+    const auto found = codecs::exifThumbnail(asSpan(good));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(found.data()), found.size()), "THUMB");
+
+    // An XMP block before it is passed over.
+    const std::string xmp = "http://ns.adobe.com/xap/1.0/";
+    const std::string both = good.substr(0, 2) + bytes({0xFF, 0xE1, 0, int(xmp.size() + 2)}) + xmp + good.substr(2);
+    EXPECT_EQ(codecs::exifThumbnail(asSpan(both)).size(), 5u);
+
+    // Offsets that would wrap round or point past the block find nothing.
+    EXPECT_TRUE(codecs::exifThumbnail(asSpan(withApp1(exifPayload(0xFFFFFF00u, 0x200, "THUMB")))).empty());
+    EXPECT_TRUE(codecs::exifThumbnail(asSpan(withApp1(exifPayload(44, 6, "THUMB")))).empty());
+    EXPECT_TRUE(codecs::exifThumbnail(asSpan(good.substr(0, 30))).empty());
+    survivesDamage(good, [](std::span<const uint8_t> b) { return codecs::exifThumbnail(b).size(); });
+}
+
+TEST(JpegCompleteness, DataAfterTheEndMarkerIsFineAMissingEndIsNot) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(qRgb(10, 150, 90));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&buffer, "jpeg"));
+    const std::string whole(jpeg.constData(), size_t(jpeg.size()));
+    EXPECT_TRUE(codecs::isCompleteJpeg(asSpan(whole)));
+    // A camera's trailer holding the bytes of a scan start after the end.
+    EXPECT_TRUE(codecs::isCompleteJpeg(asSpan(whole + bytes({0xFF, 0xDA, 0x12, 0x34, 0xFF, 0xDA}))));
+    EXPECT_FALSE(codecs::isCompleteJpeg(asSpan(whole.substr(0, whole.size() - 2))));
+    EXPECT_FALSE(codecs::isCompleteJpeg(asSpan(whole.substr(0, whole.size() / 2))));
 }
