@@ -188,9 +188,18 @@ ImageInfo ImageFile::info(const QString& path, ImageFormat format) {
         return {};
     // Headers sit at the start, except for TIFF directories and PCX palettes; read what the
     // format needs.
+    if (file.size() > kMaxFileBytes)
+        return {};
+    if (format == kJpeg) {
+        // The frame header follows the EXIF block, which rarely runs past the first 256 KB;
+        // only then is the whole photo read.
+        const ImageInfo info = infoBytes(file.read(256 * 1024), format);
+        if (info.isValid() || file.atEnd())
+            return info;
+        file.seek(0);
+    }
     const bool whole = format == kTiff || format == kJpeg2000File || format == kJpeg2000Stream || format == kJpeg;
-    const QByteArray bytes = whole ? (file.size() <= kMaxFileBytes ? file.readAll() : QByteArray()) : file.read(4096);
-    return infoBytes(bytes, format);
+    return infoBytes(whole ? file.readAll() : file.read(4096), format);
 }
 
 namespace {

@@ -4,11 +4,9 @@
 #include "shared/ImageFile.h"
 #include "shared/codecs/ExifThumbnail.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
-#include <cstring>
 
 namespace browser {
 
