@@ -68,7 +68,8 @@ BENCHMARK(BM_HalftoneEnlarge600x450To2400x1800)->Unit(benchmark::kMillisecond);
 
 void BM_SaveBmp24Mp(benchmark::State& state) {
     const imaging::DibImage source = photo(6000, 4000);
-    const std::string path = (std::filesystem::temp_directory_path() / "quillax-bench-save.bmp").string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "quillax-bench-save.bmp").string();
     for (auto _ : state) {
         if (!imaging::saveAsBmp(source, path))
             state.SkipWithError("cannot write to the temporary folder");
@@ -79,7 +80,8 @@ void BM_SaveBmp24Mp(benchmark::State& state) {
 BENCHMARK(BM_SaveBmp24Mp)->Unit(benchmark::kMillisecond);
 
 void BM_LoadBmp24Mp(benchmark::State& state) {
-    const std::string path = (std::filesystem::temp_directory_path() / "quillax-bench-load.bmp").string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "quillax-bench-load.bmp").string();
     if (!imaging::saveAsBmp(photo(6000, 4000), path)) {
         state.SkipWithError("cannot write to the temporary folder");
         return;

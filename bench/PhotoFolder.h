@@ -21,9 +21,11 @@ inline QImage photoLike(int width, int height, unsigned seed) {
     std::mt19937 random(seed);
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < 300; ++i) {
-        painter.setBrush(QColor(int(random() % 256), int(random() % 256), int(random() % 256), 110));
+        painter.setBrush(
+            QColor(int(random() % 256), int(random() % 256), int(random() % 256), 110));
         const int r = int(random() % unsigned(width / 8 + 1));
-        painter.drawEllipse(int(random() % unsigned(width)), int(random() % unsigned(height)), r, r);
+        painter.drawEllipse(int(random() % unsigned(width)), int(random() % unsigned(height)), r,
+                            r);
     }
     painter.end();
     for (int y = 0; y < height; ++y) {

@@ -27,7 +27,8 @@ double imagesPerSecond(const QStringList& paths, int threads) {
     loop.exec();
     const double seconds = clock.nsecsElapsed() / 1e9;
     if (made != paths.size())
-        std::fprintf(stderr, "only %d of %lld thumbnails were made\n", made, static_cast<long long>(paths.size()));
+        std::fprintf(stderr, "only %d of %lld thumbnails were made\n", made,
+                     static_cast<long long>(paths.size()));
     return paths.size() / seconds;
 }
 
@@ -39,7 +40,8 @@ int main(int argc, char** argv) {
     if (args.size() == 4 && args[1] == "--make") {
         QDir().mkpath(args[2]);
         for (int i = 0; i < args[3].toInt(); ++i)
-            bench::photoLike(4000, 3000, unsigned(i + 1)).save(QString("%1/photo%2.jpg").arg(args[2]).arg(i, 2, 10, QChar('0')), "jpeg", 90);
+            bench::photoLike(4000, 3000, unsigned(i + 1))
+                .save(QString("%1/photo%2.jpg").arg(args[2]).arg(i, 2, 10, QChar('0')), "jpeg", 90);
         return 0;
     }
     if (args.size() != 2) {
@@ -52,6 +54,7 @@ int main(int argc, char** argv) {
     imagesPerSecond(paths.mid(0, 4), 1); // warm the file cache
     const int cores = std::max(1, QThread::idealThreadCount());
     std::printf("VistaRambler grid, 1 thread:   %6.1f images/s\n", imagesPerSecond(paths, 1));
-    std::printf("VistaRambler grid, %d threads:  %6.1f images/s\n", cores, imagesPerSecond(paths, cores));
+    std::printf("VistaRambler grid, %d threads:  %6.1f images/s\n", cores,
+                imagesPerSecond(paths, cores));
     return 0;
 }

@@ -1,5 +1,5 @@
-#include "browser/ui/CMainFrame.h"
 #include "browser/model/ThumbnailWorker.h"
+#include "browser/ui/CMainFrame.h"
 #include "browser/ui/FolderTree.h"
 #include "shared/Launcher.h"
 #include "shared/QtPrompts.h"

@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
     // No display name: the window caption must read exactly as the editor writes it.
     QApplication::setApplicationName("Pagemontager");
     if (const QScreen* screen = QApplication::primaryScreen())
-        imaging::DibImage::setDisplayMetrics(screen->size().width(), screen->size().height(), screen->depth());
+        imaging::DibImage::setDisplayMetrics(screen->size().width(), screen->size().height(),
+                                             screen->depth());
 
     quillax::QtPrompts prompts;
     editor::QtPrintService printer;

@@ -256,7 +256,8 @@ std::optional<DibImage> decodeBmp(std::span<const uint8_t> b) {
     }
 
     DibImage image;
-    const bool keepMasks = compression == kBitFields && isUsualMasks(bits, masks.red, masks.green, masks.blue);
+    const bool keepMasks =
+        compression == kBitFields && isUsualMasks(bits, masks.red, masks.green, masks.blue);
     const bool ok = (compression == kBitFields && keepMasks && bits == 16)
                         ? image.create(width, rows, bits, kBitFields, &masks)
                         : image.create(width, rows, bits);
@@ -265,7 +266,8 @@ std::optional<DibImage> decodeBmp(std::span<const uint8_t> b) {
 
     if (bits <= 8) {
         const int maxEntries = 1 << bits;
-        int entries = coloursUsed == 0 ? maxEntries : int(std::min<uint32_t>(coloursUsed, uint32_t(maxEntries)));
+        int entries = coloursUsed == 0 ? maxEntries
+                                       : int(std::min<uint32_t>(coloursUsed, uint32_t(maxEntries)));
         if (tableAt + size_t(entries) * size_t(tableEntrySize) > b.size())
             return std::nullopt;
         auto table = std::vector<RgbQuad>(size_t(maxEntries));

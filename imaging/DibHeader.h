@@ -54,8 +54,14 @@ using ColorRef = uint32_t;
 inline constexpr ColorRef makeColorRef(uint8_t r, uint8_t g, uint8_t b) {
     return ColorRef(r) | (ColorRef(g) << 8) | (ColorRef(b) << 16);
 }
-inline constexpr uint8_t redOf(ColorRef c) { return uint8_t(c & 0xFF); }
-inline constexpr uint8_t greenOf(ColorRef c) { return uint8_t((c >> 8) & 0xFF); }
-inline constexpr uint8_t blueOf(ColorRef c) { return uint8_t((c >> 16) & 0xFF); }
+inline constexpr uint8_t redOf(ColorRef c) {
+    return uint8_t(c & 0xFF);
+}
+inline constexpr uint8_t greenOf(ColorRef c) {
+    return uint8_t((c >> 8) & 0xFF);
+}
+inline constexpr uint8_t blueOf(ColorRef c) {
+    return uint8_t((c >> 16) & 0xFF);
+}
 
 } // namespace imaging

@@ -40,7 +40,9 @@ void DibImage::setDisplayMetrics(int width, int height, int bitsPerPixel) {
     display() = {width, height, bitsPerPixel};
 }
 
-DibImage::DibImage(const DibImage& other) { copyFrom(other); }
+DibImage::DibImage(const DibImage& other) {
+    copyFrom(other);
+}
 
 DibImage& DibImage::operator=(const DibImage& other) {
     copyFrom(other);
@@ -81,7 +83,8 @@ bool DibImage::create(int width, int height, int bitsPerPixel, uint32_t compress
     if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide ||
         int64_t(width) * height > kMaxPixels || !isSupportedDepth(bitsPerPixel))
         return false;
-    if (compression == kBitFields && (masks == nullptr || (bitsPerPixel != 16 && bitsPerPixel != 32)))
+    if (compression == kBitFields &&
+        (masks == nullptr || (bitsPerPixel != 16 && bitsPerPixel != 32)))
         return false;
     if (compression != kPlainRgb && compression != kBitFields)
         return false;

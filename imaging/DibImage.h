@@ -11,7 +11,7 @@ namespace imaging {
 // bottom row first, as in a BMP file, and a row table maps row index 0 to the top row so
 // that every pixel loop walks top to bottom with a plain pointer step.
 class DibImage {
-public:
+  public:
     DibImage() = default;
     DibImage(const DibImage& other);
     DibImage& operator=(const DibImage& other);
@@ -68,7 +68,7 @@ public:
     // Converts to 24 bits in place; nothing when empty or already 24 bits.
     void toDepth24();
 
-private:
+  private:
     void buildRowTable();
 
     DibHeader header_;

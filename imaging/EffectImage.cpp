@@ -34,7 +34,8 @@ bool EffectImage::extract(DibImage* destination, PixelRect rect) const {
         const uint8_t* s = row(clip.top + y);
         uint8_t* d = out.row(y);
         if (bits >= 8) {
-            std::memcpy(d, s + size_t(clip.left) * size_t(bits / 8), size_t(clip.width()) * size_t(bits / 8));
+            std::memcpy(d, s + size_t(clip.left) * size_t(bits / 8),
+                        size_t(clip.width()) * size_t(bits / 8));
         } else {
             // Sub-byte pixels do not start on byte borders: move them one by one.
             const int perByte = 8 / bits;
@@ -52,7 +53,8 @@ bool EffectImage::extract(DibImage* destination, PixelRect rect) const {
 }
 
 void EffectImage::paste(const DibImage& source, int x, int y) {
-    if (isEmpty() || source.isEmpty() || source.bitsPerPixel() != bitsPerPixel() || bitsPerPixel() < 8)
+    if (isEmpty() || source.isEmpty() || source.bitsPerPixel() != bitsPerPixel() ||
+        bitsPerPixel() < 8)
         return;
     const int bpp = bitsPerPixel() / 8;
     const int left = std::max(x, 0);

@@ -15,7 +15,7 @@ struct PixelRect {
 
 // The picture every effect works on: a DibImage with whole-picture operations.
 class EffectImage : public DibImage {
-public:
+  public:
     EffectImage() = default;
     explicit EffectImage(const DibImage& image) : DibImage(image) {}
     explicit EffectImage(DibImage&& image) : DibImage(std::move(image)) {}
@@ -34,7 +34,7 @@ public:
     void turnClockwise();
     void turnCounterClockwise();
 
-private:
+  private:
     template <typename Source> void turn(Source sourceOf);
 };
 

@@ -63,8 +63,9 @@ Bgr hlsToRgb(Hls c) {
     if (c.saturation == 0) {
         r = g = b = c.lightness;
     } else {
-        const double m2 = c.lightness <= 0.5 ? c.lightness * (1.0 + c.saturation)
-                                             : c.lightness + c.saturation - c.lightness * c.saturation;
+        const double m2 = c.lightness <= 0.5
+                              ? c.lightness * (1.0 + c.saturation)
+                              : c.lightness + c.saturation - c.lightness * c.saturation;
         const double m1 = 2.0 * c.lightness - m2;
         r = channel(m1, m2, c.hue + 1.0 / 3.0);
         g = channel(m1, m2, c.hue);

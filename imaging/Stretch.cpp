@@ -98,11 +98,13 @@ void blit(DibImage& destination, const DibImage& source, int x, int y) {
         return;
     const size_t bytes = size_t(right - left) * 3;
     for (int ty = top; ty < bottom; ++ty)
-        std::memcpy(destination.row(ty) + size_t(left) * 3, source.row(ty - y) + size_t(left - x) * 3, bytes);
+        std::memcpy(destination.row(ty) + size_t(left) * 3,
+                    source.row(ty - y) + size_t(left - x) * 3, bytes);
 }
 
 void stretchKeyed(DibImage& destination, const DibImage& source, PixelRect target, ColorRef key) {
-    if (destination.isEmpty() || source.isEmpty() || destination.bitsPerPixel() != 24 || target.isEmpty())
+    if (destination.isEmpty() || source.isEmpty() || destination.bitsPerPixel() != 24 ||
+        target.isEmpty())
         return;
     DibImage converted;
     const DibImage* src = &as24Bits(source, converted);

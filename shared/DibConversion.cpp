@@ -49,7 +49,8 @@ imaging::DibImage fromQImage(const QImage& source, int bitsPerPixel) {
         flat = onWhite;
     }
     const bool deep32 = bitsPerPixel == 32;
-    if (!deep32 && (flat.format() == QImage::Format_RGB32 || flat.format() == QImage::Format_ARGB32)) {
+    if (!deep32 &&
+        (flat.format() == QImage::Format_RGB32 || flat.format() == QImage::Format_ARGB32)) {
         // Decoded photos arrive as 32 bits: one pass straight into the 24-bit rows.
         if (!out.create(flat.width(), flat.height(), 24))
             return {};

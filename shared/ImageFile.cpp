@@ -36,14 +36,22 @@ QByteArray readWhole(const QString& path) {
 // The name Qt's image plugins know a format by; empty where Qt is not used to read it.
 QByteArray qtFormatName(ImageFormat format) {
     switch (format) {
-    case kGif: return "gif";
-    case kJpeg: return "jpeg";
-    case kPng: return "png";
-    case kIco: return "ico";
-    case kTiff: return "tiff";
-    case kWbmp: return "wbmp";
-    case kPnm: return "pnm"; // any of pbm, pgm, ppm: told apart by content
-    default: return {};
+    case kGif:
+        return "gif";
+    case kJpeg:
+        return "jpeg";
+    case kPng:
+        return "png";
+    case kIco:
+        return "ico";
+    case kTiff:
+        return "tiff";
+    case kWbmp:
+        return "wbmp";
+    case kPnm:
+        return "pnm"; // any of pbm, pgm, ppm: told apart by content
+    default:
+        return {};
     }
 }
 
@@ -53,31 +61,49 @@ std::optional<codecs::ImageHeader> peek(std::span<const uint8_t> bytes, ImageFor
         const auto info = imaging::peekBmp(bytes);
         if (!info)
             return std::nullopt;
-        return codecs::ImageHeader{info->width, info->height, info->bitsPerPixel == 32 ? 24 : info->bitsPerPixel};
+        return codecs::ImageHeader{info->width, info->height,
+                                   info->bitsPerPixel == 32 ? 24 : info->bitsPerPixel};
     }
-    case kGif: return codecs::peekGif(bytes);
-    case kJpeg: return codecs::peekJpeg(bytes);
-    case kPng: return codecs::peekPng(bytes);
-    case kIco: return codecs::peekIco(bytes);
-    case kTiff: return codecs::peekTiff(bytes);
-    case kTga: return codecs::peekTga(bytes);
-    case kPcx: return codecs::peekPcx(bytes);
-    case kWbmp: return codecs::peekWbmp(bytes);
+    case kGif:
+        return codecs::peekGif(bytes);
+    case kJpeg:
+        return codecs::peekJpeg(bytes);
+    case kPng:
+        return codecs::peekPng(bytes);
+    case kIco:
+        return codecs::peekIco(bytes);
+    case kTiff:
+        return codecs::peekTiff(bytes);
+    case kTga:
+        return codecs::peekTga(bytes);
+    case kPcx:
+        return codecs::peekPcx(bytes);
+    case kWbmp:
+        return codecs::peekWbmp(bytes);
     case kJpeg2000File:
-    case kJpeg2000Stream: return codecs::peekJpeg2000(bytes);
-    case kPgx: return codecs::peekPgx(bytes);
-    case kPnm: return codecs::peekPnm(bytes);
-    case kRas: return codecs::peekSunRaster(bytes);
-    default: return std::nullopt;
+    case kJpeg2000Stream:
+        return codecs::peekJpeg2000(bytes);
+    case kPgx:
+        return codecs::peekPgx(bytes);
+    case kPnm:
+        return codecs::peekPnm(bytes);
+    case kRas:
+        return codecs::peekSunRaster(bytes);
+    default:
+        return std::nullopt;
     }
 }
 
 bool isComplete(std::span<const uint8_t> bytes, ImageFormat format) {
     switch (format) {
-    case kJpeg: return codecs::isCompleteJpeg(bytes);
-    case kPng: return codecs::isCompletePng(bytes);
-    case kGif: return codecs::isCompleteGif(bytes);
-    default: return true; // our own readers and Qt's others refuse cut-off files themselves
+    case kJpeg:
+        return codecs::isCompleteJpeg(bytes);
+    case kPng:
+        return codecs::isCompletePng(bytes);
+    case kGif:
+        return codecs::isCompleteGif(bytes);
+    default:
+        return true; // our own readers and Qt's others refuse cut-off files themselves
     }
 }
 
@@ -150,9 +176,11 @@ DecodedImage ImageFile::decodeBytes(const QByteArray& bytes, ImageFormat format)
     if (bytes.isEmpty() || format == kUnknownFormat || format == kWmf)
         return out;
     const auto header = peek(spanOf(bytes), format);
-    if (!header || !codecs::isSaneSize(header->width, header->height) || !isComplete(spanOf(bytes), format))
+    if (!header || !codecs::isSaneSize(header->width, header->height) ||
+        !isComplete(spanOf(bytes), format))
         return out;
-    out.image = qtFormatName(format).isEmpty() ? decodeOwn(spanOf(bytes), format) : decodeWithQt(bytes, format);
+    out.image = qtFormatName(format).isEmpty() ? decodeOwn(spanOf(bytes), format)
+                                               : decodeWithQt(bytes, format);
     out.bitsPerPixel = header->bitsPerPixel;
     return out;
 }
@@ -198,7 +226,8 @@ ImageInfo ImageFile::info(const QString& path, ImageFormat format) {
             return info;
         file.seek(0);
     }
-    const bool whole = format == kTiff || format == kJpeg2000File || format == kJpeg2000Stream || format == kJpeg;
+    const bool whole =
+        format == kTiff || format == kJpeg2000File || format == kJpeg2000Stream || format == kJpeg;
     return infoBytes(whole ? file.readAll() : file.read(4096), format);
 }
 
@@ -237,20 +266,30 @@ bool ImageFile::save(const QImage& image, const QString& path, ImageFormat forma
     if (image.isNull() || path.isEmpty())
         return false;
     switch (format) {
-    case kBmp: return writeBytes(imaging::encodeBmp(fromQImage(image)), path);
-    case kGif: return writeBytes(codecs::encodeGif(fromQImage(image)), path);
-    case kPcx: return writeBytes(codecs::encodePcx(fromQImage(image)), path);
-    case kTga: return writeBytes(codecs::encodeTga(fromQImage(image)), path);
-    case kJpeg: return writeWithQt(image.convertToFormat(QImage::Format_RGB32), path, "jpeg");
-    case kPng: return writeWithQt(image, path, "png");
-    case kTiff: return writeWithQt(image, path, "tiff");
-    case kWbmp: return writeWithQt(image, path, "wbmp");
-    case kPnm: return writeWithQt(image.convertToFormat(QImage::Format_RGB32), path, "ppm");
+    case kBmp:
+        return writeBytes(imaging::encodeBmp(fromQImage(image)), path);
+    case kGif:
+        return writeBytes(codecs::encodeGif(fromQImage(image)), path);
+    case kPcx:
+        return writeBytes(codecs::encodePcx(fromQImage(image)), path);
+    case kTga:
+        return writeBytes(codecs::encodeTga(fromQImage(image)), path);
+    case kJpeg:
+        return writeWithQt(image.convertToFormat(QImage::Format_RGB32), path, "jpeg");
+    case kPng:
+        return writeWithQt(image, path, "png");
+    case kTiff:
+        return writeWithQt(image, path, "tiff");
+    case kWbmp:
+        return writeWithQt(image, path, "wbmp");
+    case kPnm:
+        return writeWithQt(image.convertToFormat(QImage::Format_RGB32), path, "ppm");
     case kIco: {
         // Icons are at most 256 pixels a side; a page is made to fit.
-        const QImage icon = image.width() > 256 || image.height() > 256
-                                ? image.scaled(256, 256, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                                : image;
+        const QImage icon =
+            image.width() > 256 || image.height() > 256
+                ? image.scaled(256, 256, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                : image;
         return writeWithQt(icon, path, "ico");
     }
     default:

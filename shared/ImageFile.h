@@ -24,7 +24,7 @@ struct ImageInfo {
 
 // Reading and writing picture files by format number, for both programs.
 class ImageFile {
-public:
+  public:
     // Largest file we read into memory at all.
     static constexpr qint64 kMaxFileBytes = qint64(1) << 30;
 

@@ -43,8 +43,9 @@ ImageFormat imageTypeFromName(const QString& name) {
 }
 
 QString imageFileFilter() {
-    const QStringList endings{"bmp", "gif", "jpg", "jpeg", "png", "ico", "tif", "tiff", "tga", "pcx", "wbmp",
-                              "wmf", "emf", "j2k", "jp2", "j2c", "jpc", "pgx", "pnm", "pgm", "ppm", "ras"};
+    const QStringList endings{"bmp", "gif", "jpg",  "jpeg", "png", "ico", "tif", "tiff",
+                              "tga", "pcx", "wbmp", "wmf",  "emf", "j2k", "jp2", "j2c",
+                              "jpc", "pgx", "pnm",  "pgm",  "ppm", "ras"};
     QStringList patterns;
     for (const QString& e : endings)
         patterns << "*." + e << "*." + e.toUpper();

@@ -5,7 +5,9 @@
 
 namespace quillax {
 
-bool DesktopLauncher::openDocument(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopLauncher::openDocument(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 bool DesktopLauncher::startProgram(const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);

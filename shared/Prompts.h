@@ -10,7 +10,7 @@ namespace quillax {
 // The one way windows ask the user anything. The Qt implementation shows real dialogs; tests
 // install a scripted one that records every text and answers as told.
 class Prompts {
-public:
+  public:
     enum class Answer { Yes, No, Cancel };
 
     virtual ~Prompts() = default;
@@ -20,7 +20,8 @@ public:
     virtual bool askYesNo(const QString& text, const QString& title = {}) = 0;
     virtual Answer askYesNoCancel(const QString& text, const QString& title = {}) = 0;
     // File and folder choosers give an empty string when cancelled.
-    virtual QString openFile(const QString& caption, const QString& folder, const QString& filter) = 0;
+    virtual QString openFile(const QString& caption, const QString& folder,
+                             const QString& filter) = 0;
     virtual QString saveFile(const QString& caption, const QString& folder, const QString& filter,
                              const QString& defaultSuffix) = 0;
     virtual QString folder(const QString& caption, const QString& start) = 0;

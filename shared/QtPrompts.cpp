@@ -17,8 +17,8 @@ void QtPrompts::message(const QString& text, const QString& title) {
 }
 
 bool QtPrompts::askYesNo(const QString& text, const QString& title) {
-    return QMessageBox::question(parent_, titleOr(title), text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return QMessageBox::question(parent_, titleOr(title), text,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 Prompts::Answer QtPrompts::askYesNoCancel(const QString& text, const QString& title) {
@@ -55,6 +55,8 @@ QColor QtPrompts::colour(const QColor& initial, const QString& title) {
     return QColorDialog::getColor(initial, parent_, title);
 }
 
-int QtPrompts::runDialog(QDialog& dialog) { return dialog.exec(); }
+int QtPrompts::runDialog(QDialog& dialog) {
+    return dialog.exec();
+}
 
 } // namespace quillax

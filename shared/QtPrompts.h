@@ -7,7 +7,7 @@ namespace quillax {
 
 // Real dialogs, parented to the window that asks.
 class QtPrompts : public Prompts {
-public:
+  public:
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -21,7 +21,7 @@ public:
     QColor colour(const QColor& initial, const QString& title = {}) override;
     int runDialog(QDialog& dialog) override;
 
-private:
+  private:
     QString titleOr(const QString& title) const;
     QPointer<QWidget> parent_;
 };

@@ -30,7 +30,9 @@ QString Settings::value(const QString& key) {
     return ini.value(key).toString();
 }
 
-QString Settings::location() { return value("Location"); }
+QString Settings::location() {
+    return value("Location");
+}
 
 QString Settings::installFolder() {
     QString folder = location();
@@ -45,6 +47,8 @@ QString Settings::installFolder() {
     return folder;
 }
 
-QString Settings::editorName() { return value("MEditor"); }
+QString Settings::editorName() {
+    return value("MEditor");
+}
 
 } // namespace quillax

@@ -9,7 +9,7 @@ namespace quillax {
 // /etc/xdg/Quillax/Quillax.conf. A missing file or key reads as the empty string. The
 // programs never write it; installing does.
 class Settings {
-public:
+  public:
     static QString location();
     // The install folder to work in: `Location`, or, when the suite was never installed, the
     // user's data folder ($XDG_DATA_HOME/Quillax/), so nothing is ever written relative to

@@ -38,7 +38,8 @@ QString doubled(const QString& path) {
 }
 } // namespace
 
-QList<QIcon> ToolbarStrip::icons(const QString& normalPath, const QString& disabledPath, int pictureWidth) {
+QList<QIcon> ToolbarStrip::icons(const QString& normalPath, const QString& disabledPath,
+                                 int pictureWidth) {
     const QList<QImage> normal = load(normalPath, pictureWidth);
     const QList<QImage> disabled = load(disabledPath, pictureWidth);
     const QList<QImage> normal2 = load(doubled(normalPath), pictureWidth * 2);

@@ -7,7 +7,8 @@
 
 namespace browser {
 
-CVistaRamblerDoc::CVistaRamblerDoc(QObject* parent) : QObject(parent) {}
+CVistaRamblerDoc::CVistaRamblerDoc(QObject* parent) : QObject(parent) {
+}
 
 void CVistaRamblerDoc::discardCurrentImage() {
     currentImage_.reset();
@@ -102,7 +103,8 @@ void CVistaRamblerDoc::renameEntry(int index, const QString& newName) {
     if (index < 0 || index >= names_.size())
         return;
     emit namesAboutToChange();
-    const QString file = fullPathMode_ ? files_[index].left(files_[index].lastIndexOf('/') + 1) + newName : newName;
+    const QString file =
+        fullPathMode_ ? files_[index].left(files_[index].lastIndexOf('/') + 1) + newName : newName;
     files_[index] = file;
     names_[index] = file.toLower();
     if (index == currentIndex_)

@@ -11,7 +11,7 @@ namespace browser {
 // one current image, decoded in full for the preview and the commands.
 class CVistaRamblerDoc : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit CVistaRamblerDoc(QObject* parent = nullptr);
 
     // Replaces the catalogue with the picture files of a folder (no trailing "/"): names in
@@ -46,7 +46,7 @@ public:
     QByteArray archive() const;
     static std::optional<QString> readArchive(const QByteArray& bytes);
 
-signals:
+  signals:
     // Before the names change: the thumbnail worker must stop.
     void namesAboutToChange();
     // The names were replaced: the list is rebuilt.
@@ -54,7 +54,7 @@ signals:
     // The current image changed or went away: the preview redraws.
     void currentImageChanged();
 
-private:
+  private:
     void discardCurrentImage();
 
     QString currentPath_;

@@ -7,7 +7,7 @@ namespace browser {
 // The folders visited in the tree, oldest first, at most eight, behind Back and Forward.
 // Folders are named by the tree's keys for them.
 class FolderHistory {
-public:
+  public:
     static constexpr int kCapacity = 8;
 
     // A folder was selected: remembered unless Back or Forward is selecting it.
@@ -25,7 +25,7 @@ public:
     const QStringList& entries() const { return entries_; }
     int index() const { return index_; }
 
-private:
+  private:
     void push(const QString& folder);
 
     QStringList entries_;

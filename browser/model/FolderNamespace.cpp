@@ -25,7 +25,8 @@ bool hasSubFolder(const QString& path) {
 }
 
 bool isSystemMount(const QString& root) {
-    for (const char* prefix : {"/proc", "/sys", "/dev", "/run/user", "/run/lock", "/snap", "/boot"}) {
+    for (const char* prefix :
+         {"/proc", "/sys", "/dev", "/run/user", "/run/lock", "/snap", "/boot"}) {
         if (root == prefix || root.startsWith(QString::fromLatin1(prefix) + "/"))
             return true;
     }
@@ -38,7 +39,8 @@ FolderEntry FolderNamespace::desktop() {
     QString path = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     if (path.isEmpty() || !QFileInfo(path).isDir())
         path = QDir::homePath();
-    return {FolderEntry::Kind::Desktop, QStringLiteral("Desktop"), cleanPath(path), false, false, true};
+    return {
+        FolderEntry::Kind::Desktop, QStringLiteral("Desktop"), cleanPath(path), false, false, true};
 }
 
 void FolderNamespace::sortNatural(QStringList& names) {
@@ -76,8 +78,8 @@ bool FolderNamespace::isRemovablePath(const QString& path) {
 bool FolderNamespace::isNetworkPath(const QString& path) {
     const QStorageInfo storage(path);
     const QByteArray type = storage.fileSystemType();
-    for (const char* network : {"nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs", "afs", "9p",
-                                "davfs", "fuse.davfs", "fuse.rclone", "ncpfs"}) {
+    for (const char* network : {"nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs",
+                                "afs", "9p", "davfs", "fuse.davfs", "fuse.rclone", "ncpfs"}) {
         if (type == network)
             return true;
     }
@@ -87,17 +89,20 @@ bool FolderNamespace::isNetworkPath(const QString& path) {
 QList<FolderEntry> FolderNamespace::children(const FolderEntry& parent) {
     QList<FolderEntry> out;
     if (parent.kind == FolderEntry::Kind::Desktop) {
-        out.append({FolderEntry::Kind::Home, QStringLiteral("Home"), cleanPath(QDir::homePath()), false, false, true});
-        out.append({FolderEntry::Kind::FileSystem, QStringLiteral("File System"), QStringLiteral("/"), false, false, true});
+        out.append({FolderEntry::Kind::Home, QStringLiteral("Home"), cleanPath(QDir::homePath()),
+                    false, false, true});
+        out.append({FolderEntry::Kind::FileSystem, QStringLiteral("File System"),
+                    QStringLiteral("/"), false, false, true});
         QList<FolderEntry> volumes;
         for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
             const QString root = cleanPath(volume.rootPath());
             if (!volume.isValid() || isSystemMount(root))
                 continue;
-            FolderEntry entry{FolderEntry::Kind::Volume, volume.displayName(), root, isRemovablePath(root),
-                              isNetworkPath(root), true};
+            FolderEntry entry{FolderEntry::Kind::Volume, volume.displayName(), root,
+                              isRemovablePath(root),     isNetworkPath(root),  true};
             if (entry.name.isEmpty() || entry.name == root)
-                entry.name = QFileInfo(root).fileName().isEmpty() ? root : QFileInfo(root).fileName();
+                entry.name =
+                    QFileInfo(root).fileName().isEmpty() ? root : QFileInfo(root).fileName();
             volumes.append(entry);
         }
         QStringList names;
@@ -105,7 +110,8 @@ QList<FolderEntry> FolderNamespace::children(const FolderEntry& parent) {
             names.append(v.name);
         sortNatural(names);
         for (const QString& name : names) {
-            const auto it = std::find_if(volumes.begin(), volumes.end(), [&](const FolderEntry& v) { return v.name == name; });
+            const auto it = std::find_if(volumes.begin(), volumes.end(),
+                                         [&](const FolderEntry& v) { return v.name == name; });
             out.append(*it);
             volumes.erase(it);
         }
@@ -124,7 +130,8 @@ QList<FolderEntry> FolderNamespace::children(const FolderEntry& parent) {
     for (const QString& name : names) {
         const QString path = parent.path == "/" ? "/" + name : parent.path + "/" + name;
         // Removable media are never looked into ahead of time.
-        out.append({FolderEntry::Kind::Folder, name, path, removable, network, removable || network || hasSubFolder(path)});
+        out.append({FolderEntry::Kind::Folder, name, path, removable, network,
+                    removable || network || hasSubFolder(path)});
     }
     return out;
 }
@@ -144,15 +151,22 @@ QList<FolderEntry> FolderNamespace::chainTo(const QString& path) {
         return {};
     const QString target = cleanPath(info.absoluteFilePath());
     // Start from the deepest top-level place that holds it: a volume, home, or "/".
-    FolderEntry start{FolderEntry::Kind::FileSystem, QStringLiteral("File System"), QStringLiteral("/"), false, false, true};
+    FolderEntry start{FolderEntry::Kind::FileSystem,
+                      QStringLiteral("File System"),
+                      QStringLiteral("/"),
+                      false,
+                      false,
+                      true};
     for (const FolderEntry& top : children(desktop())) {
-        const bool holds = top.path == "/" || target == top.path || target.startsWith(top.path + "/");
+        const bool holds =
+            top.path == "/" || target == top.path || target.startsWith(top.path + "/");
         if (holds && (start.path == "/" || top.path.size() > start.path.size()))
             start = top;
     }
     QList<FolderEntry> chain{start};
     QString at = start.path;
-    const QStringList rest = target.mid(start.path == "/" ? 1 : start.path.size() + 1).split('/', Qt::SkipEmptyParts);
+    const QStringList rest =
+        target.mid(start.path == "/" ? 1 : start.path.size() + 1).split('/', Qt::SkipEmptyParts);
     for (const QString& part : rest) {
         at = at == "/" ? "/" + part : at + "/" + part;
         chain.append({FolderEntry::Kind::Folder, part, at, start.removable, start.network, true});

@@ -20,7 +20,7 @@ struct FolderEntry {
 // desktop folder, or home when there is none) holding Home, the File System and each mounted
 // volume; below them, folders only, without hidden ones, in natural order.
 class FolderNamespace {
-public:
+  public:
     static FolderEntry desktop();
     static QList<FolderEntry> children(const FolderEntry& parent);
     // Whether a listing of this item may be incomplete, so its expand button must stay: it

@@ -38,12 +38,14 @@ QImage readJpegReduced(const QString& path, int cellWidth, int cellHeight) {
     const QImageIOHandler::Transformations turn = reader.transformation();
     const bool quarter = turn & QImageIOHandler::TransformationRotate90;
 
-    const auto embedded = codecs::exifThumbnail({reinterpret_cast<const uint8_t*>(head.constData()), size_t(head.size())});
+    const auto embedded = codecs::exifThumbnail(
+        {reinterpret_cast<const uint8_t*>(head.constData()), size_t(head.size())});
     if (!embedded.empty()) {
         const QImage thumb = QImage::fromData(embedded.data(), int(embedded.size()), "jpeg");
         // Only when it is big enough and shows the same shape (some cameras pad theirs).
-        const bool sameShape = !thumb.isNull() && std::abs(double(thumb.width()) / thumb.height() -
-                                                           double(stored.width()) / stored.height()) < 0.02;
+        const bool sameShape =
+            !thumb.isNull() && std::abs(double(thumb.width()) / thumb.height() -
+                                        double(stored.width()) / stored.height()) < 0.02;
         if (sameShape && std::min(thumb.width(), thumb.height()) >= std::min(cellWidth, cellHeight))
             return oriented(thumb, turn);
     }
@@ -67,10 +69,12 @@ QImage ThumbnailMaker::readReduced(const QString& path, int cellWidth, int cellH
 }
 
 QImage ThumbnailMaker::makeCell(const QString& path) {
-    const QImage picture = readReduced(path, ThumbnailGeometry::kCellWidth, ThumbnailGeometry::kCellHeight);
+    const QImage picture =
+        readReduced(path, ThumbnailGeometry::kCellWidth, ThumbnailGeometry::kCellHeight);
     if (picture.isNull())
         return {};
-    QImage cell(ThumbnailGeometry::kCellWidth, ThumbnailGeometry::kCellHeight, QImage::Format_RGB32);
+    QImage cell(ThumbnailGeometry::kCellWidth, ThumbnailGeometry::kCellHeight,
+                QImage::Format_RGB32);
     cell.fill(Qt::white);
     QPainter painter(&cell);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

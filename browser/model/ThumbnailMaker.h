@@ -8,7 +8,7 @@ namespace browser {
 // frame. Reads as little of the file as it can: a JPEG's own EXIF thumbnail when it is big
 // enough, else a JPEG decoded at a fraction of its size, else the whole picture.
 class ThumbnailMaker {
-public:
+  public:
     // A null image when the file cannot be read as a picture.
     static QImage makeCell(const QString& path);
     // Only the fitted picture, without the cell around it (for tests and measurements).

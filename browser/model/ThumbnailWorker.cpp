@@ -52,7 +52,8 @@ struct ThumbnailWorker::Job {
                 const int gen = generation;
                 const int i = it->first;
                 QImage image = std::move(it->second);
-                QMetaObject::invokeMethod(to, [to, gen, i, image] { to->deliver(gen, i, image); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    to, [to, gen, i, image] { to->deliver(gen, i, image); }, Qt::QueuedConnection);
             }
             made.erase(it);
             ++nextToPublish;
@@ -75,16 +76,20 @@ struct ThumbnailWorker::Job {
             if (owner != nullptr && !stopRequested.load()) {
                 ThumbnailWorker* to = owner;
                 const int gen = generation;
-                QMetaObject::invokeMethod(to, [to, gen] { to->deliverFinished(gen); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    to, [to, gen] { to->deliverFinished(gen); }, Qt::QueuedConnection);
             }
             allDone.notify_all();
         }
     }
 };
 
-ThumbnailWorker::ThumbnailWorker(QObject* parent) : QObject(parent) {}
+ThumbnailWorker::ThumbnailWorker(QObject* parent) : QObject(parent) {
+}
 
-ThumbnailWorker::~ThumbnailWorker() { stop(); }
+ThumbnailWorker::~ThumbnailWorker() {
+    stop();
+}
 
 void ThumbnailWorker::start(const QStringList& paths, int threads) {
     stop();
@@ -96,7 +101,8 @@ void ThumbnailWorker::start(const QStringList& paths, int threads) {
     job->running = paths.isEmpty() ? 0 : threads;
     job_ = job;
     if (paths.isEmpty()) {
-        QMetaObject::invokeMethod(this, [this, gen = generation_] { deliverFinished(gen); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, gen = generation_] { deliverFinished(gen); }, Qt::QueuedConnection);
         return;
     }
     for (int t = 0; t < threads; ++t) {
@@ -119,7 +125,8 @@ bool ThumbnailWorker::stop(int waitMs) {
     std::shared_ptr<Job> job = std::move(job_);
     job->stopRequested = true;
     std::unique_lock guard(job->lock);
-    const bool ended = job->allDone.wait_for(guard, std::chrono::milliseconds(waitMs), [&] { return job->running == 0; });
+    const bool ended = job->allDone.wait_for(guard, std::chrono::milliseconds(waitMs),
+                                             [&] { return job->running == 0; });
     // From here on nothing of this job reaches us, whether its threads ended or not.
     job->owner = nullptr;
     return ended;

@@ -11,7 +11,7 @@ namespace browser {
 // worker still busy after it is left to finish alone and nothing it makes arrives any more.
 class ThumbnailWorker : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr int kStopWaitMs = 2000;
 
     explicit ThumbnailWorker(QObject* parent = nullptr);
@@ -28,13 +28,13 @@ public:
 
     struct Job;
 
-signals:
+  signals:
     // The cell for paths[index]; a null image when the file could not be read.
     void thumbnailReady(int index, const QImage& cell);
     // Every file of the job was done (not sent for a stopped job).
     void finished();
 
-private:
+  private:
     void deliver(int generation, int index, const QImage& cell);
     void deliverFinished(int generation);
 

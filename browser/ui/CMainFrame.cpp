@@ -24,7 +24,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-static void initBrowserResources() { Q_INIT_RESOURCE(browser); }
+static void initBrowserResources() {
+    Q_INIT_RESOURCE(browser);
+}
 
 namespace browser {
 
@@ -33,23 +35,24 @@ namespace {
 // A docking bar whose own close button goes through the frame's toggle, so the View menu's
 // check mark stays right.
 class BrowserBar : public QDockWidget {
-public:
+  public:
     BrowserBar(const QString& title, std::function<void()> onClose, QWidget* parent)
         : QDockWidget(title, parent), onClose_(std::move(onClose)) {}
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
         onClose_();
     }
 
-private:
+  private:
     std::function<void()> onClose_;
 };
 
 } // namespace
 
-CMainFrame::CMainFrame(BrowserServices services, QWidget* parent) : QMainWindow(parent), services_(services) {
+CMainFrame::CMainFrame(BrowserServices services, QWidget* parent)
+    : QMainWindow(parent), services_(services) {
     initBrowserResources();
     setObjectName("mainFrame");
     setWindowTitle("VistaRambler");
@@ -72,15 +75,20 @@ CMainFrame::CMainFrame(BrowserServices services, QWidget* parent) : QMainWindow(
 
     // The editor counts as installed when the settings name it; without it the menu's
     // "Add Photo" is greyed (the toolbar button stays and explains).
-    action("actionAddPhotoMenu")->setEnabled(editorInstalled() && action("actionAddPhoto")->isEnabled());
+    action("actionAddPhotoMenu")
+        ->setEnabled(editorInstalled() && action("actionAddPhoto")->isEnabled());
     updateNavigation(false, false, false);
 }
 
 CMainFrame::~CMainFrame() = default;
 
-bool CMainFrame::editorInstalled() { return quillax::Settings::editorName().contains("PageMontager"); }
+bool CMainFrame::editorInstalled() {
+    return quillax::Settings::editorName().contains("PageMontager");
+}
 
-QAction* CMainFrame::action(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
+QAction* CMainFrame::action(const char* name) const {
+    return findChild<QAction*>(QString::fromLatin1(name));
+}
 
 void CMainFrame::createActions() {
     auto make = [this](const char* name, const QString& text, bool built, const QString& tip = {}) {
@@ -115,9 +123,11 @@ void CMainFrame::createActions() {
     make("actionOpenDocument", tr("Open"), true);
     make("actionStopWorker", tr("Stop making thumbnails"), true);
 
-    const QList<QIcon> icons = quillax::ToolbarStrip::icons(":/browser/toolbar.bmp", ":/browser/toolbar-disabled.bmp", 32);
-    const char* buttons[] = {"actionBack", "actionForward", "actionUp", "actionSlideShow",
-                             "actionToEditor", "actionAddPhoto", "actionProperties"};
+    const QList<QIcon> icons =
+        quillax::ToolbarStrip::icons(":/browser/toolbar.bmp", ":/browser/toolbar-disabled.bmp", 32);
+    const char* buttons[] = {"actionBack",      "actionForward",  "actionUp",
+                             "actionSlideShow", "actionToEditor", "actionAddPhoto",
+                             "actionProperties"};
     for (int i = 0; i < 7 && i < icons.size(); ++i)
         action(buttons[i])->setIcon(icons[i]);
     action("actionAddPhotoMenu")->setIcon(icons.value(5));
@@ -129,7 +139,8 @@ void CMainFrame::createActions() {
     action("actionSaveDocument")->setShortcut(QKeySequence::Save);
     action("actionOpenDocument")->setShortcut(QKeySequence::Open);
     action("actionExit")->setShortcut(QKeySequence::Quit);
-    for (const char* hidden : {"actionClearList", "actionSaveDocument", "actionOpenDocument", "actionStopWorker"})
+    for (const char* hidden :
+         {"actionClearList", "actionSaveDocument", "actionOpenDocument", "actionStopWorker"})
         addAction(action(hidden)); // keys only, no menu entry
 
     connect(action("actionExit"), &QAction::triggered, this, &QWidget::close);
@@ -138,7 +149,8 @@ void CMainFrame::createActions() {
     connect(action("actionClearList"), &QAction::triggered, this, [this] { view_->clearAll(); });
     connect(action("actionSaveDocument"), &QAction::triggered, this, &CMainFrame::saveDocument);
     connect(action("actionOpenDocument"), &QAction::triggered, this, &CMainFrame::openDocument);
-    connect(action("actionStopWorker"), &QAction::triggered, this, [this] { view_->worker().stop(); });
+    connect(action("actionStopWorker"), &QAction::triggered, this,
+            [this] { view_->worker().stop(); });
 }
 
 void CMainFrame::createMenus() {
@@ -150,7 +162,8 @@ void CMainFrame::createMenus() {
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->addAction(action("actionAddPhotoMenu"));
     edit->addSeparator();
-    edit->addActions({action("actionCopyTo"), action("actionMoveTo"), action("actionRename"), action("actionDelete")});
+    edit->addActions({action("actionCopyTo"), action("actionMoveTo"), action("actionRename"),
+                      action("actionDelete")});
     edit->addSeparator();
     edit->addAction(action("actionFind"));
 
@@ -177,7 +190,8 @@ void CMainFrame::createMenus() {
     connect(previewToggle, &QAction::triggered, this, &CMainFrame::togglePreviewBar);
     view->addActions({toolbarToggle, statusToggle, directoryToggle, previewToggle});
     view->addSeparator();
-    view->addActions({action("actionViewDetail"), action("actionSlideShow"), action("actionToEditor")});
+    view->addActions(
+        {action("actionViewDetail"), action("actionSlideShow"), action("actionToEditor")});
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addActions({action("actionHowTo"), action("actionAbout")});
@@ -189,20 +203,23 @@ void CMainFrame::createToolBar() {
     bar->setIconSize(QSize(32, 32));
     bar->addActions({action("actionBack"), action("actionForward"), action("actionUp")});
     bar->addSeparator();
-    bar->addActions({action("actionSlideShow"), action("actionToEditor"), action("actionAddPhoto")});
+    bar->addActions(
+        {action("actionSlideShow"), action("actionToEditor"), action("actionAddPhoto")});
     bar->addSeparator();
     bar->addAction(action("actionProperties"));
     connect(action("actionToolbar"), &QAction::toggled, bar, &QWidget::setVisible);
 }
 
 void CMainFrame::createBars() {
-    directoryBar_ = new BrowserBar(tr("Directory"), [this] { toggleDirectoryBar(); }, this);
+    directoryBar_ = new BrowserBar(
+        tr("Directory"), [this] { toggleDirectoryBar(); }, this);
     directoryBar_->setObjectName("directoryBar");
     tree_ = new FolderTree(*doc_, directoryBar_);
     directoryBar_->setWidget(tree_);
     directoryBar_->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
 
-    previewBarDock_ = new BrowserBar(tr("Photo Preview"), [this] { togglePreviewBar(); }, this);
+    previewBarDock_ = new BrowserBar(
+        tr("Photo Preview"), [this] { togglePreviewBar(); }, this);
     previewBarDock_->setObjectName("photoPreviewBar");
     preview_ = new PreviewBar(*doc_, previewBarDock_);
     previewBarDock_->setWidget(preview_);
@@ -241,9 +258,13 @@ void CMainFrame::toggleBar(QDockWidget* bar, bool& shown, QAction* check) {
     check->setChecked(shown);
 }
 
-void CMainFrame::toggleDirectoryBar() { toggleBar(directoryBar_, directoryShown_, action("actionDirectoryBar")); }
+void CMainFrame::toggleDirectoryBar() {
+    toggleBar(directoryBar_, directoryShown_, action("actionDirectoryBar"));
+}
 
-void CMainFrame::togglePreviewBar() { toggleBar(previewBarDock_, previewShown_, action("actionPreviewBar")); }
+void CMainFrame::togglePreviewBar() {
+    toggleBar(previewBarDock_, previewShown_, action("actionPreviewBar"));
+}
 
 void CMainFrame::about() {
     QDialog dialog(this);
@@ -263,11 +284,13 @@ void CMainFrame::about() {
 
 void CMainFrame::howTo() {
     // A missing help file is the desktop's to report.
-    services_.launcher.openDocument(QUrl::fromLocalFile(quillax::Settings::installFolder() + "Readme.rtf"));
+    services_.launcher.openDocument(
+        QUrl::fromLocalFile(quillax::Settings::installFolder() + "Readme.rtf"));
 }
 
 void CMainFrame::saveDocument() {
-    const QString path = services_.prompts.saveFile(tr("Save As"), {}, tr("VistaR Document (*.*)"), {});
+    const QString path =
+        services_.prompts.saveFile(tr("Save As"), {}, tr("VistaR Document (*.*)"), {});
     if (path.isEmpty())
         return;
     QFile file(path);
@@ -292,7 +315,8 @@ void CMainFrame::openDocument() {
 }
 
 void CMainFrame::rememberRecentFile(const QString& path) {
-    QSettings profile(QSettings::UserScope, "Local AppWizard-Generated Applications", "VistaRambler");
+    QSettings profile(QSettings::UserScope, "Local AppWizard-Generated Applications",
+                      "VistaRambler");
     QStringList recent = profile.value("Recent File List").toStringList();
     recent.removeAll(path);
     recent.prepend(path);

@@ -26,7 +26,7 @@ struct BrowserServices {
 // and the "Directory" and "Photo Preview" bars stacked on the left.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit CMainFrame(BrowserServices services, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
@@ -46,10 +46,10 @@ public:
     // Whether the settings name the editor as installed.
     static bool editorInstalled();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createActions();
     void createMenus();
     void createToolBar();

@@ -20,7 +20,8 @@ QIcon CVistaRamblerView::blankCell() {
     return blank;
 }
 
-CVistaRamblerView::CVistaRamblerView(CVistaRamblerDoc& doc, QWidget* parent) : QListWidget(parent), doc_(doc) {
+CVistaRamblerView::CVistaRamblerView(CVistaRamblerDoc& doc, QWidget* parent)
+    : QListWidget(parent), doc_(doc) {
     setObjectName("ListView");
     setViewMode(QListView::IconMode);
     setIconSize(QSize(ThumbnailGeometry::kCellWidth, ThumbnailGeometry::kCellHeight));
@@ -40,7 +41,9 @@ CVistaRamblerView::CVistaRamblerView(CVistaRamblerDoc& doc, QWidget* parent) : Q
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) { doc_.select(row); });
 }
 
-CVistaRamblerView::~CVistaRamblerView() { worker_.stop(); }
+CVistaRamblerView::~CVistaRamblerView() {
+    worker_.stop();
+}
 
 void CVistaRamblerView::rebuild() {
     worker_.stop();

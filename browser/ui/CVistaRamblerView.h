@@ -11,7 +11,7 @@ class CVistaRamblerDoc;
 // filled in by the worker as they are made.
 class CVistaRamblerView : public QListWidget {
     Q_OBJECT
-public:
+  public:
     explicit CVistaRamblerView(CVistaRamblerDoc& doc, QWidget* parent = nullptr);
     ~CVistaRamblerView() override;
 
@@ -22,10 +22,10 @@ public:
     int thumbnailsShown() const { return thumbnailsShown_; }
     static QIcon blankCell();
 
-signals:
+  signals:
     void allThumbnailsShown();
 
-private:
+  private:
     void rebuild();
     void showThumbnail(int index, const QImage& cell);
 

@@ -12,11 +12,15 @@ namespace {
 QIcon iconFor(const FolderEntry& entry) {
     static QFileIconProvider provider;
     switch (entry.kind) {
-    case FolderEntry::Kind::Desktop: return provider.icon(QAbstractFileIconProvider::Desktop);
-    case FolderEntry::Kind::FileSystem: return provider.icon(QAbstractFileIconProvider::Computer);
+    case FolderEntry::Kind::Desktop:
+        return provider.icon(QAbstractFileIconProvider::Desktop);
+    case FolderEntry::Kind::FileSystem:
+        return provider.icon(QAbstractFileIconProvider::Computer);
     case FolderEntry::Kind::Volume:
-        return provider.icon(entry.network ? QAbstractFileIconProvider::Network : QAbstractFileIconProvider::Drive);
-    default: return provider.icon(QAbstractFileIconProvider::Folder);
+        return provider.icon(entry.network ? QAbstractFileIconProvider::Network
+                                           : QAbstractFileIconProvider::Drive);
+    default:
+        return provider.icon(QAbstractFileIconProvider::Folder);
     }
 }
 
@@ -30,7 +34,8 @@ FolderTree::FolderTree(CVistaRamblerDoc& doc, QWidget* parent) : QTreeWidget(par
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTreeWidget::itemExpanded, this, &FolderTree::listChildren);
-    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) { onCurrentChanged(current); });
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { onCurrentChanged(current); });
     connect(this, &QTreeWidget::itemClicked, this, [this] { history_.clicked(); });
 
     // The Desktop at the top, its places listed, itself the first folder of the history.
@@ -49,8 +54,9 @@ QTreeWidgetItem* FolderTree::addItem(QTreeWidgetItem* parent, const FolderEntry&
     item->setText(0, entry.name);
     item->setIcon(0, iconFor(entry));
     item->setToolTip(0, entry.path);
-    item->setChildIndicatorPolicy(entry.mayHaveChildren ? QTreeWidgetItem::ShowIndicator
-                                                        : QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    item->setChildIndicatorPolicy(entry.mayHaveChildren
+                                      ? QTreeWidgetItem::ShowIndicator
+                                      : QTreeWidgetItem::DontShowIndicatorWhenChildless);
     entries_.insert(item, entry);
     byKey_.insert(keyOf(item), item);
     return item;
@@ -97,7 +103,8 @@ void FolderTree::onCurrentChanged(QTreeWidgetItem* current) {
 }
 
 void FolderTree::announce() {
-    emit navigationChanged(history_.canGoBack(), history_.canGoForward(), currentItem() != nullptr && currentItem() != root_);
+    emit navigationChanged(history_.canGoBack(), history_.canGoForward(),
+                           currentItem() != nullptr && currentItem() != root_);
 }
 
 void FolderTree::selectKey(const QString& key) {

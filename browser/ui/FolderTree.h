@@ -13,7 +13,7 @@ class CVistaRamblerDoc;
 // selection loading the catalogue, and the history behind Back, Forward and Up.
 class FolderTree : public QTreeWidget {
     Q_OBJECT
-public:
+  public:
     explicit FolderTree(CVistaRamblerDoc& doc, QWidget* parent = nullptr);
 
     void back();
@@ -29,11 +29,11 @@ public:
     void listChildren(QTreeWidgetItem* item);
     QSize sizeHint() const override { return {300, 100}; }
 
-signals:
+  signals:
     // Back, Forward and Up may have changed.
     void navigationChanged(bool canGoBack, bool canGoForward, bool canGoUp);
 
-private:
+  private:
     QTreeWidgetItem* addItem(QTreeWidgetItem* parent, const FolderEntry& entry);
     QString keyOf(const QTreeWidgetItem* item) const;
     void selectKey(const QString& key);

@@ -7,7 +7,8 @@
 
 namespace browser {
 
-PreviewCanvas::PreviewCanvas(const CVistaRamblerDoc& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+PreviewCanvas::PreviewCanvas(const CVistaRamblerDoc& doc, QWidget* parent)
+    : QWidget(parent), doc_(doc) {
     setObjectName("Photo Preview Canvas");
     setAccessibleName("Photo Preview Canvas");
 }
@@ -20,7 +21,8 @@ void PreviewCanvas::paintEvent(QPaintEvent*) {
         return;
     // Scaling a large photo for every paint would be slow: keep it for this size and image.
     if (image->image.cacheKey() != scaledImage_ || size() != scaledSize_ || scaled_.isNull()) {
-        scaled_ = QPixmap::fromImage(image->image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        scaled_ = QPixmap::fromImage(
+            image->image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         scaledImage_ = image->image.cacheKey();
         scaledSize_ = size();
     }
@@ -44,6 +46,8 @@ void PreviewBar::layoutCanvas() {
     canvas_->update();
 }
 
-void PreviewBar::resizeEvent(QResizeEvent*) { layoutCanvas(); }
+void PreviewBar::resizeEvent(QResizeEvent*) {
+    layoutCanvas();
+}
 
 } // namespace browser

@@ -2,8 +2,8 @@
 
 namespace editor {
 
-std::optional<ArrangeGrid> ArrangeGrid::make(double canvasWidth, double canvasHeight, double cellWidth,
-                                             double cellHeight) {
+std::optional<ArrangeGrid> ArrangeGrid::make(double canvasWidth, double canvasHeight,
+                                             double cellWidth, double cellHeight) {
     if (cellWidth <= 0 || cellHeight <= 0)
         return std::nullopt;
     ArrangeGrid g;

@@ -12,11 +12,12 @@ struct ArrangeGrid {
     double columns = 0;
     double horizontalMargin = 0;
     double verticalMargin = 0;
-    double cellWidth = 0;  // the layer images size
+    double cellWidth = 0; // the layer images size
     double cellHeight = 0;
 
     // The grid for a canvas; nothing when not even one row fits.
-    static std::optional<ArrangeGrid> make(double canvasWidth, double canvasHeight, double cellWidth, double cellHeight);
+    static std::optional<ArrangeGrid> make(double canvasWidth, double canvasHeight,
+                                           double cellWidth, double cellHeight);
     int capacity() const { return int(rows * columns); }
     // The region of the n-th photo (from 1), fitted into its cell keeping the picture's
     // proportions, at the cell's top-left; f is the canvas unit factor.

@@ -36,7 +36,8 @@ int CanvasGeometry::hitZone(int px, int py, const ScreenFrame& f) {
     return kBody;
 }
 
-std::optional<ScreenRect> CanvasGeometry::resizeStep(int zone, int mx, int my, const ScreenFrame& f, double r) {
+std::optional<ScreenRect> CanvasGeometry::resizeStep(int zone, int mx, int my, const ScreenFrame& f,
+                                                     double r) {
     const int L = f.left, T = f.top, W = f.width, H = f.height;
     const auto heightFor = [r](int w) { return r > 0 ? int(w / r) : 0; };
     switch (zone) {

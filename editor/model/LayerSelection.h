@@ -18,7 +18,7 @@ struct ScreenFrame {
 // Each operation returns false and changes nothing when no layer is selected, and ends by
 // refreshing the copy of the selected record that undo entries are taken from.
 class LayerSelection {
-public:
+  public:
     explicit LayerSelection(LayerStack& stack) : stack_(stack) {}
 
     int currentId() const { return currentId_; }
@@ -42,7 +42,7 @@ public:
     // Re-reads the selected record into the copy.
     void refreshCopy();
 
-private:
+  private:
     LayerStack& stack_;
     int currentId_ = -1;
     LayerRecord copy_;

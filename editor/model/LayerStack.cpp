@@ -15,7 +15,8 @@ bool LayerStack::add(const LayerRecord& record) {
 }
 
 bool LayerStack::remove(int id) {
-    const auto it = std::find_if(layers_.begin(), layers_.end(), [id](const LayerRecord& r) { return r.id == id; });
+    const auto it = std::find_if(layers_.begin(), layers_.end(),
+                                 [id](const LayerRecord& r) { return r.id == id; });
     if (it == layers_.end())
         return false;
     layers_.erase(it);
@@ -35,7 +36,9 @@ LayerRecord* LayerStack::find(int id) {
     return nullptr;
 }
 
-const LayerRecord* LayerStack::find(int id) const { return const_cast<LayerStack*>(this)->find(id); }
+const LayerRecord* LayerStack::find(int id) const {
+    return const_cast<LayerStack*>(this)->find(id);
+}
 
 int LayerStack::idAtRow(int row) const {
     for (const LayerRecord& r : layers_) {
@@ -80,8 +83,9 @@ int LayerStack::hitTest(int canvasX, int canvasY, double displayScale) {
 }
 
 void LayerStack::sortByZOrder() {
-    std::stable_sort(layers_.begin(), layers_.end(),
-                     [](const LayerRecord& a, const LayerRecord& b) { return a.zOrder < b.zOrder; });
+    std::stable_sort(
+        layers_.begin(), layers_.end(),
+        [](const LayerRecord& a, const LayerRecord& b) { return a.zOrder < b.zOrder; });
     renumber();
 }
 

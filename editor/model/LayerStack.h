@@ -7,7 +7,7 @@ namespace editor {
 
 // The layers of the page, bottom first. zOrder always equals the index after any operation.
 class LayerStack {
-public:
+  public:
     static constexpr int kEmptyStack = -1;
     static constexpr int kMissed = -2;
 
@@ -35,7 +35,7 @@ public:
     LayerRecord& at(int index) { return layers_[size_t(index)]; }
     const LayerRecord& at(int index) const { return layers_[size_t(index)]; }
 
-private:
+  private:
     void renumber();
     std::vector<LayerRecord> layers_;
 };

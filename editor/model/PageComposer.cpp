@@ -6,8 +6,9 @@
 
 namespace editor {
 
-std::optional<imaging::DibImage> PageComposer::compose(const LayerStack& stack, int pageWidth, int pageHeight,
-                                                       bool portrait, const QString& projectFolder) {
+std::optional<imaging::DibImage> PageComposer::compose(const LayerStack& stack, int pageWidth,
+                                                       int pageHeight, bool portrait,
+                                                       const QString& projectFolder) {
     if (stack.isEmpty())
         return std::nullopt;
     imaging::EffectImage page;
@@ -18,7 +19,8 @@ std::optional<imaging::DibImage> PageComposer::compose(const LayerStack& stack, 
     for (const LayerRecord& layer : stack.layers()) {
         if (!layer.visible)
             continue;
-        const imaging::PixelRect box{layer.x, layer.y, layer.x + layer.boxWidth(), layer.y + layer.boxHeight()};
+        const imaging::PixelRect box{layer.x, layer.y, layer.x + layer.boxWidth(),
+                                     layer.y + layer.boxHeight()};
         std::optional<imaging::DibImage> source;
         if (layer.isPhoto())
             source = imaging::readBmp((projectFolder + layer.content).toStdString());
@@ -35,8 +37,9 @@ std::optional<imaging::DibImage> PageComposer::compose(const LayerStack& stack, 
             continue;
         }
         const bool notLarger = box.width() <= source->width() && box.height() <= source->height();
-        const imaging::DibImage fitted = notLarger ? imaging::reduceBitmap(*source, box.width(), box.height())
-                                                   : imaging::stretchHalftone(*source, box.width(), box.height());
+        const imaging::DibImage fitted =
+            notLarger ? imaging::reduceBitmap(*source, box.width(), box.height())
+                      : imaging::stretchHalftone(*source, box.width(), box.height());
         imaging::blit(page, fitted, layer.x, layer.y);
     }
     if (!portrait)

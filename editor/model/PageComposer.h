@@ -14,11 +14,12 @@ inline constexpr imaging::ColorRef kCaptionFill = 0x00A5FFFF;
 // Photos are read again from their full-size files in the project folder so that a photo
 // shown larger than its working picture still prints sharp.
 class PageComposer {
-public:
+  public:
     // Nothing for an empty stack or when a photo's full-size file cannot be read. A landscape
     // page comes back turned a quarter clockwise.
-    static std::optional<imaging::DibImage> compose(const LayerStack& stack, int pageWidth, int pageHeight,
-                                                    bool portrait, const QString& projectFolder);
+    static std::optional<imaging::DibImage> compose(const LayerStack& stack, int pageWidth,
+                                                    int pageHeight, bool portrait,
+                                                    const QString& projectFolder);
 };
 
 } // namespace editor

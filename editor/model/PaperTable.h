@@ -13,7 +13,7 @@ struct Paper {
 
 // The papers offered when there is no printer to ask, and the last row after them.
 class PaperTable {
-public:
+  public:
     static const std::array<Paper, 14>& builtIn();
     static constexpr int kDefaultRow = 5; // "A4"
     static QString userDefinedName() { return QStringLiteral("User-defined Size"); }

@@ -8,7 +8,8 @@
 
 namespace editor {
 
-PhotoImporter::Result PhotoImporter::import(const QString& path, const QString& projectFolder, const QString& fileName) {
+PhotoImporter::Result PhotoImporter::import(const QString& path, const QString& projectFolder,
+                                            const QString& fileName) {
     Result result;
     const quillax::ImageFormat format = quillax::imageTypeFromName(path);
     if (format == quillax::kUnknownFormat) {

@@ -10,7 +10,7 @@ namespace editor {
 // 24-bit BMP into the project folder, the working picture fitted into 600 x 450, and the
 // 32 x 24 thumbnail of the layer list.
 class PhotoImporter {
-public:
+  public:
     static constexpr int kWorkingWidth = 600;
     static constexpr int kWorkingHeight = 450;
 
@@ -24,7 +24,8 @@ public:
     };
 
     // Writes projectFolder + fileName. Nothing is written unless the picture could be read.
-    static Result import(const QString& path, const QString& projectFolder, const QString& fileName);
+    static Result import(const QString& path, const QString& projectFolder,
+                         const QString& fileName);
 };
 
 } // namespace editor

@@ -2,12 +2,15 @@
 
 namespace editor {
 
-PageRect defaultPhotoRegion(int id, int pictureWidth, int pictureHeight, int pageWidth, int pageHeight) {
+PageRect defaultPhotoRegion(int id, int pictureWidth, int pictureHeight, int pageWidth,
+                            int pageHeight) {
     const int at = 2 * id + 10;
     if (pictureWidth <= 0 || pictureHeight <= 0)
         return {at, at, at, at};
-    const bool widthLimited = double(pictureWidth) / pictureHeight >= double(pageWidth) / pageHeight;
-    const double s = widthLimited ? double(pageWidth) / pictureWidth : double(pageHeight) / pictureHeight;
+    const bool widthLimited =
+        double(pictureWidth) / pictureHeight >= double(pageWidth) / pageHeight;
+    const double s =
+        widthLimited ? double(pageWidth) / pictureWidth : double(pageHeight) / pictureHeight;
     const int w = int(pictureWidth * s / 2);
     const int h = int(pictureHeight * s / 2);
     return {at, at, at + w, at + h};

@@ -10,7 +10,9 @@ struct TextStyle {
     bool underline = false;
     bool vertical = false;
 
-    int code() const { return (int(bold) + 3 * int(italic) + 5 * int(underline)) * 10 + int(vertical); }
+    int code() const {
+        return (int(bold) + 3 * int(italic) + 5 * int(underline)) * 10 + int(vertical);
+    }
     // The buttons a stored value shows; a style code outside the known sums shows none.
     static TextStyle fromCode(int textStyle);
     bool operator==(const TextStyle&) const = default;

@@ -15,7 +15,7 @@ struct HistoryEntry {
 // Where the editor records its changes for undo. Every change asks for an entry here with a
 // copy of the layer as it now is; the ten most recent are kept.
 class UndoHistory {
-public:
+  public:
     static constexpr size_t kDepth = 10;
     void record(HistoryKind kind, const LayerRecord& layer) {
         if (entries_.size() == kDepth)
@@ -25,7 +25,7 @@ public:
     const std::vector<HistoryEntry>& entries() const { return entries_; }
     void clear() { entries_.clear(); }
 
-private:
+  private:
     std::vector<HistoryEntry> entries_;
 };
 

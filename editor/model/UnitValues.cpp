@@ -6,9 +6,13 @@
 
 namespace editor {
 
-double UnitValues::position(int pageValue, double f) { return double(int(pageValue * 10 / f)) * 0.1; }
+double UnitValues::position(int pageValue, double f) {
+    return double(int(pageValue * 10 / f)) * 0.1;
+}
 
-double UnitValues::size(int pageValue, double f) { return roundHalfDown(pageValue * 10 / f) * 0.1; }
+double UnitValues::size(int pageValue, double f) {
+    return roundHalfDown(pageValue * 10 / f) * 0.1;
+}
 
 double UnitValues::snapToWhole(double value, double windowUnitFactor) {
     if (!(windowUnitFactor > 1 && windowUnitFactor < 100))

@@ -37,9 +37,10 @@ EditorActions::EditorActions(QObject* parent) : QObject(parent) {
     redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     exit->setShortcut(QKeySequence::Quit);
 
-    const QList<QIcon> icons = quillax::ToolbarStrip::icons(":/editor/toolbar.bmp", ":/editor/toolbar-disabled.bmp", 32);
-    const QList<QAction*> buttons{browse, newProject, openProject, saveProject, addPhoto,
-                                  addText,  deleteLayer, printPhotos, printPreview};
+    const QList<QIcon> icons =
+        quillax::ToolbarStrip::icons(":/editor/toolbar.bmp", ":/editor/toolbar-disabled.bmp", 32);
+    const QList<QAction*> buttons{browse,  newProject,  openProject, saveProject, addPhoto,
+                                  addText, deleteLayer, printPhotos, printPreview};
     for (qsizetype i = 0; i < buttons.size() && i < icons.size(); ++i)
         buttons[i]->setIcon(icons[i]);
 

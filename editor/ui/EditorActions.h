@@ -11,7 +11,7 @@ namespace editor {
 // Every command of the editor in one place: the menu, the toolbar and their enabled state.
 class EditorActions : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit EditorActions(QObject* parent);
 
     QAction* newProject;
@@ -40,7 +40,7 @@ public:
     void markBuilt(QAction* action) { built_.append(action); }
     void updateEnabled(bool hasPrinter);
 
-private:
+  private:
     QAction* make(const char* name, const QString& text, const QString& tip = {});
     QList<QAction*> built_;
 };

@@ -5,8 +5,8 @@
 #include "editor/model/UnitValues.h"
 #include "editor/ui/EditorActions.h"
 #include "editor/ui/LayerCommands.h"
-#include "editor/ui/PageExporter.h"
 #include "editor/ui/LayoutCanvas.h"
+#include "editor/ui/PageExporter.h"
 #include "editor/ui/PaperPage.h"
 #include "editor/ui/PhotoPage.h"
 #include "editor/ui/PrintService.h"
@@ -18,31 +18,33 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCursor>
-#include <QKeyEvent>
-#include <QTimer>
-#include <QStandardItemModel>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 
 // The pictures live in a static library; naming its resources here keeps the linker from
 // dropping them.
-static void initEditorResources() { Q_INIT_RESOURCE(editor); }
+static void initEditorResources() {
+    Q_INIT_RESOURCE(editor);
+}
 
 namespace editor {
 
@@ -57,7 +59,9 @@ constexpr int kPageBoxHeight = 494;
 constexpr int kPageBoxLeft = 10;
 constexpr int kPageBoxTop = 45;
 
-QString numberText(double value, int digits) { return QString::number(value, 'g', digits); }
+QString numberText(double value, int digits) {
+    return QString::number(value, 'g', digits);
+}
 
 // Effects whose work is not in this build are listed but cannot be chosen yet.
 constexpr int kCropRow = 15;
@@ -104,7 +108,8 @@ void EditorMainDialog::startUp() {
     row->setContentsMargins(0, 0, 8, 8);
     canvasArea_ = new QWidget(central);
     canvasArea_->setObjectName("canvasArea");
-    canvasArea_->setFixedSize(kPageBoxLeft + kPageBoxWidth + 10, kPageBoxTop - kToolbarHeight + kPageBoxHeight + 10);
+    canvasArea_->setFixedSize(kPageBoxLeft + kPageBoxWidth + 10,
+                              kPageBoxTop - kToolbarHeight + kPageBoxHeight + 10);
     row->addWidget(canvasArea_, 0, Qt::AlignTop);
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName("tabs");
@@ -139,7 +144,8 @@ void EditorMainDialog::startUp() {
 
     // 7. Layer list columns and its pictures: eight 32-wide pictures keyed on magenta, of which
     // the list shows the top 32 x 24.
-    for (const QImage& picture : quillax::ToolbarStrip::cut(quillax::loadBmp(":/editor/layer-pictures.bmp"), 32))
+    for (const QImage& picture :
+         quillax::ToolbarStrip::cut(quillax::loadBmp(":/editor/layer-pictures.bmp"), 32))
         layerPictures_.append(QPixmap::fromImage(picture.copy(0, 0, 32, 24)));
     // One visible column holds picture and label; the second stays a sliver.
     QHeaderView* header = photoPage_->layerList->header();
@@ -174,13 +180,17 @@ void EditorMainDialog::startUp() {
 
     // Layer commands.
     layerCommands_ = new LayerCommands(*this);
-    connect(actions_->addPhoto, &QAction::triggered, layerCommands_, &LayerCommands::addPhotoFromDialog);
-    connect(actions_->deleteLayer, &QAction::triggered, layerCommands_, &LayerCommands::deleteLayer);
-    connect(photoPage_->changeSourceButton, &QPushButton::clicked, layerCommands_, &LayerCommands::changeSource);
+    connect(actions_->addPhoto, &QAction::triggered, layerCommands_,
+            &LayerCommands::addPhotoFromDialog);
+    connect(actions_->deleteLayer, &QAction::triggered, layerCommands_,
+            &LayerCommands::deleteLayer);
+    connect(photoPage_->changeSourceButton, &QPushButton::clicked, layerCommands_,
+            &LayerCommands::changeSource);
     connect(photoPage_->layerList, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         layerCommands_->listClicked(photoPage_->layerList->indexOfTopLevelItem(item));
     });
-    connect(actions_->exportPhotos, &QAction::triggered, this, [this] { PageExporter::run(*this); });
+    connect(actions_->exportPhotos, &QAction::triggered, this,
+            [this] { PageExporter::run(*this); });
     for (QAction* built : {actions_->addPhoto, actions_->deleteLayer, actions_->exportPhotos})
         actions_->markBuilt(built);
 
@@ -190,8 +200,8 @@ void EditorMainDialog::startUp() {
     for (QWidget* w : std::initializer_list<QWidget*>{
              paperPage_->paperCombo, paperPage_->canvasWidthEdit, paperPage_->canvasHeightEdit,
              paperPage_->unitCombo, paperPage_->arrangeCheck, paperPage_->directionGroup,
-             photoPage_->rotateButton, photoPage_->hideBackgroundCheck,
-             photoPage_->textGroup, photoPage_->backgroundGroup})
+             photoPage_->rotateButton, photoPage_->hideBackgroundCheck, photoPage_->textGroup,
+             photoPage_->backgroundGroup})
         w->setEnabled(false);
     // The position and size edits follow the mouse; typing into them comes with page setup.
     for (QLineEdit* edit : {photoPage_->topEdit, photoPage_->leftEdit, photoPage_->layerWidthEdit,
@@ -258,10 +268,13 @@ void EditorMainDialog::showPageBackground() {
     canvas_->setPagePicture(page);
 }
 
-void EditorMainDialog::updateCaption() { setWindowTitle(project_.projectName + "-Pagemontager (V1.1)"); }
+void EditorMainDialog::updateCaption() {
+    setWindowTitle(project_.projectName + "-Pagemontager (V1.1)");
+}
 
 void EditorMainDialog::showControlsForTab(int index) {
-    const bool layerSelected = canvas_->selection().currentId() >= 0 && canvas_->selection().selected();
+    const bool layerSelected =
+        canvas_->selection().currentId() >= 0 && canvas_->selection().selected();
     const bool isPhoto = layerSelected && canvas_->selection().selected()->isPhoto();
     PhotoPage& p = *photoPage_;
     auto showPhotoGroups = [&](bool list, bool position, bool photo, bool text, bool background) {
@@ -294,12 +307,15 @@ void EditorMainDialog::connectCanvas() {
         if (copy.isPhoto())
             endArrangement();
     });
-    connect(canvas_, &LayoutCanvas::cropFinished, this, [this] { photoPage_->effectCombo->setCurrentIndex(-1); });
+    connect(canvas_, &LayoutCanvas::cropFinished, this,
+            [this] { photoPage_->effectCombo->setCurrentIndex(-1); });
     connect(photoPage_->effectCombo, &QComboBox::currentIndexChanged, this,
             [this](int row) { canvas_->setCropMode(row == kCropRow); });
 }
 
-void EditorMainDialog::endArrangement() { paperPage_->arrangeCheck->setChecked(false); }
+void EditorMainDialog::endArrangement() {
+    paperPage_->arrangeCheck->setChecked(false);
+}
 
 void EditorMainDialog::onLayerPicked() {
     tabs_->setCurrentIndex(kPhotoTab);
@@ -350,7 +366,8 @@ void EditorMainDialog::showSize(int width, int height, bool whole) {
         photoPage_->backgroundWidthEdit->setText(numberText(float(w), 6));
         photoPage_->backgroundHeightEdit->setText(numberText(float(h), 6));
         if (selected->boxHeight() > 0)
-            photoPage_->fontSizeCombo->setEditText(QString::number(selected->fontSize * height / selected->boxHeight()));
+            photoPage_->fontSizeCombo->setEditText(
+                QString::number(selected->fontSize * height / selected->boxHeight()));
         return;
     }
     photoPage_->layerWidthEdit->setText(numberText(float(w), 6));
@@ -374,14 +391,19 @@ void EditorMainDialog::fillTextPage(const LayerRecord& caption) {
     p.fontSizeCombo->setEditText(QString::number(caption.fontSize));
     p.opaqueCheck->setChecked(!caption.backgroundHidden);
     if (!caption.backgroundHidden && !caption.bitmap.isEmpty()) {
-        const imaging::RgbQuad corner = caption.bitmap.pixelColour(caption.bitmap.width() - 1, caption.bitmap.height() - 1);
+        const imaging::RgbQuad corner =
+            caption.bitmap.pixelColour(caption.bitmap.width() - 1, caption.bitmap.height() - 1);
         backgroundColour_ = imaging::makeColorRef(corner.red, corner.green, corner.blue);
         PhotoPage::showSwatch(p.backgroundColourButton, backgroundColour_);
         const double f = canvasUnitFactor();
         p.backgroundWidthEdit->setText(
-            numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapWidth, f), project_.unitFactor)), 6));
+            numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapWidth, f),
+                                                     project_.unitFactor)),
+                       6));
         p.backgroundHeightEdit->setText(
-            numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapHeight, f), project_.unitFactor)), 6));
+            numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapHeight, f),
+                                                     project_.unitFactor)),
+                       6));
     }
 }
 
@@ -407,10 +429,18 @@ bool EditorMainDialog::nudgeWithArrow(int key) {
     QWidget* under = QApplication::widgetAt(QCursor::pos());
     if (under == canvas_) {
         switch (key) {
-        case Qt::Key_Up: canvas_->nudge(0, -2); break;
-        case Qt::Key_Down: canvas_->nudge(0, 2); break;
-        case Qt::Key_Left: canvas_->nudge(-2, 0); break;
-        default: canvas_->nudge(2, 0); break;
+        case Qt::Key_Up:
+            canvas_->nudge(0, -2);
+            break;
+        case Qt::Key_Down:
+            canvas_->nudge(0, 2);
+            break;
+        case Qt::Key_Left:
+            canvas_->nudge(-2, 0);
+            break;
+        default:
+            canvas_->nudge(2, 0);
+            break;
         }
         return true;
     }
@@ -434,18 +464,23 @@ bool EditorMainDialog::eventFilter(QObject* watched, QEvent* event) {
         lastPressOnCanvas_ = watched == canvas_;
     }
     // A click on the list below its rows selects no layer.
-    if (watched == photoPage_->layerList->viewport() && event->type() == QEvent::MouseButtonRelease &&
-        photoPage_->layerList->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()) == nullptr)
+    if (watched == photoPage_->layerList->viewport() &&
+        event->type() == QEvent::MouseButtonRelease &&
+        photoPage_->layerList->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()) ==
+            nullptr)
         layerCommands_->listClicked(-1);
-    if (ours && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
+    if (ours && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
         (photoPage_->layerList->hasFocus() || lastPressOnCanvas_)) {
         layerCommands_->deleteLayer();
         return true;
     }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
-        if (arrow && widget != nullptr && widget->window() == this && canvas_->selection().selected() != nullptr)
+        const bool arrow =
+            key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
+        if (arrow && widget != nullptr && widget->window() == this &&
+            canvas_->selection().selected() != nullptr)
             return nudgeWithArrow(key);
     }
     return QMainWindow::eventFilter(watched, event);

@@ -35,7 +35,7 @@ struct EditorServices {
 // every command in the menu and the toolbar.
 class EditorMainDialog : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit EditorMainDialog(EditorServices services, QWidget* parent = nullptr);
     ~EditorMainDialog() override;
 
@@ -83,12 +83,12 @@ public:
     // Shows and hides the control groups for the page of the tab control.
     void showControlsForTab(int index);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void startUp();
     void fillFontCombo();
     void fillPaperCombo();

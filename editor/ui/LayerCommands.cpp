@@ -12,8 +12,8 @@
 #include "shared/ImageFormat.h"
 #include "shared/Prompts.h"
 
-#include <QCheckBox>
 #include <QBitmap>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QStandardPaths>
@@ -22,7 +22,8 @@
 
 namespace editor {
 
-LayerCommands::LayerCommands(EditorMainDialog& window) : QObject(&window), window_(window) {}
+LayerCommands::LayerCommands(EditorMainDialog& window) : QObject(&window), window_(window) {
+}
 
 QString LayerCommands::askForPicture() {
     const QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -48,10 +49,12 @@ bool LayerCommands::addPhoto(const QString& path) {
     case PhotoImporter::Status::Ok:
         break;
     case PhotoImporter::Status::UnknownFormat:
-        window_.prompts().message(tr("%1 is not a kind of picture this program can open.").arg(QFileInfo(path).fileName()));
+        window_.prompts().message(tr("%1 is not a kind of picture this program can open.")
+                                      .arg(QFileInfo(path).fileName()));
         return false;
     case PhotoImporter::Status::Unreadable:
-        window_.prompts().message(tr("%1 could not be read as a picture.").arg(QFileInfo(path).fileName()));
+        window_.prompts().message(
+            tr("%1 could not be read as a picture.").arg(QFileInfo(path).fileName()));
         return false;
     case PhotoImporter::Status::CannotWrite:
         // A layer without its full-size copy could never be printed or saved: add none.
@@ -68,14 +71,17 @@ bool LayerCommands::addPhoto(const QString& path) {
     record.hasRegion = true;
 
     // Placement: the next grid cell while arranging automatically, else the default place.
-    const auto grid = ArrangeGrid::make(project.canvasWidth, project.canvasHeight,
-                                        window_.paperPage().layerImagesWidthEdit->text().toDouble(),
-                                        window_.paperPage().layerImagesHeightEdit->text().toDouble());
-    if (window_.paperPage().arrangeCheck->isChecked() && grid && project.photoLayers < grid->capacity())
-        record.region = grid->cellRegion(project.photoLayers + 1, record.bitmapWidth, record.bitmapHeight,
-                                         window_.canvasUnitFactor());
+    const auto grid =
+        ArrangeGrid::make(project.canvasWidth, project.canvasHeight,
+                          window_.paperPage().layerImagesWidthEdit->text().toDouble(),
+                          window_.paperPage().layerImagesHeightEdit->text().toDouble());
+    if (window_.paperPage().arrangeCheck->isChecked() && grid &&
+        project.photoLayers < grid->capacity())
+        record.region = grid->cellRegion(project.photoLayers + 1, record.bitmapWidth,
+                                         record.bitmapHeight, window_.canvasUnitFactor());
     else
-        record.region = defaultPhotoRegion(id, record.bitmapWidth, record.bitmapHeight, project.pageWidth, project.pageHeight);
+        record.region = defaultPhotoRegion(id, record.bitmapWidth, record.bitmapHeight,
+                                           project.pageWidth, project.pageHeight);
     record.x = record.region.left;
     record.y = record.region.top;
 

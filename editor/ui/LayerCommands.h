@@ -12,7 +12,7 @@ class EditorMainDialog;
 // step with the stack.
 class LayerCommands : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit LayerCommands(EditorMainDialog& window);
 
     // Asks for a picture file and adds it.
@@ -26,7 +26,7 @@ public:
     // A click on a row of the list: that layer is selected and comes to the top.
     void listClicked(int row);
 
-private:
+  private:
     QString askForPicture();
     bool removeSelectedRow();
     // Takes the selected layer off the stack and the page; its list row is already gone.

@@ -35,18 +35,22 @@ LayoutCanvas::LayoutCanvas(QWidget* parent) : QWidget(parent) {
     }
 }
 
-void LayoutCanvas::setDisplayScale(double scale) { selection_.setDisplayScale(scale); }
+void LayoutCanvas::setDisplayScale(double scale) {
+    selection_.setDisplayScale(scale);
+}
 
 void LayoutCanvas::setPagePicture(const imaging::DibImage& picture) {
     shown_ = quillax::toQImage(picture);
     update();
 }
 
-imaging::DibImage LayoutCanvas::fitted(const imaging::DibImage& picture, int width, int height) const {
+imaging::DibImage LayoutCanvas::fitted(const imaging::DibImage& picture, int width,
+                                       int height) const {
     if (picture.isEmpty() || width <= 0 || height <= 0)
         return {};
     const bool larger = width > picture.width() || height > picture.height();
-    return larger ? imaging::stretchHalftone(picture, width, height) : imaging::reduceBitmap(picture, width, height);
+    return larger ? imaging::stretchHalftone(picture, width, height)
+                  : imaging::reduceBitmap(picture, width, height);
 }
 
 void LayoutCanvas::composeLayers(imaging::DibImage& screen, int skipId) const {
@@ -61,7 +65,8 @@ void LayoutCanvas::composeLayers(imaging::DibImage& screen, int skipId) const {
         if (box.isEmpty())
             continue;
         if (layer.backgroundHidden) {
-            imaging::stretchKeyed(screen, layer.bitmap, box, layer.isPhoto() ? layer.color : kCaptionFill);
+            imaging::stretchKeyed(screen, layer.bitmap, box,
+                                  layer.isPhoto() ? layer.color : kCaptionFill);
             continue;
         }
         imaging::blit(screen, fitted(layer.bitmap, box.width(), box.height()), box.left, box.top);
@@ -145,7 +150,8 @@ void LayoutCanvas::rebuildSelected() {
     if (selected == nullptr)
         return;
     selection_.setFrame(selection_.frameOf(*selected));
-    aspect_ = selected->bitmapHeight > 0 ? double(selected->bitmapWidth) / selected->bitmapHeight : 1.0;
+    aspect_ =
+        selected->bitmapHeight > 0 ? double(selected->bitmapWidth) / selected->bitmapHeight : 1.0;
     composeBackground();
     drawSelection();
 }
@@ -275,16 +281,19 @@ void LayoutCanvas::mouseMoveEvent(QMouseEvent* event) {
         emit positionShown(int(f.left / scale), int(f.top / scale), false);
     } else if (isHandle(dragMode_)) {
         setCursorForZone(dragMode_);
-        const auto rect = CanvasGeometry::resizeStep(dragMode_, p.x(), p.y(), selection_.frame(), aspect_);
+        const auto rect =
+            CanvasGeometry::resizeStep(dragMode_, p.x(), p.y(), selection_.frame(), aspect_);
         if (!rect)
             return;
         const LayerRecord& layer = *selection_.selected();
-        pending_ = CanvasGeometry::pageGeometry(dragMode_, *rect, layer.x, layer.y, scale, unitFactor_);
+        pending_ =
+            CanvasGeometry::pageGeometry(dragMode_, *rect, layer.x, layer.y, scale, unitFactor_);
         pendingValid_ = true;
         drawResizing(*rect);
         lastPoint_ = p;
         emit positionShown(int(rect->left / scale), int(rect->top / scale), false);
-        emit sizeShown(int(roundHalfUp(rect->width / scale)), int(roundHalfUp(rect->height / scale)), false);
+        emit sizeShown(int(roundHalfUp(rect->width / scale)),
+                       int(roundHalfUp(rect->height / scale)), false);
     }
 }
 
@@ -299,8 +308,9 @@ void LayoutCanvas::mouseReleaseEvent(QMouseEvent* event) {
     if (dragMode_ != 0)
         emit changeFinished(selection_.selectedCopy());
     dragMode_ = 0;
-    hitZone_ = selection_.selected() ? CanvasGeometry::hitZone(lastPoint_.x(), lastPoint_.y(), selection_.frame())
-                                     : kOutside;
+    hitZone_ = selection_.selected()
+                   ? CanvasGeometry::hitZone(lastPoint_.x(), lastPoint_.y(), selection_.frame())
+                   : kOutside;
 }
 
 void LayoutCanvas::finishDragOutside() {
@@ -359,7 +369,8 @@ bool LayoutCanvas::cropSelected(const PageGeometry& g) {
     const int64_t bh = layer->boxHeight();
     const int left = int(std::abs(g.x - layer->x) * fw / bw);
     const int top = int(std::abs(g.y - layer->y) * fh / bh);
-    const imaging::PixelRect crop{left, top, left + int(g.width * fw / bw), top + int(g.height * fh / bh)};
+    const imaging::PixelRect crop{left, top, left + int(g.width * fw / bw),
+                                  top + int(g.height * fh / bh)};
     imaging::DibImage part;
     if (!imaging::EffectImage(*full).extract(&part, crop))
         return false;
@@ -367,7 +378,8 @@ bool LayoutCanvas::cropSelected(const PageGeometry& g) {
     const std::string name = imaging::nextEditName(layer->content.toStdString());
     if (!imaging::saveAsBmp(part, (projectFolder_ + QString::fromStdString(name)).toStdString())) {
         if (prompts_)
-            prompts_->message(tr("The cropped photo could not be saved; the photo was left as it was."));
+            prompts_->message(
+                tr("The cropped photo could not be saved; the photo was left as it was."));
         return false;
     }
     imaging::EffectImage working(part);

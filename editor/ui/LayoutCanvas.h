@@ -19,7 +19,7 @@ namespace editor {
 // All drawing goes into off-screen pictures; painting only copies the shown picture.
 class LayoutCanvas : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit LayoutCanvas(QWidget* parent = nullptr);
 
     LayerStack& stack() { return stack_; }
@@ -69,7 +69,7 @@ public:
     int hitZone() const { return hitZone_; }
     const QImage& shownPicture() const { return shown_; }
 
-signals:
+  signals:
     // A layer was picked with the mouse: the window shows the "Photo" page.
     void layerPicked(int id);
     // The selected layer was shown; its controls should be filled.
@@ -82,13 +82,13 @@ signals:
     // A crop was written; the effect choice goes back to none.
     void cropFinished();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void finishMove(bool dropInside);
     void finishResize();
     bool cropSelected(const PageGeometry& geometry);

@@ -13,15 +13,17 @@
 namespace editor {
 
 QString PageExporter::filter() {
-    return QStringLiteral("Bmp files(*.bmp);;Gif files(*.gif);;Jpeg files(*.jpg);;Png files(*.png);;"
-                          "Ico files(*.ico);;Tif files(*.tif);;Pcx files(*.pcx);;Tga files(*.tga)");
+    return QStringLiteral(
+        "Bmp files(*.bmp);;Gif files(*.gif);;Jpeg files(*.jpg);;Png files(*.png);;"
+        "Ico files(*.ico);;Tif files(*.tif);;Pcx files(*.pcx);;Tga files(*.tga)");
 }
 
 void PageExporter::run(EditorMainDialog& window) {
     quillax::Prompts& prompts = window.prompts();
     const ProjectState& project = window.project();
-    const auto page = PageComposer::compose(window.canvas().stack(), project.pageWidth, project.pageHeight,
-                                            project.portrait, project.projectFolder);
+    const auto page =
+        PageComposer::compose(window.canvas().stack(), project.pageWidth, project.pageHeight,
+                              project.portrait, project.projectFolder);
     if (!page) {
         prompts.message(tr("Could not export image!"));
         return;

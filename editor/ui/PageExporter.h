@@ -9,7 +9,7 @@ class EditorMainDialog;
 // ending of the name.
 class PageExporter {
     Q_DECLARE_TR_FUNCTIONS(PageExporter)
-public:
+  public:
     static QString filter();
     static void run(EditorMainDialog& window);
 };

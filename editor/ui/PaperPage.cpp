@@ -20,12 +20,14 @@ PaperPage::PaperPage(QWidget* parent) : QWidget(parent) {
 
     banner = new QLabel(this);
     banner->setObjectName("bannerPicture");
-    banner->setPixmap(QPixmap::fromImage(quillax::toQImage(quillax::loadBmp(":/editor/banner.bmp"))));
+    banner->setPixmap(
+        QPixmap::fromImage(quillax::toQImage(quillax::loadBmp(":/editor/banner.bmp"))));
     layout->addWidget(banner);
 
-    help = new QLabel(tr("Choose the paper and the direction of the page. With \"Arrange automatically\" "
-                         "the photos are laid out in a grid of equal cells."),
-                      this);
+    help = new QLabel(
+        tr("Choose the paper and the direction of the page. With \"Arrange automatically\" "
+           "the photos are laid out in a grid of equal cells."),
+        this);
     help->setObjectName("paperHelpText");
     help->setWordWrap(true);
     layout->addWidget(help);

@@ -13,7 +13,7 @@ namespace editor {
 // The "Paper" tab: paper, canvas size, unit, automatic arrangement and direction.
 class PaperPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PaperPage(QWidget* parent = nullptr);
 
     QLabel* banner;

@@ -41,10 +41,14 @@ QToolButton* colourField(const char* name, QWidget* parent) {
 } // namespace
 
 QStringList PhotoPage::effectNames() {
-    return {"Original source", "Brightness&Contrast", "Hue&Saturation", "Adjust RGB",
-            "Sharpen",         "Smoothen",            "Emboss style",   "Wind style",
-            "Mirror",          "Alpha blend",         "Shadow optimize", "Mask",
-            "Red eyes repair", "Multiple exposure ",  "Rotate ",        "Crop"};
+    return {"Original source", "Brightness&Contrast",
+            "Hue&Saturation",  "Adjust RGB",
+            "Sharpen",         "Smoothen",
+            "Emboss style",    "Wind style",
+            "Mirror",          "Alpha blend",
+            "Shadow optimize", "Mask",
+            "Red eyes repair", "Multiple exposure ",
+            "Rotate ",         "Crop"};
 }
 
 void PhotoPage::showSwatch(QToolButton* field, imaging::ColorRef colour) {
@@ -54,8 +58,9 @@ void PhotoPage::showSwatch(QToolButton* field, imaging::ColorRef colour) {
         swatch.fill(Qt::gray);
     }
     QPainter painter(&swatch);
-    painter.fillRect(QRect(2, 2, swatch.width() - 4, swatch.height() - 4),
-                     QColor(imaging::redOf(colour), imaging::greenOf(colour), imaging::blueOf(colour)));
+    painter.fillRect(
+        QRect(2, 2, swatch.width() - 4, swatch.height() - 4),
+        QColor(imaging::redOf(colour), imaging::greenOf(colour), imaging::blueOf(colour)));
     painter.end();
     field->setIcon(QIcon(QPixmap::fromImage(swatch)));
 }
@@ -160,7 +165,8 @@ PhotoPage::PhotoPage(QWidget* parent) : QWidget(parent) {
     fontSizeCombo->setObjectName("fontSizeCombo");
     fontSizeCombo->setEditable(true);
     fontSizeCombo->setInsertPolicy(QComboBox::NoInsert);
-    fontSizeCombo->addItems({"72", "48", "36", "28", "26", "24", "22", "20", "18", "16", "14", "12", "11", "10", "9", "8"});
+    fontSizeCombo->addItems({"72", "48", "36", "28", "26", "24", "22", "20", "18", "16", "14", "12",
+                             "11", "10", "9", "8"});
     text->addWidget(fontSizeCombo, 2, 1);
     text->addWidget(new QLabel(tr("Color"), textGroup), 2, 2);
     textColourButton = colourField("textColourField", textGroup);

@@ -19,7 +19,7 @@ namespace editor {
 // selected layer.
 class PhotoPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PhotoPage(QWidget* parent = nullptr);
 
     // Layer list and position

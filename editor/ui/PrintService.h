@@ -7,7 +7,7 @@ namespace editor {
 // What the editor asks of the print system. The Qt implementation talks to CUPS through Qt
 // Print Support; tests give a fake with or without a printer.
 class PrintService {
-public:
+  public:
     virtual ~PrintService() = default;
     virtual bool hasDefaultPrinter() const = 0;
     virtual QString defaultPrinterName() const = 0;

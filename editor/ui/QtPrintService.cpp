@@ -5,9 +5,13 @@
 
 namespace editor {
 
-bool QtPrintService::hasDefaultPrinter() const { return !QPrinterInfo::defaultPrinter().isNull(); }
+bool QtPrintService::hasDefaultPrinter() const {
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
 
-QString QtPrintService::defaultPrinterName() const { return QPrinterInfo::defaultPrinter().printerName(); }
+QString QtPrintService::defaultPrinterName() const {
+    return QPrinterInfo::defaultPrinter().printerName();
+}
 
 QStringList QtPrintService::formNames() const {
     QStringList names;

@@ -4,7 +4,7 @@
 namespace editor {
 
 class QtPrintService : public PrintService {
-public:
+  public:
     bool hasDefaultPrinter() const override;
     QString defaultPrinterName() const override;
     QStringList formNames() const override;

@@ -33,7 +33,9 @@ const QColor kSky(0x8F, 0xC8, 0xF0);
 
 using Drawer = std::function<void(QPainter&)>;
 
-QPen ink(double width = 1.6) { return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen ink(double width = 1.6) {
+    return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 void page(QPainter& p, QRectF r) {
     QPainterPath path;
@@ -295,7 +297,8 @@ QImage flatten(const QImage& drawn, bool disabled) {
 }
 
 QImage drawStrip(const QList<Drawer>& tools, int cell, int scale, bool disabled) {
-    QImage strip(cell * scale * int(tools.size()), cell * scale, QImage::Format_ARGB32_Premultiplied);
+    QImage strip(cell * scale * int(tools.size()), cell * scale,
+                 QImage::Format_ARGB32_Premultiplied);
     strip.fill(Qt::transparent);
     QPainter p(&strip);
     p.setRenderHint(QPainter::Antialiasing);
@@ -336,7 +339,8 @@ QImage layerPictures() {
     p.drawRoundedRect(QRectF(1.5, 1.5, 29, 21), 3, 3);
     p.drawText(QRectF(1, 1, 30, 22), Qt::AlignCenter, "T");
     // 1..7: photo placeholders in the suite's colours
-    const QColor tints[] = {kSky, kGreen, kAmber, kBlue, kRed, QColor(0x9A, 0x7F, 0xD0), QColor(0x7A, 0x8A, 0x99)};
+    const QColor tints[] = {
+        kSky, kGreen, kAmber, kBlue, kRed, QColor(0x9A, 0x7F, 0xD0), QColor(0x7A, 0x8A, 0x99)};
     for (int i = 1; i < 8; ++i) {
         p.save();
         p.translate(i * 32, 0);
@@ -397,7 +401,8 @@ QImage banner() {
     f.setPixelSize(12);
     f.setBold(false);
     p.setFont(f);
-    p.drawText(QRectF(55, 30, 220, 20), Qt::AlignLeft | Qt::AlignVCenter, "Lay out your photos, then print");
+    p.drawText(QRectF(55, 30, 220, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               "Lay out your photos, then print");
     return b;
 }
 
@@ -437,14 +442,18 @@ int main(int argc, char** argv) {
     bool ok = true;
     for (int scale : {1, 2}) {
         const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
-        ok &= writeBmp(drawStrip(editorTools(), 32, scale, false), out + "/editor/toolbar" + suffix + ".bmp");
-        ok &= writeBmp(drawStrip(editorTools(), 32, scale, true), out + "/editor/toolbar-disabled" + suffix + ".bmp");
+        ok &= writeBmp(drawStrip(editorTools(), 32, scale, false),
+                       out + "/editor/toolbar" + suffix + ".bmp");
+        ok &= writeBmp(drawStrip(editorTools(), 32, scale, true),
+                       out + "/editor/toolbar-disabled" + suffix + ".bmp");
     }
     QDir().mkpath(out + "/browser");
     for (int scale : {1, 2}) {
         const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
-        ok &= writeBmp(drawStrip(browserTools(), 32, scale, false), out + "/browser/toolbar" + suffix + ".bmp");
-        ok &= writeBmp(drawStrip(browserTools(), 32, scale, true), out + "/browser/toolbar-disabled" + suffix + ".bmp");
+        ok &= writeBmp(drawStrip(browserTools(), 32, scale, false),
+                       out + "/browser/toolbar" + suffix + ".bmp");
+        ok &= writeBmp(drawStrip(browserTools(), 32, scale, true),
+                       out + "/browser/toolbar-disabled" + suffix + ".bmp");
     }
     for (int size : {16, 32, 48, 64, 128, 256})
         ok &= browserIcon(size).save(out + QString("/browser/vistarambler-%1.png").arg(size));

@@ -8,7 +8,7 @@ namespace codecs {
 // Bounds-checked reading of little- and big-endian values. Reading past the end sets the
 // failed flag and gives zeros, so decoders check once after a block of reads.
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
 
     size_t position() const { return pos_; }
@@ -29,10 +29,22 @@ public:
         }
         return bytes_[pos_++];
     }
-    uint16_t u16le() { const uint16_t a = u8(); return uint16_t(a | (u8() << 8)); }
-    uint16_t u16be() { const uint16_t a = u8(); return uint16_t((a << 8) | u8()); }
-    uint32_t u32le() { const uint32_t a = u16le(); return a | (uint32_t(u16le()) << 16); }
-    uint32_t u32be() { const uint32_t a = u16be(); return (a << 16) | u16be(); }
+    uint16_t u16le() {
+        const uint16_t a = u8();
+        return uint16_t(a | (u8() << 8));
+    }
+    uint16_t u16be() {
+        const uint16_t a = u8();
+        return uint16_t((a << 8) | u8());
+    }
+    uint32_t u32le() {
+        const uint32_t a = u16le();
+        return a | (uint32_t(u16le()) << 16);
+    }
+    uint32_t u32be() {
+        const uint32_t a = u16be();
+        return (a << 16) | u16be();
+    }
     // A view of the next n bytes, or an empty one (and failed) when there are fewer.
     std::span<const uint8_t> take(size_t n) {
         if (n > remaining()) {
@@ -45,7 +57,7 @@ public:
     }
     std::span<const uint8_t> rest() const { return bytes_.subspan(std::min(pos_, bytes_.size())); }
 
-private:
+  private:
     bool fail() {
         failed_ = true;
         return false;

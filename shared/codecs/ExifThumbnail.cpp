@@ -56,7 +56,8 @@ std::span<const uint8_t> exifThumbnail(std::span<const uint8_t> jpeg) {
         const auto segment = r.take(size_t(length - 2));
         if (r.failed())
             return {};
-        if (marker == 0xFFE1 && segment.size() > 6 && std::memcmp(segment.data(), "Exif\0\0", 6) == 0)
+        if (marker == 0xFFE1 && segment.size() > 6 &&
+            std::memcmp(segment.data(), "Exif\0\0", 6) == 0)
             return fromTiff(segment.subspan(6));
         // Other APP1 blocks (XMP) and every other segment: go on to the next.
     }

@@ -16,7 +16,8 @@ int appendTo(GifFileType* gif, const GifByteType* data, int length) {
 
 // Indexes the picture by its own colours when there are at most 256 of them.
 bool exactPalette(const std::vector<GifByteType>& red, const std::vector<GifByteType>& green,
-                  const std::vector<GifByteType>& blue, std::vector<GifByteType>& indices, GifColorType* palette) {
+                  const std::vector<GifByteType>& blue, std::vector<GifByteType>& indices,
+                  GifColorType* palette) {
     std::unordered_map<uint32_t, int> seen;
     for (size_t i = 0; i < red.size(); ++i) {
         const uint32_t key = (uint32_t(red[i]) << 16) | (uint32_t(green[i]) << 8) | blue[i];
@@ -57,8 +58,8 @@ std::string encodeGif(const imaging::DibImage& source) {
     // Pictures of up to 256 colours keep them exactly; others are reduced by median cut.
     if (!exactPalette(red, green, blue, indices, palette)) {
         int colours = 256;
-        if (GifQuantizeBuffer(unsigned(w), unsigned(h), &colours, red.data(), green.data(), blue.data(), indices.data(),
-                              palette) != GIF_OK)
+        if (GifQuantizeBuffer(unsigned(w), unsigned(h), &colours, red.data(), green.data(),
+                              blue.data(), indices.data(), palette) != GIF_OK)
             return {};
     }
 

@@ -37,7 +37,8 @@ OPJ_BOOL seekSource(OPJ_OFF_T at, void* user) {
     s->pos = size_t(at);
     return OPJ_TRUE;
 }
-void quiet(const char*, void*) {}
+void quiet(const char*, void*) {
+}
 
 struct Decoder {
     Source source;
@@ -85,13 +86,15 @@ std::unique_ptr<Decoder> open(std::span<const uint8_t> bytes) {
     opj_set_error_handler(d->codec, quiet, nullptr);
     opj_dparameters_t parameters;
     opj_set_default_decoder_parameters(&parameters);
-    if (!opj_setup_decoder(d->codec, &parameters) || !opj_read_header(d->stream, d->codec, &d->image) || !d->image)
+    if (!opj_setup_decoder(d->codec, &parameters) ||
+        !opj_read_header(d->stream, d->codec, &d->image) || !d->image)
         return nullptr;
     const int64_t w = int64_t(d->image->x1) - d->image->x0;
     const int64_t h = int64_t(d->image->y1) - d->image->y0;
     // OpenJPEG keeps every component as 32-bit samples: cap the picture at 64 megapixels so a
     // forged header cannot ask for gigabytes.
-    if (!isSaneSize(w, h) || w * h > (int64_t(1) << 26) || d->image->numcomps == 0 || d->image->numcomps > 4)
+    if (!isSaneSize(w, h) || w * h > (int64_t(1) << 26) || d->image->numcomps == 0 ||
+        d->image->numcomps > 4)
         return nullptr;
     return d;
 }

@@ -35,10 +35,12 @@ std::optional<PcxHeader> readHeader(std::span<const uint8_t> bytes) {
         return std::nullopt;
     h.width = xmax - xmin + 1;
     h.height = ymax - ymin + 1;
-    const bool known = (h.bitsPerPlane == 1 && (h.planes == 1 || h.planes == 4)) ||
-                       (h.planes == 1 && (h.bitsPerPlane == 2 || h.bitsPerPlane == 4 || h.bitsPerPlane == 8)) ||
-                       (h.bitsPerPlane == 8 && (h.planes == 3 || h.planes == 4));
-    if (!known || !isSaneSize(h.width, h.height) || int64_t(h.bytesPerLine) * 8 < int64_t(h.width) * h.bitsPerPlane)
+    const bool known =
+        (h.bitsPerPlane == 1 && (h.planes == 1 || h.planes == 4)) ||
+        (h.planes == 1 && (h.bitsPerPlane == 2 || h.bitsPerPlane == 4 || h.bitsPerPlane == 8)) ||
+        (h.bitsPerPlane == 8 && (h.planes == 3 || h.planes == 4));
+    if (!known || !isSaneSize(h.width, h.height) ||
+        int64_t(h.bytesPerLine) * 8 < int64_t(h.width) * h.bitsPerPlane)
         return std::nullopt;
     return h;
 }
@@ -137,7 +139,8 @@ std::optional<imaging::DibImage> decodePcx(std::span<const uint8_t> bytes) {
         image.writeColourTable(0, 2, table);
     } else {
         for (int i = 0; i < 16; ++i)
-            table[i] = {h->egaPalette[size_t(i * 3 + 2)], h->egaPalette[size_t(i * 3 + 1)], h->egaPalette[size_t(i * 3)], 0};
+            table[i] = {h->egaPalette[size_t(i * 3 + 2)], h->egaPalette[size_t(i * 3 + 1)],
+                        h->egaPalette[size_t(i * 3)], 0};
         image.writeColourTable(0, 16, table);
     }
 
@@ -145,7 +148,9 @@ std::optional<imaging::DibImage> decodePcx(std::span<const uint8_t> bytes) {
         const uint8_t* line = raw.data() + size_t(y) * lineBytes;
         uint8_t* d = image.row(y);
         if (depth == 8 || depth == 1) {
-            std::memcpy(d, line, size_t(image.stride() < h->bytesPerLine ? image.stride() : h->bytesPerLine));
+            std::memcpy(
+                d, line,
+                size_t(image.stride() < h->bytesPerLine ? image.stride() : h->bytesPerLine));
             continue;
         }
         for (int x = 0; x < w; ++x) {
@@ -159,7 +164,8 @@ std::optional<imaging::DibImage> decodePcx(std::span<const uint8_t> bytes) {
                 index = (line[x / 4] >> (6 - 2 * (x % 4))) & 3;
             }
             uint8_t& byte = d[x / 2];
-            byte = (x % 2 == 0) ? uint8_t((byte & 0x0F) | (index << 4)) : uint8_t((byte & 0xF0) | index);
+            byte = (x % 2 == 0) ? uint8_t((byte & 0x0F) | (index << 4))
+                                : uint8_t((byte & 0xF0) | index);
         }
     }
     return image;

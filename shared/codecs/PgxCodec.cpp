@@ -99,7 +99,8 @@ std::optional<imaging::DibImage> decodePgx(std::span<const uint8_t> bytes) {
         for (int x = 0; x < h->width; ++x, s += sampleBytes) {
             uint64_t raw = 0;
             for (size_t k = 0; k < sampleBytes; ++k)
-                raw |= uint64_t(s[h->bigEndian ? k : sampleBytes - 1 - k]) << (8 * (sampleBytes - 1 - k));
+                raw |= uint64_t(s[h->bigEndian ? k : sampleBytes - 1 - k])
+                       << (8 * (sampleBytes - 1 - k));
             raw &= (h->depth == 32) ? 0xFFFFFFFFull : ((uint64_t(1) << h->depth) - 1);
             int64_t value = int64_t(raw);
             if (h->isSigned && (raw >> (h->depth - 1)) & 1)

@@ -19,7 +19,8 @@ int paletteDepth(int bits) {
 
 std::optional<ImageHeader> peekPng(std::span<const uint8_t> b) {
     static const uint8_t signature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-    if (b.size() < 26 || std::memcmp(b.data(), signature, 8) != 0 || std::memcmp(b.data() + 12, "IHDR", 4) != 0)
+    if (b.size() < 26 || std::memcmp(b.data(), signature, 8) != 0 ||
+        std::memcmp(b.data() + 12, "IHDR", 4) != 0)
         return std::nullopt;
     ByteReader r(b);
     r.seek(16);
@@ -36,7 +37,8 @@ std::optional<ImageHeader> peekPng(std::span<const uint8_t> b) {
 }
 
 std::optional<ImageHeader> peekGif(std::span<const uint8_t> b) {
-    if (b.size() < 13 || (std::memcmp(b.data(), "GIF87a", 6) != 0 && std::memcmp(b.data(), "GIF89a", 6) != 0))
+    if (b.size() < 13 ||
+        (std::memcmp(b.data(), "GIF87a", 6) != 0 && std::memcmp(b.data(), "GIF89a", 6) != 0))
         return std::nullopt;
     ByteReader r(b);
     r.seek(6);
@@ -64,7 +66,8 @@ std::optional<ImageHeader> peekJpeg(std::span<const uint8_t> b) {
         const int length = r.u16be();
         if (length < 2)
             return std::nullopt;
-        const bool startOfFrame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        const bool startOfFrame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (startOfFrame) {
             r.u8(); // precision
             ImageHeader h;
@@ -108,8 +111,12 @@ std::optional<ImageHeader> peekTiff(std::span<const uint8_t> b) {
         if (type == 3)
             u16();
         switch (tag) {
-        case 256: h.width = int(value); break;
-        case 257: h.height = int(value); break;
+        case 256:
+            h.width = int(value);
+            break;
+        case 257:
+            h.height = int(value);
+            break;
         case 258: {
             // One or two shorts sit in the field itself; more are found at the offset it holds.
             ByteReader at(b);
@@ -119,8 +126,11 @@ std::optional<ImageHeader> peekTiff(std::span<const uint8_t> b) {
             bitsPerSample = little ? at.u16le() : at.u16be();
             break;
         }
-        case 277: samples = int(value); break;
-        default: break;
+        case 277:
+            samples = int(value);
+            break;
+        default:
+            break;
         }
         r.seek(valueAt + 4);
     }
@@ -253,7 +263,8 @@ bool isCompleteJpeg(std::span<const uint8_t> b) {
         if (marker != 0xDA)
             continue;
         // Entropy-coded data of the scan.
-        while (i + 1 < b.size() && !(b[i] == 0xFF && b[i + 1] != 0x00 && (b[i + 1] < 0xD0 || b[i + 1] > 0xD7)))
+        while (i + 1 < b.size() &&
+               !(b[i] == 0xFF && b[i + 1] != 0x00 && (b[i + 1] < 0xD0 || b[i + 1] > 0xD7)))
             ++i;
     }
     return false;

@@ -108,7 +108,8 @@ std::optional<imaging::DibImage> decodeSunRaster(std::span<const uint8_t> bytes)
         const size_t mapEntries = h->mapType == 1 ? h->mapLength / 3 : 0;
         for (int i = 0; i < entries; ++i) {
             if (size_t(i) < mapEntries) {
-                table[size_t(i)] = {map[2 * mapEntries + size_t(i)], map[mapEntries + size_t(i)], map[size_t(i)], 0};
+                table[size_t(i)] = {map[2 * mapEntries + size_t(i)], map[mapEntries + size_t(i)],
+                                    map[size_t(i)], 0};
             } else if (h->depth == 1) {
                 const uint8_t v = i == 0 ? 255 : 0; // bit set is black
                 table[size_t(i)] = {v, v, v, 0};

@@ -40,7 +40,8 @@ std::optional<TgaHeader> readHeader(std::span<const uint8_t> bytes) {
     if (r.failed() || h.mapType > 1 || !isSaneSize(h.width, h.height))
         return std::nullopt;
     // A colour map may come with any kind of picture; its entries must still be a size we read.
-    const bool knownEntry = h.mapEntryBits == 15 || h.mapEntryBits == 16 || h.mapEntryBits == 24 || h.mapEntryBits == 32;
+    const bool knownEntry = h.mapEntryBits == 15 || h.mapEntryBits == 16 || h.mapEntryBits == 24 ||
+                            h.mapEntryBits == 32;
     if (h.mapType == 1 && !knownEntry)
         return std::nullopt;
     switch (h.imageType) {
@@ -203,7 +204,8 @@ std::string encodeTga(const imaging::DibImage& source) {
         while (x < w) {
             // A run of equal pixels, or a stretch of differing ones, at most 128 each.
             int run = 1;
-            while (x + run < w && run < 128 && std::memcmp(row + (x + run) * 3, row + x * 3, 3) == 0)
+            while (x + run < w && run < 128 &&
+                   std::memcmp(row + (x + run) * 3, row + x * 3, 3) == 0)
                 ++run;
             if (run > 1) {
                 out.push_back(char(0x80 | (run - 1)));
@@ -213,7 +215,8 @@ std::string encodeTga(const imaging::DibImage& source) {
             }
             int raw = 1;
             while (x + raw < w && raw < 128 &&
-                   !(x + raw + 1 < w && std::memcmp(row + (x + raw) * 3, row + (x + raw + 1) * 3, 3) == 0))
+                   !(x + raw + 1 < w &&
+                     std::memcmp(row + (x + raw) * 3, row + (x + raw + 1) * 3, 3) == 0))
                 ++raw;
             out.push_back(char(raw - 1));
             out.append(reinterpret_cast<const char*>(row + x * 3), size_t(raw) * 3);

@@ -27,7 +27,7 @@ using browser::CMainFrame;
 namespace {
 
 class RecordingLauncher : public quillax::Launcher {
-public:
+  public:
     QList<QUrl> opened;
     bool openDocument(const QUrl& url) override {
         opened.append(url);
@@ -37,7 +37,7 @@ public:
 };
 
 class BrowserWindowTest : public ::testing::Test {
-protected:
+  protected:
     void start(const QString& editor = "PageMontager") {
         box.writeSettings(box.folder(), editor);
         frame = std::make_unique<CMainFrame>(browser::BrowserServices{prompts, launcher});
@@ -49,7 +49,8 @@ protected:
         for (int i = 0; i < count; ++i) {
             QImage image(w, h, QImage::Format_RGB32);
             image.fill(QColor::fromHsv((i * 37) % 360, 200, 220));
-            image.save(box.path(QString("photos/IMG_%1.JPG").arg(i, 3, 10, QChar('0'))), "jpeg", 90);
+            image.save(box.path(QString("photos/IMG_%1.JPG").arg(i, 3, 10, QChar('0'))), "jpeg",
+                       90);
         }
         return box.path("photos");
     }
@@ -69,14 +70,16 @@ TEST_F(BrowserWindowTest, StartsWithItsBarsToolbarAndAnEmptyList) {
     EXPECT_EQ(frame->photoPreviewBar().windowTitle(), "Photo Preview");
     EXPECT_EQ(frame->dockWidgetArea(&frame->directoryBar()), Qt::LeftDockWidgetArea);
     EXPECT_EQ(frame->dockWidgetArea(&frame->photoPreviewBar()), Qt::LeftDockWidgetArea);
-    EXPECT_LT(frame->directoryBar().y(), frame->photoPreviewBar().y()) << "the preview stacks below";
+    EXPECT_LT(frame->directoryBar().y(), frame->photoPreviewBar().y())
+        << "the preview stacks below";
     EXPECT_EQ(frame->view().count(), 0);
 
     QStringList tips;
     for (QAction* a : frame->findChild<QToolBar*>("mainToolBar")->actions())
         if (!a->isSeparator())
             tips.append(a->toolTip());
-    EXPECT_EQ(tips, (QStringList{"Back", "Forward", "Up", "Slide show", "To editor", "Add photo", "Properties"}));
+    EXPECT_EQ(tips, (QStringList{"Back", "Forward", "Up", "Slide show", "To editor", "Add photo",
+                                 "Properties"}));
     EXPECT_FALSE(frame->action("actionBack")->isEnabled());
     EXPECT_FALSE(frame->action("actionForward")->isEnabled());
     EXPECT_FALSE(frame->action("actionUp")->isEnabled());

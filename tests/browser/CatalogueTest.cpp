@@ -66,7 +66,8 @@ TEST(Catalogue, SelectDecodesOnceAndKeepsThePathWhenTheSelectionGoes) {
 
     doc.select(7);
     EXPECT_FALSE(doc.currentImage());
-    EXPECT_EQ(doc.currentPath(), box.path("broken.jpg")) << "the path stays when the selection goes";
+    EXPECT_EQ(doc.currentPath(), box.path("broken.jpg"))
+        << "the path stays when the selection goes";
     EXPECT_EQ(changed.count(), 3);
 }
 
@@ -131,7 +132,8 @@ TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnes) {
     dir.mkpath("a");
     dir.mkpath(".secret");
     touch(box.path("file.jpg"));
-    browser::FolderEntry parent{browser::FolderEntry::Kind::Folder, "box", box.path("").chopped(1), false, false, true};
+    browser::FolderEntry parent{
+        browser::FolderEntry::Kind::Folder, "box", box.path("").chopped(1), false, false, true};
     const QList<browser::FolderEntry> children = browser::FolderNamespace::children(parent);
     ASSERT_EQ(children.size(), 2);
     EXPECT_EQ(children[0].name, "a");
@@ -139,9 +141,11 @@ TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnes) {
     EXPECT_EQ(children[1].name, "b");
     EXPECT_TRUE(children[1].mayHaveChildren);
     EXPECT_TRUE(browser::FolderNamespace::listingIsFinal(parent, children));
-    EXPECT_FALSE(browser::FolderNamespace::listingIsFinal(parent, {})) << "nothing listed is never final";
+    EXPECT_FALSE(browser::FolderNamespace::listingIsFinal(parent, {}))
+        << "nothing listed is never final";
     parent.removable = true;
-    EXPECT_FALSE(browser::FolderNamespace::listingIsFinal(parent, children)) << "removable media may change";
+    EXPECT_FALSE(browser::FolderNamespace::listingIsFinal(parent, children))
+        << "removable media may change";
 
     const auto chain = browser::FolderNamespace::chainTo(box.path("b/inner"));
     ASSERT_FALSE(chain.isEmpty());

@@ -47,11 +47,12 @@ TEST(FolderHistory, AClickAfterBackCutsTheHistoryThere) {
     FolderHistory h;
     for (const char* folder : {"Desktop", "A", "B", "C"})
         h.selected(folder);
-    h.back(); // B
-    h.back(); // A, index 1
+    h.back();        // B
+    h.back();        // A, index 1
     h.selected("X"); // the tree's selection moves before its click is reported
     h.clicked();
-    EXPECT_EQ(h.entries(), (QStringList{"Desktop"})) << "the entries from the current one on are dropped";
+    EXPECT_EQ(h.entries(), (QStringList{"Desktop"}))
+        << "the entries from the current one on are dropped";
     EXPECT_FALSE(h.isNavigating());
     h.selected("Y");
     EXPECT_EQ(h.entries(), (QStringList{"Desktop", "Y"})) << "the next selection follows the rest";

@@ -27,7 +27,8 @@ QString writeJpeg(const testsupport::Sandbox& box, const QString& name, int w, i
 TEST(ThumbnailGeometry, WidePicturesFillTheWidthTallOnesTheHeight) {
     EXPECT_EQ(ThumbnailGeometry::drawRect(400, 100), QRect(0, 32, 100, 25));
     EXPECT_EQ(ThumbnailGeometry::drawRect(100, 300), QRect(35, 0, 30, 90));
-    EXPECT_EQ(ThumbnailGeometry::drawRect(100, 90), QRect(0, 0, 100, 90)) << "0.9 exactly counts as wide";
+    EXPECT_EQ(ThumbnailGeometry::drawRect(100, 90), QRect(0, 0, 100, 90))
+        << "0.9 exactly counts as wide";
     EXPECT_TRUE(ThumbnailGeometry::drawRect(0, 10).isEmpty());
 }
 
@@ -39,7 +40,8 @@ TEST(PreviewLayout, ThePictureFillsTheBarKeepingItsShape) {
 
 TEST(ThumbnailMaker, CellsAreWhiteFramedAndHoldThePicture) {
     testsupport::Sandbox box;
-    const QImage cell = ThumbnailMaker::makeCell(writeJpeg(box, "wide.jpg", 800, 200, qRgb(200, 30, 30)));
+    const QImage cell =
+        ThumbnailMaker::makeCell(writeJpeg(box, "wide.jpg", 800, 200, qRgb(200, 30, 30)));
     ASSERT_EQ(cell.size(), QSize(100, 90));
     EXPECT_EQ(cell.pixel(0, 0), qRgb(192, 192, 192)) << "the light-grey frame";
     EXPECT_EQ(cell.pixel(50, 5), qRgb(255, 255, 255)) << "white above a wide picture";
@@ -47,7 +49,8 @@ TEST(ThumbnailMaker, CellsAreWhiteFramedAndHoldThePicture) {
     EXPECT_GT(qRed(middle), 180);
     EXPECT_LT(qGreen(middle), 60);
 
-    const QImage tall = ThumbnailMaker::makeCell(writeJpeg(box, "tall.jpg", 300, 900, qRgb(20, 20, 200)));
+    const QImage tall =
+        ThumbnailMaker::makeCell(writeJpeg(box, "tall.jpg", 300, 900, qRgb(20, 20, 200)));
     EXPECT_EQ(tall.pixel(10, 45), qRgb(255, 255, 255)) << "white beside a tall picture";
     EXPECT_GT(qBlue(tall.pixel(50, 45)), 180);
 
@@ -66,7 +69,8 @@ TEST(ThumbnailMaker, CellsAreWhiteFramedAndHoldThePicture) {
 
 TEST(ThumbnailMaker, BigJpegsAreReadAtAFractionOfTheirSize) {
     testsupport::Sandbox box;
-    const QImage reduced = ThumbnailMaker::readReduced(writeJpeg(box, "big.jpg", 4000, 3000, qRgb(10, 100, 200)), 100, 90);
+    const QImage reduced = ThumbnailMaker::readReduced(
+        writeJpeg(box, "big.jpg", 4000, 3000, qRgb(10, 100, 200)), 100, 90);
     ASSERT_FALSE(reduced.isNull());
     EXPECT_LE(reduced.width(), 200);
 }
@@ -95,16 +99,25 @@ TEST(ThumbnailMaker, AnEmbeddedExifThumbnailIsUsedWhenBigEnough) {
         for (int i = 0; i < 4; ++i)
             tiff.append(char((v >> (8 * i)) & 0xFF));
     };
-    le16(0);      // IFD0: no entries
-    le32(14);     // next IFD at 14
-    le16(2);      // IFD1: two entries
-    le16(0x0201); le16(4); le32(1); le32(14 + 2 + 24 + 4);
-    le16(0x0202); le16(4); le32(1); le32(quint32(small.size()));
+    le16(0);  // IFD0: no entries
+    le32(14); // next IFD at 14
+    le16(2);  // IFD1: two entries
+    le16(0x0201);
+    le16(4);
+    le32(1);
+    le32(14 + 2 + 24 + 4);
+    le16(0x0202);
+    le16(4);
+    le32(1);
+    le32(quint32(small.size()));
     le32(0);
     tiff.append(small);
     const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
     QByteArray app1;
-    app1.append(char(0xFF)).append(char(0xE1)).append(char((exif.size() + 2) >> 8)).append(char((exif.size() + 2) & 0xFF));
+    app1.append(char(0xFF))
+        .append(char(0xE1))
+        .append(char((exif.size() + 2) >> 8))
+        .append(char((exif.size() + 2) & 0xFF));
     QFile file(box.path("camera.jpg"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(main.left(2) + app1 + exif + main.mid(2));
@@ -120,7 +133,8 @@ TEST(ThumbnailWorker, CellsArriveInListOrder) {
     testsupport::Sandbox box;
     QStringList paths;
     for (int i = 0; i < 12; ++i)
-        paths.append(writeJpeg(box, QString("p%1.jpg").arg(i), 300 + 40 * (i % 3), 200, qRgb(i * 20, 50, 50)));
+        paths.append(writeJpeg(box, QString("p%1.jpg").arg(i), 300 + 40 * (i % 3), 200,
+                               qRgb(i * 20, 50, 50)));
     paths.append(box.path("missing.jpg"));
     ThumbnailWorker worker;
     QList<int> order;
@@ -148,7 +162,8 @@ TEST(ThumbnailWorker, StoppingIsBoundedAndNothingArrivesAfterIt) {
         paths.append(big);
     ThumbnailWorker worker;
     int arrived = 0;
-    QObject::connect(&worker, &ThumbnailWorker::thumbnailReady, [&](int, const QImage&) { ++arrived; });
+    QObject::connect(&worker, &ThumbnailWorker::thumbnailReady,
+                     [&](int, const QImage&) { ++arrived; });
     worker.start(paths, 2);
     QTest::qWait(50);
     QElapsedTimer clock;

@@ -48,10 +48,8 @@ TEST(CanvasGeometry, ResizeStepPerHandle) {
         {6, 400, 999, {100, 100, 300, 150}}, // corner: height follows the proportions
         {5, 250, 10, {100, 100, 150, 100}},  // edge: width only
         {2, 150, 120, {150, 125, 150, 75}},  // keeps the bottom edge
-        {4, 340, 120, {100, 80, 240, 120}},
-        {3, 7, 120, {100, 120, 200, 80}},
-        {7, 7, 250, {100, 100, 200, 150}},
-        {8, 150, 7, {150, 100, 150, 75}},
+        {4, 340, 120, {100, 80, 240, 120}},  {3, 7, 120, {100, 120, 200, 80}},
+        {7, 7, 250, {100, 100, 200, 150}},   {8, 150, 7, {150, 100, 150, 75}},
         {9, 150, 7, {150, 100, 150, 100}},
     };
     for (const Case& c : cases) {
@@ -59,10 +57,13 @@ TEST(CanvasGeometry, ResizeStepPerHandle) {
         ASSERT_TRUE(rect) << c.zone;
         EXPECT_EQ(*rect, c.expected) << "zone " << c.zone;
     }
-    EXPECT_FALSE(CanvasGeometry::resizeStep(2, 150, 201, kFrame, aspect)) << "top-left below the bottom edge";
+    EXPECT_FALSE(CanvasGeometry::resizeStep(2, 150, 201, kFrame, aspect))
+        << "top-left below the bottom edge";
     EXPECT_FALSE(CanvasGeometry::resizeStep(4, 250, 201, kFrame, aspect));
-    EXPECT_TRUE(CanvasGeometry::resizeStep(2, 150, 200, kFrame, aspect)) << "on the edge still works";
-    EXPECT_FALSE(CanvasGeometry::resizeStep(1, 150, 150, kFrame, aspect)) << "the body is no handle";
+    EXPECT_TRUE(CanvasGeometry::resizeStep(2, 150, 200, kFrame, aspect))
+        << "on the edge still works";
+    EXPECT_FALSE(CanvasGeometry::resizeStep(1, 150, 150, kFrame, aspect))
+        << "the body is no handle";
 }
 
 TEST(CanvasGeometry, SnapsToMillimetresAndTenthsOfAnInch) {
@@ -83,7 +84,8 @@ TEST(CanvasGeometry, PageGeometryOfAResizedFrame) {
     EXPECT_EQ(CanvasGeometry::pageGeometry(2, {51, 61, 100, 50}, 0, 0, scale, 4.7244),
               (PageGeometry{104, 123, 198, 99}));
     // Dragged past the opposite edge: never empty or inverted.
-    const PageGeometry flipped = CanvasGeometry::pageGeometry(5, {100, 100, -40, 0}, 10, 10, scale, 1.0);
+    const PageGeometry flipped =
+        CanvasGeometry::pageGeometry(5, {100, 100, -40, 0}, 10, 10, scale, 1.0);
     EXPECT_EQ(flipped.width, 1);
     EXPECT_EQ(flipped.height, 1);
 }

@@ -1,10 +1,10 @@
-#include "editor/ui/EditorActions.h"
 #include "editor/ui/EditorMainDialog.h"
+#include "editor/ui/EditorActions.h"
 #include "editor/ui/LayoutCanvas.h"
 #include "editor/ui/PaperPage.h"
 #include "editor/ui/PhotoPage.h"
-#include "tests/editor/Layers.h"
 #include "tests/editor/EditorWindowFixture.h"
+#include "tests/editor/Layers.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,13 +25,13 @@
 using editor::EditorMainDialog;
 using testsupport::EditorWindowTest;
 
-
 TEST_F(EditorWindowTest, StartsWithTheNewProjectOnAnA4Page) {
     start();
     EXPECT_EQ(window->windowTitle(), "newPrj1-Pagemontager (V1.1)");
     EXPECT_EQ(window->installFolder(), box.folder());
     EXPECT_EQ(window->projectFolder(), box.folder() + "newPrj1/");
-    EXPECT_TRUE(QDir(box.path("newPrj1")).exists()) << "the temporary project folder is made when missing";
+    EXPECT_TRUE(QDir(box.path("newPrj1")).exists())
+        << "the temporary project folder is made when missing";
     EXPECT_EQ(window->pageWidth(), 992);
     EXPECT_EQ(window->pageHeight(), 1403);
     EXPECT_DOUBLE_EQ(window->unitFactor(), 4.7244);
@@ -50,14 +50,16 @@ TEST_F(EditorWindowTest, StartsWithTheNewProjectOnAnA4Page) {
     EXPECT_DOUBLE_EQ(canvas.displayScale(), 494.0 / 1403);
     EXPECT_EQ(canvas.height(), 494);
     EXPECT_EQ(canvas.width(), 349);
-    EXPECT_EQ(canvas.shownPicture().pixel(10, 10), qRgb(0xFF, 0xFF, 0xA5)) << "the empty page is light yellow";
+    EXPECT_EQ(canvas.shownPicture().pixel(10, 10), qRgb(0xFF, 0xFF, 0xA5))
+        << "the empty page is light yellow";
     EXPECT_EQ(canvas.selection().currentId(), -1);
 }
 
 TEST_F(EditorWindowTest, ToolbarAndMenuCarryEveryCommand) {
     start();
-    EXPECT_EQ(toolbarTips(), (QStringList{"Browse", "New Project", "Open Project", "Save Project", "Add Photo",
-                                          "Add Caption Layer", "Delete Layer", "Print", "Preview"}));
+    EXPECT_EQ(toolbarTips(),
+              (QStringList{"Browse", "New Project", "Open Project", "Save Project", "Add Photo",
+                           "Add Caption Layer", "Delete Layer", "Print", "Preview"}));
     for (QAction* a : window->findChild<QToolBar*>("mainToolBar")->actions()) {
         if (!a->isSeparator()) {
             EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
@@ -69,11 +71,14 @@ TEST_F(EditorWindowTest, ToolbarAndMenuCarryEveryCommand) {
         for (QAction* a : top->menu()->actions())
             if (!a->isSeparator())
                 menuTexts.append(a->text());
-    EXPECT_EQ(menuTexts, (QStringList{"&New Project", "&Open Project...", "&Save Project", "Save Project &As...",
-                                      "Export P&hotos...", "P&rint Photos", "&Exit", "&Undo", "&Redo", "Add &Photo",
-                                      "Add &Text", "&Delete Layer", "&Full screen preview", "&Print preview",
+    EXPECT_EQ(menuTexts, (QStringList{"&New Project", "&Open Project...", "&Save Project",
+                                      "Save Project &As...", "Export P&hotos...", "P&rint Photos",
+                                      "&Exit", "&Undo", "&Redo", "Add &Photo", "Add &Text",
+                                      "&Delete Layer", "&Full screen preview", "&Print preview",
                                       "&Browse", "Quick Start...", "How To...", "&About..."}));
-    EXPECT_EQ(window->menuBar()->actions().first()->menu()->actions().contains(window->actions().printPhotos), true)
+    EXPECT_EQ(window->menuBar()->actions().first()->menu()->actions().contains(
+                  window->actions().printPhotos),
+              true)
         << "printing sits in the first menu";
 }
 
@@ -83,8 +88,9 @@ TEST_F(EditorWindowTest, WithoutAPrinterPrintingIsOffAndThePapersAreBuiltIn) {
     EXPECT_EQ(window->paperIndex(), -1);
     QComboBox* papers = window->paperPage().paperCombo;
     EXPECT_EQ(comboItems(papers),
-              (QStringList{"Letter", "Legal", "Statement", "Executive", "A3", "A4", "A5", "B4", "B5", "Folio",
-                           "Quarto", "Note", "German Std Fanfold", "German Legal Fanfold", "User-defined Size"}));
+              (QStringList{"Letter", "Legal", "Statement", "Executive", "A3", "A4", "A5", "B4",
+                           "B5", "Folio", "Quarto", "Note", "German Std Fanfold",
+                           "German Legal Fanfold", "User-defined Size"}));
     EXPECT_EQ(papers->currentIndex(), 5);
 }
 
@@ -94,7 +100,8 @@ TEST_F(EditorWindowTest, WithAPrinterThePapersAreItsForms) {
     printer.defaultForm = 2;
     start();
     QComboBox* papers = window->paperPage().paperCombo;
-    EXPECT_EQ(comboItems(papers), (QStringList{"Letter", "A5", "A4", "Photo 10x15", "User-defined Size"}));
+    EXPECT_EQ(comboItems(papers),
+              (QStringList{"Letter", "A5", "A4", "Photo 10x15", "User-defined Size"}));
     EXPECT_EQ(papers->currentIndex(), 2);
     EXPECT_EQ(window->paperIndex(), 2);
 }
@@ -178,7 +185,8 @@ TEST_F(EditorWindowTest, TabsShowTheControlsThatFitTheSelection) {
 
 TEST_F(EditorWindowTest, HelpEntriesDoNothingAndUnbuiltCommandsAreGreyed) {
     start();
-    for (QAction* a : {window->actions().quickStart, window->actions().howTo, window->actions().about}) {
+    for (QAction* a :
+         {window->actions().quickStart, window->actions().howTo, window->actions().about}) {
         EXPECT_TRUE(a->isEnabled());
         a->trigger();
     }

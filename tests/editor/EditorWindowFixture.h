@@ -16,10 +16,11 @@ namespace testsupport {
 // An editor window started on a sandbox install folder, with scripted prompts and a printer
 // as each test describes it.
 class EditorWindowTest : public ::testing::Test {
-protected:
+  protected:
     void start() {
         box.writeSettings(box.folder());
-        window = std::make_unique<editor::EditorMainDialog>(editor::EditorServices{prompts, printer});
+        window =
+            std::make_unique<editor::EditorMainDialog>(editor::EditorServices{prompts, printer});
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }

@@ -1,7 +1,7 @@
+#include "editor/ui/LayerCommands.h"
 #include "editor/model/LayerLabel.h"
 #include "editor/ui/EditorActions.h"
 #include "editor/ui/EditorMainDialog.h"
-#include "editor/ui/LayerCommands.h"
 #include "editor/ui/LayoutCanvas.h"
 #include "editor/ui/PaperPage.h"
 #include "editor/ui/PhotoPage.h"
@@ -23,7 +23,7 @@ using editor::PageRect;
 namespace {
 
 class LayerCommandsTest : public testsupport::EditorWindowTest {
-protected:
+  protected:
     void SetUp() override { start(); }
 
     // A picture file in the sandbox, w x h of one colour.
@@ -69,8 +69,9 @@ TEST_F(LayerCommandsTest, AddedPhotosStepDownTheCornerAndAreListed) {
     EXPECT_TRUE(first.visible);
 
     ASSERT_EQ(list()->topLevelItemCount(), 2);
-    EXPECT_EQ(list()->topLevelItem(0)->text(0), box.path("one.png").size() >= 38 ? editor::photoLabel(box.path("one.png"))
-                                                                                  : box.path("one.png"));
+    EXPECT_EQ(list()->topLevelItem(0)->text(0), box.path("one.png").size() >= 38
+                                                    ? editor::photoLabel(box.path("one.png"))
+                                                    : box.path("one.png"));
     EXPECT_EQ(list()->currentItem(), list()->topLevelItem(1)) << "the new row is selected";
     EXPECT_EQ(canvas().selection().currentId(), 1);
     EXPECT_EQ(window->tabs().currentIndex(), EditorMainDialog::kPhotoTab);
@@ -78,8 +79,8 @@ TEST_F(LayerCommandsTest, AddedPhotosStepDownTheCornerAndAreListed) {
     EXPECT_EQ(window->project().layerRows, 2);
     EXPECT_EQ(window->project().photoLayers, 2);
     EXPECT_EQ(window->project().nextLayerId, 2);
-    EXPECT_EQ(historyKinds(), (std::vector<HistoryKind>{HistoryKind::Add, HistoryKind::Modify, HistoryKind::Add,
-                                                        HistoryKind::Modify}));
+    EXPECT_EQ(historyKinds(), (std::vector<HistoryKind>{HistoryKind::Add, HistoryKind::Modify,
+                                                        HistoryKind::Add, HistoryKind::Modify}));
     EXPECT_TRUE(window->photoPage().photoGroup->isVisible());
 }
 
@@ -105,7 +106,8 @@ TEST_F(LayerCommandsTest, PhotosGoIntoTheNextCellWhileArranging) {
     EXPECT_EQ(canvas().stack().find(1)->x, int(107.5 * f)) << "the second column";
     EXPECT_TRUE(window->paperPage().arrangeCheck->isChecked()) << "adding is not arranging by hand";
     window->layerCommands().listClicked(0);
-    EXPECT_FALSE(window->paperPage().arrangeCheck->isChecked()) << "picking a photo by hand ends it";
+    EXPECT_FALSE(window->paperPage().arrangeCheck->isChecked())
+        << "picking a photo by hand ends it";
 }
 
 TEST_F(LayerCommandsTest, NothingIsAddedFromACancelledDialogOrABadFile) {
@@ -196,8 +198,8 @@ TEST_F(LayerCommandsTest, ChangeReplacesTheSelectedPhotoByANewLayer) {
     EXPECT_EQ(layer.x, 12);
     EXPECT_EQ(list()->topLevelItemCount(), 1);
     EXPECT_EQ(window->project().photoLayers, 1);
-    EXPECT_EQ(historyKinds(), (std::vector<HistoryKind>{HistoryKind::Add, HistoryKind::Modify, HistoryKind::Add,
-                                                        HistoryKind::Modify}))
+    EXPECT_EQ(historyKinds(), (std::vector<HistoryKind>{HistoryKind::Add, HistoryKind::Modify,
+                                                        HistoryKind::Add, HistoryKind::Modify}))
         << "the removal itself is not recorded";
 }
 
@@ -205,7 +207,8 @@ TEST_F(LayerCommandsTest, ClickingARowRaisesThatLayer) {
     addThroughDialog(picture("one.png", 400, 300));
     addThroughDialog(picture("two.png", 400, 300));
     QTreeWidgetItem* firstRow = list()->topLevelItem(0);
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(firstRow).center());
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                      list()->visualItemRect(firstRow).center());
     EXPECT_EQ(canvas().selection().currentId(), 0);
     EXPECT_EQ(canvas().stack().layers().back().id, 0);
 }
@@ -223,7 +226,8 @@ TEST_F(LayerCommandsTest, ExportWritesThePageInTheFormatOfTheName) {
     addThroughDialog(picture("one.png", 400, 300, qRgb(0, 0, 255)));
     prompts.files.push_back(box.path("page.JPEG"));
     window->actions().exportPhotos->trigger();
-    const quillax::DecodedImage page = quillax::ImageFile::decode(box.path("page.JPEG"), quillax::kJpeg);
+    const quillax::DecodedImage page =
+        quillax::ImageFile::decode(box.path("page.JPEG"), quillax::kJpeg);
     ASSERT_TRUE(page.isValid());
     EXPECT_EQ(page.image.size(), QSize(992, 1403));
     EXPECT_LT(qRed(page.image.pixel(100, 100)), 20);
@@ -233,12 +237,15 @@ TEST_F(LayerCommandsTest, ExportWritesThePageInTheFormatOfTheName) {
     for (const char* name : {"p.bmp", "p.gif", "p.png", "p.ico", "p.tif", "p.pcx", "p.tga"}) {
         prompts.files.push_back(box.path(name));
         window->actions().exportPhotos->trigger();
-        EXPECT_TRUE(quillax::ImageFile::decode(box.path(name), quillax::imageTypeFromName(name)).isValid()) << name;
+        EXPECT_TRUE(
+            quillax::ImageFile::decode(box.path(name), quillax::imageTypeFromName(name)).isValid())
+            << name;
     }
 
     prompts.files.push_back(box.path("page.xyz"));
     window->actions().exportPhotos->trigger();
-    EXPECT_EQ(prompts.shown.last(), "Could not export image!") << "an unknown ending is said, not passed over";
+    EXPECT_EQ(prompts.shown.last(), "Could not export image!")
+        << "an unknown ending is said, not passed over";
 
     prompts.files.push_back(box.folder());
     window->actions().exportPhotos->trigger();
@@ -255,6 +262,7 @@ TEST_F(LayerCommandsTest, ExportOfAPhotoWhoseFileWentMissingSaysSo) {
 TEST_F(LayerCommandsTest, AClickBelowTheRowsSelectsNothing) {
     addThroughDialog(picture("one.png", 40, 30));
     ASSERT_EQ(canvas().selection().currentId(), 0);
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, QPoint(20, list()->viewport()->height() - 5));
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                      QPoint(20, list()->viewport()->height() - 5));
     EXPECT_EQ(canvas().selection().currentId(), -1);
 }

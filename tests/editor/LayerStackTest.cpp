@@ -67,7 +67,8 @@ TEST(LayerStack, HitTestFindsTheUpperLayerAndRaisesIt) {
     // Canvas point (30, 30) at scale 0.5 is page point (60, 60): both 0 and 1 cover it.
     EXPECT_EQ(stack.hitTest(30, 30, 0.5), 1);
     EXPECT_EQ(stack.hitTest(10, 10, 0.5), 0);
-    EXPECT_EQ(idsBottomFirst(stack), (std::vector<int>{2, 1, 0})) << "the hit layer comes to the top";
+    EXPECT_EQ(idsBottomFirst(stack), (std::vector<int>{2, 1, 0}))
+        << "the hit layer comes to the top";
     EXPECT_EQ(stack.hitTest(30, 30, 0.5), 0) << "now layer 0 lies above";
 
     stack.setVisible(0, false);

@@ -44,7 +44,9 @@ inline editor::LayerRecord captionLayer(int id, int x, int y, int w, int h) {
     imaging::DibImage picture = solid24(w, h, 0xFFFFA5);
     for (int px = 0; px < w; ++px) {
         uint8_t* p = picture.row(h / 2) + px * 3;
-        p[0] = 0; p[1] = 0; p[2] = 0xFF;
+        p[0] = 0;
+        p[1] = 0;
+        p[2] = 0xFF;
     }
     r.setBitmap(picture);
     r.hasRegion = true;

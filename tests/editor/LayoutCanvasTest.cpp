@@ -1,5 +1,5 @@
-#include "editor/ui/EditorMainDialog.h"
 #include "editor/ui/LayoutCanvas.h"
+#include "editor/ui/EditorMainDialog.h"
 #include "editor/ui/PaperPage.h"
 #include "editor/ui/PhotoPage.h"
 #include "imaging/BmpFile.h"
@@ -20,7 +20,7 @@ namespace {
 // A 400 x 300 photo at page (100, 100): on the A4 canvas (scale 494 / 1403) its frame is
 // 140 x 105 screen pixels at (35, 35).
 class CanvasTest : public testsupport::EditorWindowTest {
-protected:
+  protected:
     void SetUp() override {
         start();
         canvas = &window->canvas();
@@ -102,7 +102,8 @@ TEST_F(CanvasTest, WhileMovingOnlyADashedOutlineFollowsThePointer) {
     move(kInside + QPoint(100, 100));
     EXPECT_EQ(canvas->dragMode(), 1);
     const QImage shown = canvas->shownPicture();
-    EXPECT_EQ(shown.pixel(100, 80) & 0xFFFFFF, 0xFFFFFFu) << "the layer itself is lifted off the page";
+    EXPECT_EQ(shown.pixel(100, 80) & 0xFFFFFF, 0xFFFFFFu)
+        << "the layer itself is lifted off the page";
     bool outline = false;
     for (int x = 135; x < 275; ++x)
         outline |= (shown.pixel(x, 135) & 0xFFFFFF) == 0x33F606u;
@@ -112,7 +113,9 @@ TEST_F(CanvasTest, WhileMovingOnlyADashedOutlineFollowsThePointer) {
 
 TEST_F(CanvasTest, TheBottomRightHandleKeepsTheProportions) {
     click(kInside);
-    EXPECT_EQ(editor::CanvasGeometry::hitZone(kBottomRight.x(), kBottomRight.y(), canvas->selection().frame()), 6);
+    EXPECT_EQ(editor::CanvasGeometry::hitZone(kBottomRight.x(), kBottomRight.y(),
+                                              canvas->selection().frame()),
+              6);
     drag(kBottomRight, QPoint(245, 200));
     // 210 screen pixels wide: 596 page pixels, snapped to 126 mm = 595; the height follows
     // the 4:3 picture: 157 screen pixels = 446 page pixels, snapped to 94 mm = 444.
@@ -174,14 +177,16 @@ TEST_F(CanvasTest, CropWritesTheNextEditVersionAndKeepsTheOriginal) {
     // picture is (196, 150) 596 x 444.
     EXPECT_EQ(layer().content, "newPrj10_1.bmp");
     EXPECT_EQ(layer().region, (PageRect{198, 175, 496, 397}));
-    const auto cropped = imaging::readBmp((window->projectFolder() + "newPrj10_1.bmp").toStdString());
+    const auto cropped =
+        imaging::readBmp((window->projectFolder() + "newPrj10_1.bmp").toStdString());
     ASSERT_TRUE(cropped);
     EXPECT_EQ(cropped->width(), 596);
     EXPECT_EQ(cropped->height(), 444);
     EXPECT_EQ(cropped->pixelValue(0, 0), full.pixelValue(196, 150));
     EXPECT_EQ(cropped->pixelValue(595, 443), full.pixelValue(791, 593));
     EXPECT_EQ(layer().bitmapWidth, 596);
-    EXPECT_TRUE(QFile::exists(window->projectFolder() + "newPrj10.bmp")) << "the original stays for undo";
+    EXPECT_TRUE(QFile::exists(window->projectFolder() + "newPrj10.bmp"))
+        << "the original stays for undo";
     EXPECT_EQ(window->photoPage().effectCombo->currentIndex(), -1);
     EXPECT_EQ(modifyRecords(), 1u);
 }
@@ -246,7 +251,8 @@ TEST_F(CanvasTest, AReleaseOverTheWindowOnThePaperPageTakesTheFrameOff) {
     QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_FALSE(canvas->lastPressHitLayer());
     EXPECT_NE(canvas->shownPicture(), framed);
-    EXPECT_EQ(canvas->shownPicture().pixel(32, 32) & 0xFFFFFF, 0xFFFFFFu) << "no handle left at the corner";
+    EXPECT_EQ(canvas->shownPicture().pixel(32, 32) & 0xFFFFFF, 0xFFFFFFu)
+        << "no handle left at the corner";
 }
 
 TEST_F(CanvasTest, SelectingAPhotoEndsAutomaticArrangement) {

@@ -24,7 +24,8 @@ TEST(PageComposer, PhotosAreReadFromTheirFullSizeFiles) {
     editor::LayerRecord photo = testsupport::photoLayer(1, 5, 6, 4, 4, 0x808080);
     photo.region = {5, 6, 15, 11}; // shown at 10 x 5, larger than the 8 x 8 file
     stack.add(photo);
-    ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(8, 8, 0x0000FF), box.stdPath("newPrj11.bmp")));
+    ASSERT_TRUE(
+        imaging::saveAsBmp(testsupport::solid24(8, 8, 0x0000FF), box.stdPath("newPrj11.bmp")));
 
     const auto page = PageComposer::compose(stack, 40, 60, true, box.folder());
     ASSERT_TRUE(page);
@@ -48,7 +49,8 @@ TEST(PageComposer, HiddenBackgroundsAreKeyedOutAndHiddenLayersSkipped) {
     LayerStack stack;
     editor::LayerRecord photo = testsupport::photoLayer(1, 0, 0, 20, 20, 0x00FF00);
     stack.add(photo);
-    ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(20, 20, 0x00FF00), box.stdPath("newPrj11.bmp")));
+    ASSERT_TRUE(
+        imaging::saveAsBmp(testsupport::solid24(20, 20, 0x00FF00), box.stdPath("newPrj11.bmp")));
     stack.add(testsupport::captionLayer(2, 0, 0, 20, 3));
 
     const auto page = PageComposer::compose(stack, 20, 20, true, box.folder());

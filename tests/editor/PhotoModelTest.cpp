@@ -50,9 +50,11 @@ TEST(LayerLabel, LongPathsKeepTheirEnds) {
     const QString thirtySeven = "/home/ann/pics/holiday/photo_0001.jpg";
     ASSERT_EQ(thirtySeven.size(), 37);
     EXPECT_EQ(photoLabel(thirtySeven), thirtySeven);
-    EXPECT_EQ(photoLabel("/a_very_long_folder_name_without_more/beach.jpg"), "/a_very_long_folder_name_without_more/beach.jpg")
+    EXPECT_EQ(photoLabel("/a_very_long_folder_name_without_more/beach.jpg"),
+              "/a_very_long_folder_name_without_more/beach.jpg")
         << "fewer than three separators";
-    EXPECT_EQ(photoLabel("relative/folder/with/a/rather/long/name.png"), "relative/.../long/name.png");
+    EXPECT_EQ(photoLabel("relative/folder/with/a/rather/long/name.png"),
+              "relative/.../long/name.png");
 }
 
 TEST(PhotoImporter, WritesTheFullSizeCopyAndFitsTheWorkingPicture) {
@@ -60,7 +62,8 @@ TEST(PhotoImporter, WritesTheFullSizeCopyAndFitsTheWorkingPicture) {
     QImage photo(4000, 3000, QImage::Format_RGB32);
     photo.fill(qRgb(200, 100, 50));
     ASSERT_TRUE(photo.save(box.path("big.png"), "png", 100));
-    const PhotoImporter::Result r = PhotoImporter::import(box.path("big.png"), box.folder(), "newPrj10.bmp");
+    const PhotoImporter::Result r =
+        PhotoImporter::import(box.path("big.png"), box.folder(), "newPrj10.bmp");
     ASSERT_EQ(r.status, PhotoImporter::Status::Ok);
     EXPECT_EQ(r.working.width(), 600);
     EXPECT_EQ(r.working.height(), 450);
@@ -75,7 +78,8 @@ TEST(PhotoImporter, WritesTheFullSizeCopyAndFitsTheWorkingPicture) {
 
     // Small pictures are kept as they are.
     ASSERT_TRUE(QImage(300, 200, QImage::Format_RGB32).save(box.path("small.bmp"), "bmp"));
-    EXPECT_EQ(PhotoImporter::import(box.path("small.bmp"), box.folder(), "s.bmp").working.width(), 300);
+    EXPECT_EQ(PhotoImporter::import(box.path("small.bmp"), box.folder(), "s.bmp").working.width(),
+              300);
 }
 
 TEST(PhotoImporter, WritesNothingForFilesItCannotRead) {
@@ -85,8 +89,10 @@ TEST(PhotoImporter, WritesNothingForFilesItCannotRead) {
     text.write("hello");
     text.close();
     QFile::copy(box.path("notes.txt"), box.path("fake.jpg"));
-    EXPECT_EQ(PhotoImporter::import(box.path("notes.txt"), box.folder(), "a.bmp").status, PhotoImporter::Status::UnknownFormat);
-    EXPECT_EQ(PhotoImporter::import(box.path("fake.jpg"), box.folder(), "a.bmp").status, PhotoImporter::Status::Unreadable);
+    EXPECT_EQ(PhotoImporter::import(box.path("notes.txt"), box.folder(), "a.bmp").status,
+              PhotoImporter::Status::UnknownFormat);
+    EXPECT_EQ(PhotoImporter::import(box.path("fake.jpg"), box.folder(), "a.bmp").status,
+              PhotoImporter::Status::Unreadable);
     EXPECT_FALSE(QFile::exists(box.path("a.bmp")));
 
     ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(box.path("ok.png"), "png"));

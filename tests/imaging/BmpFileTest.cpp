@@ -81,7 +81,8 @@ TEST(BmpFile, EveryDepthRoundTrips) {
         EXPECT_EQ(back->bitsPerPixel(), bits);
         for (int y = 0; y < 7; ++y)
             for (int x = 0; x < 13; ++x)
-                ASSERT_EQ(back->pixelColour(x, y), image.pixelColour(x, y)) << bits << " bits at " << x << "," << y;
+                ASSERT_EQ(back->pixelColour(x, y), image.pixelColour(x, y))
+                    << bits << " bits at " << x << "," << y;
     }
 }
 
@@ -163,7 +164,8 @@ TEST(BmpFile, AFailedWriteKeepsThePreviousFileAndSaysSo) {
     EXPECT_FALSE(imaging::saveAsBmp(empty, box.stdPath("empty.bmp")));
     EXPECT_FALSE(QFile::exists(box.path("empty.bmp")));
 
-    EXPECT_FALSE(imaging::saveAsBmp(testsupport::solid24(2, 2, 0), box.stdPath("missing-folder/x.bmp")));
+    EXPECT_FALSE(
+        imaging::saveAsBmp(testsupport::solid24(2, 2, 0), box.stdPath("missing-folder/x.bmp")));
 
     ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(3, 3, 0x123456), box.stdPath("kept.bmp")));
     ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(5, 5, 0x654321), box.stdPath("kept.bmp")));

@@ -9,7 +9,8 @@ using testsupport::picture24;
 using testsupport::rgbGrid;
 
 namespace {
-constexpr uint32_t A = 0xA0A0A0, B = 0xB0B0B0, C = 0xC0C0C0, D = 0xD0D0D0, E = 0xE0E0E0, F = 0xF0F0F0;
+constexpr uint32_t A = 0xA0A0A0, B = 0xB0B0B0, C = 0xC0C0C0, D = 0xD0D0D0, E = 0xE0E0E0,
+                   F = 0xF0F0F0;
 }
 
 TEST(EffectImage, ExtractClipsToThePictureAndRefusesNonsense) {
@@ -60,15 +61,16 @@ TEST(EffectImage, ResizeKeepsAspectInsideTheBox) {
 }
 
 TEST(EffectImage, SmoothShrinkAveragesAndEnlargementRepeats) {
-    EffectImage image(picture24({{0x000000, 0x0A0A0A, 0x646464, 0x646464},
-                                 {0x141414, 0x1E1E1E, 0x646464, 0x646464}}));
+    EffectImage image(picture24(
+        {{0x000000, 0x0A0A0A, 0x646464, 0x646464}, {0x141414, 0x1E1E1E, 0x646464, 0x646464}}));
     ASSERT_TRUE(image.resize(2, 1, false, true));
     EXPECT_EQ(image.bitsPerPixel(), 24);
     EXPECT_EQ(rgbGrid(image), (std::vector<uint32_t>{0x0F0F0F, 0x646464})) << "(0+10+20+30)/4 = 15";
 
     EffectImage small(picture24({{A, B}, {C, D}}));
     ASSERT_TRUE(small.resize(4, 4, false, true));
-    EXPECT_EQ(rgbGrid(small), (std::vector<uint32_t>{A, A, B, B, A, A, B, B, C, C, D, D, C, C, D, D}));
+    EXPECT_EQ(rgbGrid(small),
+              (std::vector<uint32_t>{A, A, B, B, A, A, B, B, C, C, D, D, C, C, D, D}));
 }
 
 TEST(EffectImage, MirrorAndTurns) {

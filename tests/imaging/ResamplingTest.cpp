@@ -24,7 +24,8 @@ TEST(Reducer, SplitsStraddlingPixelsBetweenTargetCells) {
     EXPECT_EQ(rgbGrid(out), (std::vector<uint32_t>{0x1E1E1E, 0x969696}));
 
     const DibImage column = picture24({{0x000000}, {0x5A5A5A}, {0xB4B4B4}});
-    EXPECT_EQ(rgbGrid(imaging::reduceBitmap(column, 1, 2)), (std::vector<uint32_t>{0x1E1E1E, 0x969696}));
+    EXPECT_EQ(rgbGrid(imaging::reduceBitmap(column, 1, 2)),
+              (std::vector<uint32_t>{0x1E1E1E, 0x969696}));
 }
 
 TEST(Reducer, KeepsConstantsConstantAndTheMeanOfAPhoto) {
@@ -44,7 +45,8 @@ TEST(Reducer, KeepsConstantsConstantAndTheMeanOfAPhoto) {
 TEST(Stretch, NearestRepeatsAndDropsWithoutFiltering) {
     const DibImage image = picture24({{0x000001, 0x000002, 0x000003, 0x000004}});
     EXPECT_EQ(rgbGrid(imaging::stretchNearest(image, 2, 1)), (std::vector<uint32_t>{1, 3}));
-    EXPECT_EQ(rgbGrid(imaging::stretchNearest(image, 8, 1)), (std::vector<uint32_t>{1, 1, 2, 2, 3, 3, 4, 4}));
+    EXPECT_EQ(rgbGrid(imaging::stretchNearest(image, 8, 1)),
+              (std::vector<uint32_t>{1, 1, 2, 2, 3, 3, 4, 4}));
 }
 
 TEST(Stretch, HalftoneEnlargesSmoothlyAndShrinksByAveraging) {
@@ -60,15 +62,17 @@ TEST(Stretch, HalftoneEnlargesSmoothlyAndShrinksByAveraging) {
     EXPECT_LT(row[3] & 0xFF, 255u);
 
     const DibImage photo = testsupport::pattern24(64, 48);
-    EXPECT_EQ(rgbGrid(imaging::stretchHalftone(photo, 16, 12)), rgbGrid(imaging::reduceBitmap(photo, 16, 12)));
+    EXPECT_EQ(rgbGrid(imaging::stretchHalftone(photo, 16, 12)),
+              rgbGrid(imaging::reduceBitmap(photo, 16, 12)));
 }
 
 TEST(Stretch, KeyedStretchLeavesKeyColouredPixelsOut) {
     DibImage page = testsupport::solid24(4, 2, 0x111111);
-    const DibImage caption = picture24({{0xFFFFA5, 0x0000FF}}); // light yellow (0x00A5FFFF) and blue
+    const DibImage caption =
+        picture24({{0xFFFFA5, 0x0000FF}}); // light yellow (0x00A5FFFF) and blue
     imaging::stretchKeyed(page, caption, {0, 0, 4, 1}, 0x00A5FFFF);
-    EXPECT_EQ(rgbGrid(page), (std::vector<uint32_t>{0x111111, 0x111111, 0x0000FF, 0x0000FF, 0x111111, 0x111111,
-                                                    0x111111, 0x111111}));
+    EXPECT_EQ(rgbGrid(page), (std::vector<uint32_t>{0x111111, 0x111111, 0x0000FF, 0x0000FF,
+                                                    0x111111, 0x111111, 0x111111, 0x111111}));
     imaging::stretchKeyed(page, caption, {3, 1, 7, 3}, 0x00A5FFFF);
     EXPECT_EQ(testsupport::rgbAt(page, 3, 1), 0x111111u) << "clipped, and the left half is key";
 }
@@ -78,6 +82,7 @@ TEST(Stretch, BlitClipsAndFillPaints) {
     imaging::fill(page, 0x00A5FFFF);
     EXPECT_EQ(testsupport::rgbAt(page, 2, 2), 0xFFFFA5u);
     imaging::blit(page, testsupport::solid24(2, 2, 0x123456), 2, -1);
-    EXPECT_EQ(rgbGrid(page), (std::vector<uint32_t>{0xFFFFA5, 0xFFFFA5, 0x123456, 0xFFFFA5, 0xFFFFA5, 0xFFFFA5,
-                                                    0xFFFFA5, 0xFFFFA5, 0xFFFFA5}));
+    EXPECT_EQ(rgbGrid(page),
+              (std::vector<uint32_t>{0xFFFFA5, 0xFFFFA5, 0x123456, 0xFFFFA5, 0xFFFFA5, 0xFFFFA5,
+                                     0xFFFFA5, 0xFFFFA5, 0xFFFFA5}));
 }

@@ -19,7 +19,9 @@ using testsupport::rgbGrid;
 
 namespace {
 
-std::span<const uint8_t> asSpan(const std::string& s) { return {reinterpret_cast<const uint8_t*>(s.data()), s.size()}; }
+std::span<const uint8_t> asSpan(const std::string& s) {
+    return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
+}
 
 std::string bytes(std::initializer_list<int> values) {
     std::string out;
@@ -39,9 +41,10 @@ template <typename Decode> void survivesDamage(const std::string& good, Decode d
     }
 }
 
-std::string tgaHeader(int imageType, int mapType, int mapLength, int mapBits, int w, int h, int depth, int descriptor) {
-    return bytes({0, mapType, imageType, 0, 0, mapLength & 0xFF, mapLength >> 8, mapBits, 0, 0, 0, 0, w & 0xFF, w >> 8,
-                  h & 0xFF, h >> 8, depth, descriptor});
+std::string tgaHeader(int imageType, int mapType, int mapLength, int mapBits, int w, int h,
+                      int depth, int descriptor) {
+    return bytes({0, mapType, imageType, 0, 0, mapLength & 0xFF, mapLength >> 8, mapBits, 0, 0, 0,
+                  0, w & 0xFF, w >> 8, h & 0xFF, h >> 8, depth, descriptor});
 }
 
 } // namespace
@@ -80,8 +83,8 @@ TEST(Pcx, SixteenColourPlanesAreCombined) {
     file[1] = 5;
     file[2] = 1;
     file[3] = 1;
-    file[8] = 7;  // xmax
-    file[10] = 0; // ymax
+    file[8] = 7;                   // xmax
+    file[10] = 0;                  // ymax
     for (int i = 0; i < 16; ++i) { // palette entry i = (i*16, i*16, i*16)
         file[size_t(16 + i * 3)] = char(i * 16);
         file[size_t(17 + i * 3)] = char(i * 16);
@@ -138,11 +141,12 @@ TEST(Tga, ReadsTheKindsOtherProgramsWrite) {
     EXPECT_EQ(rgbAt(image->image, 1, 1), 0x060504u);
 
     // Colour-mapped, three 24-bit entries, run-length encoded: a run of 3 then 1 raw pixel.
-    std::string mapped = tgaHeader(9, 1, 3, 24, 4, 1, 8, 0x20) + bytes({255, 0, 0, 0, 255, 0, 0, 0, 255}) +
-                         bytes({0x82, 2, 0x00, 1});
+    std::string mapped = tgaHeader(9, 1, 3, 24, 4, 1, 8, 0x20) +
+                         bytes({255, 0, 0, 0, 255, 0, 0, 0, 255}) + bytes({0x82, 2, 0x00, 1});
     image = codecs::decodeTga(asSpan(mapped));
     ASSERT_TRUE(image);
-    EXPECT_EQ(rgbGrid(image->image), (std::vector<uint32_t>{0xFF0000, 0xFF0000, 0xFF0000, 0x00FF00}));
+    EXPECT_EQ(rgbGrid(image->image),
+              (std::vector<uint32_t>{0xFF0000, 0xFF0000, 0xFF0000, 0x00FF00}));
     EXPECT_EQ(codecs::peekTga(asSpan(mapped))->bitsPerPixel, 8);
 
     // 16-bit (5-5-5) true colour, right to left.
@@ -170,32 +174,35 @@ TEST(Tga, DamagedFilesAreRefused) {
     const std::string good = codecs::encodeTga(testsupport::pattern24(30, 8));
     EXPECT_FALSE(codecs::decodeTga(asSpan(good.substr(0, 40))));
     EXPECT_FALSE(codecs::decodeTga(asSpan(tgaHeader(2, 0, 0, 0, 4, 4, 24, 0) + "abc")));
-    EXPECT_FALSE(codecs::decodeTga(asSpan(tgaHeader(5, 0, 0, 0, 4, 4, 24, 0) + std::string(48, 'x'))));
+    EXPECT_FALSE(
+        codecs::decodeTga(asSpan(tgaHeader(5, 0, 0, 0, 4, 4, 24, 0) + std::string(48, 'x'))));
     survivesDamage(good, codecs::decodeTga);
     // Found by fuzzing: a true-colour picture carrying a colour map of 0-bit entries.
-    EXPECT_FALSE(codecs::decodeTga(asSpan(bytes({1, 1, 2, 0x39, 0, 0xA1, 0x72, 0, 0, 0x80, 0x60, 0, 0, 0xDC, 0x0F, 8,
-                                                  0x18, 0x0F, 0xF6}))));
+    EXPECT_FALSE(codecs::decodeTga(asSpan(bytes(
+        {1, 1, 2, 0x39, 0, 0xA1, 0x72, 0, 0, 0x80, 0x60, 0, 0, 0xDC, 0x0F, 8, 0x18, 0x0F, 0xF6}))));
 }
 
 TEST(SunRaster, PlainEncodedAndMappedPictures) {
     auto header = [](int w, int h, int depth, int type, int mapType, int mapLength) {
         std::string out;
-        for (uint32_t v : {0x59A66A95u, uint32_t(w), uint32_t(h), uint32_t(depth), 0u, uint32_t(type),
-                           uint32_t(mapType), uint32_t(mapLength)}) {
+        for (uint32_t v : {0x59A66A95u, uint32_t(w), uint32_t(h), uint32_t(depth), 0u,
+                           uint32_t(type), uint32_t(mapType), uint32_t(mapLength)}) {
             for (int shift : {24, 16, 8, 0})
                 out.push_back(char((v >> shift) & 0xFF));
         }
         return out;
     };
     // 24 bits, BGR order, rows padded to 16 bits: 1 x 2.
-    auto image = codecs::decodeSunRaster(asSpan(header(1, 2, 24, 1, 0, 0) + bytes({1, 2, 3, 0, 4, 5, 6, 0})));
+    auto image = codecs::decodeSunRaster(
+        asSpan(header(1, 2, 24, 1, 0, 0) + bytes({1, 2, 3, 0, 4, 5, 6, 0})));
     ASSERT_TRUE(image);
     EXPECT_EQ(rgbGrid(*image), (std::vector<uint32_t>{0x030201, 0x060504}));
     // RGB order.
     image = codecs::decodeSunRaster(asSpan(header(1, 1, 24, 3, 0, 0) + bytes({1, 2, 3, 0})));
     EXPECT_EQ(rgbGrid(*image), (std::vector<uint32_t>{0x010203}));
     // 8 bits with a two-entry map, encoded: 0x80 2 1 is three pixels of index 1, then 0x80 0.
-    const std::string mapped = header(4, 1, 8, 2, 1, 6) + bytes({10, 20, 30, 40, 50, 60}) + bytes({0x80, 2, 1, 0x80, 0});
+    const std::string mapped =
+        header(4, 1, 8, 2, 1, 6) + bytes({10, 20, 30, 40, 50, 60}) + bytes({0x80, 2, 1, 0x80, 0});
     image = codecs::decodeSunRaster(asSpan(mapped));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->bitsPerPixel(), 8);
@@ -219,7 +226,9 @@ TEST(Pgx, GreyInEitherByteOrderAndSign) {
     image = codecs::decodePgx(asSpan("PG LM +12 2 1\n" + bytes({0xFF, 0x0F, 0x00, 0x08})));
     ASSERT_TRUE(image);
     EXPECT_EQ(rgbGrid(*image), (std::vector<uint32_t>{0xFFFFFF, 0x808080}));
-    EXPECT_EQ(codecs::peekPgx(asSpan("PG LM +12 2 1\n" + bytes({0xFF, 0x0F, 0x00, 0x08})))->bitsPerPixel, 16);
+    EXPECT_EQ(
+        codecs::peekPgx(asSpan("PG LM +12 2 1\n" + bytes({0xFF, 0x0F, 0x00, 0x08})))->bitsPerPixel,
+        16);
     // Signed: -128 is black, 127 is white.
     image = codecs::decodePgx(asSpan("PG ML - 8 2 1\n" + bytes({0x80, 0x7F})));
     EXPECT_EQ(rgbGrid(*image), (std::vector<uint32_t>{0x000000, 0xFFFFFF}));
@@ -292,7 +301,8 @@ std::string makeJpeg2000(const imaging::DibImage& picture, OPJ_CODEC_FORMAT form
         static_cast<Sink*>(u)->pos = size_t(at);
         return OPJ_TRUE;
     });
-    const bool ok = opj_start_compress(codec, image, stream) && opj_encode(codec, stream) && opj_end_compress(codec, stream);
+    const bool ok = opj_start_compress(codec, image, stream) && opj_encode(codec, stream) &&
+                    opj_end_compress(codec, stream);
     opj_stream_destroy(stream);
     opj_destroy_codec(codec);
     opj_image_destroy(image);
@@ -327,13 +337,17 @@ namespace {
 // A JPEG start with one APP1 segment holding `payload`.
 std::string withApp1(const std::string& payload) {
     const size_t length = payload.size() + 2;
-    return bytes({0xFF, 0xD8, 0xFF, 0xE1, int(length >> 8), int(length & 0xFF)}) + payload + bytes({0xFF, 0xDA, 0, 2});
+    return bytes({0xFF, 0xD8, 0xFF, 0xE1, int(length >> 8), int(length & 0xFF)}) + payload +
+           bytes({0xFF, 0xDA, 0, 2});
 }
 
 // EXIF with IFD1 naming the thumbnail at `offset` with `size` bytes, followed by `data`.
 std::string exifPayload(uint32_t offset, uint32_t size, const std::string& data) {
-    std::string tiff = std::string("II*\0", 4) + bytes({8, 0, 0, 0}) + bytes({0, 0}) + bytes({14, 0, 0, 0}) + bytes({2, 0});
-    auto le32 = [](uint32_t v) { return bytes({int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF), int(v >> 24)}); };
+    std::string tiff = std::string("II*\0", 4) + bytes({8, 0, 0, 0}) + bytes({0, 0}) +
+                       bytes({14, 0, 0, 0}) + bytes({2, 0});
+    auto le32 = [](uint32_t v) {
+        return bytes({int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF), int(v >> 24)});
+    };
     tiff += bytes({0x01, 0x02, 4, 0, 1, 0, 0, 0}) + le32(offset);
     tiff += bytes({0x02, 0x02, 4, 0, 1, 0, 0, 0}) + le32(size);
     tiff += le32(0) + data;
@@ -350,14 +364,17 @@ TEST(ExifThumbnail, FindsTheEmbeddedPictureAndRefusesForgedOffsets) {
 
     // An XMP block before it is passed over.
     const std::string xmp = "http://ns.adobe.com/xap/1.0/";
-    const std::string both = good.substr(0, 2) + bytes({0xFF, 0xE1, 0, int(xmp.size() + 2)}) + xmp + good.substr(2);
+    const std::string both =
+        good.substr(0, 2) + bytes({0xFF, 0xE1, 0, int(xmp.size() + 2)}) + xmp + good.substr(2);
     EXPECT_EQ(codecs::exifThumbnail(asSpan(both)).size(), 5u);
 
     // Offsets that would wrap round or point past the block find nothing.
-    EXPECT_TRUE(codecs::exifThumbnail(asSpan(withApp1(exifPayload(0xFFFFFF00u, 0x200, "THUMB")))).empty());
+    EXPECT_TRUE(
+        codecs::exifThumbnail(asSpan(withApp1(exifPayload(0xFFFFFF00u, 0x200, "THUMB")))).empty());
     EXPECT_TRUE(codecs::exifThumbnail(asSpan(withApp1(exifPayload(44, 6, "THUMB")))).empty());
     EXPECT_TRUE(codecs::exifThumbnail(asSpan(good.substr(0, 30))).empty());
-    survivesDamage(good, [](std::span<const uint8_t> b) { return codecs::exifThumbnail(b).size(); });
+    survivesDamage(good,
+                   [](std::span<const uint8_t> b) { return codecs::exifThumbnail(b).size(); });
 }
 
 TEST(JpegCompleteness, DataAfterTheEndMarkerIsFineAMissingEndIsNot) {
@@ -370,7 +387,8 @@ TEST(JpegCompleteness, DataAfterTheEndMarkerIsFineAMissingEndIsNot) {
     const std::string whole(jpeg.constData(), size_t(jpeg.size()));
     EXPECT_TRUE(codecs::isCompleteJpeg(asSpan(whole)));
     // A camera's trailer holding the bytes of a scan start after the end.
-    EXPECT_TRUE(codecs::isCompleteJpeg(asSpan(whole + bytes({0xFF, 0xDA, 0x12, 0x34, 0xFF, 0xDA}))));
+    EXPECT_TRUE(
+        codecs::isCompleteJpeg(asSpan(whole + bytes({0xFF, 0xDA, 0x12, 0x34, 0xFF, 0xDA}))));
     EXPECT_FALSE(codecs::isCompleteJpeg(asSpan(whole.substr(0, whole.size() - 2))));
     EXPECT_FALSE(codecs::isCompleteJpeg(asSpan(whole.substr(0, whole.size() / 2))));
 }

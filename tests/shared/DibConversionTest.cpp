@@ -1,5 +1,5 @@
-#include "imaging/BmpFile.h"
 #include "shared/DibConversion.h"
+#include "imaging/BmpFile.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/Sandbox.h"
 

@@ -1,6 +1,6 @@
+#include "shared/ImageFile.h"
 #include "imaging/BmpFile.h"
 #include "shared/DibConversion.h"
-#include "shared/ImageFile.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/Sandbox.h"
 
@@ -13,14 +13,18 @@ using namespace quillax;
 
 namespace {
 
-QImage samplePhoto(int w = 40, int h = 30) { return toQImage(testsupport::pattern24(w, h)); }
+QImage samplePhoto(int w = 40, int h = 30) {
+    return toQImage(testsupport::pattern24(w, h));
+}
 
 // A picture of four flat colours, which every format keeps exactly.
 QImage fourColours() {
     QImage image(8, 6, QImage::Format_RGB32);
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 8; ++x)
-            image.setPixel(x, y, x < 4 ? (y < 3 ? qRgb(255, 0, 0) : qRgb(0, 0, 255)) : (y < 3 ? qRgb(0, 255, 0) : qRgb(255, 255, 255)));
+            image.setPixel(x, y,
+                           x < 4 ? (y < 3 ? qRgb(255, 0, 0) : qRgb(0, 0, 255))
+                                 : (y < 3 ? qRgb(0, 255, 0) : qRgb(255, 255, 255)));
     return image;
 }
 
@@ -38,7 +42,8 @@ double meanDifference(const QImage& a, const QImage& b) {
     double sum = 0;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
-            sum += std::abs(qRed(a.pixel(x, y)) - qRed(b.pixel(x, y))) + std::abs(qGreen(a.pixel(x, y)) - qGreen(b.pixel(x, y))) +
+            sum += std::abs(qRed(a.pixel(x, y)) - qRed(b.pixel(x, y))) +
+                   std::abs(qGreen(a.pixel(x, y)) - qGreen(b.pixel(x, y))) +
                    std::abs(qBlue(a.pixel(x, y)) - qBlue(b.pixel(x, y)));
     return sum / (3.0 * a.width() * a.height());
 }
@@ -109,9 +114,11 @@ TEST(ImageFile, ReportsTheDepthTheFileStores) {
     QImage indexed = fourColours().convertToFormat(QImage::Format_Indexed8);
     ASSERT_TRUE(indexed.save(box.path("p.png"), "png"));
     EXPECT_EQ(ImageFile::info(box.path("p.png"), kPng).bitsPerPixel, 8);
-    ASSERT_TRUE(fourColours().convertToFormat(QImage::Format_Grayscale8).save(box.path("g.jpg"), "jpeg"));
+    ASSERT_TRUE(
+        fourColours().convertToFormat(QImage::Format_Grayscale8).save(box.path("g.jpg"), "jpeg"));
     EXPECT_EQ(ImageFile::info(box.path("g.jpg"), kJpeg).bitsPerPixel, 8);
-    ASSERT_TRUE(fourColours().convertToFormat(QImage::Format_Grayscale8).save(box.path("g.pgm"), "pgm"));
+    ASSERT_TRUE(
+        fourColours().convertToFormat(QImage::Format_Grayscale8).save(box.path("g.pgm"), "pgm"));
     EXPECT_EQ(ImageFile::info(box.path("g.pgm"), kPnm).bitsPerPixel, 8);
     ASSERT_TRUE(fourColours().convertToFormat(QImage::Format_Mono).save(box.path("m.pbm"), "pbm"));
     EXPECT_EQ(ImageFile::info(box.path("m.pbm"), kPnm).bitsPerPixel, 1);
@@ -128,11 +135,11 @@ TEST(ImageFile, TurnedPhotosAreShownUpright) {
     QBuffer buffer(&plain);
     buffer.open(QIODevice::WriteOnly);
     ASSERT_TRUE(samplePhoto(40, 30).save(&buffer, "jpeg"));
-    const char tiff[] = {'I', 'I', 42, 0, 8, 0, 0, 0,  // header, first directory at 8
-                         1, 0,                          // one entry
-                         0x12, 0x01, 3, 0, 1, 0, 0, 0, // orientation, SHORT, count 1
-                         6, 0, 0, 0,                    // value 6
-                         0, 0, 0, 0};                   // no next directory
+    const char tiff[] = {'I',  'I',  42, 0, 8, 0, 0, 0, // header, first directory at 8
+                         1,    0,                       // one entry
+                         0x12, 0x01, 3,  0, 1, 0, 0, 0, // orientation, SHORT, count 1
+                         6,    0,    0,  0,             // value 6
+                         0,    0,    0,  0};            // no next directory
     QByteArray exif = QByteArray("Exif\0\0", 6) + QByteArray(tiff, sizeof tiff);
     QByteArray app1;
     app1.append(char(0xFF)).append(char(0xE1));
@@ -168,22 +175,30 @@ TEST(ImageFile, AbsurdSizesAreRefusedBeforeDecoding) {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     ASSERT_TRUE(fourColours().save(&buffer, "png"));
-    png[16] = 0; png[17] = 1; png[18] = char(0x86); png[19] = char(0xA0);
-    png[20] = 0; png[21] = 1; png[22] = char(0x86); png[23] = char(0xA0);
+    png[16] = 0;
+    png[17] = 1;
+    png[18] = char(0x86);
+    png[19] = char(0xA0);
+    png[20] = 0;
+    png[21] = 1;
+    png[22] = char(0x86);
+    png[23] = char(0xA0);
     EXPECT_FALSE(ImageFile::decodeBytes(png, kPng).isValid());
 }
 
 TEST(ImageFile, DamagedAndUnknownFilesAreInvalid) {
     testsupport::Sandbox box;
     const QImage photo = samplePhoto(48, 32);
-    for (const char* name : {"a.bmp", "a.gif", "a.jpg", "a.png", "a.tif", "a.tga", "a.pcx", "a.ppm", "a.ico", "a.wbmp"}) {
+    for (const char* name : {"a.bmp", "a.gif", "a.jpg", "a.png", "a.tif", "a.tga", "a.pcx", "a.ppm",
+                             "a.ico", "a.wbmp"}) {
         const QString path = box.path(name);
         const ImageFormat format = imageTypeFromName(path);
         ASSERT_TRUE(ImageFile::save(photo, path, format)) << name;
         const QByteArray good = fileBytes(path);
-        for (qsizetype cut : {qsizetype(0), qsizetype(1), qsizetype(2), qsizetype(8), qsizetype(16), qsizetype(30),
-                              good.size() / 2, good.size() * 9 / 10}) {
-            EXPECT_FALSE(ImageFile::decodeBytes(good.left(cut), format).isValid()) << name << " cut at " << cut;
+        for (qsizetype cut : {qsizetype(0), qsizetype(1), qsizetype(2), qsizetype(8), qsizetype(16),
+                              qsizetype(30), good.size() / 2, good.size() * 9 / 10}) {
+            EXPECT_FALSE(ImageFile::decodeBytes(good.left(cut), format).isValid())
+                << name << " cut at " << cut;
         }
         // Flipped bytes anywhere: a picture or nothing, never a crash.
         for (qsizetype i = 0; i < good.size(); i += std::max<qsizetype>(1, good.size() / 50)) {
@@ -197,7 +212,8 @@ TEST(ImageFile, DamagedAndUnknownFilesAreInvalid) {
     EXPECT_FALSE(ImageFile::decode(box.path("drawing.wmf"), kWmf).isValid());
     EXPECT_FALSE(ImageFile::decode(box.path("missing.png"), kPng).isValid());
     EXPECT_FALSE(ImageFile::decode(box.path("a.png"), kUnknownFormat).isValid());
-    EXPECT_FALSE(ImageFile::decode(box.path("a.png"), kJpeg).isValid()) << "a PNG named .jpg is not a JPEG";
+    EXPECT_FALSE(ImageFile::decode(box.path("a.png"), kJpeg).isValid())
+        << "a PNG named .jpg is not a JPEG";
 }
 
 TEST(ImageFile, SavingFailsHonestly) {

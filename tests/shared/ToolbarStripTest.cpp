@@ -26,7 +26,8 @@ TEST(ToolbarStrip, TheEditorsStripsHoldNineButtonsAtBothDensities) {
     EXPECT_EQ(quillax::ToolbarStrip::load(":/editor/toolbar.bmp", 32).size(), 9);
     EXPECT_EQ(quillax::ToolbarStrip::load(":/editor/toolbar-disabled.bmp", 32).size(), 9);
     EXPECT_EQ(quillax::ToolbarStrip::load(":/editor/toolbar@2x.bmp", 64).size(), 9);
-    const QList<QIcon> icons = quillax::ToolbarStrip::icons(":/editor/toolbar.bmp", ":/editor/toolbar-disabled.bmp", 32);
+    const QList<QIcon> icons =
+        quillax::ToolbarStrip::icons(":/editor/toolbar.bmp", ":/editor/toolbar-disabled.bmp", 32);
     ASSERT_EQ(icons.size(), 9);
     const QImage normal = icons[4].pixmap(32, 32, QIcon::Normal).toImage();
     const QImage disabled = icons[4].pixmap(32, 32, QIcon::Disabled).toImage();

@@ -5,7 +5,7 @@ namespace testsupport {
 
 // A printer as the test describes it; no printer at all by default.
 class FakePrintService : public editor::PrintService {
-public:
+  public:
     bool present = false;
     QString name = QStringLiteral("PDF");
     QStringList forms;

@@ -6,26 +6,27 @@ namespace testsupport {
 
 // A fresh folder for one test, removed afterwards.
 class Sandbox {
-public:
+  public:
     Sandbox();
     // The folder, ending in "/".
     QString folder() const { return dir_.path() + "/"; }
     QString path(const QString& name) const { return folder() + name; }
     std::string stdPath(const QString& name) const { return path(name).toStdString(); }
     // Writes a settings file here with the given values and points QUILLAX_CONFIG at it.
-    QString writeSettings(const QString& location, const QString& editor = QStringLiteral("PageMontager"));
+    QString writeSettings(const QString& location,
+                          const QString& editor = QStringLiteral("PageMontager"));
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
 // Points an environment variable elsewhere for the life of the object.
 class ScopedEnv {
-public:
+  public:
     ScopedEnv(const char* name, const QByteArray& value);
     ~ScopedEnv();
 
-private:
+  private:
     const char* name_;
     QByteArray old_;
     bool had_;

@@ -31,7 +31,8 @@ bool ScriptedPrompts::askYesNo(const QString& text, const QString& title) {
     return next(Answer::No) == Answer::Yes;
 }
 
-quillax::Prompts::Answer ScriptedPrompts::askYesNoCancel(const QString& text, const QString& title) {
+quillax::Prompts::Answer ScriptedPrompts::askYesNoCancel(const QString& text,
+                                                         const QString& title) {
     shown.append(text);
     titles.append(title);
     return next(Answer::Cancel);
@@ -43,7 +44,8 @@ QString ScriptedPrompts::openFile(const QString& caption, const QString&, const 
     return nextFile();
 }
 
-QString ScriptedPrompts::saveFile(const QString& caption, const QString&, const QString&, const QString&) {
+QString ScriptedPrompts::saveFile(const QString& caption, const QString&, const QString&,
+                                  const QString&) {
     shown.append(caption);
     titles.append(caption);
     return nextFile();

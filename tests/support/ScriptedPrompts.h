@@ -10,7 +10,7 @@ namespace testsupport {
 // Answers as told and records every text it was asked to show. With nothing scripted it
 // answers No / Cancel / an empty name, as a user closing the dialog would.
 class ScriptedPrompts : public quillax::Prompts {
-public:
+  public:
     QStringList shown;          // every message and question, in order
     QStringList titles;         // their titles
     std::deque<Answer> answers; // for askYesNo and askYesNoCancel
@@ -29,7 +29,7 @@ public:
     QColor colour(const QColor& initial, const QString& title = {}) override;
     int runDialog(QDialog& dialog) override;
 
-private:
+  private:
     Answer next(Answer fallback);
     QString nextFile();
 };
