@@ -2,12 +2,19 @@
 # machine first.
 BUILD      ?= build
 BENCHBUILD ?= build-bench
+ASANBUILD  ?= build-asan
+TSANBUILD  ?= build-tsan
+FUZZBUILD  ?= build-fuzz
+# How long `make fuzz` runs each target.
+FUZZ_SECONDS ?= 60
+CTEST      := ctest --output-on-failure --timeout 300 -j2
 STAGE      := $(abspath $(BUILD))/stage
 PREFIX     ?= $(HOME)/.local/opt/Quillax
 CONFIGDIR  ?= $(HOME)/.config/Quillax
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench install stage resources clean
+.PHONY: all deps build run test check-fast check-format check-sanitize check-thread fuzz \
+        bench install stage resources clean
 
 all: build
 
@@ -28,8 +35,35 @@ stage: build
 run: stage
 	QUILLAX_CONFIG="$(STAGE)/Quillax.conf" "$(STAGE)/PageMontager"
 
-test: build
-	cd $(BUILD) && ctest --output-on-failure --timeout 300 -j2
+# Everything: the format, the plain suite, the whole suite again under the address and
+# undefined-behaviour sanitizers, and the threaded code's tests under the thread sanitizer.
+# Every suite replays the fuzz corpora too.
+test: check-format check-fast check-sanitize check-thread
+
+# The plain suite only, for quick work.
+check-fast: build
+	cd $(BUILD) && $(CTEST)
+
+check-format: deps
+	scripts/check-format
+
+check-sanitize: deps
+	cmake -S . -B $(ASANBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLAX_SANITIZE=ON
+	cmake --build $(ASANBUILD)
+	cd $(ASANBUILD) && $(CTEST)
+
+check-thread: deps
+	cmake -S . -B $(TSANBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLAX_TSAN=ON
+	cmake --build $(TSANBUILD)
+	cd $(TSANBUILD) && $(CTEST)
+
+# Runs every fuzz target for FUZZ_SECONDS with clang and libFuzzer, and keeps what widens
+# the coverage in fuzz/corpus.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZBUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DQUILLAX_FUZZ=ON -DQUILLAX_TESTS=OFF
+	cmake --build $(FUZZBUILD) --target fuzzers
+	fuzz/run-all "$(FUZZBUILD)" "$(FUZZ_SECONDS)"
 
 bench: deps
 	scripts/install-deps --bench
@@ -46,4 +80,4 @@ resources: deps $(BUILD)/build.ninja
 	QT_QPA_PLATFORM=offscreen $(BUILD)/resources/draw_resources resources
 
 clean:
-	rm -rf $(BUILD) $(BENCHBUILD)
+	rm -rf $(BUILD) $(BENCHBUILD) $(ASANBUILD) $(TSANBUILD) $(FUZZBUILD)
