@@ -3,26 +3,79 @@
 #include "browser/model/ThumbnailMaker.h"
 
 #include <QMetaObject>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <map>
 #include <mutex>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace browser {
 
 namespace {
 
-// Every decoding thread alive in the process, whichever worker started it.
-struct LiveThreads {
-    std::mutex lock;
-    std::condition_variable none;
-    int count = 0;
+// Every decoding thread of the process not joined yet, whichever worker started it. A thread
+// is joined, never detached: Qt tidies its own per-thread data after our code on that thread
+// returns, so only a join tells that the thread touches nothing any more.
+class DecodingThreads {
+  public:
+    // A thread nobody waited for (one stuck on a dead mount, say) must not hold up the end of
+    // the process: it is let go, and the process ending ends it.
+    ~DecodingThreads() {
+        for (std::thread& thread : running_)
+            thread.detach();
+    }
+
+    void launch(std::function<void()> work) {
+        std::lock_guard guard(lock_);
+        joinFinished();
+        running_.emplace_back([this, work = std::move(work)] {
+            work();
+            std::lock_guard done(lock_);
+            finished_.push_back(std::this_thread::get_id());
+        });
+    }
+
+    void joinAll() {
+        std::vector<std::thread> all;
+        {
+            std::lock_guard guard(lock_);
+            all.swap(running_);
+            finished_.clear();
+        }
+        for (std::thread& thread : all)
+            thread.join();
+        // A thread may have said it finished after the swap; it is joined now.
+        std::lock_guard guard(lock_);
+        finished_.clear();
+    }
+
+  private:
+    // Threads that said they finished are past their last use of the lock, so joining them
+    // here waits only for their last few instructions.
+    void joinFinished() {
+        for (std::thread::id id : finished_) {
+            const auto it = std::find_if(running_.begin(), running_.end(),
+                                         [id](const std::thread& t) { return t.get_id() == id; });
+            if (it != running_.end()) {
+                it->join();
+                running_.erase(it);
+            }
+        }
+        finished_.clear();
+    }
+
+    std::mutex lock_;
+    std::vector<std::thread> running_;
+    std::vector<std::thread::id> finished_;
 };
-LiveThreads& liveThreads() {
-    static LiveThreads live;
-    return live;
+
+DecodingThreads& decodingThreads() {
+    static DecodingThreads threads;
+    return threads;
 }
 
 } // namespace
@@ -30,8 +83,13 @@ LiveThreads& liveThreads() {
 // What the decoding threads share. They keep it alive themselves; the owner only reaches it
 // through its own pointer, and is never reached once it has let go (`owner` cleared).
 struct ThumbnailWorker::Job {
-    QStringList paths;
-    int generation = 0;
+    Job(const QStringList& files, CellMaker cellMaker)
+        : paths(files), maker(std::move(cellMaker)) {}
+
+    // Read by every decoding thread at once, so never changed after the start: a list that
+    // could still detach would let two threads free the same array.
+    const QStringList paths;
+    const CellMaker maker;
     std::atomic<bool> stopRequested{false};
     std::atomic<int> nextToMake{0};
 
@@ -39,25 +97,32 @@ struct ThumbnailWorker::Job {
     std::condition_variable allDone;
     int running = 0;
     ThumbnailWorker* owner = nullptr; // cleared under `lock` when the owner stops listening
-    std::map<int, QImage> made;
+    std::map<int, QImage> made;       // cells waiting for the ones before them
     int nextToPublish = 0;
+    // What the owner has not taken yet. Cells change hands here, under `lock`; the queued
+    // call only wakes the owner and carries nothing.
+    std::vector<std::pair<int, QImage>> outbox;
+    bool allPublished = false;
+    bool wakePending = false;
+
+    // Called with `lock` held.
+    void wakeOwner() {
+        if (owner == nullptr || wakePending)
+            return;
+        wakePending = true;
+        QMetaObject::invokeMethod(owner, "takeReady", Qt::QueuedConnection);
+    }
 
     void publish(int index, QImage cell) {
         std::lock_guard guard(lock);
         made.emplace(index, std::move(cell));
         // Cells leave in list order, so the first screenful fills first and in order.
         for (auto it = made.find(nextToPublish); it != made.end(); it = made.find(nextToPublish)) {
-            if (owner != nullptr) {
-                ThumbnailWorker* to = owner;
-                const int gen = generation;
-                const int i = it->first;
-                QImage image = std::move(it->second);
-                QMetaObject::invokeMethod(
-                    to, [to, gen, i, image] { to->deliver(gen, i, image); }, Qt::QueuedConnection);
-            }
+            outbox.emplace_back(it->first, std::move(it->second));
             made.erase(it);
             ++nextToPublish;
         }
+        wakeOwner();
     }
 
     void run() {
@@ -66,25 +131,28 @@ struct ThumbnailWorker::Job {
             const int index = nextToMake.fetch_add(1);
             if (index >= count)
                 break;
-            QImage cell = ThumbnailMaker::makeCell(paths[index]);
+            QImage cell = maker(paths.at(index));
             if (stopRequested.load())
                 break;
             publish(index, std::move(cell));
         }
         std::lock_guard guard(lock);
         if (--running == 0) {
-            if (owner != nullptr && !stopRequested.load()) {
-                ThumbnailWorker* to = owner;
-                const int gen = generation;
-                QMetaObject::invokeMethod(
-                    to, [to, gen] { to->deliverFinished(gen); }, Qt::QueuedConnection);
+            if (!stopRequested.load()) {
+                allPublished = true;
+                wakeOwner();
             }
             allDone.notify_all();
         }
     }
 };
 
-ThumbnailWorker::ThumbnailWorker(QObject* parent) : QObject(parent) {
+ThumbnailWorker::ThumbnailWorker(QObject* parent)
+    : QObject(parent), maker_(&ThumbnailMaker::makeCell) {
+}
+
+void ThumbnailWorker::setCellMaker(CellMaker maker) {
+    maker_ = std::move(maker);
 }
 
 ThumbnailWorker::~ThumbnailWorker() {
@@ -93,30 +161,19 @@ ThumbnailWorker::~ThumbnailWorker() {
 
 void ThumbnailWorker::start(const QStringList& paths, int threads) {
     stop();
-    auto job = std::make_shared<Job>();
-    job->paths = paths;
-    job->generation = ++generation_;
+    auto job = std::make_shared<Job>(paths, maker_);
     job->owner = this;
     threads = std::max(1, std::min(threads, int(paths.size())));
     job->running = paths.isEmpty() ? 0 : threads;
     job_ = job;
     if (paths.isEmpty()) {
-        QMetaObject::invokeMethod(
-            this, [this, gen = generation_] { deliverFinished(gen); }, Qt::QueuedConnection);
+        std::lock_guard guard(job->lock);
+        job->allPublished = true;
+        job->wakeOwner();
         return;
     }
-    for (int t = 0; t < threads; ++t) {
-        {
-            std::lock_guard guard(liveThreads().lock);
-            ++liveThreads().count;
-        }
-        std::thread([job] {
-            job->run();
-            std::lock_guard guard(liveThreads().lock);
-            if (--liveThreads().count == 0)
-                liveThreads().none.notify_all();
-        }).detach();
-    }
+    for (int t = 0; t < threads; ++t)
+        decodingThreads().launch([job] { job->run(); });
 }
 
 bool ThumbnailWorker::stop(int waitMs) {
@@ -133,8 +190,7 @@ bool ThumbnailWorker::stop(int waitMs) {
 }
 
 void ThumbnailWorker::waitForAllThreads() {
-    std::unique_lock guard(liveThreads().lock);
-    liveThreads().none.wait(guard, [] { return liveThreads().count == 0; });
+    decodingThreads().joinAll();
 }
 
 bool ThumbnailWorker::isRunning() const {
@@ -144,13 +200,28 @@ bool ThumbnailWorker::isRunning() const {
     return job_->running > 0;
 }
 
-void ThumbnailWorker::deliver(int generation, int index, const QImage& cell) {
-    if (generation == generation_ && job_)
+void ThumbnailWorker::takeReady() {
+    // A wake-up of a job stopped since finds a newer job or none; the newer one's cells are
+    // simply taken a little early.
+    if (!job_)
+        return;
+    std::vector<std::pair<int, QImage>> cells;
+    bool finishedNow = false;
+    {
+        std::lock_guard guard(job_->lock);
+        cells.swap(job_->outbox);
+        finishedNow = std::exchange(job_->allPublished, false);
+        job_->wakePending = false;
+    }
+    // A receiver may start another job or stop this one; the cells taken still belong to
+    // the job they were made for only while it is the current one.
+    const std::shared_ptr<Job> job = job_;
+    for (auto& [index, cell] : cells) {
+        if (job_ != job)
+            return;
         emit thumbnailReady(index, cell);
-}
-
-void ThumbnailWorker::deliverFinished(int generation) {
-    if (generation == generation_ && job_)
+    }
+    if (finishedNow && job_ == job)
         emit finished();
 }
 

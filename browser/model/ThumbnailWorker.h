@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QObject>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace browser {
@@ -14,8 +15,16 @@ class ThumbnailWorker : public QObject {
   public:
     static constexpr int kStopWaitMs = 2000;
 
+    // What makes one cell from one file, on a decoding thread; it must be safe to call from
+    // several threads at once.
+    using CellMaker = std::function<QImage(const QString& path)>;
+
     explicit ThumbnailWorker(QObject* parent = nullptr);
     ~ThumbnailWorker() override;
+
+    // Jobs started from now on make their cells with `maker` (ThumbnailMaker::makeCell unless
+    // told otherwise).
+    void setCellMaker(CellMaker maker);
 
     // Stops any running job, then starts one for these files with this many decoding threads.
     void start(const QStringList& paths, int threads = 2);
@@ -35,11 +44,11 @@ class ThumbnailWorker : public QObject {
     void finished();
 
   private:
-    void deliver(int generation, int index, const QImage& cell);
-    void deliverFinished(int generation);
+    // The decoding threads' wake-up call: hands on what the current job has made so far.
+    Q_INVOKABLE void takeReady();
 
     std::shared_ptr<Job> job_;
-    int generation_ = 0;
+    CellMaker maker_;
 };
 
 } // namespace browser
