@@ -1,5 +1,6 @@
-// Feeds arbitrary bytes to the RAS reader: it must refuse or decode, never crash or read
+// Feeds arbitrary bytes to the Sun raster reader: it must refuse or decode, never crash or read
 // past the input.
+#include "fuzz/TouchPixels.h"
 #include "shared/codecs/SunRasterCodec.h"
 
 #include <cstddef>
@@ -8,6 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::span<const uint8_t> bytes(data, size);
     (void)codecs::peekSunRaster(bytes);
-    (void)codecs::decodeSunRaster(bytes);
+    if (auto image = codecs::decodeSunRaster(bytes))
+        fuzzing::touchPixels(*image);
     return 0;
 }

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the TGA reader: it must refuse or decode, never crash or read
 // past the input.
+#include "fuzz/TouchPixels.h"
 #include "shared/codecs/TgaCodec.h"
 
 #include <cstddef>
@@ -8,6 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::span<const uint8_t> bytes(data, size);
     (void)codecs::peekTga(bytes);
-    (void)codecs::decodeTga(bytes);
+    if (auto image = codecs::decodeTga(bytes))
+        fuzzing::touchPixels(image->image);
     return 0;
 }

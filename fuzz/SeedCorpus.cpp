@@ -1,0 +1,162 @@
+// Writes the seed corpus of every fuzz target: small, valid files of each kind the readers
+// take, built by the same byte builders the readers' tests use. The fuzzers start from these
+// and keep what they find beside them; `fuzz/make-seeds` runs this program.
+#include "imaging/BmpFile.h"
+#include "shared/codecs/GifWriter.h"
+#include "shared/codecs/PcxCodec.h"
+#include "shared/codecs/TgaCodec.h"
+#include "tests/support/ImageBytes.h"
+#include "tests/support/Pictures.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QImage>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::bytes;
+
+fs::path root;
+
+void seed(const std::string& target, const std::string& name, const std::string& content) {
+    const fs::path folder = root / target;
+    fs::create_directories(folder);
+    std::ofstream(folder / ("seed-" + name), std::ios::binary) << content;
+}
+
+std::string qtFile(const QImage& image, const char* format) {
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format))
+        std::fprintf(stderr, "cannot write a %s seed\n", format);
+    return out.toStdString();
+}
+
+QImage smallPhoto(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, (x * y) & 0xFF));
+    return image;
+}
+
+imaging::DibImage palettePicture(int bits) {
+    imaging::DibImage image;
+    image.create(13, 7, bits);
+    if (bits <= 8) {
+        imaging::RgbQuad table[256];
+        for (int i = 0; i < 256; ++i)
+            table[i] = {uint8_t(i * 3), uint8_t(i * 5), uint8_t(i * 7), 0};
+        image.writeColourTable(0, 1 << bits, table);
+    }
+    for (size_t i = 0; i < image.imageBytes(); ++i)
+        image.pixels()[i] = uint8_t(i * 37 + 11);
+    return image;
+}
+
+void bmpSeeds() {
+    for (int bits : {1, 4, 8, 16, 24, 32})
+        seed("bmp", std::to_string(bits) + "-bit", imaging::encodeBmp(palettePicture(bits)));
+    // 8-bit run-length encoded, 4 x 2.
+    std::string rle(54 + 1024, '\0');
+    auto put32 = [&rle](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            rle[at + size_t(i)] = char((v >> (8 * i)) & 0xFF);
+    };
+    rle[0] = 'B';
+    rle[1] = 'M';
+    put32(10, 54 + 1024);
+    put32(14, 40);
+    put32(18, 4);
+    put32(22, 2);
+    rle[26] = 1;
+    rle[28] = 8;
+    put32(30, 1);
+    seed("bmp", "rle8", rle + bytes({3, 1, 1, 2, 0, 0, 0, 4, 2, 1, 2, 1, 0, 0, 0, 1}));
+}
+
+void codecSeeds() {
+    const imaging::DibImage photo = testsupport::pattern24(21, 9);
+    seed("pcx", "24-bit", codecs::encodePcx(photo));
+    seed("pcx", "8-bit", codecs::encodePcx(palettePicture(8)));
+
+    using testsupport::tgaHeader;
+    seed("tga", "24-bit-footer", codecs::encodeTga(photo));
+    seed("tga", "mapped-rle",
+         tgaHeader(9, 1, 3, 24, 4, 1, 8, 0x20) + bytes({255, 0, 0, 0, 255, 0, 0, 0, 255}) +
+             bytes({0x82, 2, 0x00, 1}));
+    seed("tga", "16-bit", tgaHeader(2, 0, 0, 0, 2, 1, 16, 0x30) + bytes({0x00, 0x7C, 0x1F, 0}));
+    seed("tga", "grey-rle", tgaHeader(11, 0, 0, 0, 3, 1, 8, 0x20) + bytes({0x82, 0x40}));
+    seed("tga", "32-bit-alpha", tgaHeader(2, 0, 0, 0, 1, 1, 32, 0x28) + bytes({10, 20, 30, 0}));
+
+    using testsupport::sunRasterHeader;
+    seed("ras", "24-bit-bgr", sunRasterHeader(1, 2, 24, 1, 0, 0) + bytes({1, 2, 3, 0, 4, 5, 6, 0}));
+    seed("ras", "24-bit-rgb", sunRasterHeader(1, 1, 24, 3, 0, 0) + bytes({1, 2, 3, 0}));
+    seed("ras", "8-bit-mapped-rle",
+         sunRasterHeader(4, 1, 8, 2, 1, 6) + bytes({10, 20, 30, 40, 50, 60, 0x80, 2, 1, 0x80, 0}));
+    seed("ras", "1-bit", sunRasterHeader(2, 1, 1, 1, 0, 0) + bytes({0x80, 0}));
+
+    seed("pgx", "8-bit", "PG ML + 8 3 1\n" + bytes({0, 128, 255}));
+    seed("pgx", "12-bit-le", "PG LM +12 2 1\n" + bytes({0xFF, 0x0F, 0x00, 0x08}));
+    seed("pgx", "signed", "PG ML - 8 2 1\n" + bytes({0x80, 0x7F}));
+
+    seed("jpeg2000", "codestream", testsupport::jpeg2000(photo, false));
+    seed("jpeg2000", "jp2", testsupport::jpeg2000(photo, true));
+}
+
+void exifAndHeaderSeeds() {
+    const std::string jpeg = qtFile(smallPhoto(40, 30), "jpeg");
+    const std::string thumbnail = qtFile(smallPhoto(16, 12), "jpeg");
+    seed("exif", "thumbnail",
+         testsupport::withApp1(jpeg, testsupport::exifWithThumbnail(thumbnail)));
+    seed("exif", "orientation",
+         testsupport::withApp1(jpeg, testsupport::exifPayload({{0x0112, 3, 1, 6}}, {}, {})));
+
+    const QImage photo = smallPhoto(9, 5);
+    seed("image_headers", "jpeg", jpeg);
+    seed("image_headers", "png", qtFile(photo, "png"));
+    seed("image_headers", "gif", codecs::encodeGif(testsupport::pattern24(9, 5)));
+    seed("image_headers", "tiff", qtFile(photo, "tiff"));
+    seed("image_headers", "ico", qtFile(photo, "ico"));
+    seed("image_headers", "wbmp", qtFile(photo.convertToFormat(QImage::Format_Mono), "wbmp"));
+    seed("image_headers", "pbm", qtFile(photo.convertToFormat(QImage::Format_Mono), "pbm"));
+    seed("image_headers", "pgm", qtFile(photo.convertToFormat(QImage::Format_Grayscale8), "pgm"));
+    seed("image_headers", "ppm", qtFile(photo, "ppm"));
+}
+
+void documentSeeds() {
+    // A length-prefixed string: one byte of length, or 0xFF and two bytes, or 0xFF 0xFFFF and
+    // four bytes.
+    const std::string path = "\n/home/user/Pictures/trip/img_0001.jpg\n";
+    seed("archive", "short", char(path.size()) + path);
+    const std::string longPath = "\n/" + std::string(300, 'a') + ".jpg\n";
+    seed("archive", "long",
+         bytes({0xFF, int(longPath.size() & 0xFF), int(longPath.size() >> 8)}) + longPath);
+    seed("archive", "empty", bytes({0}));
+
+    seed("settings", "installed",
+         "[Quillax]\nLocation=/home/user/.local/opt/Quillax/\nMEditor=PageMontager\n");
+    seed("settings", "quoted", "[Quillax]\nLocation=\"/home/user/My Photos/\"\n; a comment\n");
+    seed("settings", "other-group", "[General]\nx=1\n[Quillax]\nMEditor=\n");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s CORPUS-FOLDER\n", argv[0]);
+        return 2;
+    }
+    root = argv[1];
+    bmpSeeds();
+    codecSeeds();
+    exifAndHeaderSeeds();
+    documentSeeds();
+    return 0;
+}
