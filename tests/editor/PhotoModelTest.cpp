@@ -27,19 +27,14 @@ TEST(ArrangeGrid, CellsOfA4ForPhotosOf100By70Millimetres) {
     EXPECT_EQ(grid->rows, 4);
     EXPECT_EQ(grid->capacity(), 8);
     EXPECT_DOUBLE_EQ(grid->horizontalMargin, 2.5);
-    EXPECT_DOUBLE_EQ(grid->verticalMargin, (297 - 280) / 4.0 / 2);
+    EXPECT_DOUBLE_EQ(grid->verticalMargin, 2.125) << "17 mm spare over 4 rows, halved";
 
+    // 1403 page pixels for 297 mm. The fifth photo takes the third row, first column: its top
+    // is at 150.625 mm; 4:3 in a 100 x 70 mm cell is limited by the height, 70 mm = 330 pixels.
     const double f = 1403.0 / 297.0;
-    // The fifth photo takes row 2, column 1.
-    const PageRect fifth = grid->cellRegion(5, 400, 300, f);
-    EXPECT_EQ(fifth.left, int(2.5 * f));
-    EXPECT_EQ(fifth.top, int((2 * (2 * grid->verticalMargin + 70) + grid->verticalMargin) * f));
-    // 4:3 in a 100 x 70 cell is limited by the height.
-    EXPECT_EQ(fifth.height(), int(70 * f));
-    EXPECT_EQ(fifth.width(), int(400.0 / 300 * int(70 * f)));
-    const PageRect second = grid->cellRegion(2, 400, 300, f);
-    EXPECT_EQ(second.left, int((2 * 2.5 + 100 + 2.5) * f)) << "second column";
-    EXPECT_EQ(second.top, int(grid->verticalMargin * f)) << "still the first row";
+    EXPECT_EQ(grid->cellRegion(5, 400, 300, f), (PageRect{11, 711, 11 + 440, 711 + 330}));
+    EXPECT_EQ(grid->cellRegion(2, 400, 300, f), (PageRect{507, 10, 507 + 440, 10 + 330}))
+        << "second column, still the first row";
 
     EXPECT_FALSE(ArrangeGrid::make(210, 297, 100, 400)) << "not one row fits";
     EXPECT_EQ(ArrangeGrid::make(210, 297, 300, 70)->columns, 1) << "at least one column";

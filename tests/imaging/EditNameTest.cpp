@@ -5,7 +5,6 @@
 TEST(EditName, NextNameCyclesThroughSixSuffixes) {
     const std::pair<std::string, std::string> cases[] = {
         {"newPrj13.bmp", "newPrj13_1.bmp"},
-        {"newPrj13_1.bmp", "newPrj13_2.bmp"},
         {"newPrj13_5.bmp", "newPrj13_6.bmp"},
         {"newPrj13_6.bmp", "newPrj13_1.bmp"},
         {"newPrj13_9.bmp", "newPrj13_1.bmp"},

@@ -1,6 +1,7 @@
 #include "shared/ImageFile.h"
 #include "imaging/BmpFile.h"
 #include "shared/DibConversion.h"
+#include "tests/support/ImageBytes.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/Sandbox.h"
 
@@ -135,17 +136,9 @@ TEST(ImageFile, TurnedPhotosAreShownUpright) {
     QBuffer buffer(&plain);
     buffer.open(QIODevice::WriteOnly);
     ASSERT_TRUE(samplePhoto(40, 30).save(&buffer, "jpeg"));
-    const char tiff[] = {'I',  'I',  42, 0, 8, 0, 0, 0, // header, first directory at 8
-                         1,    0,                       // one entry
-                         0x12, 0x01, 3,  0, 1, 0, 0, 0, // orientation, SHORT, count 1
-                         6,    0,    0,  0,             // value 6
-                         0,    0,    0,  0};            // no next directory
-    QByteArray exif = QByteArray("Exif\0\0", 6) + QByteArray(tiff, sizeof tiff);
-    QByteArray app1;
-    app1.append(char(0xFF)).append(char(0xE1));
-    app1.append(char((exif.size() + 2) >> 8)).append(char((exif.size() + 2) & 0xFF));
-    app1.append(exif);
-    const QByteArray turned = plain.left(2) + app1 + plain.mid(2);
+    const std::string orientation = testsupport::exifPayload({{0x0112, 3, 1, 6}}, {}, {});
+    const QByteArray turned =
+        QByteArray::fromStdString(testsupport::withApp1(plain.toStdString(), orientation));
 
     const DecodedImage image = ImageFile::decodeBytes(turned, kJpeg);
     ASSERT_TRUE(image.isValid());

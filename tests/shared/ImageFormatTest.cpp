@@ -7,7 +7,6 @@ using namespace quillax;
 TEST(ImageTypeFromName, EndingsDecideInOrder) {
     const std::pair<const char*, ImageFormat> cases[] = {
         {"Page.JPEG", kJpeg},
-        {"page.jpeg", kJpeg},
         {"page.jpg", kJpeg},
         {"photo.wbmp", kWbmp},
         {"xbmp", kBmp},

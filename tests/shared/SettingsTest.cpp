@@ -34,13 +34,6 @@ TEST(Settings, ReadsTheNamedFileFreshAtEveryCall) {
     EXPECT_EQ(Settings::location(), "") << "only the [Quillax] group counts";
 }
 
-TEST(Settings, MissingFilesReadAsEmpty) {
-    Sandbox box;
-    ScopedEnv config("QUILLAX_CONFIG", QFile::encodeName(box.path("absent.conf")));
-    EXPECT_EQ(Settings::location(), "");
-    EXPECT_EQ(Settings::configFile(), "");
-}
-
 TEST(Settings, FallsBackToTheUsersConfigFolder) {
     Sandbox box;
     ScopedEnv config("QUILLAX_CONFIG", "");
@@ -50,10 +43,12 @@ TEST(Settings, FallsBackToTheUsersConfigFolder) {
     EXPECT_EQ(Settings::configFile(), box.path("cfg/Quillax/Quillax.conf"));
 }
 
-TEST(Settings, InstallFolderFallsBackToTheUsersDataFolder) {
+TEST(Settings, AMissingFileReadsAsEmptyAndTheInstallFolderIsTheUsersDataFolder) {
     Sandbox box;
     ScopedEnv config("QUILLAX_CONFIG", QFile::encodeName(box.path("absent.conf")));
     ScopedEnv data("XDG_DATA_HOME", QFile::encodeName(box.path("data")));
+    EXPECT_EQ(Settings::location(), "");
+    EXPECT_EQ(Settings::configFile(), "");
     EXPECT_EQ(Settings::installFolder(), box.path("data/Quillax/"));
     writeFile(box.path("absent.conf"), "[Quillax]\nLocation=/opt/q\n");
     EXPECT_EQ(Settings::installFolder(), "/opt/q/") << "always ends in a slash";

@@ -1,0 +1,138 @@
+#include "tests/support/ImageBytes.h"
+
+#include <cstring>
+#include <openjpeg.h>
+
+namespace testsupport {
+
+namespace {
+
+std::string le16(uint32_t v) {
+    return bytes({int(v & 0xFF), int((v >> 8) & 0xFF)});
+}
+std::string le32(uint32_t v) {
+    return bytes({int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF), int(v >> 24)});
+}
+
+std::string directory(const std::vector<TiffEntry>& entries, uint32_t next) {
+    std::string out = le16(uint32_t(entries.size()));
+    for (const TiffEntry& e : entries)
+        out += le16(e.tag) + le16(e.type) + le32(e.count) + le32(e.value);
+    return out + le32(next);
+}
+
+uint32_t directorySize(size_t entries) {
+    return uint32_t(2 + 12 * entries + 4);
+}
+
+} // namespace
+
+std::span<const uint8_t> asSpan(const std::string& s) {
+    return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
+}
+
+std::string bytes(std::initializer_list<int> values) {
+    std::string out;
+    for (int v : values)
+        out.push_back(char(v));
+    return out;
+}
+
+uint32_t exifDataOffset(size_t ifd0Entries, size_t ifd1Entries) {
+    return 8 + directorySize(ifd0Entries) + (ifd1Entries > 0 ? directorySize(ifd1Entries) : 0);
+}
+
+std::string exifPayload(const std::vector<TiffEntry>& ifd0, const std::vector<TiffEntry>& ifd1,
+                        const std::string& data) {
+    const uint32_t ifd1At = ifd1.empty() ? 0 : 8 + directorySize(ifd0.size());
+    std::string tiff = std::string("II*\0", 4) + le32(8) + directory(ifd0, ifd1At);
+    if (!ifd1.empty())
+        tiff += directory(ifd1, 0);
+    return std::string("Exif\0\0", 6) + tiff + data;
+}
+
+std::string exifWithThumbnail(const std::string& thumbnail) {
+    const uint32_t at = exifDataOffset(0, 2);
+    return exifPayload({}, {{0x0201, 4, 1, at}, {0x0202, 4, 1, uint32_t(thumbnail.size())}},
+                       thumbnail);
+}
+
+std::string withApp1(const std::string& jpeg, const std::string& payload) {
+    const size_t length = payload.size() + 2;
+    return jpeg.substr(0, 2) + bytes({0xFF, 0xE1, int(length >> 8), int(length & 0xFF)}) + payload +
+           jpeg.substr(2);
+}
+
+std::string tgaHeader(int imageType, int mapType, int mapLength, int mapBits, int width, int height,
+                      int depth, int descriptor) {
+    return bytes({0, mapType, imageType, 0, 0, mapLength & 0xFF, mapLength >> 8, mapBits, 0, 0, 0,
+                  0, width & 0xFF, width >> 8, height & 0xFF, height >> 8, depth, descriptor});
+}
+
+std::string sunRasterHeader(int width, int height, int depth, int type, int mapType,
+                            int mapLength) {
+    std::string out;
+    for (uint32_t v : {0x59A66A95u, uint32_t(width), uint32_t(height), uint32_t(depth), 0u,
+                       uint32_t(type), uint32_t(mapType), uint32_t(mapLength)}) {
+        for (int shift : {24, 16, 8, 0})
+            out.push_back(char((v >> shift) & 0xFF));
+    }
+    return out;
+}
+
+std::string jpeg2000(const imaging::DibImage& picture, bool jp2) {
+    const int w = picture.width(), h = picture.height();
+    opj_image_cmptparm_t parts[3];
+    std::memset(parts, 0, sizeof parts);
+    for (auto& p : parts) {
+        p.dx = p.dy = 1;
+        p.w = OPJ_UINT32(w);
+        p.h = OPJ_UINT32(h);
+        p.prec = 8;
+    }
+    opj_image_t* image = opj_image_create(3, parts, OPJ_CLRSPC_SRGB);
+    image->x1 = OPJ_UINT32(w);
+    image->y1 = OPJ_UINT32(h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            for (int c = 0; c < 3; ++c)
+                image->comps[c].data[y * w + x] = picture.row(y)[x * 3 + (2 - c)];
+    opj_cparameters_t parameters;
+    opj_set_default_encoder_parameters(&parameters);
+    parameters.tcp_numlayers = 1;
+    parameters.tcp_rates[0] = 0; // lossless
+    parameters.cp_disto_alloc = 1;
+    parameters.numresolution = 2;
+    opj_codec_t* codec = opj_create_compress(jp2 ? OPJ_CODEC_JP2 : OPJ_CODEC_J2K);
+    opj_setup_encoder(codec, &parameters, image);
+    struct Sink {
+        std::string data;
+        size_t pos = 0;
+    } sink;
+    opj_stream_t* stream = opj_stream_create(4096, OPJ_FALSE);
+    opj_stream_set_user_data(stream, &sink, nullptr);
+    opj_stream_set_write_function(stream, [](void* b, OPJ_SIZE_T n, void* u) -> OPJ_SIZE_T {
+        auto* s = static_cast<Sink*>(u);
+        if (s->pos + n > s->data.size())
+            s->data.resize(s->pos + n);
+        std::memcpy(s->data.data() + s->pos, b, n);
+        s->pos += n;
+        return n;
+    });
+    opj_stream_set_skip_function(stream, [](OPJ_OFF_T n, void* u) -> OPJ_OFF_T {
+        static_cast<Sink*>(u)->pos += size_t(n);
+        return n;
+    });
+    opj_stream_set_seek_function(stream, [](OPJ_OFF_T at, void* u) -> OPJ_BOOL {
+        static_cast<Sink*>(u)->pos = size_t(at);
+        return OPJ_TRUE;
+    });
+    const bool ok = opj_start_compress(codec, image, stream) && opj_encode(codec, stream) &&
+                    opj_end_compress(codec, stream);
+    opj_stream_destroy(stream);
+    opj_destroy_codec(codec);
+    opj_image_destroy(image);
+    return ok ? sink.data : std::string();
+}
+
+} // namespace testsupport
