@@ -172,19 +172,6 @@ TEST_F(EditorWindowTest, TabsShowTheControlsThatFitTheSelection) {
     EXPECT_FALSE(photo.backgroundGroup->isVisible());
 }
 
-TEST_F(EditorWindowTest, HelpEntriesDoNothingAndUnbuiltCommandsAreGreyed) {
-    start();
-    for (QAction* a :
-         {window->actions().quickStart, window->actions().howTo, window->actions().about}) {
-        EXPECT_TRUE(a->isEnabled());
-        a->trigger();
-    }
-    EXPECT_TRUE(prompts.shown.isEmpty());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(window->actions().saveProject->isEnabled());
-    EXPECT_TRUE(window->actions().exit->isEnabled());
-}
-
 TEST_F(EditorWindowTest, EnterAndEscapeNeverCloseTheEditor) {
     start();
     window->activateWindow();
