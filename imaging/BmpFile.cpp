@@ -101,18 +101,30 @@ bool saveAsBmp(const DibImage& image, const std::string& path) {
     return true;
 }
 
+namespace {
+
+// The depths a BMP may store its pixels in. Any other, 0 above all, would need no pixel data
+// and let a header alone pass the check that the data can fill the picture.
+bool isStoredDepth(int bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
+
+} // namespace
+
 std::optional<BmpInfo> peekBmp(std::span<const uint8_t> b) {
     if (b.size() < 26 || b[0] != 'B' || b[1] != 'M')
         return std::nullopt;
     const uint32_t headerSize = get32(b, 14);
     if (headerSize == 12) {
+        if (!isStoredDepth(get16(b, 24)))
+            return std::nullopt;
         return BmpInfo{get16(b, 18), get16(b, 20), get16(b, 24)};
     }
     if (headerSize < 40 || b.size() < 54)
         return std::nullopt;
     const int32_t w = int32_t(get32(b, 18));
     const int32_t h = int32_t(get32(b, 22));
-    if (w <= 0 || h == 0 || h == INT32_MIN)
+    if (w <= 0 || h == 0 || h == INT32_MIN || !isStoredDepth(get16(b, 28)))
         return std::nullopt;
     return BmpInfo{w, h < 0 ? -h : h, get16(b, 28)};
 }
@@ -213,7 +225,7 @@ std::optional<DibImage> decodeBmp(std::span<const uint8_t> b) {
     } else {
         return std::nullopt;
     }
-    if (width <= 0 || height == 0 || height == INT32_MIN)
+    if (width <= 0 || height == 0 || height == INT32_MIN || !isStoredDepth(bits))
         return std::nullopt;
     const bool topDown = height < 0;
     const int32_t rows = topDown ? -height : height;

@@ -148,6 +148,16 @@ TEST(BmpFile, CutShortAndOversizedFilesAreRefused) {
     std::memcpy(huge.data() + 22, &side, 4);
     EXPECT_FALSE(imaging::decodeBmp(asBytes(huge)));
 
+    // Found by fuzzing: 0 bits per pixel need no pixel data, so a header alone claiming
+    // 3560 x 19712 pixels passed the size check and became a 70-megapixel picture.
+    std::string depthless = good;
+    const int32_t wide = 3560, tall = 19712;
+    std::memcpy(depthless.data() + 18, &wide, 4);
+    std::memcpy(depthless.data() + 22, &tall, 4);
+    depthless[28] = depthless[29] = 0;
+    EXPECT_FALSE(imaging::decodeBmp(asBytes(depthless)));
+    EXPECT_FALSE(imaging::peekBmp(asBytes(depthless)));
+
     EXPECT_FALSE(imaging::decodeBmp(asBytes(std::string("BM"))));
     EXPECT_FALSE(imaging::readBmp("/no/such/file.bmp"));
 }
