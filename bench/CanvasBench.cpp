@@ -27,7 +27,8 @@ editor::LayerRecord photo(int id) {
 }
 
 struct Page {
-    editor::LayoutCanvas canvas;
+    editor::PageDocument document;
+    editor::LayoutCanvas canvas{document};
     Page() {
         canvas.resize(349, 494);
         canvas.setDisplayScale(494.0 / 1403);

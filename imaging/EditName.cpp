@@ -26,22 +26,17 @@ int editSuffix(const std::string& s) {
 
 } // namespace
 
-std::string nextEditName(const std::string& name) {
+std::string nextEditName(const std::string& name, const std::string& base) {
     const SplitPath parts = splitPath(name);
     std::string s = stem(parts.file);
-    const int n = editSuffix(s);
-    if (n >= 0)
+    const bool edited =
+        s.size() == base.size() + 2 && s.compare(0, base.size(), base) == 0 && editSuffix(s) >= 0;
+    if (edited) {
+        const int n = editSuffix(s);
         s.back() = char('0' + (n < 6 ? n + 1 : 1));
-    else
+    } else {
         s += "_1";
-    return parts.folder + s + ".bmp";
-}
-
-std::string baseEditName(const std::string& name) {
-    const SplitPath parts = splitPath(name);
-    std::string s = stem(parts.file);
-    if (editSuffix(s) >= 0)
-        s.resize(s.size() - 2);
+    }
     return parts.folder + s + ".bmp";
 }
 

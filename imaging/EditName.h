@@ -10,12 +10,11 @@ struct SplitPath {
 
 SplitPath splitPath(const std::string& path);
 
-// The name an edited photo is stored under: an edit suffix "_1".."_6" advances round-robin
-// ("_6" wraps to "_1"), any other name gains "_1"; the extension is always ".bmp". The folder
-// part, if any, is kept.
-std::string nextEditName(const std::string& name);
-
-// The name without its edit suffix, with ".bmp": the file an edited photo started from.
-std::string baseEditName(const std::string& name);
+// The name an edited photo is stored under. `base` is the layer's own name, its project's
+// name and its id ("trip_3"): an edit suffix "_1".."_6" right after it advances round-robin
+// ("_6" wraps to "_1"), and any other name gains "_1". Only what follows the base counts, so
+// a project named "trip_" never takes another layer's name. The extension is always ".bmp";
+// the folder part, if any, is kept.
+std::string nextEditName(const std::string& name, const std::string& base);
 
 } // namespace imaging

@@ -1,5 +1,7 @@
 #include "editor/model/ArrangeGrid.h"
 
+#include <algorithm>
+
 namespace editor {
 
 std::optional<ArrangeGrid> ArrangeGrid::make(double canvasWidth, double canvasHeight,
@@ -30,18 +32,20 @@ PageRect ArrangeGrid::cellRegion(int n, int pictureWidth, int pictureHeight, dou
         row = (m != cols) ? n / cols : n / cols - 1;
     const int x = int(((2 * horizontalMargin + cellWidth) * (m - 1) + horizontalMargin) * f);
     const int y = int((row * (2 * verticalMargin + cellHeight) + verticalMargin) * f);
-    const int cw = int(cellWidth * f);
-    const int ch = int(cellHeight * f);
+    // The fit compares the cell's own sizes; truncating them first would make a picture of
+    // the cell's exact shape lose a pixel of width.
+    const double cw = cellWidth * f;
+    const double ch = cellHeight * f;
     const double a = pictureHeight > 0 ? double(pictureWidth) / pictureHeight : 1.0;
     int w, h;
-    if (int(a * ch) >= cw) {
-        w = cw;
+    if (a * ch >= cw) {
+        w = int(cw);
         h = int(cw / a);
     } else {
         w = int(a * ch);
-        h = ch;
+        h = int(ch);
     }
-    return {x, y, x + w, y + h};
+    return {x, y, x + std::max(1, w), y + std::max(1, h)};
 }
 
 } // namespace editor

@@ -17,6 +17,8 @@ struct LayerRecord {
     int listRow = 0;
     // Photo: file name of the full-size copy in the project folder. Caption: "face,text".
     QString content;
+    // Photo: the picture it was added from, as the Source edit shows it.
+    QString sourcePath;
     bool visible = true;
     bool hasRegion = false;
     bool backgroundHidden = false;

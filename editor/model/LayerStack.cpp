@@ -65,6 +65,23 @@ bool LayerStack::setVisible(int id, bool visible) {
     return true;
 }
 
+namespace {
+
+// A layer thinner than a screen pixel is still drawn one pixel wide or high; a click on that
+// pixel picks it, though no page point under it lies inside the layer.
+bool onThinLayer(const LayerRecord& layer, int canvasX, int canvasY, double scale) {
+    const int width = int(layer.boxWidth() * scale);
+    const int height = int(layer.boxHeight() * scale);
+    if (width > 0 && height > 0)
+        return false;
+    const int left = int(layer.x * scale);
+    const int top = int(layer.y * scale);
+    return canvasX >= left && canvasX < left + std::max(1, width) && canvasY >= top &&
+           canvasY < top + std::max(1, height);
+}
+
+} // namespace
+
 int LayerStack::hitTest(int canvasX, int canvasY, double displayScale) {
     if (layers_.empty())
         return kEmptyStack;
@@ -73,7 +90,7 @@ int LayerStack::hitTest(int canvasX, int canvasY, double displayScale) {
     for (auto it = layers_.rbegin(); it != layers_.rend(); ++it) {
         if (!it->visible || !it->hasRegion)
             continue;
-        if (it->region.contains(px, py)) {
+        if (it->region.contains(px, py) || onThinLayer(*it, canvasX, canvasY, displayScale)) {
             const int id = it->id;
             bringToTop(id);
             return id;

@@ -8,6 +8,23 @@
 
 namespace editor {
 
+imaging::DibImage PhotoImporter::workingPicture(imaging::DibImage full) {
+    const int w = full.width();
+    const int h = full.height();
+    if (w <= kWorkingWidth && h <= kWorkingHeight)
+        return full;
+    // The side that limits the fit gets the box's size; the other keeps the shape but never
+    // vanishes, so a panorama of 20000 x 10 still has a row to show.
+    const bool widthLimited = int64_t(w) * kWorkingHeight >= int64_t(h) * kWorkingWidth;
+    const int fitWidth =
+        widthLimited ? kWorkingWidth : std::max(1, int(int64_t(w) * kWorkingHeight / h));
+    const int fitHeight =
+        widthLimited ? std::max(1, int(int64_t(h) * kWorkingWidth / w)) : kWorkingHeight;
+    imaging::EffectImage working(std::move(full));
+    working.resize(fitWidth, fitHeight, false, true);
+    return working;
+}
+
 PhotoImporter::Result PhotoImporter::import(const QString& path, const QString& projectFolder,
                                             const QString& fileName) {
     Result result;
@@ -29,11 +46,8 @@ PhotoImporter::Result PhotoImporter::import(const QString& path, const QString& 
         result.status = Status::CannotWrite;
         return result;
     }
-    imaging::EffectImage working(std::move(full));
-    if (working.width() > kWorkingWidth || working.height() > kWorkingHeight)
-        working.resize(kWorkingWidth, kWorkingHeight, true, true);
-    result.thumbnail = imaging::stretchHalftone(working, 32, 24);
-    result.working = std::move(working);
+    result.working = workingPicture(std::move(full));
+    result.thumbnail = imaging::stretchHalftone(result.working, 32, 24);
     result.status = Status::Ok;
     return result;
 }

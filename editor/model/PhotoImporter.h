@@ -23,6 +23,10 @@ class PhotoImporter {
         int fullHeight = 0;
     };
 
+    // A full-size picture reduced to fit 600 x 450 keeping its shape, never below 1 x 1;
+    // smaller pictures stay as they are.
+    static imaging::DibImage workingPicture(imaging::DibImage full);
+
     // Writes projectFolder + fileName. Nothing is written unless the picture could be read.
     static Result import(const QString& path, const QString& projectFolder,
                          const QString& fileName);

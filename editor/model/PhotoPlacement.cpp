@@ -1,5 +1,7 @@
 #include "editor/model/PhotoPlacement.h"
 
+#include <algorithm>
+
 namespace editor {
 
 PageRect defaultPhotoRegion(int id, int pictureWidth, int pictureHeight, int pageWidth,
@@ -11,8 +13,9 @@ PageRect defaultPhotoRegion(int id, int pictureWidth, int pictureHeight, int pag
         double(pictureWidth) / pictureHeight >= double(pageWidth) / pageHeight;
     const double s =
         widthLimited ? double(pageWidth) / pictureWidth : double(pageHeight) / pictureHeight;
-    const int w = int(pictureWidth * s / 2);
-    const int h = int(pictureHeight * s / 2);
+    // Never thinner than a page pixel, so a panorama stays visible and can be picked.
+    const int w = std::max(1, int(pictureWidth * s / 2));
+    const int h = std::max(1, int(pictureHeight * s / 2));
     return {at, at, at + w, at + h};
 }
 

@@ -18,9 +18,8 @@ struct ProjectState {
     int paperIndex = -1;
     int platformKind = 1;
 
-    int layerRows = 0;
+    // Ids are never reused, so an undo entry or an edit file always names one layer.
     int nextLayerId = 0;
-    int photoLayers = 0;
 
     // Page pixels per unit of the canvas size, as the canvas window is fitted: by the height
     // when the page is limited by its height in the 461 x 494 box, else by the width.

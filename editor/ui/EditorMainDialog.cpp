@@ -1,5 +1,6 @@
 #include "editor/ui/EditorMainDialog.h"
 
+#include "editor/model/LayerLabel.h"
 #include "editor/model/PaperTable.h"
 #include "editor/model/TextStyle.h"
 #include "editor/model/UnitValues.h"
@@ -18,6 +19,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBitmap>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -78,20 +80,43 @@ EditorMainDialog::EditorMainDialog(EditorServices services, QWidget* parent)
 EditorMainDialog::~EditorMainDialog() = default;
 
 void EditorMainDialog::startUp() {
-    // 1. Icons.
+    setUpIcon();
+    setUpProjectFolder();
+    setUpMenuAndToolbar();
+    setUpLayout();
+    fillFontCombo();
+    setUpCaptionDefaults();
+    setUpTabs();
+    setUpLayerList();
+    paperPage_->portraitRadio->setChecked(true);
+    setUpCanvas();
+    paperPage_->unitCombo->setCurrentIndex(0);
+    setUpPapers();
+    showPageBackground();
+    connectDocument();
+    connectCommands();
+    greyUnbuiltControls();
+    showControlsForTab(tabs_->currentIndex());
+}
+
+void EditorMainDialog::setUpIcon() {
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QString(":/editor/pagemontager-%1.png").arg(size));
     setWindowIcon(icon);
+}
 
-    // 2. Folders. The temporary project lives beside the program; make it if it went missing,
-    // so the first photo's full-size copy has somewhere to go.
-    project_.installFolder = quillax::Settings::installFolder();
-    project_.projectFolder = project_.installFolder + project_.projectName + "/";
-    QDir().mkpath(project_.projectFolder);
+// The temporary project lives beside the program; it is made if it went missing, so the first
+// photo's full-size copy has somewhere to go.
+void EditorMainDialog::setUpProjectFolder() {
+    ProjectState& project = document_.project();
+    project.installFolder = quillax::Settings::installFolder();
+    project.projectFolder = project.installFolder + project.projectName + "/";
+    QDir().mkpath(project.projectFolder);
     updateCaption();
+}
 
-    // 3. Menu and toolbar.
+void EditorMainDialog::setUpMenuAndToolbar() {
     actions_ = new EditorActions(this);
     actions_->fillMenuBar(menuBar());
     auto* toolbar = addToolBar(tr("Toolbar"));
@@ -100,8 +125,10 @@ void EditorMainDialog::startUp() {
     toolbar->setMovable(false);
     actions_->fillToolBar(toolbar);
     connect(actions_->exit, &QAction::triggered, this, &QWidget::close);
+}
 
-    // The window: page box on the left, tabs on the right.
+// The page box on the left, the tabs on the right.
+void EditorMainDialog::setUpLayout() {
     auto* central = new QWidget(this);
     central->setObjectName("centralArea");
     auto* row = new QHBoxLayout(central);
@@ -118,9 +145,9 @@ void EditorMainDialog::startUp() {
     row->addWidget(tabs_, 1);
     setCentralWidget(central);
     statusBar()->setSizeGripEnabled(true);
+}
 
-    // 4, 5. Fonts, caption defaults, swatches.
-    fillFontCombo();
+void EditorMainDialog::setUpCaptionDefaults() {
     photoPage_->horizontalRadio->setChecked(true);
     photoPage_->fontCombo->setEditText("Arial");
     photoPage_->fontSizeCombo->setCurrentIndex(-1);
@@ -128,58 +155,69 @@ void EditorMainDialog::startUp() {
     photoPage_->constrainCheck->setChecked(true);
     PhotoPage::showSwatch(photoPage_->textColourButton, textColour_);
     PhotoPage::showSwatch(photoPage_->backgroundColourButton, backgroundColour_);
-    photoPage_->layerWidthEdit->setText(numberText(0, 6));
-    photoPage_->layerHeightEdit->setText(numberText(0, 6));
-    photoPage_->topEdit->setText(numberText(0, 6));
-    photoPage_->leftEdit->setText(numberText(0, 6));
-    photoPage_->backgroundWidthEdit->setText(numberText(0, 6));
-    photoPage_->backgroundHeightEdit->setText(numberText(0, 6));
-    paperPage_->layerImagesWidthEdit->setText(numberText(0, 6));
-    paperPage_->layerImagesHeightEdit->setText(numberText(0, 6));
+    for (QLineEdit* edit :
+         {photoPage_->layerWidthEdit, photoPage_->layerHeightEdit, photoPage_->topEdit,
+          photoPage_->leftEdit, photoPage_->backgroundWidthEdit, photoPage_->backgroundHeightEdit,
+          paperPage_->layerImagesWidthEdit, paperPage_->layerImagesHeightEdit})
+        edit->setText(numberText(0, 6));
+}
 
-    // 6. Tab pages.
+void EditorMainDialog::setUpTabs() {
     tabs_->addTab(paperPage_, tr("Paper"));
     tabs_->addTab(photoPage_, tr("Photo"));
     connect(tabs_, &QTabWidget::currentChanged, this, &EditorMainDialog::showControlsForTab);
+}
 
-    // 7. Layer list columns and its pictures: eight 32-wide pictures keyed on magenta, of which
-    // the list shows the top 32 x 24.
+// The list's fixed pictures: eight 32-wide pictures keyed on magenta, of which the list shows
+// the top 32 x 24. One visible column holds picture and label; the second stays a sliver.
+void EditorMainDialog::setUpLayerList() {
+    QList<QImage> pictures;
     for (const QImage& picture :
          quillax::ToolbarStrip::cut(quillax::loadBmp(":/editor/layer-pictures.bmp"), 32))
-        layerPictures_.append(QPixmap::fromImage(picture.copy(0, 0, 32, 24)));
-    // One visible column holds picture and label; the second stays a sliver.
+        pictures.append(picture.copy(0, 0, 32, 24));
+    document_.setFixedListPictures(pictures);
     QHeaderView* header = photoPage_->layerList->header();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     header->setSectionResizeMode(1, QHeaderView::Fixed);
     header->resizeSection(1, 2);
+}
 
-    // 8. Portrait.
-    paperPage_->portraitRadio->setChecked(true);
-
-    // 9. The canvas in its place.
-    canvas_ = new LayoutCanvas(canvasArea_);
+void EditorMainDialog::setUpCanvas() {
+    canvas_ = new LayoutCanvas(document_, canvasArea_);
     canvas_->setDisplayScale(494.0 / 1403);
-    canvas_->setUnitFactor(project_.unitFactor);
-    canvas_->setProjectFolder(project_.projectFolder);
     canvas_->setPrompts(&services_.prompts);
     connectCanvas();
-    setCanvasGeometry(60, kPageBoxTop, int(project_.pageWidth * 494.0 / 1403), kPageBoxHeight);
+    setCanvasGeometry(60, kPageBoxTop, int(document_.project().pageWidth * 494.0 / 1403),
+                      kPageBoxHeight);
+}
 
-    // 10. Unit.
-    paperPage_->unitCombo->setCurrentIndex(0);
-
-    // 11, 12. Printer and papers.
-    project_.platformKind = services_.printer.platformKind();
+void EditorMainDialog::setUpPapers() {
+    ProjectState& project = document_.project();
+    project.platformKind = services_.printer.platformKind();
     fillPaperCombo();
-    paperPage_->canvasWidthEdit->setText(numberText(project_.canvasWidth, 15));
-    paperPage_->canvasHeightEdit->setText(numberText(project_.canvasHeight, 15));
+    paperPage_->canvasWidthEdit->setText(numberText(project.canvasWidth, 15));
+    paperPage_->canvasHeightEdit->setText(numberText(project.canvasHeight, 15));
+}
 
-    // 13. The empty page.
-    showPageBackground();
+// The page's changes reach the views here: the list, the canvas and the Paper page.
+void EditorMainDialog::connectDocument() {
+    connect(&document_, &PageDocument::layerAdded, this, &EditorMainDialog::onLayerAdded);
+    connect(&document_, &PageDocument::layerRemoved, this, &EditorMainDialog::onLayerRemoved);
+    connect(&document_, &PageDocument::arrangementEnded, this,
+            [this] { paperPage_->arrangeCheck->setChecked(false); });
+    connect(paperPage_->arrangeCheck, &QCheckBox::toggled, this,
+            [this](bool on) { document_.arrangement().on = on; });
+    auto readCellSize = [this] {
+        document_.arrangement().cellWidth = paperPage_->layerImagesWidthEdit->text().toDouble();
+        document_.arrangement().cellHeight = paperPage_->layerImagesHeightEdit->text().toDouble();
+    };
+    connect(paperPage_->layerImagesWidthEdit, &QLineEdit::textChanged, this, readCellSize);
+    connect(paperPage_->layerImagesHeightEdit, &QLineEdit::textChanged, this, readCellSize);
+}
 
-    // Layer commands.
-    layerCommands_ = new LayerCommands(*this);
+void EditorMainDialog::connectCommands() {
+    layerCommands_ = new LayerCommands(document_, services_.prompts, this);
     connect(actions_->addPhoto, &QAction::triggered, layerCommands_,
             &LayerCommands::addPhotoFromDialog);
     connect(actions_->deleteLayer, &QAction::triggered, layerCommands_,
@@ -187,23 +225,25 @@ void EditorMainDialog::startUp() {
     connect(photoPage_->changeSourceButton, &QPushButton::clicked, layerCommands_,
             &LayerCommands::changeSource);
     connect(photoPage_->layerList, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        layerCommands_->listClicked(photoPage_->layerList->indexOfTopLevelItem(item));
+        listClicked(photoPage_->layerList->indexOfTopLevelItem(item));
     });
     connect(actions_->exportPhotos, &QAction::triggered, this,
-            [this] { PageExporter::run(*this); });
+            [this] { PageExporter::run(document_, services_.prompts); });
     for (QAction* built : {actions_->addPhoto, actions_->deleteLayer, actions_->exportPhotos})
         actions_->markBuilt(built);
-
     actions_->updateEnabled(services_.printer.hasDefaultPrinter());
-    // Page setup and caption editing are not in this build yet; their controls stay greyed
-    // rather than pretend to change anything.
+}
+
+// Page setup and caption editing are not in this build yet; their controls stay greyed rather
+// than pretend to change anything. The position and size edits follow the mouse; typing into
+// them comes with page setup.
+void EditorMainDialog::greyUnbuiltControls() {
     for (QWidget* w : std::initializer_list<QWidget*>{
              paperPage_->paperCombo, paperPage_->canvasWidthEdit, paperPage_->canvasHeightEdit,
              paperPage_->unitCombo, paperPage_->arrangeCheck, paperPage_->directionGroup,
              photoPage_->rotateButton, photoPage_->hideBackgroundCheck, photoPage_->textGroup,
              photoPage_->backgroundGroup})
         w->setEnabled(false);
-    // The position and size edits follow the mouse; typing into them comes with page setup.
     for (QLineEdit* edit : {photoPage_->topEdit, photoPage_->leftEdit, photoPage_->layerWidthEdit,
                             photoPage_->layerHeightEdit})
         edit->setReadOnly(true);
@@ -212,7 +252,38 @@ void EditorMainDialog::startUp() {
             effects->item(row)->setEnabled(row == kCropRow);
     }
     qApp->installEventFilter(this);
-    showControlsForTab(tabs_->currentIndex());
+}
+
+void EditorMainDialog::onLayerAdded(int id) {
+    const LayerRecord* layer = document_.stack().find(id);
+    if (layer == nullptr)
+        return;
+    // As in the list's picture list, black is its thumbnails' mask colour.
+    QPixmap thumbnail = QPixmap::fromImage(document_.listPictures().value(layer->thumbIndex));
+    thumbnail.setMask(thumbnail.createMaskFromColor(Qt::black));
+    auto* item = new QTreeWidgetItem(QStringList{photoLabel(layer->sourcePath)});
+    item->setIcon(0, QIcon(thumbnail));
+    item->setToolTip(0, layer->sourcePath);
+    photoPage_->layerList->insertTopLevelItem(layer->listRow, item);
+    selectRow(layer->listRow);
+    canvas_->refresh();
+    tabs_->setCurrentIndex(kPhotoTab);
+    canvas_->showLayer(true);
+}
+
+void EditorMainDialog::onLayerRemoved(int row) {
+    QTreeWidget* list = photoPage_->layerList;
+    if (row >= 0 && row < list->topLevelItemCount())
+        delete list->takeTopLevelItem(row);
+    canvas_->showBackground();
+    tabs_->setCurrentIndex(kPhotoTab);
+    showControlsForTab(kPhotoTab);
+}
+
+void EditorMainDialog::listClicked(int row) {
+    document_.selection().setCurrentId(row < 0 ? -1 : document_.stack().idAtRow(row));
+    if (canvas_->showLayer(true) && document_.selection().selected()->isPhoto())
+        endArrangement();
 }
 
 void EditorMainDialog::setCanvasGeometry(int left, int top, int width, int height) {
@@ -233,25 +304,25 @@ void EditorMainDialog::fillFontCombo() {
 void EditorMainDialog::fillPaperCombo() {
     QComboBox* combo = paperPage_->paperCombo;
     combo->clear();
-    project_.paperIndex = -1;
-    if (services_.printer.hasDefaultPrinter() && project_.platformKind != 2) {
+    document_.project().paperIndex = -1;
+    if (services_.printer.hasDefaultPrinter() && document_.project().platformKind != 2) {
         const QStringList forms = services_.printer.formNames();
         combo->addItems(forms);
         combo->addItem(PaperTable::userDefinedName());
-        project_.paperIndex = services_.printer.defaultFormIndex();
-        if (project_.paperIndex < 0) {
+        document_.project().paperIndex = services_.printer.defaultFormIndex();
+        if (document_.project().paperIndex < 0) {
             // No default paper given: the last short "A4" entry, as the forms are searched.
             for (int i = 0; i < forms.size(); ++i) {
                 if (forms[i].contains("A4") && forms[i].size() < 4)
-                    project_.paperIndex = i;
+                    document_.project().paperIndex = i;
             }
         }
-        if (project_.paperIndex >= 0)
-            combo->setCurrentIndex(project_.paperIndex);
+        if (document_.project().paperIndex >= 0)
+            combo->setCurrentIndex(document_.project().paperIndex);
     } else if (services_.printer.hasDefaultPrinter()) {
-        project_.paperIndex = PaperTable::kDefaultRow;
+        document_.project().paperIndex = PaperTable::kDefaultRow;
     }
-    if (project_.paperIndex < 0 || project_.platformKind == 2) {
+    if (document_.project().paperIndex < 0 || document_.project().platformKind == 2) {
         combo->clear();
         for (const Paper& paper : PaperTable::builtIn())
             combo->addItem(QString::fromLatin1(paper.name));
@@ -269,13 +340,13 @@ void EditorMainDialog::showPageBackground() {
 }
 
 void EditorMainDialog::updateCaption() {
-    setWindowTitle(project_.projectName + "-Pagemontager (V1.1)");
+    setWindowTitle(document_.project().projectName + "-Pagemontager (V1.1)");
 }
 
 void EditorMainDialog::showControlsForTab(int index) {
-    const bool layerSelected =
-        canvas_->selection().currentId() >= 0 && canvas_->selection().selected();
-    const bool isPhoto = layerSelected && canvas_->selection().selected()->isPhoto();
+    const LayerSelection& selection = document_.selection();
+    const bool layerSelected = selection.currentId() >= 0 && selection.selected();
+    const bool isPhoto = layerSelected && selection.selected()->isPhoto();
     PhotoPage& p = *photoPage_;
     auto showPhotoGroups = [&](bool list, bool position, bool photo, bool text, bool background) {
         p.layerList->setVisible(list);
@@ -302,11 +373,6 @@ void EditorMainDialog::connectCanvas() {
     connect(canvas_, &LayoutCanvas::layerShown, this, &EditorMainDialog::onLayerShown);
     connect(canvas_, &LayoutCanvas::positionShown, this, &EditorMainDialog::showPosition);
     connect(canvas_, &LayoutCanvas::sizeShown, this, &EditorMainDialog::showSize);
-    connect(canvas_, &LayoutCanvas::changeFinished, this, [this](const LayerRecord& copy) {
-        history_.record(HistoryKind::Modify, copy);
-        if (copy.isPhoto())
-            endArrangement();
-    });
     connect(canvas_, &LayoutCanvas::cropFinished, this,
             [this] { photoPage_->effectCombo->setCurrentIndex(-1); });
     connect(photoPage_->effectCombo, &QComboBox::currentIndexChanged, this,
@@ -314,7 +380,7 @@ void EditorMainDialog::connectCanvas() {
 }
 
 void EditorMainDialog::endArrangement() {
-    paperPage_->arrangeCheck->setChecked(false);
+    document_.endArrangement();
 }
 
 void EditorMainDialog::onLayerPicked() {
@@ -323,10 +389,11 @@ void EditorMainDialog::onLayerPicked() {
 }
 
 void EditorMainDialog::onLayerShown(int id, bool pickedOnCanvas) {
-    const LayerRecord* record = canvas_->stack().find(id);
+    const LayerRecord* record = document_.stack().find(id);
     if (record == nullptr)
         return;
     if (record->isPhoto()) {
+        photoPage_->sourceEdit->setText(record->sourcePath);
         photoPage_->hideBackgroundCheck->setChecked(record->backgroundHidden);
         // Picking a photo by hand ends automatic arrangement, as moving it does; a photo
         // that was just added and arranged leaves it on for the next one.
@@ -341,26 +408,26 @@ void EditorMainDialog::onLayerShown(int id, bool pickedOnCanvas) {
 }
 
 void EditorMainDialog::showPosition(int x, int y, bool whole) {
-    const double f = canvasUnitFactor();
+    const double f = document_.project().canvasUnitFactor();
     double left = UnitValues::position(x, f);
     double top = UnitValues::position(y, f);
     if (whole) {
-        left = UnitValues::snapToWhole(left, project_.unitFactor);
-        top = UnitValues::snapToWhole(top, project_.unitFactor);
+        left = UnitValues::snapToWhole(left, document_.project().unitFactor);
+        top = UnitValues::snapToWhole(top, document_.project().unitFactor);
     }
     photoPage_->leftEdit->setText(numberText(float(left), 6));
     photoPage_->topEdit->setText(numberText(float(top), 6));
 }
 
 void EditorMainDialog::showSize(int width, int height, bool whole) {
-    const double f = canvasUnitFactor();
+    const double f = document_.project().canvasUnitFactor();
     double w = UnitValues::size(width, f);
     double h = UnitValues::size(height, f);
     if (whole) {
-        w = UnitValues::snapToWhole(w, project_.unitFactor);
-        h = UnitValues::snapToWhole(h, project_.unitFactor);
+        w = UnitValues::snapToWhole(w, document_.project().unitFactor);
+        h = UnitValues::snapToWhole(h, document_.project().unitFactor);
     }
-    const LayerRecord* selected = canvas_->selection().selected();
+    const LayerRecord* selected = document_.selection().selected();
     if (selected != nullptr && !selected->isPhoto()) {
         // A caption's box is its background; its text grows with the box's height.
         photoPage_->backgroundWidthEdit->setText(numberText(float(w), 6));
@@ -395,14 +462,14 @@ void EditorMainDialog::fillTextPage(const LayerRecord& caption) {
             caption.bitmap.pixelColour(caption.bitmap.width() - 1, caption.bitmap.height() - 1);
         backgroundColour_ = imaging::makeColorRef(corner.red, corner.green, corner.blue);
         PhotoPage::showSwatch(p.backgroundColourButton, backgroundColour_);
-        const double f = canvasUnitFactor();
+        const double f = document_.project().canvasUnitFactor();
         p.backgroundWidthEdit->setText(
             numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapWidth, f),
-                                                     project_.unitFactor)),
+                                                     document_.project().unitFactor)),
                        6));
         p.backgroundHeightEdit->setText(
             numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapHeight, f),
-                                                     project_.unitFactor)),
+                                                     document_.project().unitFactor)),
                        6));
     }
 }
@@ -450,10 +517,7 @@ bool EditorMainDialog::nudgeWithArrow(int key) {
 }
 
 void EditorMainDialog::addPhotosLater(const QStringList& paths) {
-    QTimer::singleShot(0, this, [this, paths] {
-        for (const QString& path : paths)
-            layerCommands_->addPhoto(path);
-    });
+    QTimer::singleShot(0, this, [this, paths] { layerCommands_->addPhotos(paths); });
 }
 
 bool EditorMainDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -468,7 +532,7 @@ bool EditorMainDialog::eventFilter(QObject* watched, QEvent* event) {
         event->type() == QEvent::MouseButtonRelease &&
         photoPage_->layerList->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()) ==
             nullptr)
-        layerCommands_->listClicked(-1);
+        listClicked(-1);
     if (ours && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
         (photoPage_->layerList->hasFocus() || lastPressOnCanvas_)) {
@@ -480,7 +544,7 @@ bool EditorMainDialog::eventFilter(QObject* watched, QEvent* event) {
         const bool arrow =
             key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
         if (arrow && widget != nullptr && widget->window() == this &&
-            canvas_->selection().selected() != nullptr)
+            document_.selection().selected() != nullptr)
             return nudgeWithArrow(key);
     }
     return QMainWindow::eventFilter(watched, event);
@@ -492,7 +556,7 @@ bool EditorMainDialog::saveProject() {
 }
 
 void EditorMainDialog::closeEvent(QCloseEvent* event) {
-    if (modified_) {
+    if (document_.isModified()) {
         switch (services_.prompts.askYesNoCancel(tr("Save current project?"))) {
         case quillax::Prompts::Answer::Yes:
             if (!saveProject()) {

@@ -1,6 +1,5 @@
 #pragma once
-#include "editor/model/ProjectState.h"
-#include "editor/model/UndoHistory.h"
+#include "editor/model/PageDocument.h"
 #include "imaging/DibHeader.h"
 
 #include <QList>
@@ -48,31 +47,18 @@ class EditorMainDialog : public QMainWindow {
     PhotoPage& photoPage() { return *photoPage_; }
     QTabWidget& tabs() { return *tabs_; }
 
-    ProjectState& project() { return project_; }
-    const ProjectState& project() const { return project_; }
-    const QString& projectName() const { return project_.projectName; }
-    const QString& installFolder() const { return project_.installFolder; }
-    const QString& projectFolder() const { return project_.projectFolder; }
-    int pageWidth() const { return project_.pageWidth; }
-    int pageHeight() const { return project_.pageHeight; }
-    double unitFactor() const { return project_.unitFactor; }
-    bool isPortrait() const { return project_.portrait; }
-    int paperIndex() const { return project_.paperIndex; }
+    PageDocument& document() { return document_; }
+    const PageDocument& document() const { return document_; }
     const QStringList& fontNames() const { return fontNames_; }
     imaging::ColorRef textColour() const { return textColour_; }
     imaging::ColorRef backgroundColour() const { return backgroundColour_; }
-    QList<QPixmap>& layerPictures() { return layerPictures_; }
-    quillax::Prompts& prompts() { return services_.prompts; }
     LayerCommands& layerCommands() { return *layerCommands_; }
 
-    UndoHistory& history() { return history_; }
-    // Page pixels per unit of the canvas size, as the position and size edits count.
-    double canvasUnitFactor() const { return project_.canvasUnitFactor(); }
     // Selects and shows a row of the layer list.
     void selectRow(int row);
-
-    bool isModified() const { return modified_; }
-    void setModified(bool modified) { modified_ = modified; }
+    // A click on a row of the list: that layer is selected and comes to the top; below the
+    // rows, none is selected.
+    void listClicked(int row);
 
     // Adds these pictures as photo layers once the window is up, in this order.
     void addPhotosLater(const QStringList& paths);
@@ -90,6 +76,18 @@ class EditorMainDialog : public QMainWindow {
 
   private:
     void startUp();
+    void setUpIcon();
+    void setUpProjectFolder();
+    void setUpMenuAndToolbar();
+    void setUpLayout();
+    void setUpCaptionDefaults();
+    void setUpTabs();
+    void setUpLayerList();
+    void setUpCanvas();
+    void setUpPapers();
+    void connectCommands();
+    void connectDocument();
+    void greyUnbuiltControls();
     void fillFontCombo();
     void fillPaperCombo();
     void showPageBackground();
@@ -97,6 +95,8 @@ class EditorMainDialog : public QMainWindow {
     void setCanvasGeometry(int left, int top, int width, int height);
     bool saveProject();
     void connectCanvas();
+    void onLayerAdded(int id);
+    void onLayerRemoved(int row);
     void onLayerPicked();
     void onLayerShown(int id, bool pickedOnCanvas);
     void showPosition(int x, int y, bool whole);
@@ -105,6 +105,7 @@ class EditorMainDialog : public QMainWindow {
     bool nudgeWithArrow(int key);
 
     EditorServices services_;
+    PageDocument document_;
     EditorActions* actions_ = nullptr;
     QWidget* canvasArea_ = nullptr;
     LayoutCanvas* canvas_ = nullptr;
@@ -112,15 +113,11 @@ class EditorMainDialog : public QMainWindow {
     PaperPage* paperPage_ = nullptr;
     PhotoPage* photoPage_ = nullptr;
 
-    ProjectState project_;
     LayerCommands* layerCommands_ = nullptr;
     bool lastPressOnCanvas_ = false;
     QStringList fontNames_;
     imaging::ColorRef textColour_ = 0x000000FF;
     imaging::ColorRef backgroundColour_ = 0x00E71258;
-    QList<QPixmap> layerPictures_;
-    bool modified_ = false;
-    UndoHistory history_;
 };
 
 } // namespace editor

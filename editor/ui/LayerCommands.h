@@ -2,37 +2,38 @@
 #include <QObject>
 #include <QStringList>
 
-class QTreeWidgetItem;
+namespace quillax {
+class Prompts;
+}
 
 namespace editor {
 
-class EditorMainDialog;
+class PageDocument;
 
-// Adding photos, changing a photo's source, deleting layers, and keeping the layer list in
-// step with the stack.
+// The layer commands as the user gives them: asks for a picture or a yes, hands the work to
+// the page document and says what went wrong.
 class LayerCommands : public QObject {
     Q_OBJECT
   public:
-    explicit LayerCommands(EditorMainDialog& window);
+    LayerCommands(PageDocument& document, quillax::Prompts& prompts, QObject* parent = nullptr);
 
     // Asks for a picture file and adds it.
     void addPhotoFromDialog();
     // Adds the picture at path as a new photo layer; false when nothing was added.
     bool addPhoto(const QString& path);
-    // Replaces the selected layer by a new photo chosen in the dialog.
+    // Adds every picture in order; the ones that could not be added are named together in
+    // one message afterwards.
+    void addPhotos(const QStringList& paths);
+    // Replaces the selected photo by a new one chosen in the dialog.
     void changeSource();
-    // Asks "Delete current layer?" and removes the selected layer.
+    // Asks "Delete current layer?" and removes the layer that was selected when asked.
     void deleteLayer();
-    // A click on a row of the list: that layer is selected and comes to the top.
-    void listClicked(int row);
 
   private:
     QString askForPicture();
-    bool removeSelectedRow();
-    // Takes the selected layer off the stack and the page; its list row is already gone.
-    void removeSelectedLayer();
 
-    EditorMainDialog& window_;
+    PageDocument& document_;
+    quillax::Prompts& prompts_;
 };
 
 } // namespace editor

@@ -2,15 +2,13 @@
 
 #include "editor/model/PageComposer.h"
 #include "editor/model/Rounding.h"
-#include "imaging/BmpFile.h"
-#include "imaging/EditName.h"
-#include "imaging/EffectImage.h"
 #include "imaging/Resampling.h"
 #include "shared/DibConversion.h"
 #include "shared/Prompts.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace editor {
 
@@ -18,13 +16,11 @@ namespace {
 
 // The outline that follows the pointer while a layer is moved.
 const QColor kMoveOutline(0x33, 0xF6, 0x06);
-// Working pictures fit this box; a crop's result is reduced to it like an added photo.
-constexpr int kWorkingWidth = 600;
-constexpr int kWorkingHeight = 450;
 
 } // namespace
 
-LayoutCanvas::LayoutCanvas(QWidget* parent) : QWidget(parent) {
+LayoutCanvas::LayoutCanvas(PageDocument& document, QWidget* parent)
+    : QWidget(parent), document_(document) {
     setObjectName("layoutCanvas");
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -36,7 +32,7 @@ LayoutCanvas::LayoutCanvas(QWidget* parent) : QWidget(parent) {
 }
 
 void LayoutCanvas::setDisplayScale(double scale) {
-    selection_.setDisplayScale(scale);
+    selection().setDisplayScale(scale);
 }
 
 void LayoutCanvas::setPagePicture(const imaging::DibImage& picture) {
@@ -55,15 +51,14 @@ imaging::DibImage LayoutCanvas::fitted(const imaging::DibImage& picture, int wid
 
 void LayoutCanvas::composeLayers(imaging::DibImage& screen, int skipId) const {
     const double scale = displayScale();
-    for (const LayerRecord& layer : stack_.layers()) {
+    for (const LayerRecord& layer : stack().layers()) {
         if (!layer.visible || layer.bitmap.isEmpty() || layer.id == skipId)
             continue;
         const int left = int(layer.x * scale);
         const int top = int(layer.y * scale);
-        const imaging::PixelRect box{left, top, left + int(layer.boxWidth() * scale),
-                                     top + int(layer.boxHeight() * scale)};
-        if (box.isEmpty())
-            continue;
+        // A layer thinner than a screen pixel still shows one pixel wide or high.
+        const imaging::PixelRect box{left, top, left + std::max(1, int(layer.boxWidth() * scale)),
+                                     top + std::max(1, int(layer.boxHeight() * scale))};
         if (layer.backgroundHidden) {
             imaging::stretchKeyed(screen, layer.bitmap, box,
                                   layer.isPhoto() ? layer.color : kCaptionFill);
@@ -74,7 +69,7 @@ void LayoutCanvas::composeLayers(imaging::DibImage& screen, int skipId) const {
 }
 
 bool LayoutCanvas::composeScreen() {
-    if (stack_.isEmpty())
+    if (stack().isEmpty())
         return false;
     imaging::DibImage screen;
     if (!screen.create(std::max(width(), 1), std::max(height(), 1), 24))
@@ -86,7 +81,7 @@ bool LayoutCanvas::composeScreen() {
 }
 
 void LayoutCanvas::refresh() {
-    stack_.sortByZOrder();
+    stack().sortByZOrder();
     composeScreen();
     update();
 }
@@ -96,11 +91,11 @@ void LayoutCanvas::composeBackground() {
     if (!screen.create(std::max(width(), 1), std::max(height(), 1), 24))
         return;
     imaging::fill(screen, 0x00FFFFFF);
-    composeLayers(screen, selection_.currentId());
+    composeLayers(screen, selection().currentId());
     background_ = quillax::toQImage(screen);
 
     dragPicture_ = QImage();
-    if (const LayerRecord* selected = selection_.selected()) {
+    if (const LayerRecord* selected = selection().selected()) {
         boxWidth_ = selected->boxWidth();
         boxHeight_ = selected->boxHeight();
         const double scale = displayScale();
@@ -126,9 +121,9 @@ void LayoutCanvas::drawHandles(QImage& image, const ScreenRect& r) const {
 }
 
 bool LayoutCanvas::drawSelection() {
-    if (stack_.isEmpty())
+    if (stack().isEmpty())
         return false;
-    const ScreenFrame& f = selection_.frame();
+    const ScreenFrame& f = selection().frame();
     shown_ = background_.copy();
     {
         QPainter painter(&shown_);
@@ -146,10 +141,10 @@ void LayoutCanvas::showBackground() {
 }
 
 void LayoutCanvas::rebuildSelected() {
-    const LayerRecord* selected = selection_.selected();
+    const LayerRecord* selected = selection().selected();
     if (selected == nullptr)
         return;
-    selection_.setFrame(selection_.frameOf(*selected));
+    selection().setFrame(selection().frameOf(*selected));
     aspect_ =
         selected->bitmapHeight > 0 ? double(selected->bitmapWidth) / selected->bitmapHeight : 1.0;
     composeBackground();
@@ -157,14 +152,14 @@ void LayoutCanvas::rebuildSelected() {
 }
 
 bool LayoutCanvas::showLayer(bool bringToTop, bool pickedOnCanvas) {
-    if (selection_.selected() == nullptr)
+    if (selection().selected() == nullptr)
         return false;
     if (bringToTop)
-        stack_.bringToTop(selection_.currentId());
-    const LayerRecord& record = *selection_.selected();
-    selection_.setFrame(selection_.frameOf(record));
+        stack().bringToTop(selection().currentId());
+    const LayerRecord& record = *selection().selected();
+    selection().setFrame(selection().frameOf(record));
     aspect_ = record.bitmapHeight > 0 ? double(record.bitmapWidth) / record.bitmapHeight : 1.0;
-    selection_.refreshCopy();
+    selection().refreshCopy();
     emit positionShown(record.x, record.y, true);
     if (record.isPhoto())
         emit sizeShown(record.boxWidth(), record.boxHeight(), true);
@@ -175,30 +170,30 @@ bool LayoutCanvas::showLayer(bool bringToTop, bool pickedOnCanvas) {
 }
 
 void LayoutCanvas::moveSelectedTo(int x, int y) {
-    const LayerRecord* selected = selection_.selected();
+    const LayerRecord* selected = selection().selected();
     if (selected == nullptr)
         return;
-    selection_.place(x, y, selected->boxWidth(), selected->boxHeight());
+    selection().place(x, y, selected->boxWidth(), selected->boxHeight());
     drawSelection();
 }
 
 void LayoutCanvas::nudge(int dx, int dy) {
-    const LayerRecord* selected = selection_.selected();
+    const LayerRecord* selected = selection().selected();
     if (selected == nullptr)
         return;
-    ScreenFrame f = selection_.frame();
+    ScreenFrame f = selection().frame();
     f.left += dx;
     f.top += dy;
-    selection_.setFrame(f);
+    selection().setFrame(f);
     const double scale = displayScale();
     const int x = dx != 0 ? int(f.left / scale) : selected->x;
     const int y = dy != 0 ? int(f.top / scale) : selected->y;
-    selection_.place(x, y, selected->boxWidth(), selected->boxHeight());
+    selection().place(x, y, selected->boxWidth(), selected->boxHeight());
     // The frame stays where the keys put it, so small steps add up on screen.
-    selection_.setFrame(f);
+    selection().setFrame(f);
     drawSelection();
     emit positionShown(x, y, false);
-    emit changeFinished(selection_.selectedCopy());
+    document_.recordChange();
 }
 
 void LayoutCanvas::setCursorForZone(int zone) {
@@ -231,63 +226,66 @@ void LayoutCanvas::mousePressEvent(QMouseEvent* event) {
     lastPoint_ = p;
     buttonDown_ = true;
     pendingValid_ = false;
-    if (selection_.selected() != nullptr) {
-        hitZone_ = CanvasGeometry::hitZone(p.x(), p.y(), selection_.frame());
+    if (selection().selected() != nullptr) {
+        hitZone_ = CanvasGeometry::hitZone(p.x(), p.y(), selection().frame());
         if (isHandle(hitZone_)) {
             setCursorForZone(hitZone_);
             return;
         }
     }
-    const int hit = stack_.hitTest(p.x(), p.y(), displayScale());
+    const int hit = stack().hitTest(p.x(), p.y(), displayScale());
     if (hit < 0) {
-        selection_.setCurrentId(-1);
+        selection().setCurrentId(-1);
         layerHit_ = false;
         return;
     }
     layerHit_ = true;
-    if (hit == selection_.currentId())
+    if (hit == selection().currentId())
         return;
-    selection_.setCurrentId(hit);
+    selection().setCurrentId(hit);
     emit layerPicked(hit);
     showLayer(false, true);
 }
 
 void LayoutCanvas::mouseMoveEvent(QMouseEvent* event) {
-    if (stack_.isEmpty())
+    if (stack().isEmpty())
         return;
     const QPoint p = event->position().toPoint();
-    const bool selected = selection_.selected() != nullptr;
+    const bool selected = selection().selected() != nullptr;
     if (buttonDown_ && selected && !rect().contains(p)) {
-        if (dragMode_ == 0)
-            dragMode_ = isHandle(hitZone_) ? hitZone_ : 1;
+        // A press whose first move already leaves the canvas never started a drag.
+        if (dragMode_ == 0) {
+            buttonDown_ = false;
+            return;
+        }
         finishDragOutside();
         return;
     }
     if (buttonDown_ && selected) {
         dragMode_ = isHandle(hitZone_) ? hitZone_ : 1;
     } else {
-        hitZone_ = selected ? CanvasGeometry::hitZone(p.x(), p.y(), selection_.frame()) : kOutside;
+        hitZone_ = selected ? CanvasGeometry::hitZone(p.x(), p.y(), selection().frame()) : kOutside;
         setCursorForZone(hitZone_);
         dragMode_ = 0;
     }
     const double scale = displayScale();
     if (dragMode_ == 1) {
-        ScreenFrame f = selection_.frame();
+        ScreenFrame f = selection().frame();
         f.left += p.x() - lastPoint_.x();
         f.top += p.y() - lastPoint_.y();
-        selection_.setFrame(f);
+        selection().setFrame(f);
         drawMoving();
         lastPoint_ = p;
         emit positionShown(int(f.left / scale), int(f.top / scale), false);
     } else if (isHandle(dragMode_)) {
         setCursorForZone(dragMode_);
         const auto rect =
-            CanvasGeometry::resizeStep(dragMode_, p.x(), p.y(), selection_.frame(), aspect_);
+            CanvasGeometry::resizeStep(dragMode_, p.x(), p.y(), selection().frame(), aspect_);
         if (!rect)
             return;
-        const LayerRecord& layer = *selection_.selected();
+        const LayerRecord& layer = *selection().selected();
         pending_ =
-            CanvasGeometry::pageGeometry(dragMode_, *rect, layer.x, layer.y, scale, unitFactor_);
+            CanvasGeometry::pageGeometry(dragMode_, *rect, layer.x, layer.y, scale, unitFactor());
         pendingValid_ = true;
         drawResizing(*rect);
         lastPoint_ = p;
@@ -300,99 +298,83 @@ void LayoutCanvas::mouseMoveEvent(QMouseEvent* event) {
 void LayoutCanvas::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    buttonDown_ = false;
-    if (dragMode_ == 1)
-        finishMove(rect().contains(event->position().toPoint()));
-    else if (isHandle(dragMode_))
-        finishResize();
-    if (dragMode_ != 0)
-        emit changeFinished(selection_.selectedCopy());
-    dragMode_ = 0;
-    hitZone_ = selection_.selected()
-                   ? CanvasGeometry::hitZone(lastPoint_.x(), lastPoint_.y(), selection_.frame())
+    finishDrag(rect().contains(event->position().toPoint()));
+    hitZone_ = selection().selected()
+                   ? CanvasGeometry::hitZone(lastPoint_.x(), lastPoint_.y(), selection().frame())
                    : kOutside;
 }
 
 void LayoutCanvas::finishDragOutside() {
+    finishDrag(true);
+}
+
+void LayoutCanvas::finishDrag(bool dropInside) {
     buttonDown_ = false;
-    if (dragMode_ == 1)
-        finishMove(true);
-    else if (isHandle(dragMode_))
+    const int mode = std::exchange(dragMode_, 0);
+    if (mode == 1)
+        finishMove(dropInside);
+    else if (isHandle(mode))
         finishResize();
-    if (dragMode_ != 0)
-        emit changeFinished(selection_.selectedCopy());
-    dragMode_ = 0;
 }
 
 void LayoutCanvas::finishMove(bool dropInside) {
-    const LayerRecord* selected = selection_.selected();
+    const LayerRecord* selected = selection().selected();
     if (selected == nullptr)
         return;
     if (dropInside) {
-        const ScreenFrame& f = selection_.frame();
+        const ScreenFrame& f = selection().frame();
         moveSelectedTo(int(f.left / displayScale()), int(f.top / displayScale()));
+        document_.recordChange();
     } else {
         // Dropped outside: the layer stays, and so does its frame.
-        selection_.setFrame(selection_.frameOf(*selected));
+        selection().setFrame(selection().frameOf(*selected));
         drawSelection();
     }
 }
 
 void LayoutCanvas::finishResize() {
-    LayerRecord* selected = selection_.selected();
+    LayerRecord* selected = selection().selected();
     if (selected == nullptr || !pendingValid_) {
         drawSelection();
         return;
     }
     pendingValid_ = false;
-    if (cropMode_ && selected->isPhoto() && !cropSelected(pending_)) {
-        drawSelection();
-        return;
+    if (cropMode_ && selected->isPhoto()) {
+        if (!cropSelected(pending_)) {
+            drawSelection();
+            return;
+        }
+    } else {
+        selection().place(pending_.x, pending_.y, pending_.width, pending_.height);
+        document_.recordChange();
     }
-    selection_.place(pending_.x, pending_.y, pending_.width, pending_.height);
     rebuildSelected();
     emit positionShown(pending_.x, pending_.y, false);
     emit sizeShown(pending_.width, pending_.height, false);
 }
 
 bool LayoutCanvas::cropSelected(const PageGeometry& g) {
-    LayerRecord* layer = selection_.selected();
-    const auto full = imaging::readBmp((projectFolder_ + layer->content).toStdString());
-    if (!full || layer->boxWidth() <= 0 || layer->boxHeight() <= 0) {
+    switch (document_.cropSelected(g)) {
+    case PageDocument::CropStatus::Cropped:
+        emit cropFinished();
+        return true;
+    case PageDocument::CropStatus::Unreadable:
         if (prompts_)
             prompts_->message(tr("The photo's file could not be read, so it was not cropped."));
         return false;
-    }
-    const int64_t fw = full->width();
-    const int64_t fh = full->height();
-    const int64_t bw = layer->boxWidth();
-    const int64_t bh = layer->boxHeight();
-    const int left = int(std::abs(g.x - layer->x) * fw / bw);
-    const int top = int(std::abs(g.y - layer->y) * fh / bh);
-    const imaging::PixelRect crop{left, top, left + int(g.width * fw / bw),
-                                  top + int(g.height * fh / bh)};
-    imaging::DibImage part;
-    if (!imaging::EffectImage(*full).extract(&part, crop))
-        return false;
-
-    const std::string name = imaging::nextEditName(layer->content.toStdString());
-    if (!imaging::saveAsBmp(part, (projectFolder_ + QString::fromStdString(name)).toStdString())) {
+    case PageDocument::CropStatus::CannotWrite:
         if (prompts_)
             prompts_->message(
                 tr("The cropped photo could not be saved; the photo was left as it was."));
         return false;
+    case PageDocument::CropStatus::Refused:
+        break;
     }
-    imaging::EffectImage working(part);
-    if (working.width() > kWorkingWidth || working.height() > kWorkingHeight)
-        working.resize(kWorkingWidth, kWorkingHeight, true, true);
-    layer->setBitmap(working);
-    selection_.setContent(QString::fromStdString(name));
-    emit cropFinished();
-    return true;
+    return false;
 }
 
 void LayoutCanvas::drawMoving() {
-    const ScreenFrame& f = selection_.frame();
+    const ScreenFrame& f = selection().frame();
     shown_ = background_.copy();
     QPainter painter(&shown_);
     painter.setPen(QPen(kMoveOutline, 1, Qt::DashLine));
@@ -402,7 +384,7 @@ void LayoutCanvas::drawMoving() {
 }
 
 void LayoutCanvas::drawResizing(const ScreenRect& r) {
-    const ScreenFrame& f = selection_.frame();
+    const ScreenFrame& f = selection().frame();
     shown_ = background_.copy();
     {
         QPainter painter(&shown_);

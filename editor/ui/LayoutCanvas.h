@@ -1,7 +1,6 @@
 #pragma once
 #include "editor/model/CanvasGeometry.h"
-#include "editor/model/LayerSelection.h"
-#include "editor/model/LayerStack.h"
+#include "editor/model/PageDocument.h"
 #include "imaging/DibImage.h"
 
 #include <QImage>
@@ -14,24 +13,23 @@ class Prompts;
 
 namespace editor {
 
-// Shows the page with its visible layers scaled to the screen, marks the selected layer with
-// a frame and eight handles, and turns the mouse into picking, moving, resizing and cropping.
-// All drawing goes into off-screen pictures; painting only copies the shown picture.
+// A view of the page document: shows the page with its visible layers scaled to the screen,
+// marks the selected layer with a frame and eight handles, and turns the mouse into picking,
+// moving, resizing and cropping, which it hands to the document. All drawing goes into
+// off-screen pictures; painting only copies the shown picture.
 class LayoutCanvas : public QWidget {
     Q_OBJECT
   public:
-    explicit LayoutCanvas(QWidget* parent = nullptr);
+    explicit LayoutCanvas(PageDocument& document, QWidget* parent = nullptr);
 
-    LayerStack& stack() { return stack_; }
-    const LayerStack& stack() const { return stack_; }
-    LayerSelection& selection() { return selection_; }
-    const LayerSelection& selection() const { return selection_; }
+    PageDocument& document() { return document_; }
+    LayerStack& stack() { return document_.stack(); }
+    const LayerStack& stack() const { return document_.stack(); }
+    LayerSelection& selection() { return document_.selection(); }
+    const LayerSelection& selection() const { return document_.selection(); }
 
-    double displayScale() const { return selection_.displayScale(); }
+    double displayScale() const { return selection().displayScale(); }
     void setDisplayScale(double scale);
-    void setUnitFactor(double factor) { unitFactor_ = factor; }
-    double unitFactor() const { return unitFactor_; }
-    void setProjectFolder(const QString& folder) { projectFolder_ = folder; }
     // While on, a handle crops the photo instead of scaling it.
     void setCropMode(bool on) { cropMode_ = on; }
     void setPrompts(quillax::Prompts* prompts) { prompts_ = prompts; }
@@ -77,8 +75,6 @@ class LayoutCanvas : public QWidget {
     // Page values for the position and size edits; `whole` asks for whole-number snapping.
     void positionShown(int x, int y, bool whole);
     void sizeShown(int width, int height, bool whole);
-    // A move or resize ended: the selected layer's copy is ready for the undo history.
-    void changeFinished(const editor::LayerRecord& copy);
     // A crop was written; the effect choice goes back to none.
     void cropFinished();
 
@@ -89,9 +85,11 @@ class LayoutCanvas : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void finishDrag(bool dropInside);
     void finishMove(bool dropInside);
     void finishResize();
     bool cropSelected(const PageGeometry& geometry);
+    double unitFactor() const { return document_.project().unitFactor; }
     void drawResizing(const ScreenRect& rect);
     void drawMoving();
     void drawHandles(QImage& image, const ScreenRect& rect) const;
@@ -99,10 +97,7 @@ class LayoutCanvas : public QWidget {
     imaging::DibImage fitted(const imaging::DibImage& picture, int width, int height) const;
     void composeLayers(imaging::DibImage& target, int skipId) const;
 
-    LayerStack stack_;
-    LayerSelection selection_{stack_};
-    double unitFactor_ = 4.7244;
-    QString projectFolder_;
+    PageDocument& document_;
     bool cropMode_ = false;
     quillax::Prompts* prompts_ = nullptr;
 

@@ -1,8 +1,7 @@
 #include "editor/ui/PageExporter.h"
 
 #include "editor/model/PageComposer.h"
-#include "editor/ui/EditorMainDialog.h"
-#include "editor/ui/LayoutCanvas.h"
+#include "editor/model/PageDocument.h"
 #include "shared/DibConversion.h"
 #include "shared/ImageFile.h"
 #include "shared/Prompts.h"
@@ -18,12 +17,10 @@ QString PageExporter::filter() {
         "Ico files(*.ico);;Tif files(*.tif);;Pcx files(*.pcx);;Tga files(*.tga)");
 }
 
-void PageExporter::run(EditorMainDialog& window) {
-    quillax::Prompts& prompts = window.prompts();
-    const ProjectState& project = window.project();
-    const auto page =
-        PageComposer::compose(window.canvas().stack(), project.pageWidth, project.pageHeight,
-                              project.portrait, project.projectFolder);
+void PageExporter::run(const PageDocument& document, quillax::Prompts& prompts) {
+    const ProjectState& project = document.project();
+    const auto page = PageComposer::compose(document.stack(), project.pageWidth, project.pageHeight,
+                                            project.portrait, project.projectFolder);
     if (!page) {
         prompts.message(tr("Could not export image!"));
         return;

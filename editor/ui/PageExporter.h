@@ -1,9 +1,13 @@
 #pragma once
 #include <QCoreApplication>
 
+namespace quillax {
+class Prompts;
+}
+
 namespace editor {
 
-class EditorMainDialog;
+class PageDocument;
 
 // "Export Photos...": the composed page saved as a picture file, its format taken from the
 // ending of the name.
@@ -11,7 +15,7 @@ class PageExporter {
     Q_DECLARE_TR_FUNCTIONS(PageExporter)
   public:
     static QString filter();
-    static void run(EditorMainDialog& window);
+    static void run(const PageDocument& document, quillax::Prompts& prompts);
 };
 
 } // namespace editor

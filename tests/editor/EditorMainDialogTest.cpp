@@ -28,12 +28,12 @@ using testsupport::EditorWindowTest;
 TEST_F(EditorWindowTest, StartsWithTheNewProjectOnAnA4Page) {
     start();
     EXPECT_EQ(window->windowTitle(), "newPrj1-Pagemontager (V1.1)");
-    EXPECT_EQ(window->installFolder(), box.folder());
-    EXPECT_EQ(window->projectFolder(), box.folder() + "newPrj1/");
+    EXPECT_EQ(window->document().project().installFolder, box.folder());
+    EXPECT_EQ(window->document().project().projectFolder, box.folder() + "newPrj1/");
     EXPECT_TRUE(QDir(box.path("newPrj1")).exists())
         << "the temporary project folder is made when missing";
-    EXPECT_EQ(window->pageWidth(), 992);
-    EXPECT_EQ(window->pageHeight(), 1403);
+    EXPECT_EQ(window->document().project().pageWidth, 992);
+    EXPECT_EQ(window->document().project().pageHeight, 1403);
     EXPECT_FALSE(window->windowIcon().isNull());
 
     editor::PaperPage& paper = window->paperPage();
@@ -80,7 +80,7 @@ TEST_F(EditorWindowTest, ToolbarAndMenuCarryEveryCommand) {
 TEST_F(EditorWindowTest, ThePapersAreThePrintersFormsOrTheBuiltInList) {
     start();
     EXPECT_FALSE(window->actions().printPhotos->isEnabled()) << "no printer: printing is off";
-    EXPECT_EQ(window->paperIndex(), -1);
+    EXPECT_EQ(window->document().project().paperIndex, -1);
     EXPECT_EQ(comboItems(window->paperPage().paperCombo),
               (QStringList{"Letter", "Legal", "Statement", "Executive", "A3", "A4", "A5", "B4",
                            "B5", "Folio", "Quarto", "Note", "German Std Fanfold",
@@ -94,15 +94,15 @@ TEST_F(EditorWindowTest, ThePapersAreThePrintersFormsOrTheBuiltInList) {
     EXPECT_EQ(comboItems(window->paperPage().paperCombo),
               (QStringList{"Letter", "A5", "A4", "Photo 10x15", "User-defined Size"}));
     EXPECT_EQ(window->paperPage().paperCombo->currentIndex(), 2);
-    EXPECT_EQ(window->paperIndex(), 2);
+    EXPECT_EQ(window->document().project().paperIndex, 2);
 
     printer.forms = {"A4", "Letter", "A4", "A4 Extra"};
     printer.defaultForm = -1;
     start();
-    EXPECT_EQ(window->paperIndex(), 2) << "no default: the last short A4 entry";
+    EXPECT_EQ(window->document().project().paperIndex, 2) << "no default: the last short A4 entry";
     printer.forms = {"Letter"};
     start();
-    EXPECT_EQ(window->paperIndex(), -1);
+    EXPECT_EQ(window->document().project().paperIndex, -1);
     EXPECT_EQ(window->paperPage().paperCombo->count(), 15) << "no usable form: the built-in papers";
 }
 
@@ -130,8 +130,8 @@ TEST_F(EditorWindowTest, CaptionControlsStartWithTheirDefaults) {
     EXPECT_EQ(photo.layerList->columnCount(), 2);
     EXPECT_EQ(photo.layerList->headerItem()->text(0), "Item Icon");
     EXPECT_EQ(photo.layerList->headerItem()->text(1), "File name");
-    ASSERT_EQ(window->layerPictures().size(), 8);
-    EXPECT_EQ(window->layerPictures()[0].size(), QSize(32, 24));
+    ASSERT_EQ(window->document().listPictures().size(), 8);
+    EXPECT_EQ(window->document().listPictures()[0].size(), QSize(32, 24));
 }
 
 TEST_F(EditorWindowTest, TabsShowTheControlsThatFitTheSelection) {
@@ -189,7 +189,7 @@ TEST_F(EditorWindowTest, ClosingAsksFirstOnlyWhenWorkIsUnsaved) {
     EXPECT_TRUE(prompts.shown.isEmpty()) << "nothing changed: nothing asked";
 
     window->show();
-    window->setModified(true);
+    window->document().setModified(true);
     prompts.answers = {quillax::Prompts::Answer::Cancel};
     window->actions().exit->trigger();
     EXPECT_TRUE(window->isVisible()) << "Cancel keeps the window open";
@@ -204,7 +204,7 @@ TEST_F(EditorWindowTest, WithoutAnInstallFolderTheUsersDataFolderServes) {
     testsupport::ScopedEnv data("XDG_DATA_HOME", QFile::encodeName(box.path("data")));
     box.writeSettings("");
     EditorMainDialog other({prompts, printer});
-    EXPECT_EQ(other.projectFolder(), box.path("data/Quillax/newPrj1/"));
-    EXPECT_TRUE(QDir(other.projectFolder()).exists());
+    EXPECT_EQ(other.document().project().projectFolder, box.path("data/Quillax/newPrj1/"));
+    EXPECT_TRUE(QDir(other.document().project().projectFolder).exists());
     EXPECT_FALSE(QDir("newPrj1").exists()) << "nothing is made relative to wherever we run";
 }

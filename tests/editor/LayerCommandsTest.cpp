@@ -39,7 +39,7 @@ class LayerCommandsTest : public testsupport::EditorWindowTest {
     QTreeWidget* list() { return window->photoPage().layerList; }
     std::vector<HistoryKind> historyKinds() {
         std::vector<HistoryKind> kinds;
-        for (const auto& e : window->history().entries())
+        for (const auto& e : window->document().history().entries())
             kinds.push_back(e.kind);
         return kinds;
     }
@@ -59,7 +59,7 @@ TEST_F(LayerCommandsTest, AddedPhotosStepDownTheCornerAndAreListed) {
     EXPECT_EQ(second.y, 12);
     EXPECT_EQ(first.content, "newPrj10.bmp");
     EXPECT_EQ(second.content, "newPrj11.bmp");
-    EXPECT_TRUE(QFile::exists(window->projectFolder() + "newPrj11.bmp"));
+    EXPECT_TRUE(QFile::exists(window->document().project().projectFolder + "newPrj11.bmp"));
     EXPECT_EQ(first.thumbIndex, 8) << "after the eight pictures the list starts with";
     EXPECT_EQ(second.thumbIndex, 9);
 
@@ -69,9 +69,9 @@ TEST_F(LayerCommandsTest, AddedPhotosStepDownTheCornerAndAreListed) {
     EXPECT_EQ(canvas().selection().currentId(), 1);
     EXPECT_EQ(window->tabs().currentIndex(), EditorMainDialog::kPhotoTab);
     EXPECT_EQ(window->photoPage().sourceEdit->text(), box.path("two.jpg"));
-    EXPECT_EQ(window->project().layerRows, 2);
-    EXPECT_EQ(window->project().photoLayers, 2);
-    EXPECT_EQ(window->project().nextLayerId, 2);
+    EXPECT_EQ(window->document().layerRows(), 2);
+    EXPECT_EQ(window->document().photoLayers(), 2);
+    EXPECT_EQ(window->document().project().nextLayerId, 2);
     EXPECT_EQ(historyKinds(), (std::vector<HistoryKind>{HistoryKind::Add, HistoryKind::Modify,
                                                         HistoryKind::Add, HistoryKind::Modify}));
 }
@@ -86,7 +86,7 @@ TEST_F(LayerCommandsTest, PhotosGoIntoTheNextCellWhileArranging) {
     EXPECT_EQ(canvas().stack().find(0)->x, 11);
     EXPECT_EQ(canvas().stack().find(1)->x, 507) << "the second column";
     EXPECT_TRUE(window->paperPage().arrangeCheck->isChecked()) << "adding is not arranging by hand";
-    window->layerCommands().listClicked(0);
+    window->listClicked(0);
     EXPECT_FALSE(window->paperPage().arrangeCheck->isChecked())
         << "picking a photo by hand ends it";
 }
@@ -103,10 +103,10 @@ TEST_F(LayerCommandsTest, NothingIsAddedFromACancelledDialogABadFileOrAMissingPr
     addThroughDialog(box.path("broken.jpg"));
     EXPECT_EQ(canvas().stack().count(), 0);
     EXPECT_TRUE(prompts.shown.last().contains("could not be read"));
-    EXPECT_EQ(window->project().nextLayerId, 0) << "no id is used up";
+    EXPECT_EQ(window->document().project().nextLayerId, 0) << "no id is used up";
     EXPECT_EQ(list()->topLevelItemCount(), 0);
 
-    window->project().projectFolder = box.path("gone/");
+    window->document().project().projectFolder = box.path("gone/");
     addThroughDialog(picture("one.png", 40, 30));
     EXPECT_EQ(canvas().stack().count(), 0);
     EXPECT_TRUE(prompts.shown.last().contains("could not be copied"));
@@ -123,10 +123,11 @@ TEST_F(LayerCommandsTest, DeleteLayerAsksFirstAndEmptiesTheList) {
     window->actions().deleteLayer->trigger();
     EXPECT_EQ(canvas().stack().count(), 0);
     EXPECT_EQ(list()->topLevelItemCount(), 0);
-    EXPECT_EQ(window->project().layerRows, 0);
-    EXPECT_EQ(window->project().photoLayers, 0);
-    EXPECT_EQ(window->history().entries().back().kind, HistoryKind::Delete);
-    EXPECT_EQ(window->layerPictures().size(), 9) << "the thumbnail stays in the picture list";
+    EXPECT_EQ(window->document().layerRows(), 0);
+    EXPECT_EQ(window->document().photoLayers(), 0);
+    EXPECT_EQ(window->document().history().entries().back().kind, HistoryKind::Delete);
+    EXPECT_EQ(window->document().listPictures().size(), 9)
+        << "the thumbnail stays in the picture list";
     EXPECT_EQ(canvas().shownPicture().pixel(50, 50) & 0xFFFFFF, 0xFFFFFFu) << "an empty page";
     EXPECT_FALSE(window->photoPage().photoGroup->isVisible());
 
@@ -139,7 +140,7 @@ TEST_F(LayerCommandsTest, DeletingALowerLayerMovesTheRowsBelowIt) {
     addThroughDialog(picture("one.png", 40, 30));
     addThroughDialog(picture("two.png", 40, 30));
     addThroughDialog(picture("three.png", 40, 30));
-    window->layerCommands().listClicked(0);
+    window->listClicked(0);
     prompts.answers = {quillax::Prompts::Answer::Yes};
     window->actions().deleteLayer->trigger();
     ASSERT_EQ(list()->topLevelItemCount(), 2);
@@ -174,7 +175,7 @@ TEST_F(LayerCommandsTest, ChangeReplacesTheSelectedPhotoByANewLayer) {
     EXPECT_EQ(layer.id, 1) << "a new layer with a new id";
     EXPECT_EQ(layer.x, 12);
     EXPECT_EQ(list()->topLevelItemCount(), 1);
-    EXPECT_EQ(window->project().photoLayers, 1);
+    EXPECT_EQ(window->document().photoLayers(), 1);
     EXPECT_EQ(historyKinds(), (std::vector<HistoryKind>{HistoryKind::Add, HistoryKind::Modify,
                                                         HistoryKind::Add, HistoryKind::Modify}))
         << "the removal itself is not recorded";
@@ -194,10 +195,36 @@ TEST_F(LayerCommandsTest, ClickingARowRaisesThatLayerAndBelowTheRowsSelectsNothi
     EXPECT_EQ(canvas().selection().currentId(), -1);
 }
 
-TEST_F(LayerCommandsTest, PhotosNamedOnTheCommandLineAreAddedInOrder) {
-    window->addPhotosLater({picture("a.png", 40, 30), picture("b.png", 40, 30)});
+TEST_F(LayerCommandsTest, PhotosNamedTogetherAreAllTriedAndTheBadOnesNamedInOneMessage) {
+    window->addPhotosLater({picture("a.png", 40, 30), box.path("gone.png"), box.path("notes.txt"),
+                            picture("b.png", 40, 30)});
     QTRY_COMPARE(canvas().stack().count(), 2);
     EXPECT_EQ(list()->topLevelItem(1)->toolTip(0), box.path("b.png"));
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].contains("gone.png"));
+    EXPECT_TRUE(prompts.shown[0].contains("notes.txt"));
+    EXPECT_FALSE(prompts.shown[0].contains("b.png"));
+}
+
+TEST_F(LayerCommandsTest, DeleteRemovesTheLayerItAskedAboutWhatEverArrivesMeanwhile) {
+    addThroughDialog(picture("asked.png", 40, 30));
+    prompts.whileAsking = [this] { window->layerCommands().addPhoto(picture("late.png", 40, 30)); };
+    prompts.answers = {quillax::Prompts::Answer::Yes};
+    window->actions().deleteLayer->trigger();
+    ASSERT_EQ(canvas().stack().count(), 1);
+    EXPECT_EQ(canvas().stack().find(0), nullptr) << "the layer the question was about";
+    EXPECT_EQ(list()->topLevelItem(0)->toolTip(0), box.path("late.png"));
+}
+
+TEST_F(LayerCommandsTest, TheSourceEditShowsTheSelectedPhotosFileNotOneThatFailed) {
+    addThroughDialog(picture("good.png", 40, 30));
+    addThroughDialog(box.path("missing.png"));
+    EXPECT_EQ(window->photoPage().sourceEdit->text(), box.path("good.png"));
+    prompts.files.push_back(box.path("missing.png"));
+    window->photoPage().changeSourceButton->click();
+    EXPECT_EQ(window->photoPage().sourceEdit->text(), box.path("good.png"));
+    EXPECT_EQ(canvas().stack().count(), 1) << "a change to an unreadable picture keeps the photo";
+    EXPECT_EQ(list()->topLevelItemCount(), 1);
 }
 
 TEST_F(LayerCommandsTest, ExportWritesThePageInTheFormatOfTheName) {
@@ -232,7 +259,7 @@ TEST_F(LayerCommandsTest, ExportWritesThePageInTheFormatOfTheName) {
     window->actions().exportPhotos->trigger();
     EXPECT_EQ(prompts.shown.last(), "save file name error!");
 
-    QFile::remove(window->projectFolder() + "newPrj10.bmp");
+    QFile::remove(window->document().project().projectFolder + "newPrj10.bmp");
     window->actions().exportPhotos->trigger();
     EXPECT_EQ(prompts.shown.last(), "Could not export image!") << "the photo's file went missing";
 }

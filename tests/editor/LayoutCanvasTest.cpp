@@ -41,7 +41,7 @@ class CanvasTest : public testsupport::EditorWindowTest {
         release(to);
     }
     const editor::LayerRecord& layer(int id = 0) { return *canvas->stack().find(id); }
-    size_t modifyRecords() const { return window->history().entries().size(); }
+    size_t modifyRecords() const { return window->document().history().entries().size(); }
 
     LayoutCanvas* canvas = nullptr;
 };
@@ -93,8 +93,8 @@ TEST_F(CanvasTest, DraggingTheBodyMovesTheLayerAndRecordsIt) {
     EXPECT_EQ(layer().boxWidth(), 400) << "moving keeps the size";
     EXPECT_EQ(layer().boxHeight(), 300);
     ASSERT_EQ(modifyRecords(), 1u);
-    EXPECT_EQ(window->history().entries().back().kind, editor::HistoryKind::Modify);
-    EXPECT_EQ(window->history().entries().back().layer.x, 241);
+    EXPECT_EQ(window->document().history().entries().back().kind, editor::HistoryKind::Modify);
+    EXPECT_EQ(window->document().history().entries().back().layer.x, 241);
     EXPECT_EQ(window->photoPage().leftEdit->text(), "51") << "241 page pixels are 51.0 mm";
 }
 
@@ -126,7 +126,7 @@ TEST_F(CanvasTest, TheBottomRightHandleKeepsTheProportions) {
 
 TEST_F(CanvasTest, TheRightHandleChangesTheWidthAndPixelsDoNotSnap) {
     click(kInside);
-    canvas->setUnitFactor(1.0);
+    window->document().project().unitFactor = 1.0;
     drag(kRightMiddle, QPoint(205, 60));
     // 170 x 105 screen pixels: 482.8 and 298.2 page pixels, rounded.
     EXPECT_EQ(layer().region, (PageRect{100, 100, 583, 398}));
@@ -139,7 +139,7 @@ TEST_F(CanvasTest, HandlesDraggedPastTheOppositeEdgeNeverLoseTheLayer) {
     release(QPoint(60, 200));
     EXPECT_EQ(layer().region, (PageRect{100, 100, 500, 400})) << "top-left below the bottom edge";
 
-    canvas->setUnitFactor(1.0);
+    window->document().project().unitFactor = 1.0;
     drag(kRightMiddle, QPoint(10, 87));
     EXPECT_GE(layer().boxWidth(), 1);
     EXPECT_GE(layer().boxHeight(), 1);
@@ -158,6 +158,15 @@ TEST_F(CanvasTest, LeavingTheCanvasFinishesTheMoveWhereTheFrameWasLastDrawn) {
     release(QPoint(-80, 120));
     EXPECT_EQ(layer().x, 156) << "nothing more happens until the next press";
     EXPECT_EQ(modifyRecords(), 1u);
+
+    // A press whose first move already leaves the canvas never started a drag.
+    press(kInside);
+    move(QPoint(-60, 90));
+    release(QPoint(-60, 90));
+    EXPECT_EQ(layer().x, 156);
+    EXPECT_EQ(layer().y, 127);
+    EXPECT_EQ(modifyRecords(), 1u);
+    EXPECT_FALSE(canvas->isButtonDown());
 }
 
 TEST_F(CanvasTest, CropWritesTheNextEditVersionAndKeepsTheOriginal) {
@@ -171,7 +180,8 @@ TEST_F(CanvasTest, CropWritesTheNextEditVersionAndKeepsTheOriginal) {
 
     // The full-size file is twice the layer's box.
     const imaging::DibImage full = testsupport::pattern24(800, 600);
-    ASSERT_TRUE(imaging::saveAsBmp(full, (window->projectFolder() + "newPrj10.bmp").toStdString()));
+    ASSERT_TRUE(imaging::saveAsBmp(
+        full, (window->document().project().projectFolder + "newPrj10.bmp").toStdString()));
     const size_t recordsBefore = modifyRecords();
     drag(kTopLeft, QPoint(70, 70));
 
@@ -179,15 +189,15 @@ TEST_F(CanvasTest, CropWritesTheNextEditVersionAndKeepsTheOriginal) {
     // picture is (196, 150) 596 x 444.
     EXPECT_EQ(layer().content, "newPrj10_1.bmp");
     EXPECT_EQ(layer().region, (PageRect{198, 175, 496, 397}));
-    const auto cropped =
-        imaging::readBmp((window->projectFolder() + "newPrj10_1.bmp").toStdString());
+    const auto cropped = imaging::readBmp(
+        (window->document().project().projectFolder + "newPrj10_1.bmp").toStdString());
     ASSERT_TRUE(cropped);
     EXPECT_EQ(cropped->width(), 596);
     EXPECT_EQ(cropped->height(), 444);
     EXPECT_EQ(cropped->pixelValue(0, 0), full.pixelValue(196, 150));
     EXPECT_EQ(cropped->pixelValue(595, 443), full.pixelValue(791, 593));
     EXPECT_EQ(layer().bitmapWidth, 596);
-    EXPECT_TRUE(QFile::exists(window->projectFolder() + "newPrj10.bmp"))
+    EXPECT_TRUE(QFile::exists(window->document().project().projectFolder + "newPrj10.bmp"))
         << "the original stays for undo";
     EXPECT_EQ(window->photoPage().effectCombo->currentIndex(), -1);
     EXPECT_EQ(modifyRecords(), recordsBefore + 1);

@@ -2,24 +2,25 @@
 
 #include <gtest/gtest.h>
 
-TEST(EditName, NextNameCyclesThroughSixSuffixes) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"newPrj13.bmp", "newPrj13_1.bmp"},
-        {"newPrj13_5.bmp", "newPrj13_6.bmp"},
-        {"newPrj13_6.bmp", "newPrj13_1.bmp"},
-        {"newPrj13_9.bmp", "newPrj13_1.bmp"},
-        {"holiday.jpg", "holiday_1.bmp"},
-        {"noextension", "noextension_1.bmp"},
-        {"/home/ann/trip/trip4_2.bmp", "/home/ann/trip/trip4_3.bmp"},
+TEST(EditName, NextNameCyclesThroughSixSuffixesAfterTheLayersOwnName) {
+    struct Case {
+        const char* name;
+        const char* base;
+        const char* next;
+        const char* why;
     };
-    for (const auto& [name, next] : cases)
-        EXPECT_EQ(imaging::nextEditName(name), next) << name;
-}
-
-TEST(EditName, BaseNameDropsTheEditSuffix) {
-    EXPECT_EQ(imaging::baseEditName("newPrj13_4.bmp"), "newPrj13.bmp");
-    EXPECT_EQ(imaging::baseEditName("newPrj13.bmp"), "newPrj13.bmp");
-    EXPECT_EQ(imaging::baseEditName("/p/trip2_6.bmp"), "/p/trip2.bmp");
+    const Case cases[] = {
+        {"newPrj13.bmp", "newPrj13", "newPrj13_1.bmp", "the first edit"},
+        {"newPrj13_5.bmp", "newPrj13", "newPrj13_6.bmp", "the next suffix"},
+        {"newPrj13_6.bmp", "newPrj13", "newPrj13_1.bmp", "the sixth wraps to the first"},
+        {"newPrj13_9.bmp", "newPrj13", "newPrj13_1.bmp", "a digit past six starts again"},
+        {"trip_3.bmp", "trip_3", "trip_3_1.bmp", "the id is not a suffix: layer 4's file"},
+        {"trip_3_2.bmp", "trip_3", "trip_3_3.bmp", "a suffix after an id ending the same way"},
+        {"trip_34.bmp", "trip_3", "trip_34_1.bmp", "another layer's name is never advanced"},
+        {"/home/ann/trip/trip4_2.bmp", "trip4", "/home/ann/trip/trip4_3.bmp", "folders stay"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(imaging::nextEditName(c.name, c.base), c.next) << c.why;
 }
 
 TEST(EditName, SplitPathKeepsTheLastSlashWithTheFolder) {

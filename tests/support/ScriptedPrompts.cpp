@@ -1,5 +1,7 @@
 #include "tests/support/ScriptedPrompts.h"
 
+#include <utility>
+
 #include <QDialog>
 
 namespace testsupport {
@@ -28,6 +30,8 @@ void ScriptedPrompts::message(const QString& text, const QString& title) {
 bool ScriptedPrompts::askYesNo(const QString& text, const QString& title) {
     shown.append(text);
     titles.append(title);
+    if (whileAsking)
+        std::exchange(whileAsking, nullptr)();
     return next(Answer::No) == Answer::Yes;
 }
 

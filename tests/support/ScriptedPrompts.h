@@ -4,6 +4,7 @@
 #include <QList>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 namespace testsupport {
 
@@ -18,6 +19,9 @@ class ScriptedPrompts : public quillax::Prompts {
     std::deque<QColor> colours;
     std::deque<int> dialogResults;
     QList<QString> dialogTitles;
+    // Runs while a yes/no question is open, before it is answered: what the user or the other
+    // program does in the meantime.
+    std::function<void()> whileAsking;
 
     void message(const QString& text, const QString& title = {}) override;
     bool askYesNo(const QString& text, const QString& title = {}) override;

@@ -1,0 +1,191 @@
+#include "editor/model/PageDocument.h"
+
+#include "editor/model/ArrangeGrid.h"
+#include "editor/model/PhotoImporter.h"
+#include "editor/model/PhotoPlacement.h"
+#include "imaging/BmpFile.h"
+#include "imaging/EditName.h"
+#include "imaging/EffectImage.h"
+#include "shared/DibConversion.h"
+
+namespace editor {
+
+PageDocument::PageDocument(QObject* parent) : QObject(parent) {
+}
+
+void PageDocument::setModified(bool modified) {
+    if (modified_ == modified)
+        return;
+    modified_ = modified;
+    emit modifiedChanged(modified);
+}
+
+void PageDocument::setFixedListPictures(const QList<QImage>& pictures) {
+    for (int i = 0; i < kFixedListPictures && i < pictures.size(); ++i)
+        listPictures_[i] = pictures[i];
+}
+
+int PageDocument::photoLayers() const {
+    int photos = 0;
+    for (const LayerRecord& layer : stack_.layers())
+        photos += layer.isPhoto() ? 1 : 0;
+    return photos;
+}
+
+void PageDocument::recordSelected(HistoryKind kind) {
+    history_.record(kind, selection_.selectedCopy());
+    setModified(true);
+}
+
+std::optional<PageRect> PageDocument::gridCell(int pictureWidth, int pictureHeight) const {
+    if (!arrangement_.on)
+        return std::nullopt;
+    const auto grid = ArrangeGrid::make(project_.canvasWidth, project_.canvasHeight,
+                                        arrangement_.cellWidth, arrangement_.cellHeight);
+    if (!grid || photoLayers() >= grid->capacity())
+        return std::nullopt;
+    return grid->cellRegion(photoLayers() + 1, pictureWidth, pictureHeight,
+                            project_.canvasUnitFactor());
+}
+
+namespace {
+
+PageDocument::AddStatus addStatusOf(PhotoImporter::Status status) {
+    switch (status) {
+    case PhotoImporter::Status::Ok:
+        return PageDocument::AddStatus::Added;
+    case PhotoImporter::Status::UnknownFormat:
+        return PageDocument::AddStatus::UnknownFormat;
+    case PhotoImporter::Status::CannotWrite:
+        return PageDocument::AddStatus::CannotWrite;
+    case PhotoImporter::Status::Unreadable:
+        break;
+    }
+    return PageDocument::AddStatus::Unreadable;
+}
+
+} // namespace
+
+PageDocument::AddResult PageDocument::changeSource(int id, const QString& path) {
+    const LayerRecord* old = stack_.find(id);
+    if (old == nullptr || !old->isPhoto())
+        return {AddStatus::Unreadable, -1};
+    // The new picture goes under the next id's name, so reading and copying it touches
+    // nothing of the old layer; only a picture that made it that far replaces it.
+    const int newId = project_.nextLayerId;
+    const QString fileName = project_.projectName + QString::number(newId) + ".bmp";
+    PhotoImporter::Result imported = PhotoImporter::import(path, project_.projectFolder, fileName);
+    if (imported.status != PhotoImporter::Status::Ok)
+        return {addStatusOf(imported.status), -1};
+    const int row = old->listRow;
+    stack_.remove(id);
+    emit layerRemoved(row);
+    return addImported(path, fileName, std::move(imported));
+}
+
+PageDocument::AddResult PageDocument::addPhoto(const QString& path) {
+    const QString fileName = project_.projectName + QString::number(project_.nextLayerId) + ".bmp";
+    PhotoImporter::Result imported = PhotoImporter::import(path, project_.projectFolder, fileName);
+    if (imported.status != PhotoImporter::Status::Ok)
+        return {addStatusOf(imported.status), -1};
+    return addImported(path, fileName, std::move(imported));
+}
+
+PageDocument::AddResult PageDocument::addImported(const QString& path, const QString& fileName,
+                                                  PhotoImporter::Result imported) {
+    LayerRecord layer;
+    layer.id = project_.nextLayerId;
+    layer.content = fileName;
+    layer.sourcePath = path;
+    layer.setBitmap(imported.working);
+    layer.hasRegion = true;
+    layer.region = gridCell(layer.bitmapWidth, layer.bitmapHeight)
+                       .value_or(defaultPhotoRegion(layer.id, layer.bitmapWidth, layer.bitmapHeight,
+                                                    project_.pageWidth, project_.pageHeight));
+    layer.x = layer.region.left;
+    layer.y = layer.region.top;
+    listPictures_.append(quillax::toQImage(imported.thumbnail));
+    layer.thumbIndex = int(listPictures_.size() - 1);
+    project_.nextLayerId += 1;
+
+    stack_.add(layer);
+    selection_.setCurrentId(layer.id);
+    selection_.refreshCopy();
+    emit layerAdded(layer.id);
+    recordSelected(HistoryKind::Add);
+    recordSelected(HistoryKind::Modify);
+    return {AddStatus::Added, layer.id};
+}
+
+std::vector<PageDocument::Failure> PageDocument::addPhotos(const QStringList& paths) {
+    std::vector<Failure> failed;
+    for (const QString& path : paths) {
+        const AddResult result = addPhoto(path);
+        if (result.status != AddStatus::Added)
+            failed.push_back({path, result.status});
+    }
+    return failed;
+}
+
+bool PageDocument::deleteLayer(int id) {
+    const LayerRecord* layer = stack_.find(id);
+    if (layer == nullptr)
+        return false;
+    // The entry holds the layer asked about, whatever else is selected now.
+    history_.record(HistoryKind::Delete, *layer);
+    setModified(true);
+    const int row = layer->listRow;
+    stack_.remove(id);
+    emit layerRemoved(row);
+    return true;
+}
+
+void PageDocument::recordChange() {
+    if (selection_.selected() == nullptr)
+        return;
+    selection_.refreshCopy();
+    recordSelected(HistoryKind::Modify);
+    if (selection_.selected()->isPhoto())
+        endArrangement();
+}
+
+PageDocument::CropStatus PageDocument::cropSelected(const PageGeometry& g) {
+    LayerRecord* layer = selection_.selected();
+    if (layer == nullptr || !layer->isPhoto() || layer->boxWidth() <= 0 || layer->boxHeight() <= 0)
+        return CropStatus::Refused;
+    const auto full = imaging::readBmp((project_.projectFolder + layer->content).toStdString());
+    if (!full)
+        return CropStatus::Unreadable;
+    // The frame maps onto the full-size picture in proportion to the box it was drawn in.
+    const int64_t fw = full->width();
+    const int64_t fh = full->height();
+    const int64_t bw = layer->boxWidth();
+    const int64_t bh = layer->boxHeight();
+    const int left = int(std::abs(g.x - layer->x) * fw / bw);
+    const int top = int(std::abs(g.y - layer->y) * fh / bh);
+    const imaging::PixelRect crop{left, top, left + int(g.width * fw / bw),
+                                  top + int(g.height * fh / bh)};
+    imaging::DibImage part;
+    if (!imaging::EffectImage(*full).extract(&part, crop))
+        return CropStatus::Refused;
+
+    const std::string base = (project_.projectName + QString::number(layer->id)).toStdString();
+    const QString name =
+        QString::fromStdString(imaging::nextEditName(layer->content.toStdString(), base));
+    if (!imaging::saveAsBmp(part, (project_.projectFolder + name).toStdString()))
+        return CropStatus::CannotWrite;
+    layer->setBitmap(PhotoImporter::workingPicture(std::move(part)));
+    selection_.place(g.x, g.y, g.width, g.height);
+    selection_.setContent(name);
+    recordChange();
+    return CropStatus::Cropped;
+}
+
+void PageDocument::endArrangement() {
+    if (!arrangement_.on)
+        return;
+    arrangement_.on = false;
+    emit arrangementEnded();
+}
+
+} // namespace editor

@@ -1,0 +1,114 @@
+#pragma once
+#include "editor/model/CanvasGeometry.h"
+#include "editor/model/LayerSelection.h"
+#include "editor/model/LayerStack.h"
+#include "editor/model/PhotoImporter.h"
+#include "editor/model/ProjectState.h"
+#include "editor/model/UndoHistory.h"
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <vector>
+
+namespace editor {
+
+// Automatic arrangement as the Paper page sets it: whether new photos go into the grid, and
+// the size of its cells in the unit.
+struct Arrangement {
+    bool on = false;
+    double cellWidth = 0;
+    double cellHeight = 0;
+};
+
+// The page being edited: its layers, the selected layer, the page and project settings, the
+// undo history and whether anything changed since the last save. Windows are views of it:
+// they call its operations and redraw what its signals say changed.
+class PageDocument : public QObject {
+    Q_OBJECT
+  public:
+    explicit PageDocument(QObject* parent = nullptr);
+
+    LayerStack& stack() { return stack_; }
+    const LayerStack& stack() const { return stack_; }
+    LayerSelection& selection() { return selection_; }
+    const LayerSelection& selection() const { return selection_; }
+    ProjectState& project() { return project_; }
+    const ProjectState& project() const { return project_; }
+    const UndoHistory& history() const { return history_; }
+    Arrangement& arrangement() { return arrangement_; }
+    const Arrangement& arrangement() const { return arrangement_; }
+
+    bool isModified() const { return modified_; }
+    void setModified(bool modified);
+
+    // Rows of the layer list and photo layers, counted from the stack.
+    int layerRows() const { return stack_.count(); }
+    int photoLayers() const;
+
+    // The pictures of the layer list: the eight fixed ones the list starts with, then each
+    // added photo's thumbnail. A photo layer's thumbIndex points into this list; index 0 is a
+    // caption's, so the fixed places are kept even before their pictures are set.
+    static constexpr int kFixedListPictures = 8;
+    const QList<QImage>& listPictures() const { return listPictures_; }
+    void setFixedListPictures(const QList<QImage>& pictures);
+
+    enum class AddStatus { Added, UnknownFormat, Unreadable, CannotWrite };
+    struct AddResult {
+        AddStatus status = AddStatus::Unreadable;
+        int id = -1;
+    };
+    struct Failure {
+        QString path;
+        AddStatus status;
+    };
+
+    // Reads the picture, writes its full-size copy into the project folder and adds it as a
+    // new photo layer on top, placed in the next grid cell while arranging, else at the
+    // default place; the new layer is selected. Nothing changes when the picture cannot be
+    // read or its copy cannot be written.
+    AddResult addPhoto(const QString& path);
+    // Adds every picture in order; the ones that could not be added come back, in order.
+    std::vector<Failure> addPhotos(const QStringList& paths);
+    // Replaces photo `id` by a new photo layer from `path`. The new picture is read and
+    // copied first: on failure the old layer, its picture and its file stay as they were.
+    AddResult changeSource(int id, const QString& path);
+    // Removes layer `id`, recording it for undo; false when there is no such layer.
+    bool deleteLayer(int id);
+
+    // A move, resize or nudge of the selected layer ended: recorded for undo.
+    void recordChange();
+    enum class CropStatus { Cropped, Unreadable, CannotWrite, Refused };
+    // Crops the selected photo to the part of it under `frame` (page pixels, the frame the
+    // handle left): that part of the full-size file is written under the next edit name and
+    // becomes the working picture, reduced like an added photo. Recorded for undo.
+    CropStatus cropSelected(const PageGeometry& frame);
+
+    // Moving, resizing or picking a photo by hand ends automatic arrangement.
+    void endArrangement();
+
+  signals:
+    // A layer was added at its list row and selected.
+    void layerAdded(int id);
+    // The layer of list row `row` was removed; the rows below moved up.
+    void layerRemoved(int row);
+    void arrangementEnded();
+    void modifiedChanged(bool modified);
+
+  private:
+    AddResult addImported(const QString& path, const QString& fileName,
+                          PhotoImporter::Result imported);
+    void recordSelected(HistoryKind kind);
+    std::optional<PageRect> gridCell(int pictureWidth, int pictureHeight) const;
+
+    LayerStack stack_;
+    LayerSelection selection_{stack_};
+    ProjectState project_;
+    UndoHistory history_;
+    Arrangement arrangement_;
+    QList<QImage> listPictures_{kFixedListPictures};
+    bool modified_ = false;
+};
+
+} // namespace editor

@@ -1,0 +1,169 @@
+// The page document's operations, without a window: what they change, what they record and
+// what they leave alone when a picture cannot be used.
+#include "editor/model/PageDocument.h"
+#include "imaging/BmpFile.h"
+#include "tests/support/Sandbox.h"
+
+#include <QFile>
+#include <QImage>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using editor::HistoryKind;
+using editor::PageDocument;
+
+namespace {
+
+class PageDocumentTest : public ::testing::Test {
+  protected:
+    void SetUp() override { document.project().projectFolder = box.folder(); }
+
+    QString picture(const QString& name, int w, int h, QRgb colour = qRgb(30, 120, 200)) {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = box.path(name);
+        EXPECT_TRUE(image.save(path));
+        return path;
+    }
+    std::vector<HistoryKind> historyKinds() const {
+        std::vector<HistoryKind> kinds;
+        for (const auto& e : document.history().entries())
+            kinds.push_back(e.kind);
+        return kinds;
+    }
+
+    testsupport::Sandbox box;
+    PageDocument document;
+};
+
+} // namespace
+
+TEST_F(PageDocumentTest, AFailedChangeOfSourceLeavesTheOldPhotoWhole) {
+    ASSERT_EQ(document.addPhoto(picture("old.png", 40, 30)).status, PageDocument::AddStatus::Added);
+    QSignalSpy removed(&document, &PageDocument::layerRemoved);
+    QFile junk(box.path("junk.png"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a picture");
+    junk.close();
+
+    EXPECT_EQ(document.changeSource(0, box.path("junk.png")).status,
+              PageDocument::AddStatus::Unreadable);
+    EXPECT_EQ(document.changeSource(0, box.path("gone.png")).status,
+              PageDocument::AddStatus::Unreadable);
+    ASSERT_NE(document.stack().find(0), nullptr);
+    EXPECT_EQ(document.stack().find(0)->bitmapWidth, 40);
+    EXPECT_EQ(document.stack().find(0)->sourcePath, box.path("old.png"));
+    EXPECT_EQ(document.listPictures().size(), PageDocument::kFixedListPictures + 1);
+    EXPECT_TRUE(QFile::exists(box.path("newPrj10.bmp")));
+    EXPECT_EQ(removed.count(), 0);
+
+    // A picture that reads replaces it under the next id, in the same list row.
+    const auto swapped = document.changeSource(0, picture("new.png", 20, 10));
+    ASSERT_EQ(swapped.status, PageDocument::AddStatus::Added);
+    EXPECT_EQ(swapped.id, 1);
+    EXPECT_EQ(document.stack().find(0), nullptr);
+    EXPECT_EQ(document.stack().find(1)->listRow, 0);
+    EXPECT_EQ(document.stack().find(1)->content, "newPrj11.bmp");
+    EXPECT_EQ(removed.count(), 1);
+}
+
+TEST_F(PageDocumentTest, EveryRecordedChangeMarksThePageModified) {
+    EXPECT_FALSE(document.isModified());
+    QSignalSpy modified(&document, &PageDocument::modifiedChanged);
+    document.addPhoto(picture("a.png", 40, 30));
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(historyKinds(), (std::vector{HistoryKind::Add, HistoryKind::Modify}));
+
+    document.setModified(false);
+    document.selection().place(5, 6, 40, 30);
+    document.recordChange();
+    EXPECT_TRUE(document.isModified()) << "a move";
+
+    document.setModified(false);
+    EXPECT_TRUE(document.deleteLayer(0));
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(document.history().entries().back().kind, HistoryKind::Delete);
+    EXPECT_EQ(modified.count(), 5) << "on, off, on, off, on";
+    EXPECT_FALSE(document.deleteLayer(0)) << "no such layer any more";
+}
+
+TEST_F(PageDocumentTest, DeletingNamesTheLayerAskedAboutNotTheSelectedOne) {
+    document.addPhoto(picture("a.png", 40, 30));
+    document.addPhoto(picture("b.png", 40, 30));
+    ASSERT_EQ(document.selection().currentId(), 1);
+    ASSERT_TRUE(document.deleteLayer(0));
+    EXPECT_EQ(document.history().entries().back().layer.id, 0);
+    EXPECT_NE(document.stack().find(1), nullptr);
+    EXPECT_EQ(document.stack().find(1)->listRow, 0) << "the row below moved up";
+    EXPECT_EQ(document.layerRows(), 1);
+}
+
+TEST_F(PageDocumentTest, PicturesThatCannotBeAddedComeBackTogetherInOrder) {
+    const auto failed = document.addPhotos({picture("a.png", 40, 30), box.path("missing.png"),
+                                            box.path("notes.txt"), picture("b.png", 30, 40)});
+    EXPECT_EQ(document.photoLayers(), 2) << "the good ones after a bad one are added too";
+    ASSERT_EQ(failed.size(), 2u);
+    EXPECT_EQ(failed[0].path, box.path("missing.png"));
+    EXPECT_EQ(failed[0].status, PageDocument::AddStatus::Unreadable);
+    EXPECT_EQ(failed[1].status, PageDocument::AddStatus::UnknownFormat);
+}
+
+TEST_F(PageDocumentTest, APanoramaStaysAtLeastOnePagePixelHigh) {
+    // 20000 x 10 fits the 600 x 450 working box at 600 x 0.3, and half the A4 page width at
+    // 496 x 0.248: both would vanish.
+    ASSERT_EQ(document.addPhoto(picture("wide.png", 20000, 10)).status,
+              PageDocument::AddStatus::Added);
+    const editor::LayerRecord& layer = *document.stack().find(0);
+    EXPECT_EQ(layer.bitmapWidth, 600);
+    EXPECT_EQ(layer.bitmapHeight, 1);
+    EXPECT_EQ(layer.boxWidth(), 496);
+    EXPECT_EQ(layer.boxHeight(), 1);
+    EXPECT_EQ(
+        document.stack().hitTest(int(12 * 494.0 / 1403), int(10 * 494.0 / 1403), 494.0 / 1403), 0)
+        << "and can be picked";
+}
+
+TEST_F(PageDocumentTest, ArrangedPhotosFillTheGridCellsInTurn) {
+    document.arrangement() = {true, 100, 70};
+    document.addPhoto(picture("a.png", 600, 420));
+    // A4 at 1403 / 297 page pixels a millimetre: the 100 x 70 mm cell is 472.39 x 330.67,
+    // which a picture of its own shape fills to 472 x 330. Margins: (210 - 200) / 4 = 2.5 mm
+    // and (297 - 280) / 8 = 2.125 mm, 11 and 10 page pixels.
+    const editor::LayerRecord& first = *document.stack().find(0);
+    EXPECT_EQ(first.region, (editor::PageRect{11, 10, 11 + 472, 10 + 330}));
+    document.addPhoto(picture("b.png", 600, 420));
+    EXPECT_EQ(document.stack().find(1)->x, 507) << "(2.5 + 100 + 2.5 + 2.5) mm";
+
+    QSignalSpy ended(&document, &PageDocument::arrangementEnded);
+    document.recordChange();
+    EXPECT_FALSE(document.arrangement().on) << "moving a photo by hand ends arranging";
+    EXPECT_EQ(ended.count(), 1);
+    document.addPhoto(picture("c.png", 600, 420));
+    EXPECT_EQ(document.stack().find(2)->x, 2 * 2 + 10) << "the default place again";
+}
+
+TEST_F(PageDocumentTest, ACropWritesTheNextEditOfThisLayerOnly) {
+    document.project().projectName = "trip_";
+    document.addPhoto(picture("a.png", 400, 300, qRgb(200, 10, 10)));
+    document.addPhoto(picture("b.png", 400, 300, qRgb(10, 200, 10)));
+    document.selection().setCurrentId(0);
+    document.selection().refreshCopy();
+    ASSERT_EQ(document.stack().find(0)->content, "trip_0.bmp");
+    // 400 x 300 on A4 is shown 496 x 372 at (10, 10); the left half of that box is the left
+    // half, 200 x 300, of the file.
+    ASSERT_EQ(document.stack().find(0)->region, (editor::PageRect{10, 10, 506, 382}));
+    ASSERT_EQ(document.cropSelected({10, 10, 248, 372}), PageDocument::CropStatus::Cropped);
+    EXPECT_EQ(document.stack().find(0)->content, "trip_0_1.bmp");
+    const auto cropped = imaging::readBmp(box.stdPath("trip_0_1.bmp"));
+    ASSERT_TRUE(cropped);
+    EXPECT_EQ(cropped->width(), 200);
+    EXPECT_EQ(cropped->height(), 300);
+    const auto other = imaging::readBmp(box.stdPath("trip_1.bmp"));
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->pixelColour(0, 0).green, 200) << "layer 1's file is untouched";
+    EXPECT_EQ(document.history().entries().back().kind, HistoryKind::Modify);
+
+    QFile::remove(box.path("trip_0_1.bmp"));
+    EXPECT_EQ(document.cropSelected({10, 10, 10, 10}), PageDocument::CropStatus::Unreadable);
+    EXPECT_EQ(document.stack().find(0)->content, "trip_0_1.bmp") << "a failed crop changes nothing";
+}
