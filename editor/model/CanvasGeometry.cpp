@@ -1,4 +1,5 @@
 #include "editor/model/CanvasGeometry.h"
+#include "editor/model/PageMetrics.h"
 
 #include "editor/model/Rounding.h"
 
@@ -8,7 +9,7 @@
 
 namespace editor {
 
-int CanvasGeometry::hitZone(int px, int py, const ScreenFrame& f) {
+HitZone CanvasGeometry::hitZone(int px, int py, const ScreenFrame& f) {
     const auto near = [](int a, int b) { return std::abs(a - b) < 3; };
     const int L = f.left, T = f.top, W = f.width, H = f.height;
     if (px < L || py >= T + H || (px >= L + W && py < T))
@@ -75,7 +76,8 @@ std::optional<ScreenRect> CanvasGeometry::resizeStep(int zone, int mx, int my, c
 int CanvasGeometry::snap(double v, double unitFactor) {
     if (unitFactor == 1.0)
         return int(v);
-    const double step = unitFactor > 100 ? 12.0 : 4.7244;
+    // Inches snap to tenths, millimetres to whole ones.
+    const double step = unitFactor > 100 ? kPixelsPerInch / 10 : kPixelsPerMillimetre;
     const double k = roundHalfDown(v / step);
     return int(roundHalfDown(k * step));
 }

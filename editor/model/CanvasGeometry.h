@@ -46,7 +46,7 @@ struct PageGeometry {
 class CanvasGeometry {
   public:
     // A coordinate is near a value when they differ by less than 3 pixels.
-    static int hitZone(int px, int py, const ScreenFrame& frame);
+    static HitZone hitZone(int px, int py, const ScreenFrame& frame);
 
     // The frame after dragging `zone` to (mx, my); corner handles keep the picture's
     // proportions (aspect = picture width / height). Nothing for the top corners while the

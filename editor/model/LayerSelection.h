@@ -1,5 +1,6 @@
 #pragma once
 #include "editor/model/LayerStack.h"
+#include "editor/model/PageMetrics.h"
 
 #include <optional>
 
@@ -46,7 +47,7 @@ class LayerSelection {
     LayerStack& stack_;
     int currentId_ = -1;
     LayerRecord copy_;
-    double displayScale_ = 494.0 / 1403;
+    double displayScale_ = kA4DisplayScale;
     ScreenFrame frame_;
 };
 

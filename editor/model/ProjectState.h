@@ -1,4 +1,5 @@
 #pragma once
+#include "editor/model/PageMetrics.h"
 #include <QString>
 
 namespace editor {
@@ -9,11 +10,11 @@ struct ProjectState {
     QString installFolder;
     QString projectFolder;
 
-    int pageWidth = 992; // page pixels, 120 to the inch
-    int pageHeight = 1403;
+    int pageWidth = kA4Width; // page pixels
+    int pageHeight = kA4Height;
     double canvasWidth = 210.0; // in the unit
     double canvasHeight = 297.0;
-    double unitFactor = 4.7244; // page pixels per unit: mm 4.7244, inch 120, pixel 1
+    double unitFactor = kPixelsPerMillimetre; // page pixels per unit: mm, inch or pixel (1)
     bool portrait = true;
     int paperIndex = -1;
     int platformKind = 1;
@@ -22,9 +23,9 @@ struct ProjectState {
     int nextLayerId = 0;
 
     // Page pixels per unit of the canvas size, as the canvas window is fitted: by the height
-    // when the page is limited by its height in the 461 x 494 box, else by the width.
+    // when the page is limited by its height in the page box, else by the width.
     double canvasUnitFactor() const {
-        if (494.0 / canvasHeight <= 461.0 / canvasWidth)
+        if (kPageBoxHeight / canvasHeight <= kPageBoxWidth / canvasWidth)
             return pageHeight / canvasHeight;
         return pageWidth / canvasWidth;
     }

@@ -1,4 +1,5 @@
 #include "editor/ui/EditorMainDialog.h"
+#include "editor/model/PageMetrics.h"
 
 #include "editor/model/LayerLabel.h"
 #include "editor/model/PaperTable.h"
@@ -56,8 +57,6 @@ namespace {
 // below the window's top edge, where the toolbar used to sit. Our toolbar lives above the
 // central widget, so the box starts that much higher inside it.
 constexpr int kToolbarHeight = 35;
-constexpr int kPageBoxWidth = 461;
-constexpr int kPageBoxHeight = 494;
 constexpr int kPageBoxLeft = 10;
 constexpr int kPageBoxTop = 45;
 
@@ -185,10 +184,10 @@ void EditorMainDialog::setUpLayerList() {
 
 void EditorMainDialog::setUpCanvas() {
     canvas_ = new LayoutCanvas(document_, canvasArea_);
-    canvas_->setDisplayScale(494.0 / 1403);
+    canvas_->setDisplayScale(kA4DisplayScale);
     canvas_->setPrompts(&services_.prompts);
     connectCanvas();
-    setCanvasGeometry(60, kPageBoxTop, int(document_.project().pageWidth * 494.0 / 1403),
+    setCanvasGeometry(60, kPageBoxTop, int(document_.project().pageWidth * kA4DisplayScale),
                       kPageBoxHeight);
 }
 

@@ -254,7 +254,7 @@ void LayoutCanvas::mouseMoveEvent(QMouseEvent* event) {
     const bool selected = selection().selected() != nullptr;
     if (buttonDown_ && selected && !rect().contains(p)) {
         // A press whose first move already leaves the canvas never started a drag.
-        if (dragMode_ == 0) {
+        if (dragMode_ == kOutside) {
             buttonDown_ = false;
             return;
         }
@@ -262,14 +262,14 @@ void LayoutCanvas::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     if (buttonDown_ && selected) {
-        dragMode_ = isHandle(hitZone_) ? hitZone_ : 1;
+        dragMode_ = isHandle(hitZone_) ? hitZone_ : kBody;
     } else {
         hitZone_ = selected ? CanvasGeometry::hitZone(p.x(), p.y(), selection().frame()) : kOutside;
         setCursorForZone(hitZone_);
-        dragMode_ = 0;
+        dragMode_ = kOutside;
     }
     const double scale = displayScale();
-    if (dragMode_ == 1) {
+    if (dragMode_ == kBody) {
         ScreenFrame f = selection().frame();
         f.left += p.x() - lastPoint_.x();
         f.top += p.y() - lastPoint_.y();
@@ -310,8 +310,8 @@ void LayoutCanvas::finishDragOutside() {
 
 void LayoutCanvas::finishDrag(bool dropInside) {
     buttonDown_ = false;
-    const int mode = std::exchange(dragMode_, 0);
-    if (mode == 1)
+    const HitZone mode = std::exchange(dragMode_, kOutside);
+    if (mode == kBody)
         finishMove(dropInside);
     else if (isHandle(mode))
         finishResize();

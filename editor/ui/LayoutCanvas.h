@@ -63,8 +63,9 @@ class LayoutCanvas : public QWidget {
     bool isButtonDown() const { return buttonDown_; }
     bool lastPressHitLayer() const { return layerHit_; }
     void clearLayerHit() { layerHit_ = false; }
-    int dragMode() const { return dragMode_; }
-    int hitZone() const { return hitZone_; }
+    // What the press started: nothing (kOutside), a move (kBody) or a resize by a handle.
+    HitZone dragMode() const { return dragMode_; }
+    HitZone hitZone() const { return hitZone_; }
     const QImage& shownPicture() const { return shown_; }
 
   signals:
@@ -111,8 +112,8 @@ class LayoutCanvas : public QWidget {
 
     bool buttonDown_ = false;
     bool layerHit_ = false;
-    int hitZone_ = kOutside;
-    int dragMode_ = 0;
+    HitZone hitZone_ = kOutside;
+    HitZone dragMode_ = kOutside;
     QPoint lastPoint_;
     PageGeometry pending_;
     bool pendingValid_ = false;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 using editor::CanvasGeometry;
+using namespace editor; // the hit zones by name
 using editor::PageGeometry;
 using editor::ScreenFrame;
 using editor::ScreenRect;
@@ -15,24 +16,25 @@ const ScreenFrame kFrame{100, 100, 200, 100}; // right edge 300, bottom edge 200
 TEST(CanvasGeometry, HitZonesAroundTheFrame) {
     struct Case {
         const char* what;
-        int x, y, zone;
+        int x, y;
+        HitZone zone;
     };
     const Case cases[] = {
-        {"2 px right of the right edge at mid-height", 302, 150, 5},
-        {"2 px left of the left edge", 98, 150, 0},
-        {"top-left corner", 100, 100, 2},
-        {"just inside the top-left corner", 102, 102, 2},
-        {"top middle", 200, 100, 3},
-        {"top right", 300, 100, 4},
-        {"right middle", 300, 150, 5},
-        {"bottom right, still above the edge", 299, 199, 6},
-        {"bottom middle", 201, 198, 7},
-        {"bottom left", 101, 199, 8},
-        {"left middle", 101, 149, 9},
-        {"the body", 150, 150, 1},
-        {"on the bottom edge", 150, 200, 0},
-        {"right of the frame and above it", 305, 95, 0},
-        {"3 px from a handle is no longer near", 103, 103, 1},
+        {"2 px right of the right edge at mid-height", 302, 150, kRightMiddle},
+        {"2 px left of the left edge", 98, 150, kOutside},
+        {"top-left corner", 100, 100, kTopLeft},
+        {"just inside the top-left corner", 102, 102, kTopLeft},
+        {"top middle", 200, 100, kTopMiddle},
+        {"top right", 300, 100, kTopRight},
+        {"right middle", 300, 150, kRightMiddle},
+        {"bottom right, still above the edge", 299, 199, kBottomRight},
+        {"bottom middle", 201, 198, kBottomMiddle},
+        {"bottom left", 101, 199, kBottomLeft},
+        {"left middle", 101, 149, kLeftMiddle},
+        {"the body", 150, 150, kBody},
+        {"on the bottom edge", 150, 200, kOutside},
+        {"right of the frame and above it", 305, 95, kOutside},
+        {"3 px from a handle is no longer near", 103, 103, kBody},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CanvasGeometry::hitZone(c.x, c.y, kFrame), c.zone) << c.what;
@@ -41,28 +43,29 @@ TEST(CanvasGeometry, HitZonesAroundTheFrame) {
 TEST(CanvasGeometry, ResizeStepPerHandle) {
     const double aspect = 2.0; // picture twice as wide as tall
     struct Case {
-        int zone, mx, my;
+        HitZone zone;
+        int mx, my;
         ScreenRect expected;
     };
     const Case cases[] = {
-        {6, 400, 999, {100, 100, 300, 150}}, // corner: height follows the proportions
-        {5, 250, 10, {100, 100, 150, 100}},  // edge: width only
-        {2, 150, 120, {150, 125, 150, 75}},  // keeps the bottom edge
-        {4, 340, 120, {100, 80, 240, 120}},  {3, 7, 120, {100, 120, 200, 80}},
-        {7, 7, 250, {100, 100, 200, 150}},   {8, 150, 7, {150, 100, 150, 75}},
-        {9, 150, 7, {150, 100, 150, 100}},
+        {kBottomRight, 400, 999, {100, 100, 300, 150}}, // corner: height follows the proportions
+        {kRightMiddle, 250, 10, {100, 100, 150, 100}},  // edge: width only
+        {kTopLeft, 150, 120, {150, 125, 150, 75}},      // keeps the bottom edge
+        {kTopRight, 340, 120, {100, 80, 240, 120}},     {kTopMiddle, 7, 120, {100, 120, 200, 80}},
+        {kBottomMiddle, 7, 250, {100, 100, 200, 150}},  {kBottomLeft, 150, 7, {150, 100, 150, 75}},
+        {kLeftMiddle, 150, 7, {150, 100, 150, 100}},
     };
     for (const Case& c : cases) {
         const auto rect = CanvasGeometry::resizeStep(c.zone, c.mx, c.my, kFrame, aspect);
         ASSERT_TRUE(rect) << c.zone;
         EXPECT_EQ(*rect, c.expected) << "zone " << c.zone;
     }
-    EXPECT_FALSE(CanvasGeometry::resizeStep(2, 150, 201, kFrame, aspect))
+    EXPECT_FALSE(CanvasGeometry::resizeStep(kTopLeft, 150, 201, kFrame, aspect))
         << "top-left below the bottom edge";
-    EXPECT_FALSE(CanvasGeometry::resizeStep(4, 250, 201, kFrame, aspect));
-    EXPECT_TRUE(CanvasGeometry::resizeStep(2, 150, 200, kFrame, aspect))
+    EXPECT_FALSE(CanvasGeometry::resizeStep(kTopRight, 250, 201, kFrame, aspect));
+    EXPECT_TRUE(CanvasGeometry::resizeStep(kTopLeft, 150, 200, kFrame, aspect))
         << "on the edge still works";
-    EXPECT_FALSE(CanvasGeometry::resizeStep(1, 150, 150, kFrame, aspect))
+    EXPECT_FALSE(CanvasGeometry::resizeStep(kBody, 150, 150, kFrame, aspect))
         << "the body is no handle";
 }
 
@@ -78,14 +81,15 @@ TEST(CanvasGeometry, SnapsToMillimetresAndTenthsOfAnInch) {
 TEST(CanvasGeometry, PageGeometryOfAResizedFrame) {
     const double scale = 0.5;
     // Right-middle handle: the layer keeps its own corner, the width is rounded then snapped.
-    EXPECT_EQ(CanvasGeometry::pageGeometry(5, {100, 100, 150, 100}, 203, 201, scale, 1.0),
-              (PageGeometry{203, 201, 300, 200}));
+    EXPECT_EQ(
+        CanvasGeometry::pageGeometry(kRightMiddle, {100, 100, 150, 100}, 203, 201, scale, 1.0),
+        (PageGeometry{203, 201, 300, 200}));
     // Top-left: the corner comes from the screen, truncated, then snapped to whole mm.
-    EXPECT_EQ(CanvasGeometry::pageGeometry(2, {51, 61, 100, 50}, 0, 0, scale, 4.7244),
+    EXPECT_EQ(CanvasGeometry::pageGeometry(kTopLeft, {51, 61, 100, 50}, 0, 0, scale, 4.7244),
               (PageGeometry{104, 123, 198, 99}));
     // Dragged past the opposite edge: never empty or inverted.
     const PageGeometry flipped =
-        CanvasGeometry::pageGeometry(5, {100, 100, -40, 0}, 10, 10, scale, 1.0);
+        CanvasGeometry::pageGeometry(kRightMiddle, {100, 100, -40, 0}, 10, 10, scale, 1.0);
     EXPECT_EQ(flipped.width, 1);
     EXPECT_EQ(flipped.height, 1);
 }

@@ -102,7 +102,7 @@ TEST_F(CanvasTest, WhileMovingOnlyADashedOutlineFollowsThePointer) {
     click(kInside);
     press(kInside);
     move(kInside + QPoint(100, 100));
-    EXPECT_EQ(canvas->dragMode(), 1);
+    EXPECT_EQ(canvas->dragMode(), editor::kBody);
     const QImage shown = canvas->shownPicture();
     EXPECT_EQ(shown.pixel(100, 80) & 0xFFFFFF, 0xFFFFFFu)
         << "the layer itself is lifted off the page";
