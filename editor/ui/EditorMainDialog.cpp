@@ -94,6 +94,7 @@ void EditorMainDialog::startUp() {
     showPageBackground();
     connectDocument();
     connectCommands();
+    connectKeys();
     greyUnbuiltControls();
     showControlsForTab(tabs_->currentIndex());
 }
@@ -250,7 +251,6 @@ void EditorMainDialog::greyUnbuiltControls() {
         for (int row = 0; row < effects->rowCount(); ++row)
             effects->item(row)->setEnabled(row == kCropRow);
     }
-    qApp->installEventFilter(this);
 }
 
 void EditorMainDialog::onLayerAdded(int id) {
@@ -491,28 +491,46 @@ void EditorMainDialog::mouseReleaseEvent(QMouseEvent* event) {
     QMainWindow::mouseReleaseEvent(event);
 }
 
-bool EditorMainDialog::nudgeWithArrow(int key) {
-    QWidget* under = QApplication::widgetAt(QCursor::pos());
-    if (under == canvas_) {
-        switch (key) {
-        case Qt::Key_Up:
-            canvas_->nudge(0, -2);
-            break;
-        case Qt::Key_Down:
-            canvas_->nudge(0, 2);
-            break;
-        case Qt::Key_Left:
-            canvas_->nudge(-2, 0);
-            break;
-        default:
-            canvas_->nudge(2, 0);
-            break;
-        }
-        return true;
+// Delete on the canvas or the list, and the arrow keys while the pointer is over the canvas.
+// An edit keeps its own arrow keys: it claims them before any shortcut. Elsewhere, while a
+// layer is selected, they do nothing, so they never shift a combo box or a tab by surprise.
+void EditorMainDialog::connectKeys() {
+    canvas_->setFocusPolicy(Qt::ClickFocus);
+    auto* deleteKey = new QAction(tr("Delete Layer"), this);
+    deleteKey->setObjectName("deleteKey");
+    deleteKey->setShortcut(Qt::Key_Delete);
+    deleteKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    canvas_->addAction(deleteKey);
+    photoPage_->layerList->addAction(deleteKey);
+    connect(deleteKey, &QAction::triggered, layerCommands_, &LayerCommands::deleteLayer);
+
+    const struct {
+        Qt::Key key;
+        int dx, dy;
+    } arrows[] = {
+        {Qt::Key_Left, -2, 0}, {Qt::Key_Right, 2, 0}, {Qt::Key_Up, 0, -2}, {Qt::Key_Down, 0, 2}};
+    for (const auto& arrow : arrows) {
+        auto* nudge = new QAction(this);
+        nudge->setShortcut(arrow.key);
+        nudge->setShortcutContext(Qt::WindowShortcut);
+        addAction(nudge);
+        connect(nudge, &QAction::triggered, this, [this, dx = arrow.dx, dy = arrow.dy] {
+            if (QApplication::widgetAt(QCursor::pos()) == canvas_)
+                canvas_->nudge(dx, dy);
+        });
+        nudgeKeys_.append(nudge);
     }
-    // Over an edit the keys move the text cursor; anywhere else they do nothing, so they
-    // never shift a combo box or a tab by surprise while a layer is selected.
-    return qobject_cast<QLineEdit*>(under) == nullptr;
+    // Without a selected layer the arrow keys are ordinary keys everywhere.
+    auto followSelection = [this] {
+        for (QAction* nudge : nudgeKeys_)
+            nudge->setEnabled(document_.selection().selected() != nullptr);
+    };
+    connect(canvas_, &LayoutCanvas::layerShown, this, followSelection);
+    connect(canvas_, &LayoutCanvas::selectionCleared, this, followSelection);
+    connect(&document_, &PageDocument::layerRemoved, this, followSelection);
+    followSelection();
+
+    photoPage_->layerList->viewport()->installEventFilter(this);
 }
 
 void EditorMainDialog::addPhotosLater(const QStringList& paths) {
@@ -520,32 +538,12 @@ void EditorMainDialog::addPhotosLater(const QStringList& paths) {
 }
 
 bool EditorMainDialog::eventFilter(QObject* watched, QEvent* event) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    const bool ours = widget != nullptr && widget->window() == this;
-    if (ours && event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        lastPressOnCanvas_ = watched == canvas_;
-    }
     // A click on the list below its rows selects no layer.
     if (watched == photoPage_->layerList->viewport() &&
         event->type() == QEvent::MouseButtonRelease &&
         photoPage_->layerList->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()) ==
             nullptr)
         listClicked(-1);
-    if (ours && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete &&
-        (photoPage_->layerList->hasFocus() || lastPressOnCanvas_)) {
-        layerCommands_->deleteLayer();
-        return true;
-    }
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const bool arrow =
-            key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
-        if (arrow && widget != nullptr && widget->window() == this &&
-            document_.selection().selected() != nullptr)
-            return nudgeWithArrow(key);
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 

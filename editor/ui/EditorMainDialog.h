@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QStringList>
 
+class QAction;
 class QTabWidget;
 class QWidget;
 
@@ -87,6 +88,7 @@ class EditorMainDialog : public QMainWindow {
     void setUpPapers();
     void connectCommands();
     void connectDocument();
+    void connectKeys();
     void greyUnbuiltControls();
     void fillFontCombo();
     void fillPaperCombo();
@@ -102,7 +104,6 @@ class EditorMainDialog : public QMainWindow {
     void showPosition(int x, int y, bool whole);
     void showSize(int width, int height, bool whole);
     void fillTextPage(const LayerRecord& caption);
-    bool nudgeWithArrow(int key);
 
     EditorServices services_;
     PageDocument document_;
@@ -114,7 +115,7 @@ class EditorMainDialog : public QMainWindow {
     PhotoPage* photoPage_ = nullptr;
 
     LayerCommands* layerCommands_ = nullptr;
-    bool lastPressOnCanvas_ = false;
+    QList<QAction*> nudgeKeys_;
     QStringList fontNames_;
     imaging::ColorRef textColour_ = 0x000000FF;
     imaging::ColorRef backgroundColour_ = 0x00E71258;

@@ -237,6 +237,7 @@ void LayoutCanvas::mousePressEvent(QMouseEvent* event) {
     if (hit < 0) {
         selection().setCurrentId(-1);
         layerHit_ = false;
+        emit selectionCleared();
         return;
     }
     layerHit_ = true;

@@ -76,6 +76,8 @@ class LayoutCanvas : public QWidget {
     // Page values for the position and size edits; `whole` asks for whole-number snapping.
     void positionShown(int x, int y, bool whole);
     void sizeShown(int width, int height, bool whole);
+    // A press on the empty page left no layer selected.
+    void selectionCleared();
     // A crop was written; the effect choice goes back to none.
     void cropFinished();
 

@@ -232,10 +232,14 @@ TEST_F(CanvasTest, ArrowKeysNudgeTheSelectedLayerOnlyWhenThePointerIsOverTheCanv
     EXPECT_EQ(edit->cursorPosition(), 2);
     EXPECT_EQ(layer().x, 105);
 
-    // Anywhere else the key does nothing at all.
+    // With the pointer elsewhere the edit keeps its keys too, and a tab bar does not turn.
     QCursor::setPos(window->tabs().tabBar()->mapToGlobal(QPoint(5, 5)));
     QTest::keyClick(edit, Qt::Key_Left);
-    EXPECT_EQ(edit->cursorPosition(), 2);
+    EXPECT_EQ(edit->cursorPosition(), 1);
+    EXPECT_EQ(layer().x, 105);
+    const int tab = window->tabs().currentIndex();
+    QTest::keyClick(window->tabs().tabBar(), Qt::Key_Right);
+    EXPECT_EQ(window->tabs().currentIndex(), tab);
     EXPECT_EQ(layer().x, 105);
 }
 
