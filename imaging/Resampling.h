@@ -18,9 +18,6 @@ DibImage stretchNearest(const DibImage& source, int newWidth, int newHeight);
 // directions, bilinear interpolation otherwise, so enlarged photos do not show blocks.
 DibImage stretchHalftone(const DibImage& source, int newWidth, int newHeight);
 
-// Copies a 24-bit source onto a 24-bit destination with its top-left at (x, y), clipped.
-void blit(DibImage& destination, const DibImage& source, int x, int y);
-
 // Stretches source (nearest) into target on a 24-bit destination; source pixels whose colour
 // equals key (0x00BBGGRR) leave the destination as it was.
 void stretchKeyed(DibImage& destination, const DibImage& source, PixelRect target, ColorRef key);

@@ -86,22 +86,6 @@ DibImage stretchHalftone(const DibImage& source, int newWidth, int newHeight) {
     return out;
 }
 
-void blit(DibImage& destination, const DibImage& source, int x, int y) {
-    if (destination.isEmpty() || source.isEmpty() || destination.bitsPerPixel() != 24 ||
-        source.bitsPerPixel() != 24)
-        return;
-    const int left = std::max(x, 0);
-    const int top = std::max(y, 0);
-    const int right = std::min(x + source.width(), destination.width());
-    const int bottom = std::min(y + source.height(), destination.height());
-    if (right <= left || bottom <= top)
-        return;
-    const size_t bytes = size_t(right - left) * 3;
-    for (int ty = top; ty < bottom; ++ty)
-        std::memcpy(destination.row(ty) + size_t(left) * 3,
-                    source.row(ty - y) + size_t(left - x) * 3, bytes);
-}
-
 void stretchKeyed(DibImage& destination, const DibImage& source, PixelRect target, ColorRef key) {
     if (destination.isEmpty() || source.isEmpty() || destination.bitsPerPixel() != 24 ||
         target.isEmpty())

@@ -1,10 +1,43 @@
 #include "editor/model/PageComposer.h"
 
 #include "imaging/BmpFile.h"
-#include "imaging/EffectImage.h"
 #include "imaging/Resampling.h"
 
+#include <algorithm>
+
 namespace editor {
+
+imaging::DibImage PageComposer::fitted(const imaging::DibImage& picture, int width, int height) {
+    if (picture.isEmpty() || width <= 0 || height <= 0)
+        return {};
+    const bool larger = width > picture.width() || height > picture.height();
+    return larger ? imaging::stretchHalftone(picture, width, height)
+                  : imaging::reduceBitmap(picture, width, height);
+}
+
+bool PageComposer::composeLayers(imaging::EffectImage& target, const LayerStack& stack,
+                                 double scale, int skipId, const PictureOf& pictureOf) {
+    for (const LayerRecord& layer : stack.layers()) {
+        if (!layer.visible || layer.id == skipId)
+            continue;
+        const imaging::DibImage* picture = pictureOf(layer);
+        if (picture == nullptr)
+            return false;
+        if (picture->isEmpty())
+            continue;
+        const int left = int(layer.x * scale);
+        const int top = int(layer.y * scale);
+        const imaging::PixelRect box{left, top, left + std::max(1, int(layer.boxWidth() * scale)),
+                                     top + std::max(1, int(layer.boxHeight() * scale))};
+        if (layer.backgroundHidden) {
+            imaging::stretchKeyed(target, *picture, box,
+                                  layer.isPhoto() ? layer.color : kCaptionFill);
+            continue;
+        }
+        target.paste(fitted(*picture, box.width(), box.height()), box.left, box.top);
+    }
+    return true;
+}
 
 std::optional<imaging::DibImage> PageComposer::compose(const LayerStack& stack, int pageWidth,
                                                        int pageHeight, bool portrait,
@@ -15,33 +48,17 @@ std::optional<imaging::DibImage> PageComposer::compose(const LayerStack& stack, 
     if (!page.create(pageWidth, pageHeight, 24))
         return std::nullopt;
     imaging::fill(page, 0x00FFFFFF);
-
-    for (const LayerRecord& layer : stack.layers()) {
-        if (!layer.visible)
-            continue;
-        const imaging::PixelRect box{layer.x, layer.y, layer.x + layer.boxWidth(),
-                                     layer.y + layer.boxHeight()};
-        std::optional<imaging::DibImage> source;
-        if (layer.isPhoto())
-            source = imaging::readBmp((projectFolder + layer.content).toStdString());
-        else
-            source = layer.bitmap;
-        if (!source || source->isEmpty())
-            return std::nullopt;
-        if (box.isEmpty())
-            continue;
-
-        if (layer.backgroundHidden) {
-            const imaging::ColorRef key = layer.isPhoto() ? layer.color : kCaptionFill;
-            imaging::stretchKeyed(page, *source, box, key);
-            continue;
-        }
-        const bool notLarger = box.width() <= source->width() && box.height() <= source->height();
-        const imaging::DibImage fitted =
-            notLarger ? imaging::reduceBitmap(*source, box.width(), box.height())
-                      : imaging::stretchHalftone(*source, box.width(), box.height());
-        imaging::blit(page, fitted, layer.x, layer.y);
-    }
+    // Photos come from their full-size files, one at a time; captions from their pictures.
+    std::optional<imaging::DibImage> full;
+    const bool composed = composeLayers(
+        page, stack, 1.0, -1, [&](const LayerRecord& layer) -> const imaging::DibImage* {
+            if (!layer.isPhoto())
+                return &layer.bitmap;
+            full = imaging::readBmp((projectFolder + layer.content).toStdString());
+            return full ? &*full : nullptr;
+        });
+    if (!composed)
+        return std::nullopt;
     if (!portrait)
         page.turnClockwise();
     return imaging::DibImage(std::move(page));

@@ -40,38 +40,16 @@ void LayoutCanvas::setPagePicture(const imaging::DibImage& picture) {
     update();
 }
 
-imaging::DibImage LayoutCanvas::fitted(const imaging::DibImage& picture, int width,
-                                       int height) const {
-    if (picture.isEmpty() || width <= 0 || height <= 0)
-        return {};
-    const bool larger = width > picture.width() || height > picture.height();
-    return larger ? imaging::stretchHalftone(picture, width, height)
-                  : imaging::reduceBitmap(picture, width, height);
-}
-
-void LayoutCanvas::composeLayers(imaging::DibImage& screen, int skipId) const {
-    const double scale = displayScale();
-    for (const LayerRecord& layer : stack().layers()) {
-        if (!layer.visible || layer.bitmap.isEmpty() || layer.id == skipId)
-            continue;
-        const int left = int(layer.x * scale);
-        const int top = int(layer.y * scale);
-        // A layer thinner than a screen pixel still shows one pixel wide or high.
-        const imaging::PixelRect box{left, top, left + std::max(1, int(layer.boxWidth() * scale)),
-                                     top + std::max(1, int(layer.boxHeight() * scale))};
-        if (layer.backgroundHidden) {
-            imaging::stretchKeyed(screen, layer.bitmap, box,
-                                  layer.isPhoto() ? layer.color : kCaptionFill);
-            continue;
-        }
-        imaging::blit(screen, fitted(layer.bitmap, box.width(), box.height()), box.left, box.top);
-    }
+void LayoutCanvas::composeLayers(imaging::EffectImage& screen, int skipId) const {
+    PageComposer::composeLayers(
+        screen, stack(), displayScale(), skipId,
+        [](const LayerRecord& layer) -> const imaging::DibImage* { return &layer.bitmap; });
 }
 
 bool LayoutCanvas::composeScreen() {
     if (stack().isEmpty())
         return false;
-    imaging::DibImage screen;
+    imaging::EffectImage screen;
     if (!screen.create(std::max(width(), 1), std::max(height(), 1), 24))
         return false;
     imaging::fill(screen, 0x00FFFFFF);
@@ -87,7 +65,7 @@ void LayoutCanvas::refresh() {
 }
 
 void LayoutCanvas::composeBackground() {
-    imaging::DibImage screen;
+    imaging::EffectImage screen;
     if (!screen.create(std::max(width(), 1), std::max(height(), 1), 24))
         return;
     imaging::fill(screen, 0x00FFFFFF);
@@ -99,8 +77,8 @@ void LayoutCanvas::composeBackground() {
         boxWidth_ = selected->boxWidth();
         boxHeight_ = selected->boxHeight();
         const double scale = displayScale();
-        dragPicture_ = quillax::toQImage(
-            fitted(selected->bitmap, int(boxWidth_ * scale), int(boxHeight_ * scale)));
+        dragPicture_ = quillax::toQImage(PageComposer::fitted(
+            selected->bitmap, int(boxWidth_ * scale), int(boxHeight_ * scale)));
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "editor/model/CanvasGeometry.h"
 #include "editor/model/PageDocument.h"
-#include "imaging/DibImage.h"
+#include "imaging/EffectImage.h"
 
 #include <QImage>
 #include <QPoint>
@@ -97,8 +97,7 @@ class LayoutCanvas : public QWidget {
     void drawMoving();
     void drawHandles(QImage& image, const ScreenRect& rect) const;
     void setCursorForZone(int zone);
-    imaging::DibImage fitted(const imaging::DibImage& picture, int width, int height) const;
-    void composeLayers(imaging::DibImage& target, int skipId) const;
+    void composeLayers(imaging::EffectImage& target, int skipId) const;
 
     PageDocument& document_;
     bool cropMode_ = false;
