@@ -22,4 +22,32 @@ const std::array<Paper, 14>& PaperTable::builtIn() {
     return papers;
 }
 
+PaperChoice PaperTable::choose(bool hasPrinter, int platformKind, const QStringList& forms,
+                               int defaultForm) {
+    PaperChoice choice;
+    if (hasPrinter && platformKind != 2) {
+        choice.paperIndex = defaultForm;
+        if (choice.paperIndex < 0) {
+            // No default paper given: the last short "A4" entry, as the forms are searched.
+            for (int i = 0; i < forms.size(); ++i) {
+                if (forms[i].contains("A4") && forms[i].size() < 4)
+                    choice.paperIndex = i;
+            }
+        }
+        if (choice.paperIndex >= 0) {
+            choice.names = forms;
+            choice.names.append(userDefinedName());
+            choice.shownRow = choice.paperIndex;
+            return choice;
+        }
+    } else if (hasPrinter) {
+        choice.paperIndex = kDefaultRow;
+    }
+    for (const Paper& paper : builtIn())
+        choice.names.append(QString::fromLatin1(paper.name));
+    choice.names.append(userDefinedName());
+    choice.shownRow = kDefaultRow;
+    return choice;
+}
+
 } // namespace editor

@@ -1,6 +1,7 @@
 #include "editor/ui/EditorMainDialog.h"
 #include "editor/model/PageMetrics.h"
 
+#include "editor/model/CaptionText.h"
 #include "editor/model/LayerLabel.h"
 #include "editor/model/PaperTable.h"
 #include "editor/model/TextStyle.h"
@@ -301,33 +302,16 @@ void EditorMainDialog::fillFontCombo() {
 }
 
 void EditorMainDialog::fillPaperCombo() {
+    const bool hasPrinter = services_.printer.hasDefaultPrinter();
+    const PaperChoice choice =
+        PaperTable::choose(hasPrinter, document_.project().platformKind,
+                           hasPrinter ? services_.printer.formNames() : QStringList(),
+                           hasPrinter ? services_.printer.defaultFormIndex() : -1);
     QComboBox* combo = paperPage_->paperCombo;
     combo->clear();
-    document_.project().paperIndex = -1;
-    if (services_.printer.hasDefaultPrinter() && document_.project().platformKind != 2) {
-        const QStringList forms = services_.printer.formNames();
-        combo->addItems(forms);
-        combo->addItem(PaperTable::userDefinedName());
-        document_.project().paperIndex = services_.printer.defaultFormIndex();
-        if (document_.project().paperIndex < 0) {
-            // No default paper given: the last short "A4" entry, as the forms are searched.
-            for (int i = 0; i < forms.size(); ++i) {
-                if (forms[i].contains("A4") && forms[i].size() < 4)
-                    document_.project().paperIndex = i;
-            }
-        }
-        if (document_.project().paperIndex >= 0)
-            combo->setCurrentIndex(document_.project().paperIndex);
-    } else if (services_.printer.hasDefaultPrinter()) {
-        document_.project().paperIndex = PaperTable::kDefaultRow;
-    }
-    if (document_.project().paperIndex < 0 || document_.project().platformKind == 2) {
-        combo->clear();
-        for (const Paper& paper : PaperTable::builtIn())
-            combo->addItem(QString::fromLatin1(paper.name));
-        combo->addItem(PaperTable::userDefinedName());
-        combo->setCurrentIndex(PaperTable::kDefaultRow);
-    }
+    combo->addItems(choice.names);
+    combo->setCurrentIndex(choice.shownRow);
+    document_.project().paperIndex = choice.paperIndex;
 }
 
 void EditorMainDialog::showPageBackground() {
@@ -432,8 +416,8 @@ void EditorMainDialog::showSize(int width, int height, bool whole) {
         photoPage_->backgroundWidthEdit->setText(numberText(float(w), 6));
         photoPage_->backgroundHeightEdit->setText(numberText(float(h), 6));
         if (selected->boxHeight() > 0)
-            photoPage_->fontSizeCombo->setEditText(
-                QString::number(selected->fontSize * height / selected->boxHeight()));
+            photoPage_->fontSizeCombo->setEditText(QString::number(
+                CaptionText::scaledFontSize(selected->fontSize, height, selected->boxHeight())));
         return;
     }
     photoPage_->layerWidthEdit->setText(numberText(float(w), 6));
@@ -442,11 +426,11 @@ void EditorMainDialog::showSize(int width, int height, bool whole) {
 
 void EditorMainDialog::fillTextPage(const LayerRecord& caption) {
     PhotoPage& p = *photoPage_;
-    const qsizetype comma = caption.content.indexOf(',');
-    if (comma < 0)
+    const auto text = CaptionText::parse(caption.content);
+    if (!text)
         return;
-    p.fontCombo->setEditText(caption.content.left(comma));
-    p.textEdit->setText(caption.content.mid(comma + 1));
+    p.fontCombo->setEditText(text->face);
+    p.textEdit->setText(text->text);
     const TextStyle style = TextStyle::fromCode(caption.textStyle);
     p.boldButton->setChecked(style.bold);
     p.italicButton->setChecked(style.italic);

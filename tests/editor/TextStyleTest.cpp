@@ -27,3 +27,34 @@ TEST(TextStyle, EveryButtonCombinationSurvivesStoring) {
         EXPECT_EQ(TextStyle::fromCode(style.code()), style) << style.code();
     }
 }
+
+#include "editor/model/CaptionText.h"
+
+TEST(CaptionText, TheFaceEndsAtTheFirstComma) {
+    struct Case {
+        const char* content;
+        const char* face;
+        const char* text;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"Arial,Summer 2026", "Arial", "Summer 2026", "the plain case"},
+        {"Arial,Rome, Paris, Oslo", "Arial", "Rome, Paris, Oslo", "commas in the text stay"},
+        {"DejaVu Sans,", "DejaVu Sans", "", "an empty text"},
+        {",untitled", "", "untitled", "no face"},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = editor::CaptionText::parse(c.content);
+        ASSERT_TRUE(parsed) << c.why;
+        EXPECT_EQ(parsed->face, c.face) << c.why;
+        EXPECT_EQ(parsed->text, c.text) << c.why;
+        EXPECT_EQ(parsed->content(), c.content) << c.why;
+    }
+    EXPECT_FALSE(editor::CaptionText::parse("no comma at all"));
+}
+
+TEST(CaptionText, TheFontFollowsTheBoxHeight) {
+    EXPECT_EQ(editor::CaptionText::scaledFontSize(36, 96, 48), 72) << "twice as high";
+    EXPECT_EQ(editor::CaptionText::scaledFontSize(36, 47, 48), 35) << "truncated: 35.25";
+    EXPECT_EQ(editor::CaptionText::scaledFontSize(36, 10, 0), 36) << "no old height: unchanged";
+}
