@@ -174,7 +174,7 @@ PageDocument::CropStatus PageDocument::cropSelected(const PageGeometry& g) {
         QString::fromStdString(imaging::nextEditName(layer->content.toStdString(), base));
     if (!imaging::saveAsBmp(part, (project_.projectFolder + name).toStdString()))
         return CropStatus::CannotWrite;
-    layer->setBitmap(PhotoImporter::workingPicture(std::move(part)));
+    layer->setBitmap(PhotoImporter::workingPicture(part));
     selection_.place(g.x, g.y, g.width, g.height);
     selection_.setContent(name);
     recordChange();

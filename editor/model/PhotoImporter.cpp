@@ -1,14 +1,16 @@
 #include "editor/model/PhotoImporter.h"
 
 #include "imaging/BmpFile.h"
-#include "imaging/EffectImage.h"
 #include "imaging/Resampling.h"
 #include "shared/DibConversion.h"
 #include "shared/ImageFile.h"
 
+#include <algorithm>
+#include <future>
+
 namespace editor {
 
-imaging::DibImage PhotoImporter::workingPicture(imaging::DibImage full) {
+imaging::DibImage PhotoImporter::workingPicture(const imaging::DibImage& full) {
     const int w = full.width();
     const int h = full.height();
     if (w <= kWorkingWidth && h <= kWorkingHeight)
@@ -20,9 +22,7 @@ imaging::DibImage PhotoImporter::workingPicture(imaging::DibImage full) {
         widthLimited ? kWorkingWidth : std::max(1, int(int64_t(w) * kWorkingHeight / h));
     const int fitHeight =
         widthLimited ? std::max(1, int(int64_t(h) * kWorkingWidth / w)) : kWorkingHeight;
-    imaging::EffectImage working(std::move(full));
-    working.resize(fitWidth, fitHeight, false, true);
-    return working;
+    return imaging::reduceBitmap(full, fitWidth, fitHeight);
 }
 
 PhotoImporter::Result PhotoImporter::import(const QString& path, const QString& projectFolder,
@@ -42,12 +42,18 @@ PhotoImporter::Result PhotoImporter::import(const QString& path, const QString& 
         return result;
     result.fullWidth = full.width();
     result.fullHeight = full.height();
-    if (!imaging::saveAsBmp(full, (projectFolder + fileName).toStdString())) {
+    // The full-size copy is written while the working picture is made from the same pixels;
+    // both only read them.
+    const std::string copyPath = (projectFolder + fileName).toStdString();
+    std::future<bool> written = std::async(
+        std::launch::async, [&full, &copyPath] { return imaging::saveAsBmp(full, copyPath); });
+    imaging::DibImage working = workingPicture(full);
+    if (!written.get()) {
         result.status = Status::CannotWrite;
         return result;
     }
-    result.working = workingPicture(std::move(full));
-    result.thumbnail = imaging::stretchHalftone(result.working, 32, 24);
+    result.thumbnail = imaging::stretchHalftone(working, 32, 24);
+    result.working = std::move(working);
     result.status = Status::Ok;
     return result;
 }

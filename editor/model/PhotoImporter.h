@@ -25,7 +25,7 @@ class PhotoImporter {
 
     // A full-size picture reduced to fit 600 x 450 keeping its shape, never below 1 x 1;
     // smaller pictures stay as they are.
-    static imaging::DibImage workingPicture(imaging::DibImage full);
+    static imaging::DibImage workingPicture(const imaging::DibImage& full);
 
     // Writes projectFolder + fileName. Nothing is written unless the picture could be read.
     static Result import(const QString& path, const QString& projectFolder,
