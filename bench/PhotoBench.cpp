@@ -1,7 +1,9 @@
 // Adding a 24-megapixel JPEG photo (decode, full-size BMP copy, working picture, thumbnail)
-// beside decoding the same file alone.
+// beside decoding the same file alone and writing its full-size copy alone.
 #include "bench/PhotoFolder.h"
 #include "editor/model/PhotoImporter.h"
+#include "imaging/BmpFile.h"
+#include "shared/DibConversion.h"
 #include "shared/ImageFile.h"
 
 #include <QCoreApplication>
@@ -33,6 +35,16 @@ void BM_DecodeJpeg24Mp(benchmark::State& state) {
         benchmark::DoNotOptimize(quillax::ImageFile::decode(path, quillax::kJpeg));
 }
 BENCHMARK(BM_DecodeJpeg24Mp)->Unit(benchmark::kMillisecond);
+
+// The full-size copy alone, written from the decoded picture.
+void BM_WriteFullSizeBmp24Mp(benchmark::State& state) {
+    const imaging::DibImage full =
+        quillax::fromQImage(quillax::ImageFile::decode(photo(), quillax::kJpeg).image, 24);
+    const std::string path = (folder().path() + "/copy.bmp").toStdString();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(imaging::saveAsBmp(full, path));
+}
+BENCHMARK(BM_WriteFullSizeBmp24Mp)->Unit(benchmark::kMillisecond);
 
 void BM_AddPhoto24MpJpeg(benchmark::State& state) {
     const QString path = photo();

@@ -1,5 +1,6 @@
 #pragma once
 #include "imaging/DibHeader.h"
+#include "imaging/PixelAllocator.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -72,7 +73,7 @@ class DibImage {
     void buildRowTable();
 
     DibHeader header_;
-    std::vector<uint8_t> pixels_;
+    std::vector<uint8_t, PixelAllocator<uint8_t>> pixels_;
     std::vector<uint8_t*> rows_;
     std::vector<RgbQuad> colourTable_;
     int stride_ = 0;
