@@ -1,35 +1,16 @@
 #pragma once
-#include <QWidget>
+#include "ui_PaperPage.h"
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QRadioButton;
+#include <QWidget>
 
 namespace editor {
 
-// The "Paper" tab: paper, canvas size, unit, automatic arrangement and direction.
-class PaperPage : public QWidget {
+// The "Paper" tab: paper, canvas size, unit, automatic arrangement and direction. The controls
+// come from PaperPage.ui; the window's code reaches them through the public Ui members.
+class PaperPage : public QWidget, public Ui::PaperPage {
     Q_OBJECT
   public:
     explicit PaperPage(QWidget* parent = nullptr);
-
-    QLabel* banner;
-    QLabel* help;
-    QGroupBox* canvasSizeGroup;
-    QComboBox* paperCombo;
-    QLineEdit* canvasWidthEdit;
-    QLineEdit* canvasHeightEdit;
-    QComboBox* unitCombo;
-    QCheckBox* arrangeCheck;
-    QGroupBox* layerImagesGroup;
-    QLineEdit* layerImagesWidthEdit;
-    QLineEdit* layerImagesHeightEdit;
-    QGroupBox* directionGroup;
-    QRadioButton* portraitRadio;
-    QRadioButton* landscapeRadio;
 };
 
 } // namespace editor

@@ -47,33 +47,18 @@ class LayerCommandsTest : public testsupport::EditorWindowTest {
 
 } // namespace
 
-TEST_F(LayerCommandsTest, AddedPhotosStepDownTheCornerAndAreListed) {
+// Where a photo goes, its files and its undo records are the document's; here, what the window
+// shows of it.
+TEST_F(LayerCommandsTest, AddedPhotosAreListedSelectedAndShown) {
     addThroughDialog(picture("one.png", 400, 300));
     addThroughDialog(picture("two.jpg", 300, 400));
-    ASSERT_EQ(canvas().stack().count(), 2);
-    const editor::LayerRecord& first = *canvas().stack().find(0);
-    const editor::LayerRecord& second = *canvas().stack().find(1);
-    EXPECT_EQ(first.x, 10);
-    EXPECT_EQ(first.y, 10);
-    EXPECT_EQ(second.x, 12);
-    EXPECT_EQ(second.y, 12);
-    EXPECT_EQ(first.content, "newPrj10.bmp");
-    EXPECT_EQ(second.content, "newPrj11.bmp");
-    EXPECT_TRUE(QFile::exists(window->document().project().projectFolder + "newPrj11.bmp"));
-    EXPECT_EQ(first.thumbIndex, 8) << "after the eight pictures the list starts with";
-    EXPECT_EQ(second.thumbIndex, 9);
-
     ASSERT_EQ(list()->topLevelItemCount(), 2);
     EXPECT_EQ(list()->topLevelItem(0)->toolTip(0), box.path("one.png"));
     EXPECT_EQ(list()->currentItem(), list()->topLevelItem(1)) << "the new row is selected";
     EXPECT_EQ(canvas().selection().currentId(), 1);
     EXPECT_EQ(window->tabs().currentIndex(), EditorMainDialog::kPhotoTab);
     EXPECT_EQ(window->photoPage().sourceEdit->text(), box.path("two.jpg"));
-    EXPECT_EQ(window->document().layerRows(), 2);
-    EXPECT_EQ(window->document().photoLayers(), 2);
-    EXPECT_EQ(window->document().project().nextLayerId, 2);
-    EXPECT_EQ(historyKinds(), (std::vector<HistoryKind>{HistoryKind::Add, HistoryKind::Modify,
-                                                        HistoryKind::Add, HistoryKind::Modify}));
+    EXPECT_EQ(canvas().stack().find(0)->thumbIndex, 8) << "after the list's eight pictures";
 }
 
 TEST_F(LayerCommandsTest, PhotosGoIntoTheNextCellWhileArranging) {
@@ -82,9 +67,7 @@ TEST_F(LayerCommandsTest, PhotosGoIntoTheNextCellWhileArranging) {
     window->paperPage().layerImagesHeightEdit->setText("70");
     addThroughDialog(picture("one.png", 400, 300));
     addThroughDialog(picture("two.png", 400, 300));
-    // A4 is 1403 page pixels for 297 mm: the 2.5 mm margin is 11, the second column 507.
-    EXPECT_EQ(canvas().stack().find(0)->x, 11);
-    EXPECT_EQ(canvas().stack().find(1)->x, 507) << "the second column";
+    EXPECT_EQ(canvas().stack().find(1)->x, 507) << "the second column of 100 mm cells";
     EXPECT_TRUE(window->paperPage().arrangeCheck->isChecked()) << "adding is not arranging by hand";
     window->listClicked(0);
     EXPECT_FALSE(window->paperPage().arrangeCheck->isChecked())
@@ -123,11 +106,6 @@ TEST_F(LayerCommandsTest, DeleteLayerAsksFirstAndEmptiesTheList) {
     window->actions().deleteLayer->trigger();
     EXPECT_EQ(canvas().stack().count(), 0);
     EXPECT_EQ(list()->topLevelItemCount(), 0);
-    EXPECT_EQ(window->document().layerRows(), 0);
-    EXPECT_EQ(window->document().photoLayers(), 0);
-    EXPECT_EQ(window->document().history().entries().back().kind, HistoryKind::Delete);
-    EXPECT_EQ(window->document().listPictures().size(), 9)
-        << "the thumbnail stays in the picture list";
     EXPECT_EQ(canvas().shownPicture().pixel(50, 50) & 0xFFFFFF, 0xFFFFFFu) << "an empty page";
     EXPECT_FALSE(window->photoPage().photoGroup->isVisible());
 
@@ -173,9 +151,8 @@ TEST_F(LayerCommandsTest, ChangeReplacesTheSelectedPhotoByANewLayer) {
     ASSERT_EQ(canvas().stack().count(), 1);
     const editor::LayerRecord& layer = canvas().stack().at(0);
     EXPECT_EQ(layer.id, 1) << "a new layer with a new id";
-    EXPECT_EQ(layer.x, 12);
-    EXPECT_EQ(list()->topLevelItemCount(), 1);
-    EXPECT_EQ(window->document().photoLayers(), 1);
+    ASSERT_EQ(list()->topLevelItemCount(), 1);
+    EXPECT_EQ(list()->topLevelItem(0)->toolTip(0), box.path("other.png"));
     EXPECT_EQ(historyKinds(), (std::vector<HistoryKind>{HistoryKind::Add, HistoryKind::Modify,
                                                         HistoryKind::Add, HistoryKind::Modify}))
         << "the removal itself is not recorded";
