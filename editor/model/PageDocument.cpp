@@ -8,6 +8,8 @@
 #include "imaging/EffectImage.h"
 #include "shared/DibConversion.h"
 
+#include <algorithm>
+
 namespace editor {
 
 PageDocument::PageDocument(QObject* parent) : QObject(parent) {
@@ -140,6 +142,23 @@ bool PageDocument::deleteLayer(int id) {
     return true;
 }
 
+bool PageDocument::moveSelected(int x, int y) {
+    const LayerRecord* layer = selection_.selected();
+    if (layer == nullptr)
+        return false;
+    selection_.place(x, y, layer->boxWidth(), layer->boxHeight());
+    recordChange();
+    return true;
+}
+
+bool PageDocument::resizeSelected(const PageGeometry& g) {
+    if (selection_.selected() == nullptr)
+        return false;
+    selection_.place(g.x, g.y, std::max(1, g.width), std::max(1, g.height));
+    recordChange();
+    return true;
+}
+
 void PageDocument::recordChange() {
     if (selection_.selected() == nullptr)
         return;
@@ -175,7 +194,7 @@ PageDocument::CropStatus PageDocument::cropSelected(const PageGeometry& g) {
     if (!imaging::saveAsBmp(part, (project_.projectFolder + name).toStdString()))
         return CropStatus::CannotWrite;
     layer->setBitmap(PhotoImporter::workingPicture(part));
-    selection_.place(g.x, g.y, g.width, g.height);
+    selection_.place(g.x, g.y, std::max(1, g.width), std::max(1, g.height));
     selection_.setContent(name);
     recordChange();
     return CropStatus::Cropped;

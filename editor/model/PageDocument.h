@@ -77,7 +77,14 @@ class PageDocument : public QObject {
     // Removes layer `id`, recording it for undo; false when there is no such layer.
     bool deleteLayer(int id);
 
-    // A move, resize or nudge of the selected layer ended: recorded for undo.
+    // The selected layer moved to (x, y) page pixels keeping its size, by the mouse or the
+    // keys; recorded for undo. False when no layer is selected.
+    bool moveSelected(int x, int y);
+    // The selected layer placed and sized by a handle; recorded for undo, never smaller than
+    // a page pixel either way.
+    bool resizeSelected(const PageGeometry& frame);
+    // A change of the selected layer ended: recorded for undo; a photo changed by hand ends
+    // automatic arrangement.
     void recordChange();
     enum class CropStatus { Cropped, Unreadable, CannotWrite, Refused };
     // Crops the selected photo to the part of it under `frame` (page pixels, the frame the

@@ -147,14 +147,6 @@ bool LayoutCanvas::showLayer(bool bringToTop, bool pickedOnCanvas) {
     return true;
 }
 
-void LayoutCanvas::moveSelectedTo(int x, int y) {
-    const LayerRecord* selected = selection().selected();
-    if (selected == nullptr)
-        return;
-    selection().place(x, y, selected->boxWidth(), selected->boxHeight());
-    drawSelection();
-}
-
 void LayoutCanvas::nudge(int dx, int dy) {
     const LayerRecord* selected = selection().selected();
     if (selected == nullptr)
@@ -166,12 +158,11 @@ void LayoutCanvas::nudge(int dx, int dy) {
     const double scale = displayScale();
     const int x = dx != 0 ? int(f.left / scale) : selected->x;
     const int y = dy != 0 ? int(f.top / scale) : selected->y;
-    selection().place(x, y, selected->boxWidth(), selected->boxHeight());
+    document_.moveSelected(x, y);
     // The frame stays where the keys put it, so small steps add up on screen.
     selection().setFrame(f);
     drawSelection();
     emit positionShown(x, y, false);
-    document_.recordChange();
 }
 
 void LayoutCanvas::setCursorForZone(int zone) {
@@ -302,8 +293,8 @@ void LayoutCanvas::finishMove(bool dropInside) {
         return;
     if (dropInside) {
         const ScreenFrame& f = selection().frame();
-        moveSelectedTo(int(f.left / displayScale()), int(f.top / displayScale()));
-        document_.recordChange();
+        document_.moveSelected(int(f.left / displayScale()), int(f.top / displayScale()));
+        drawSelection();
     } else {
         // Dropped outside: the layer stays, and so does its frame.
         selection().setFrame(selection().frameOf(*selected));
@@ -324,8 +315,7 @@ void LayoutCanvas::finishResize() {
             return;
         }
     } else {
-        selection().place(pending_.x, pending_.y, pending_.width, pending_.height);
-        document_.recordChange();
+        document_.resizeSelected(pending_);
     }
     rebuildSelected();
     emit positionShown(pending_.x, pending_.y, false);

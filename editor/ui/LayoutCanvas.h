@@ -43,8 +43,6 @@ class LayoutCanvas : public QWidget {
     // Makes the current id's layer the selected one and draws it with its handles; false when
     // the id names no layer.
     bool showLayer(bool bringToTop, bool pickedOnCanvas = false);
-    // Moves the selected layer to (x, y) page pixels keeping its size.
-    void moveSelectedTo(int x, int y);
     // Copies the background and the selected layer into the shown picture with its handles.
     bool drawSelection();
     // Draws the others into the background picture and builds the selected layer's picture.

@@ -75,9 +75,14 @@ TEST_F(PageDocumentTest, EveryRecordedChangeMarksThePageModified) {
     EXPECT_EQ(historyKinds(), (std::vector{HistoryKind::Add, HistoryKind::Modify}));
 
     document.setModified(false);
-    document.selection().place(5, 6, 40, 30);
-    document.recordChange();
+    EXPECT_TRUE(document.moveSelected(5, 6));
     EXPECT_TRUE(document.isModified()) << "a move";
+    // 40 x 30 is shown at half the page's width, 496 x 372.
+    EXPECT_EQ(document.stack().find(0)->region, (editor::PageRect{5, 6, 501, 378}));
+    EXPECT_TRUE(document.resizeSelected({7, 8, 0, -3}));
+    EXPECT_EQ(document.stack().find(0)->region, (editor::PageRect{7, 8, 8, 9}))
+        << "a handle dragged through the opposite edge leaves a page pixel";
+    EXPECT_EQ(document.history().entries().back().layer.x, 7) << "the entry is the new place";
 
     document.setModified(false);
     EXPECT_TRUE(document.deleteLayer(0));
