@@ -50,23 +50,10 @@ QImage smallPhoto(int width, int height) {
     return image;
 }
 
-imaging::DibImage palettePicture(int bits) {
-    imaging::DibImage image;
-    image.create(13, 7, bits);
-    if (bits <= 8) {
-        imaging::RgbQuad table[256];
-        for (int i = 0; i < 256; ++i)
-            table[i] = {uint8_t(i * 3), uint8_t(i * 5), uint8_t(i * 7), 0};
-        image.writeColourTable(0, 1 << bits, table);
-    }
-    for (size_t i = 0; i < image.imageBytes(); ++i)
-        image.pixels()[i] = uint8_t(i * 37 + 11);
-    return image;
-}
-
 void bmpSeeds() {
     for (int bits : {1, 4, 8, 16, 24, 32})
-        seed("bmp", std::to_string(bits) + "-bit", imaging::encodeBmp(palettePicture(bits)));
+        seed("bmp", std::to_string(bits) + "-bit",
+             imaging::encodeBmp(testsupport::everyValuePicture(bits)));
     // 8-bit run-length encoded, 4 x 2.
     std::string rle(54 + 1024, '\0');
     auto put32 = [&rle](size_t at, uint32_t v) {
@@ -88,7 +75,7 @@ void bmpSeeds() {
 void codecSeeds() {
     const imaging::DibImage photo = testsupport::pattern24(21, 9);
     seed("pcx", "24-bit", codecs::encodePcx(photo));
-    seed("pcx", "8-bit", codecs::encodePcx(palettePicture(8)));
+    seed("pcx", "8-bit", codecs::encodePcx(testsupport::everyValuePicture(8)));
 
     using testsupport::tgaHeader;
     seed("tga", "24-bit-footer", codecs::encodeTga(photo));

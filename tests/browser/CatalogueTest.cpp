@@ -17,23 +17,17 @@ void touch(const QString& path, const QByteArray& bytes = "x") {
     f.write(bytes);
 }
 
-void writePicture(const QString& path, int w = 40, int h = 30) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    image.save(path);
-}
-
 } // namespace
 
 TEST(Catalogue, ListsPictureFilesOnlyLowerCasedInByteOrder) {
     testsupport::Sandbox box;
-    writePicture(box.path("B.JPG"));
-    writePicture(box.path("a.png"));
+    box.writePicture("B.JPG", 40, 30);
+    box.writePicture("a.png", 40, 30);
     touch(box.path("notes.txt"));
     QDir(box.folder()).mkdir("x.jpg"); // a folder with a picture's name
-    writePicture(box.path("img10.jpg"));
-    writePicture(box.path("img2.jpg"));
-    writePicture(box.path(".hidden.png"));
+    box.writePicture("img10.jpg", 40, 30);
+    box.writePicture("img2.jpg", 40, 30);
+    box.writePicture(".hidden.png", 40, 30);
 
     CVistaRamblerDoc doc;
     QSignalSpy replaced(&doc, &CVistaRamblerDoc::namesReplaced);
@@ -47,7 +41,7 @@ TEST(Catalogue, ListsPictureFilesOnlyLowerCasedInByteOrder) {
 
 TEST(Catalogue, SelectDecodesOnceAndKeepsThePathWhenTheSelectionGoes) {
     testsupport::Sandbox box;
-    writePicture(box.path("a.png"), 64, 48);
+    box.writePicture("a.png", 64, 48);
     touch(box.path("broken.jpg"), "not a picture");
     CVistaRamblerDoc doc;
     doc.loadFolder(box.path("").chopped(1));
@@ -90,7 +84,7 @@ TEST(Catalogue, AFolderThatCannotBeReadIsEmpty) {
 
 TEST(Catalogue, TheDocumentFileIsOneLengthPrefixedString) {
     testsupport::Sandbox box;
-    writePicture(box.path("a.png"));
+    box.writePicture("a.png", 40, 30);
     CVistaRamblerDoc doc;
     doc.loadFolder(box.path("").chopped(1));
     doc.select(0);

@@ -14,18 +14,6 @@
 
 using namespace browser;
 
-namespace {
-
-QString writeJpeg(const testsupport::Sandbox& box, const QString& name, int w, int h, QRgb colour) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    const QString path = box.path(name);
-    image.save(path, "jpeg", 90);
-    return path;
-}
-
-} // namespace
-
 TEST(ThumbnailGeometry, WidePicturesFillTheWidthTallOnesTheHeight) {
     EXPECT_EQ(ThumbnailGeometry::drawRect(400, 100), QRect(0, 32, 100, 25));
     EXPECT_EQ(ThumbnailGeometry::drawRect(100, 300), QRect(35, 0, 30, 90));
@@ -43,7 +31,7 @@ TEST(PreviewLayout, ThePictureFillsTheBarKeepingItsShape) {
 TEST(ThumbnailMaker, CellsAreWhiteFramedAndHoldThePicture) {
     testsupport::Sandbox box;
     const QImage cell =
-        ThumbnailMaker::makeCell(writeJpeg(box, "wide.jpg", 800, 200, qRgb(200, 30, 30)));
+        ThumbnailMaker::makeCell(box.writePicture("wide.jpg", 800, 200, qRgb(200, 30, 30)));
     ASSERT_EQ(cell.size(), QSize(100, 90));
     EXPECT_EQ(cell.pixel(0, 0), qRgb(192, 192, 192)) << "the light-grey frame";
     EXPECT_EQ(cell.pixel(50, 5), qRgb(255, 255, 255)) << "white above a wide picture";
@@ -52,7 +40,7 @@ TEST(ThumbnailMaker, CellsAreWhiteFramedAndHoldThePicture) {
     EXPECT_LT(qGreen(middle), 60);
 
     const QImage tall =
-        ThumbnailMaker::makeCell(writeJpeg(box, "tall.jpg", 300, 900, qRgb(20, 20, 200)));
+        ThumbnailMaker::makeCell(box.writePicture("tall.jpg", 300, 900, qRgb(20, 20, 200)));
     EXPECT_EQ(tall.pixel(10, 45), qRgb(255, 255, 255)) << "white beside a tall picture";
     EXPECT_GT(qBlue(tall.pixel(50, 45)), 180);
 
@@ -72,7 +60,7 @@ TEST(ThumbnailMaker, CellsAreWhiteFramedAndHoldThePicture) {
 TEST(ThumbnailMaker, BigJpegsAreReadAtAFractionOfTheirSize) {
     testsupport::Sandbox box;
     const QImage reduced = ThumbnailMaker::readReduced(
-        writeJpeg(box, "big.jpg", 4000, 3000, qRgb(10, 100, 200)), 100, 90);
+        box.writePicture("big.jpg", 4000, 3000, qRgb(10, 100, 200)), 100, 90);
     ASSERT_FALSE(reduced.isNull());
     EXPECT_LE(reduced.width(), 200);
 }
@@ -117,8 +105,8 @@ TEST_F(ThumbnailWorkerTest, CellsArriveInListOrder) {
     testsupport::Sandbox box;
     QStringList paths;
     for (int i = 0; i < 12; ++i)
-        paths.append(writeJpeg(box, QString("p%1.jpg").arg(i), 300 + 40 * (i % 3), 200,
-                               qRgb(i * 20, 50, 50)));
+        paths.append(box.writePicture(QString("p%1.jpg").arg(i), 300 + 40 * (i % 3), 200,
+                                      qRgb(i * 20, 50, 50)));
     paths.append(box.path("missing.jpg"));
     ThumbnailWorker worker;
     QList<int> order;

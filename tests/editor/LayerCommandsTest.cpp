@@ -23,14 +23,6 @@ class LayerCommandsTest : public testsupport::EditorWindowTest {
   protected:
     void SetUp() override { start(); }
 
-    // A picture file in the sandbox, w x h of one colour.
-    QString picture(const QString& name, int w, int h, QRgb colour = qRgb(30, 120, 200)) {
-        QImage image(w, h, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString path = box.path(name);
-        EXPECT_TRUE(image.save(path));
-        return path;
-    }
     void addThroughDialog(const QString& path) {
         prompts.files.push_back(path);
         window->actions().addPhoto->trigger();
@@ -50,8 +42,8 @@ class LayerCommandsTest : public testsupport::EditorWindowTest {
 // Where a photo goes, its files and its undo records are the document's; here, what the window
 // shows of it.
 TEST_F(LayerCommandsTest, AddedPhotosAreListedSelectedAndShown) {
-    addThroughDialog(picture("one.png", 400, 300));
-    addThroughDialog(picture("two.jpg", 300, 400));
+    addThroughDialog(box.writePicture("one.png", 400, 300));
+    addThroughDialog(box.writePicture("two.jpg", 300, 400));
     ASSERT_EQ(list()->topLevelItemCount(), 2);
     EXPECT_EQ(list()->topLevelItem(0)->toolTip(0), box.path("one.png"));
     EXPECT_EQ(list()->currentItem(), list()->topLevelItem(1)) << "the new row is selected";
@@ -65,8 +57,8 @@ TEST_F(LayerCommandsTest, PhotosGoIntoTheNextCellWhileArranging) {
     window->paperPage().arrangeCheck->setChecked(true);
     window->paperPage().layerImagesWidthEdit->setText("100");
     window->paperPage().layerImagesHeightEdit->setText("70");
-    addThroughDialog(picture("one.png", 400, 300));
-    addThroughDialog(picture("two.png", 400, 300));
+    addThroughDialog(box.writePicture("one.png", 400, 300));
+    addThroughDialog(box.writePicture("two.png", 400, 300));
     EXPECT_EQ(canvas().stack().find(1)->x, 507) << "the second column of 100 mm cells";
     EXPECT_TRUE(window->paperPage().arrangeCheck->isChecked()) << "adding is not arranging by hand";
     window->listClicked(0);
@@ -90,13 +82,13 @@ TEST_F(LayerCommandsTest, NothingIsAddedFromACancelledDialogABadFileOrAMissingPr
     EXPECT_EQ(list()->topLevelItemCount(), 0);
 
     window->document().project().projectFolder = box.path("gone/");
-    addThroughDialog(picture("one.png", 40, 30));
+    addThroughDialog(box.writePicture("one.png", 40, 30));
     EXPECT_EQ(canvas().stack().count(), 0);
     EXPECT_TRUE(prompts.shown.last().contains("could not be copied"));
 }
 
 TEST_F(LayerCommandsTest, DeleteLayerAsksFirstAndEmptiesTheList) {
-    addThroughDialog(picture("one.png", 400, 300));
+    addThroughDialog(box.writePicture("one.png", 400, 300));
     prompts.answers = {quillax::Prompts::Answer::No};
     window->actions().deleteLayer->trigger();
     EXPECT_EQ(prompts.shown.last(), "Delete current layer?");
@@ -115,9 +107,9 @@ TEST_F(LayerCommandsTest, DeleteLayerAsksFirstAndEmptiesTheList) {
 }
 
 TEST_F(LayerCommandsTest, DeletingALowerLayerMovesTheRowsBelowIt) {
-    addThroughDialog(picture("one.png", 40, 30));
-    addThroughDialog(picture("two.png", 40, 30));
-    addThroughDialog(picture("three.png", 40, 30));
+    addThroughDialog(box.writePicture("one.png", 40, 30));
+    addThroughDialog(box.writePicture("two.png", 40, 30));
+    addThroughDialog(box.writePicture("three.png", 40, 30));
     window->listClicked(0);
     prompts.answers = {quillax::Prompts::Answer::Yes};
     window->actions().deleteLayer->trigger();
@@ -127,7 +119,7 @@ TEST_F(LayerCommandsTest, DeletingALowerLayerMovesTheRowsBelowIt) {
 }
 
 TEST_F(LayerCommandsTest, TheDeleteKeyDeletesAfterAPressOnTheCanvas) {
-    addThroughDialog(picture("one.png", 400, 300));
+    addThroughDialog(box.writePicture("one.png", 400, 300));
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     const editor::ScreenFrame f = canvas().selection().frame();
@@ -137,7 +129,7 @@ TEST_F(LayerCommandsTest, TheDeleteKeyDeletesAfterAPressOnTheCanvas) {
     EXPECT_EQ(canvas().stack().count(), 0);
 
     // After a press elsewhere, Delete is an ordinary key again.
-    addThroughDialog(picture("two.png", 400, 300));
+    addThroughDialog(box.writePicture("two.png", 400, 300));
     QLineEdit* edit = window->photoPage().sourceEdit;
     QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(3, 3));
     QTest::keyClick(edit, Qt::Key_Delete);
@@ -145,8 +137,8 @@ TEST_F(LayerCommandsTest, TheDeleteKeyDeletesAfterAPressOnTheCanvas) {
 }
 
 TEST_F(LayerCommandsTest, ChangeReplacesTheSelectedPhotoByANewLayer) {
-    addThroughDialog(picture("one.png", 400, 300));
-    prompts.files.push_back(picture("other.png", 200, 100, qRgb(255, 0, 0)));
+    addThroughDialog(box.writePicture("one.png", 400, 300));
+    prompts.files.push_back(box.writePicture("other.png", 200, 100, qRgb(255, 0, 0)));
     window->photoPage().changeSourceButton->click();
     ASSERT_EQ(canvas().stack().count(), 1);
     const editor::LayerRecord& layer = canvas().stack().at(0);
@@ -159,8 +151,8 @@ TEST_F(LayerCommandsTest, ChangeReplacesTheSelectedPhotoByANewLayer) {
 }
 
 TEST_F(LayerCommandsTest, ClickingARowRaisesThatLayerAndBelowTheRowsSelectsNothing) {
-    addThroughDialog(picture("one.png", 400, 300));
-    addThroughDialog(picture("two.png", 400, 300));
+    addThroughDialog(box.writePicture("one.png", 400, 300));
+    addThroughDialog(box.writePicture("two.png", 400, 300));
     QTreeWidgetItem* firstRow = list()->topLevelItem(0);
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
                       list()->visualItemRect(firstRow).center());
@@ -173,8 +165,8 @@ TEST_F(LayerCommandsTest, ClickingARowRaisesThatLayerAndBelowTheRowsSelectsNothi
 }
 
 TEST_F(LayerCommandsTest, PhotosNamedTogetherAreAllTriedAndTheBadOnesNamedInOneMessage) {
-    window->addPhotosLater({picture("a.png", 40, 30), box.path("gone.png"), box.path("notes.txt"),
-                            picture("b.png", 40, 30)});
+    window->addPhotosLater({box.writePicture("a.png", 40, 30), box.path("gone.png"),
+                            box.path("notes.txt"), box.writePicture("b.png", 40, 30)});
     QTRY_COMPARE(canvas().stack().count(), 2);
     EXPECT_EQ(list()->topLevelItem(1)->toolTip(0), box.path("b.png"));
     ASSERT_EQ(prompts.shown.size(), 1);
@@ -184,8 +176,10 @@ TEST_F(LayerCommandsTest, PhotosNamedTogetherAreAllTriedAndTheBadOnesNamedInOneM
 }
 
 TEST_F(LayerCommandsTest, DeleteRemovesTheLayerItAskedAboutWhatEverArrivesMeanwhile) {
-    addThroughDialog(picture("asked.png", 40, 30));
-    prompts.whileAsking = [this] { window->layerCommands().addPhoto(picture("late.png", 40, 30)); };
+    addThroughDialog(box.writePicture("asked.png", 40, 30));
+    prompts.whileAsking = [this] {
+        window->layerCommands().addPhoto(box.writePicture("late.png", 40, 30));
+    };
     prompts.answers = {quillax::Prompts::Answer::Yes};
     window->actions().deleteLayer->trigger();
     ASSERT_EQ(canvas().stack().count(), 1);
@@ -194,7 +188,7 @@ TEST_F(LayerCommandsTest, DeleteRemovesTheLayerItAskedAboutWhatEverArrivesMeanwh
 }
 
 TEST_F(LayerCommandsTest, TheSourceEditShowsTheSelectedPhotosFileNotOneThatFailed) {
-    addThroughDialog(picture("good.png", 40, 30));
+    addThroughDialog(box.writePicture("good.png", 40, 30));
     addThroughDialog(box.path("missing.png"));
     EXPECT_EQ(window->photoPage().sourceEdit->text(), box.path("good.png"));
     prompts.files.push_back(box.path("missing.png"));
@@ -208,7 +202,7 @@ TEST_F(LayerCommandsTest, ExportWritesThePageInTheFormatOfTheName) {
     window->actions().exportPhotos->trigger();
     EXPECT_EQ(prompts.shown.last(), "Could not export image!") << "an empty page";
 
-    addThroughDialog(picture("one.png", 400, 300, qRgb(0, 0, 255)));
+    addThroughDialog(box.writePicture("one.png", 400, 300, qRgb(0, 0, 255)));
     prompts.files.push_back(box.path("page.JPEG"));
     window->actions().exportPhotos->trigger();
     const quillax::DecodedImage page =

@@ -18,13 +18,6 @@ class PageDocumentTest : public ::testing::Test {
   protected:
     void SetUp() override { document.project().projectFolder = box.folder(); }
 
-    QString picture(const QString& name, int w, int h, QRgb colour = qRgb(30, 120, 200)) {
-        QImage image(w, h, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString path = box.path(name);
-        EXPECT_TRUE(image.save(path));
-        return path;
-    }
     std::vector<HistoryKind> historyKinds() const {
         std::vector<HistoryKind> kinds;
         for (const auto& e : document.history().entries())
@@ -39,7 +32,8 @@ class PageDocumentTest : public ::testing::Test {
 } // namespace
 
 TEST_F(PageDocumentTest, AFailedChangeOfSourceLeavesTheOldPhotoWhole) {
-    ASSERT_EQ(document.addPhoto(picture("old.png", 40, 30)).status, PageDocument::AddStatus::Added);
+    ASSERT_EQ(document.addPhoto(box.writePicture("old.png", 40, 30)).status,
+              PageDocument::AddStatus::Added);
     QSignalSpy removed(&document, &PageDocument::layerRemoved);
     QFile junk(box.path("junk.png"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
@@ -58,7 +52,7 @@ TEST_F(PageDocumentTest, AFailedChangeOfSourceLeavesTheOldPhotoWhole) {
     EXPECT_EQ(removed.count(), 0);
 
     // A picture that reads replaces it under the next id, in the same list row.
-    const auto swapped = document.changeSource(0, picture("new.png", 20, 10));
+    const auto swapped = document.changeSource(0, box.writePicture("new.png", 20, 10));
     ASSERT_EQ(swapped.status, PageDocument::AddStatus::Added);
     EXPECT_EQ(swapped.id, 1);
     EXPECT_EQ(document.stack().find(0), nullptr);
@@ -70,7 +64,7 @@ TEST_F(PageDocumentTest, AFailedChangeOfSourceLeavesTheOldPhotoWhole) {
 TEST_F(PageDocumentTest, EveryRecordedChangeMarksThePageModified) {
     EXPECT_FALSE(document.isModified());
     QSignalSpy modified(&document, &PageDocument::modifiedChanged);
-    document.addPhoto(picture("a.png", 40, 30));
+    document.addPhoto(box.writePicture("a.png", 40, 30));
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(historyKinds(), (std::vector{HistoryKind::Add, HistoryKind::Modify}));
 
@@ -93,8 +87,8 @@ TEST_F(PageDocumentTest, EveryRecordedChangeMarksThePageModified) {
 }
 
 TEST_F(PageDocumentTest, DeletingNamesTheLayerAskedAboutNotTheSelectedOne) {
-    document.addPhoto(picture("a.png", 40, 30));
-    document.addPhoto(picture("b.png", 40, 30));
+    document.addPhoto(box.writePicture("a.png", 40, 30));
+    document.addPhoto(box.writePicture("b.png", 40, 30));
     ASSERT_EQ(document.selection().currentId(), 1);
     ASSERT_TRUE(document.deleteLayer(0));
     EXPECT_EQ(document.history().entries().back().layer.id, 0);
@@ -104,8 +98,9 @@ TEST_F(PageDocumentTest, DeletingNamesTheLayerAskedAboutNotTheSelectedOne) {
 }
 
 TEST_F(PageDocumentTest, PicturesThatCannotBeAddedComeBackTogetherInOrder) {
-    const auto failed = document.addPhotos({picture("a.png", 40, 30), box.path("missing.png"),
-                                            box.path("notes.txt"), picture("b.png", 30, 40)});
+    const auto failed =
+        document.addPhotos({box.writePicture("a.png", 40, 30), box.path("missing.png"),
+                            box.path("notes.txt"), box.writePicture("b.png", 30, 40)});
     EXPECT_EQ(document.photoLayers(), 2) << "the good ones after a bad one are added too";
     ASSERT_EQ(failed.size(), 2u);
     EXPECT_EQ(failed[0].path, box.path("missing.png"));
@@ -116,7 +111,7 @@ TEST_F(PageDocumentTest, PicturesThatCannotBeAddedComeBackTogetherInOrder) {
 TEST_F(PageDocumentTest, APanoramaStaysAtLeastOnePagePixelHigh) {
     // 20000 x 10 fits the 600 x 450 working box at 600 x 0.3, and half the A4 page width at
     // 496 x 0.248: both would vanish.
-    ASSERT_EQ(document.addPhoto(picture("wide.png", 20000, 10)).status,
+    ASSERT_EQ(document.addPhoto(box.writePicture("wide.png", 20000, 10)).status,
               PageDocument::AddStatus::Added);
     const editor::LayerRecord& layer = *document.stack().find(0);
     EXPECT_EQ(layer.bitmapWidth, 600);
@@ -130,27 +125,27 @@ TEST_F(PageDocumentTest, APanoramaStaysAtLeastOnePagePixelHigh) {
 
 TEST_F(PageDocumentTest, ArrangedPhotosFillTheGridCellsInTurn) {
     document.arrangement() = {true, 100, 70};
-    document.addPhoto(picture("a.png", 600, 420));
+    document.addPhoto(box.writePicture("a.png", 600, 420));
     // A4 at 1403 / 297 page pixels a millimetre: the 100 x 70 mm cell is 472.39 x 330.67,
     // which a picture of its own shape fills to 472 x 330. Margins: (210 - 200) / 4 = 2.5 mm
     // and (297 - 280) / 8 = 2.125 mm, 11 and 10 page pixels.
     const editor::LayerRecord& first = *document.stack().find(0);
     EXPECT_EQ(first.region, (editor::PageRect{11, 10, 11 + 472, 10 + 330}));
-    document.addPhoto(picture("b.png", 600, 420));
+    document.addPhoto(box.writePicture("b.png", 600, 420));
     EXPECT_EQ(document.stack().find(1)->x, 507) << "(2.5 + 100 + 2.5 + 2.5) mm";
 
     QSignalSpy ended(&document, &PageDocument::arrangementEnded);
     document.recordChange();
     EXPECT_FALSE(document.arrangement().on) << "moving a photo by hand ends arranging";
     EXPECT_EQ(ended.count(), 1);
-    document.addPhoto(picture("c.png", 600, 420));
+    document.addPhoto(box.writePicture("c.png", 600, 420));
     EXPECT_EQ(document.stack().find(2)->x, 2 * 2 + 10) << "the default place again";
 }
 
 TEST_F(PageDocumentTest, ACropWritesTheNextEditOfThisLayerOnly) {
     document.project().projectName = "trip_";
-    document.addPhoto(picture("a.png", 400, 300, qRgb(200, 10, 10)));
-    document.addPhoto(picture("b.png", 400, 300, qRgb(10, 200, 10)));
+    document.addPhoto(box.writePicture("a.png", 400, 300, qRgb(200, 10, 10)));
+    document.addPhoto(box.writePicture("b.png", 400, 300, qRgb(10, 200, 10)));
     document.selection().setCurrentId(0);
     document.selection().refreshCopy();
     ASSERT_EQ(document.stack().find(0)->content, "trip_0.bmp");

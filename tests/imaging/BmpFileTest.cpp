@@ -66,16 +66,7 @@ TEST(BmpFile, PaletteFilesCarryTheirWholeColourTable) {
 
 TEST(BmpFile, EveryDepthRoundTrips) {
     for (int bits : {1, 4, 8, 16, 24, 32}) {
-        DibImage image;
-        ASSERT_TRUE(image.create(13, 7, bits));
-        if (bits <= 8) {
-            imaging::RgbQuad table[256];
-            for (int i = 0; i < 256; ++i)
-                table[i] = {uint8_t(i * 3), uint8_t(i * 5), uint8_t(i * 7), 0};
-            image.writeColourTable(0, 1 << bits, table);
-        }
-        for (size_t i = 0; i < image.imageBytes(); ++i)
-            image.pixels()[i] = uint8_t(i * 37 + 11);
+        const DibImage image = testsupport::everyValuePicture(bits);
         const auto back = imaging::decodeBmp(asBytes(imaging::encodeBmp(image)));
         ASSERT_TRUE(back) << bits << " bits";
         EXPECT_EQ(back->bitsPerPixel(), bits);

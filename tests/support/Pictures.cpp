@@ -60,4 +60,18 @@ std::vector<uint32_t> rgbGrid(const imaging::DibImage& image) {
     return grid;
 }
 
+imaging::DibImage everyValuePicture(int bitsPerPixel) {
+    imaging::DibImage image;
+    image.create(13, 7, bitsPerPixel);
+    if (bitsPerPixel <= 8) {
+        imaging::RgbQuad table[256];
+        for (int i = 0; i < 256; ++i)
+            table[i] = {uint8_t(i * 3), uint8_t(i * 5), uint8_t(i * 7), 0};
+        image.writeColourTable(0, 1 << bitsPerPixel, table);
+    }
+    for (size_t i = 0; i < image.imageBytes(); ++i)
+        image.pixels()[i] = uint8_t(i * 37 + 11);
+    return image;
+}
+
 } // namespace testsupport

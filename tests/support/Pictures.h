@@ -14,6 +14,9 @@ imaging::DibImage picture24(std::initializer_list<std::initializer_list<uint32_t
 imaging::DibImage solid24(int width, int height, uint32_t rgb);
 // A picture with a smooth gradient and some texture, for shrink and round-trip tests.
 imaging::DibImage pattern24(int width, int height);
+// A 13 x 7 picture of any depth whose bytes run through many values, with a colour table
+// of distinct colours where the depth has one: round trips show every byte.
+imaging::DibImage everyValuePicture(int bitsPerPixel);
 // Colour of pixel (x, y) as 0xRRGGBB, through the palette where there is one.
 uint32_t rgbAt(const imaging::DibImage& image, int x, int y);
 // All pixels as 0xRRGGBB, top row first, for readable comparisons.

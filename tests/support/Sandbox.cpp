@@ -1,6 +1,7 @@
 #include "tests/support/Sandbox.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTextStream>
 
 namespace testsupport {
@@ -15,6 +16,14 @@ QString Sandbox::writeSettings(const QString& location, const QString& editor) {
         text << "[Quillax]\nLocation=" << location << "\nMEditor=" << editor << "\n";
     }
     qputenv("QUILLAX_CONFIG", QFile::encodeName(file));
+    return file;
+}
+
+QString Sandbox::writePicture(const QString& name, int w, int h, QRgb colour) const {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString file = path(name);
+    image.save(file);
     return file;
 }
 
