@@ -5,6 +5,9 @@
 #include "shared/QtPrompts.h"
 
 #include <QApplication>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -20,7 +23,12 @@ int main(int argc, char** argv) {
     if (arguments.size() > 1)
         frame.folderTree().openFolder(arguments.at(1));
     const int status = app.exec();
-    // A decoder that outlived the window's two-second wait finishes before the process ends.
-    browser::ThumbnailWorker::waitForAllThreads();
+    // The window waited up to two seconds for its decoders when it closed; a decoder still
+    // busy gets a little longer. One stuck on a slow file must not keep the process alive, and
+    // while it may still be inside Qt, the process ends without tearing Qt down under it.
+    if (!browser::ThumbnailWorker::waitForAllThreads(std::chrono::milliseconds(800))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     return status;
 }

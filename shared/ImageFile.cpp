@@ -1,5 +1,7 @@
 #include "shared/ImageFile.h"
 
+#include "shared/RegularFile.h"
+
 #include "imaging/BmpFile.h"
 #include "shared/DibConversion.h"
 #include "shared/codecs/GifWriter.h"
@@ -27,10 +29,11 @@ std::span<const uint8_t> spanOf(const QByteArray& bytes) {
 }
 
 QByteArray readWhole(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > ImageFile::kMaxFileBytes)
+    QFile file;
+    if (!openRegularFile(path, file, ImageFile::kMaxFileBytes))
         return {};
-    return file.readAll();
+    // Never more than the file said it held when it was opened, even if it grows meanwhile.
+    return file.read(file.size());
 }
 
 // The name Qt's image plugins know a format by; empty where Qt is not used to read it.
@@ -211,13 +214,11 @@ ImageInfo ImageFile::infoBytes(const QByteArray& bytes, ImageFormat format) {
 ImageInfo ImageFile::info(const QString& path, ImageFormat format) {
     if (format == kUnknownFormat || format == kWmf)
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(path, file, kMaxFileBytes))
         return {};
     // Headers sit at the start, except for TIFF directories and PCX palettes; read what the
     // format needs.
-    if (file.size() > kMaxFileBytes)
-        return {};
     if (format == kJpeg) {
         // The frame header follows the EXIF block, which rarely runs past the first 256 KB;
         // only then is the whole photo read.

@@ -25,11 +25,13 @@ void CVistaRamblerDoc::loadFolder(const QString& path) {
 
     QStringList found;
     if (!path.isEmpty()) {
-        // Hidden files are listed like any other; folders never are.
-        QDirIterator it(path, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        // Hidden files are listed like any other; folders never are, nor FIFOs, sockets and
+        // devices, also behind links: opening one would hang or read forever.
+        QDirIterator it(path, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
         while (it.hasNext()) {
             it.next();
-            if (quillax::imageTypeFromName(it.fileName()) != quillax::kUnknownFormat)
+            if (it.fileInfo().isFile() &&
+                quillax::imageTypeFromName(it.fileName()) != quillax::kUnknownFormat)
                 found.append(it.fileName());
         }
     }

@@ -4,6 +4,8 @@
 #include "shared/ImageFile.h"
 #include "shared/codecs/ExifThumbnail.h"
 
+#include "shared/RegularFile.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -24,8 +26,8 @@ QImage oriented(QImage image, QImageIOHandler::Transformations t) {
 }
 
 QImage readJpegReduced(const QString& path, int cellWidth, int cellHeight) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!quillax::openRegularFile(path, file, quillax::ImageFile::kMaxFileBytes))
         return {};
     // Cameras put their EXIF block at the very start.
     const QByteArray head = file.read(64 * 1024);

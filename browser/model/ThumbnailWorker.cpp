@@ -7,6 +7,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <list>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -18,59 +19,68 @@ namespace browser {
 namespace {
 
 // Every decoding thread of the process not joined yet, whichever worker started it. A thread
-// is joined, never detached: Qt tidies its own per-thread data after our code on that thread
-// returns, so only a join tells that the thread touches nothing any more.
+// is joined rather than detached while it can be: Qt tidies its own per-thread data after our
+// code on that thread returns, so only a join tells that the thread touches nothing any more.
 class DecodingThreads {
   public:
     // A thread nobody waited for (one stuck on a dead mount, say) must not hold up the end of
     // the process: it is let go, and the process ending ends it.
     ~DecodingThreads() {
-        for (std::thread& thread : running_)
-            thread.detach();
+        for (Entry& entry : running_)
+            entry.thread.detach();
     }
 
     void launch(std::function<void()> work) {
         std::lock_guard guard(lock_);
         joinFinished();
-        running_.emplace_back([this, work = std::move(work)] {
+        running_.push_back({std::thread([this, work = std::move(work)] {
             work();
             std::lock_guard done(lock_);
-            finished_.push_back(std::this_thread::get_id());
-        });
+            // A thread let go by joinAll is no longer listed; nothing waits for it.
+            for (Entry& entry : running_)
+                if (entry.thread.get_id() == std::this_thread::get_id())
+                    entry.done = true;
+            finished_.notify_all();
+        })});
     }
 
-    void joinAll() {
-        std::vector<std::thread> all;
-        {
-            std::lock_guard guard(lock_);
-            all.swap(running_);
-            finished_.clear();
-        }
-        for (std::thread& thread : all)
-            thread.join();
-        // A thread may have said it finished after the swap; it is joined now.
-        std::lock_guard guard(lock_);
-        finished_.clear();
+    // Waits at most `limit` for every thread, joins those that ended and lets the others go.
+    // True when none had to be let go.
+    bool joinAll(std::chrono::milliseconds limit) {
+        std::unique_lock guard(lock_);
+        const bool allEnded = finished_.wait_for(guard, limit, [this] {
+            return std::all_of(running_.begin(), running_.end(),
+                               [](const Entry& e) { return e.done; });
+        });
+        joinFinished();
+        for (Entry& entry : running_)
+            entry.thread.detach();
+        running_.clear();
+        return allEnded;
     }
 
   private:
-    // Threads that said they finished are past their last use of the lock, so joining them
-    // here waits only for their last few instructions.
+    struct Entry {
+        std::thread thread;
+        bool done = false;
+    };
+
+    // Called with the lock held. A thread marked done is past its last use of the lock, so
+    // joining it here waits only for its last few instructions.
     void joinFinished() {
-        for (std::thread::id id : finished_) {
-            const auto it = std::find_if(running_.begin(), running_.end(),
-                                         [id](const std::thread& t) { return t.get_id() == id; });
-            if (it != running_.end()) {
-                it->join();
-                running_.erase(it);
+        for (auto it = running_.begin(); it != running_.end();) {
+            if (it->done) {
+                it->thread.join();
+                it = running_.erase(it);
+            } else {
+                ++it;
             }
         }
-        finished_.clear();
     }
 
     std::mutex lock_;
-    std::vector<std::thread> running_;
-    std::vector<std::thread::id> finished_;
+    std::condition_variable finished_;
+    std::list<Entry> running_;
 };
 
 DecodingThreads& decodingThreads() {
@@ -189,8 +199,8 @@ bool ThumbnailWorker::stop(int waitMs) {
     return ended;
 }
 
-void ThumbnailWorker::waitForAllThreads() {
-    decodingThreads().joinAll();
+bool ThumbnailWorker::waitForAllThreads(std::chrono::milliseconds limit) {
+    return decodingThreads().joinAll(limit);
 }
 
 bool ThumbnailWorker::isRunning() const {

@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QObject>
 #include <QStringList>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -31,9 +32,11 @@ class ThumbnailWorker : public QObject {
     // Asks the job to end and waits at most waitMs; true when it ended within that time.
     bool stop(int waitMs = kStopWaitMs);
     bool isRunning() const;
-    // Waits for every decoding thread of every worker, however late; for the very end of the
-    // program, so that no thread is still reading a picture while the process winds down.
-    static void waitForAllThreads();
+    // Waits at most `limit` for every decoding thread of every worker and lets go of any still
+    // busy then; for the very end of the program, so that no thread is reading a picture while
+    // the process winds down, yet one stuck on a dead mount does not keep it from ending. True
+    // when every thread ended.
+    static bool waitForAllThreads(std::chrono::milliseconds limit = std::chrono::hours(1));
 
     struct Job;
 

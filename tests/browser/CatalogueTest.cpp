@@ -144,3 +144,29 @@ TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnes) {
     EXPECT_EQ(chain.last().path, box.path("b/inner"));
     EXPECT_TRUE(browser::FolderNamespace::chainTo(box.path("file.jpg")).isEmpty());
 }
+
+#include "browser/model/ThumbnailMaker.h"
+#include "shared/ImageFile.h"
+
+#include <sys/stat.h>
+
+// A FIFO named like a photo would freeze the window in its open, and a link to /dev/zero
+// would be read forever: neither is listed, decoded or made a thumbnail of.
+TEST(Catalogue, FifosAndDevicesAreNeitherListedNorOpened) {
+    testsupport::Sandbox box;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(box.path("fifo.jpg")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", box.path("zero.png")));
+    ASSERT_TRUE(QFile::link(box.writePicture("real.png", 40, 30), box.path("linked.png")));
+    CVistaRamblerDoc doc;
+    doc.loadFolder(box.folder());
+    EXPECT_EQ(doc.names(), (QStringList{"linked.png", "real.png"})) << "a link to a photo counts";
+    for (const char* name : {"fifo.jpg", "zero.png"}) {
+        EXPECT_FALSE(
+            quillax::ImageFile::decode(box.path(name), quillax::imageTypeFromName(name)).isValid())
+            << name;
+        EXPECT_FALSE(
+            quillax::ImageFile::info(box.path(name), quillax::imageTypeFromName(name)).isValid())
+            << name;
+        EXPECT_TRUE(browser::ThumbnailMaker::makeCell(box.path(name)).isNull()) << name;
+    }
+}
