@@ -25,6 +25,8 @@ TEST(ThumbnailGeometry, WidePicturesFillTheWidthTallOnesTheHeight) {
 TEST(PreviewLayout, ThePictureFillsTheBarKeepingItsShape) {
     EXPECT_EQ(PreviewLayout::fit(400, 100, 150, 500), QRect(0, 231, 150, 37));
     EXPECT_EQ(PreviewLayout::fit(100, 400, 150, 500), QRect(12, 0, 125, 500));
+    EXPECT_EQ(PreviewLayout::fit(500, 570, 50, 57), QRect(0, 0, 50, 57))
+        << "the bar's own shape fills it: 57 / 50 in single precision is below 1.14";
     EXPECT_TRUE(PreviewLayout::fit(0, 0, 150, 500).isEmpty());
 }
 
