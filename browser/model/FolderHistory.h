@@ -15,8 +15,9 @@ class FolderHistory {
     // The folder Back goes to, or nothing at the oldest entry; the caller selects it.
     QString back();
     QString forward();
-    // A click in the tree after Back or Forward drops the entries from the current one on,
-    // so the next folder is remembered after the remaining ones.
+    // A click in the tree, told before the selection it makes: after Back or Forward it drops
+    // the entries from the current one on, so the folder clicked is remembered after the
+    // remaining ones.
     void clicked();
 
     bool canGoBack() const { return index_ > 0; }

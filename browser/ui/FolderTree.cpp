@@ -36,7 +36,13 @@ FolderTree::FolderTree(CVistaRamblerDoc& doc, QWidget* parent) : QTreeWidget(par
     connect(this, &QTreeWidget::itemExpanded, this, &FolderTree::listChildren);
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { onCurrentChanged(current); });
-    connect(this, &QTreeWidget::itemClicked, this, [this] { history_.clicked(); });
+    // The Desktop is current from the start without having been chosen; a click on it, or on
+    // any current folder whose pictures are not shown, loads them.
+    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        const FolderEntry* entry = entryOf(item);
+        if (item == currentItem() && entry != nullptr && doc_.folder() != entry->path)
+            onCurrentChanged(item);
+    });
 
     // The Desktop at the top, its places listed, itself the first folder of the history.
     root_ = addItem(nullptr, FolderNamespace::desktop());
@@ -156,6 +162,13 @@ bool FolderTree::openFolder(const QString& path) {
     setCurrentItem(at);
     scrollToItem(at);
     return true;
+}
+
+void FolderTree::mousePressEvent(QMouseEvent* event) {
+    // A press on a folder or on its expand button tells the history of the click before the
+    // selection moves, so that a click after Back keeps the folder clicked.
+    history_.clicked();
+    QTreeWidget::mousePressEvent(event);
 }
 
 } // namespace browser

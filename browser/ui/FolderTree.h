@@ -33,6 +33,9 @@ class FolderTree : public QTreeWidget {
     // Back, Forward and Up may have changed.
     void navigationChanged(bool canGoBack, bool canGoForward, bool canGoUp);
 
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
   private:
     QTreeWidgetItem* addItem(QTreeWidgetItem* parent, const FolderEntry& entry);
     QString keyOf(const QTreeWidgetItem* item) const;

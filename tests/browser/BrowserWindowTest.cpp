@@ -185,6 +185,37 @@ TEST_F(BrowserWindowTest, BackForwardAndUpFollowTheTree) {
     EXPECT_FALSE(frame->action("actionUp")->isEnabled()) << "Up is greyed on the Desktop";
 }
 
+TEST_F(BrowserWindowTest, ClickingTheDesktopAtStartLoadsItsPictures) {
+    start();
+    browser::FolderTree& tree = frame->folderTree();
+    ASSERT_EQ(tree.currentItem(), tree.rootItem());
+    EXPECT_TRUE(frame->document().folder().isEmpty());
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {},
+                      tree.visualItemRect(tree.rootItem()).center());
+    EXPECT_EQ(frame->document().folder(), tree.entryOf(tree.rootItem())->path);
+    EXPECT_EQ(tree.history().entries().size(), 1) << "the Desktop once";
+}
+
+TEST_F(BrowserWindowTest, AClickAfterBackKeepsTheClickedFolder) {
+    start();
+    for (const char* name : {"A", "B", "C", "X"})
+        QDir(box.folder()).mkpath(name);
+    browser::FolderTree& tree = frame->folderTree();
+    for (const char* name : {"A", "B", "C"})
+        ASSERT_TRUE(tree.openFolder(box.path(name)));
+    frame->action("actionBack")->trigger();
+    frame->action("actionBack")->trigger();
+    ASSERT_EQ(frame->document().folder(), box.path("A"));
+    QTreeWidgetItem* x = tree.currentItem()->parent()->child(3);
+    ASSERT_EQ(x->text(0), "X");
+    tree.scrollToItem(x);
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(x).center());
+    EXPECT_EQ(frame->document().folder(), box.path("X"));
+    ASSERT_EQ(tree.history().entries().size(), 2) << "the Desktop, then X";
+    EXPECT_EQ(tree.history().index(), 1);
+    EXPECT_FALSE(frame->action("actionForward")->isEnabled());
+}
+
 TEST_F(BrowserWindowTest, NoCellOfTheOldFolderArrivesAfterAChange) {
     start();
     const QString big = photoFolder(30, 3000, 2000);
