@@ -8,7 +8,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <list>
-#include <map>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -107,8 +106,6 @@ struct ThumbnailWorker::Job {
     std::condition_variable allDone;
     int running = 0;
     ThumbnailWorker* owner = nullptr; // cleared under `lock` when the owner stops listening
-    std::map<int, QImage> made;       // cells waiting for the ones before them
-    int nextToPublish = 0;
     // What the owner has not taken yet. Cells change hands here, under `lock`; the queued
     // call only wakes the owner and carries nothing.
     std::vector<std::pair<int, QImage>> outbox;
@@ -123,15 +120,11 @@ struct ThumbnailWorker::Job {
         QMetaObject::invokeMethod(owner, "takeReady", Qt::QueuedConnection);
     }
 
+    // Each cell leaves as soon as it is made: files are taken in list order, so the first
+    // screenful still comes first, but one slow file holds back none after it.
     void publish(int index, QImage cell) {
         std::lock_guard guard(lock);
-        made.emplace(index, std::move(cell));
-        // Cells leave in list order, so the first screenful fills first and in order.
-        for (auto it = made.find(nextToPublish); it != made.end(); it = made.find(nextToPublish)) {
-            outbox.emplace_back(it->first, std::move(it->second));
-            made.erase(it);
-            ++nextToPublish;
-        }
+        outbox.emplace_back(index, std::move(cell));
         wakeOwner();
     }
 

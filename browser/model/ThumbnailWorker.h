@@ -8,9 +8,10 @@
 
 namespace browser {
 
-// Makes the thumbnails of a list of files on worker threads and hands them to the interface
-// thread one by one, in list order, as soon as each is ready. A stop waits a bounded time; a
-// worker still busy after it is left to finish alone and nothing it makes arrives any more.
+// Makes the thumbnails of a list of files on worker threads, taking the files in list order,
+// and hands each cell to the interface thread as soon as it is ready. A stop waits a bounded
+// time; a worker still busy after it is left to finish alone and nothing it makes arrives any
+// more.
 class ThumbnailWorker : public QObject {
     Q_OBJECT
   public:

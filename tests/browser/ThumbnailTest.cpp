@@ -8,9 +8,12 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <thread>
 
 using namespace browser;
 
@@ -103,7 +106,7 @@ class ThumbnailWorkerTest : public ::testing::Test {
     void TearDown() override { ThumbnailWorker::waitForAllThreads(); }
 };
 
-TEST_F(ThumbnailWorkerTest, CellsArriveInListOrder) {
+TEST_F(ThumbnailWorkerTest, EveryCellArrivesOnceAndMissingFilesGetBlankOnes) {
     testsupport::Sandbox box;
     QStringList paths;
     for (int i = 0; i < 12; ++i)
@@ -111,21 +114,47 @@ TEST_F(ThumbnailWorkerTest, CellsArriveInListOrder) {
                                       qRgb(i * 20, 50, 50)));
     paths.append(box.path("missing.jpg"));
     ThumbnailWorker worker;
-    QList<int> order;
+    QList<int> arrived;
     int nulls = 0;
     QObject::connect(&worker, &ThumbnailWorker::thumbnailReady, [&](int index, const QImage& cell) {
-        order.append(index);
+        arrived.append(index);
         nulls += cell.isNull();
     });
     QSignalSpy done(&worker, &ThumbnailWorker::finished);
     worker.start(paths, 2);
     ASSERT_TRUE(done.wait(20000));
+    std::sort(arrived.begin(), arrived.end());
     QList<int> expected;
     for (int i = 0; i < paths.size(); ++i)
         expected.append(i);
-    EXPECT_EQ(order, expected);
+    EXPECT_EQ(arrived, expected);
     EXPECT_EQ(nulls, 1) << "the missing file keeps a blank cell";
     EXPECT_FALSE(worker.isRunning());
+}
+
+TEST_F(ThumbnailWorkerTest, ASlowFileHoldsBackNoCellAfterIt) {
+    // The first file takes until every other one is made, as a photo on a slow disk would.
+    constexpr int kFiles = 6;
+    std::atomic<int> made{0};
+    ThumbnailWorker worker;
+    worker.setCellMaker([&](const QString& path) {
+        if (path == "slow.jpg") {
+            for (int tries = 0; made.load() < kFiles - 1 && tries < 20000; ++tries)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ++made;
+        return QImage(100, 90, QImage::Format_RGB32);
+    });
+    QList<int> arrived;
+    QObject::connect(&worker, &ThumbnailWorker::thumbnailReady,
+                     [&](int index, const QImage&) { arrived.append(index); });
+    QSignalSpy done(&worker, &ThumbnailWorker::finished);
+    QStringList paths(kFiles, "quick.jpg");
+    paths[0] = "slow.jpg";
+    worker.start(paths, 2);
+    ASSERT_TRUE(done.wait(30000));
+    ASSERT_EQ(arrived.size(), kFiles);
+    EXPECT_EQ(arrived.last(), 0) << "the cells after the slow one came first";
 }
 
 TEST_F(ThumbnailWorkerTest, AStuckDecoderHoldsUpNeitherTheStopNorTheEnd) {
