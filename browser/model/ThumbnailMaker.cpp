@@ -61,6 +61,15 @@ QImage readJpegReduced(const QString& path, int cellWidth, int cellHeight) {
 
 } // namespace
 
+int64_t ThumbnailMaker::decodingBytes(const QString& path) {
+    const quillax::ImageFormat format = quillax::imageTypeFromName(path);
+    const quillax::ImageInfo info = quillax::ImageFile::info(path, format);
+    if (!info.isValid())
+        return 0;
+    const int64_t whole = int64_t(info.width) * info.height * 4;
+    return format == quillax::kJpeg ? whole / 64 + 64 * 1024 : whole;
+}
+
 QImage ThumbnailMaker::readReduced(const QString& path, int cellWidth, int cellHeight) {
     const quillax::ImageFormat format = quillax::imageTypeFromName(path);
     if (format == quillax::kJpeg)

@@ -1,6 +1,7 @@
 #pragma once
 #include <QImage>
 #include <QString>
+#include <cstdint>
 
 namespace browser {
 
@@ -11,6 +12,10 @@ class ThumbnailMaker {
   public:
     // A null image when the file cannot be read as a picture.
     static QImage makeCell(const QString& path);
+    // What making the cell of `path` may hold in memory at once, from the file's header: a
+    // JPEG is decoded at an eighth of its size or more, anything else whole at 32 bits. 0
+    // when the header cannot be read, as nothing will be decoded then.
+    static int64_t decodingBytes(const QString& path);
     // Only the fitted picture, without the cell around it (for tests and measurements).
     static QImage readReduced(const QString& path, int cellWidth, int cellHeight);
 };

@@ -1,5 +1,6 @@
 #include "browser/model/ThumbnailWorker.h"
 
+#include "browser/model/DecodeBudget.h"
 #include "browser/model/ThumbnailMaker.h"
 
 #include <QMetaObject>
@@ -82,6 +83,12 @@ class DecodingThreads {
     std::list<Entry> running_;
 };
 
+// Decoding memory of every worker together; see kDecodeBudgetBytes.
+DecodeBudget& decodeBudget() {
+    static DecodeBudget budget(ThumbnailWorker::kDecodeBudgetBytes);
+    return budget;
+}
+
 DecodingThreads& decodingThreads() {
     static DecodingThreads threads;
     return threads;
@@ -134,7 +141,12 @@ struct ThumbnailWorker::Job {
             const int index = nextToMake.fetch_add(1);
             if (index >= count)
                 break;
-            QImage cell = maker(paths.at(index));
+            const QString& path = paths.at(index);
+            const int64_t bytes = ThumbnailMaker::decodingBytes(path);
+            if (!decodeBudget().take(bytes, stopRequested))
+                break;
+            QImage cell = maker(path);
+            decodeBudget().giveBack(bytes);
             if (stopRequested.load())
                 break;
             publish(index, std::move(cell));
@@ -184,6 +196,7 @@ bool ThumbnailWorker::stop(int waitMs) {
         return true;
     std::shared_ptr<Job> job = std::move(job_);
     job->stopRequested = true;
+    decodeBudget().wakeAll();
     std::unique_lock guard(job->lock);
     const bool ended = job->allDone.wait_for(guard, std::chrono::milliseconds(waitMs),
                                              [&] { return job->running == 0; });

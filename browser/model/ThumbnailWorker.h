@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QStringList>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -16,6 +17,8 @@ class ThumbnailWorker : public QObject {
     Q_OBJECT
   public:
     static constexpr int kStopWaitMs = 2000;
+    // What the pictures being decoded for thumbnails may hold at once, every worker together.
+    static constexpr int64_t kDecodeBudgetBytes = int64_t(512) << 20;
 
     // What makes one cell from one file, on a decoding thread; it must be safe to call from
     // several threads at once.

@@ -208,3 +208,43 @@ TEST_F(ThumbnailWorkerTest, AnEmptyListFinishesAtOnce) {
     worker.start({});
     EXPECT_TRUE(done.wait(1000));
 }
+
+#include "browser/model/DecodeBudget.h"
+
+TEST(DecodeBudget, PicturesWaitForRoomAndAStopWakesThem) {
+    browser::DecodeBudget budget(512);
+    std::atomic<bool> stop{false};
+    ASSERT_TRUE(budget.take(300, stop));
+
+    // 300 more do not fit beside 300 of 512: the second taker waits until the first is done.
+    bool secondTook = false;
+    std::thread second([&] { secondTook = budget.take(300, stop); });
+    budget.giveBack(300);
+    second.join();
+    EXPECT_TRUE(secondTook);
+    EXPECT_EQ(budget.taken(), 300);
+
+    // A stop wakes a waiter, which then takes nothing.
+    bool thirdTook = true;
+    std::thread third([&] { thirdTook = budget.take(400, stop); });
+    stop = true;
+    budget.wakeAll();
+    third.join();
+    EXPECT_FALSE(thirdTook);
+    EXPECT_EQ(budget.taken(), 300);
+
+    // A picture larger than the whole budget is decoded alone.
+    budget.giveBack(300);
+    std::atomic<bool> go{false};
+    EXPECT_TRUE(budget.take(2000, go));
+    EXPECT_EQ(budget.peak(), 2000);
+}
+
+TEST(ThumbnailMaker, DecodingBytesComeFromTheHeader) {
+    testsupport::Sandbox box;
+    // 800 x 600 at 32 bits is 1 920 000 bytes; a JPEG is read at an eighth each way or more.
+    EXPECT_EQ(ThumbnailMaker::decodingBytes(box.writePicture("a.png", 800, 600)), 1920000);
+    EXPECT_EQ(ThumbnailMaker::decodingBytes(box.writePicture("a.jpg", 800, 600)),
+              1920000 / 64 + 65536);
+    EXPECT_EQ(ThumbnailMaker::decodingBytes(box.path("none.png")), 0);
+}
