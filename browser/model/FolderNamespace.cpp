@@ -19,7 +19,11 @@ QString cleanPath(const QString& path) {
     return p.isEmpty() ? QStringLiteral("/") : p;
 }
 
+// A folder that cannot be read keeps its expand button: it may well hold folders, and a
+// later try (after its permissions change) must still be offered.
 bool hasSubFolder(const QString& path) {
+    if (!QDir(path).isReadable())
+        return true;
     QDirIterator it(path, QDir::Dirs | QDir::NoDotAndDotDot);
     return it.hasNext();
 }

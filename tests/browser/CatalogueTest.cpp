@@ -170,3 +170,20 @@ TEST(Catalogue, FifosAndDevicesAreNeitherListedNorOpened) {
         EXPECT_TRUE(browser::ThumbnailMaker::makeCell(box.path(name)).isNull()) << name;
     }
 }
+
+#include <unistd.h>
+
+TEST(FolderNamespace, AFolderThatCannotBeReadKeepsItsExpandButton) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every folder, so none can be made unreadable here";
+    testsupport::Sandbox box;
+    QDir(box.folder()).mkpath("locked/inner");
+    QFile::setPermissions(box.path("locked"), QFileDevice::WriteOwner);
+    browser::FolderEntry parent{
+        browser::FolderEntry::Kind::Folder, "box", box.path("").chopped(1), false, false, true};
+    const QList<browser::FolderEntry> children = browser::FolderNamespace::children(parent);
+    QFile::setPermissions(box.path("locked"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_EQ(children.size(), 1);
+    EXPECT_TRUE(children[0].mayHaveChildren);
+}
