@@ -54,22 +54,7 @@ void bmpSeeds() {
     for (int bits : {1, 4, 8, 16, 24, 32})
         seed("bmp", std::to_string(bits) + "-bit",
              imaging::encodeBmp(testsupport::everyValuePicture(bits)));
-    // 8-bit run-length encoded, 4 x 2.
-    std::string rle(54 + 1024, '\0');
-    auto put32 = [&rle](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            rle[at + size_t(i)] = char((v >> (8 * i)) & 0xFF);
-    };
-    rle[0] = 'B';
-    rle[1] = 'M';
-    put32(10, 54 + 1024);
-    put32(14, 40);
-    put32(18, 4);
-    put32(22, 2);
-    rle[26] = 1;
-    rle[28] = 8;
-    put32(30, 1);
-    seed("bmp", "rle8", rle + bytes({3, 1, 1, 2, 0, 0, 0, 4, 2, 1, 2, 1, 0, 0, 0, 1}));
+    seed("bmp", "rle8", testsupport::rle8Bmp());
 }
 
 void codecSeeds() {

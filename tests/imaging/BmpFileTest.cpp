@@ -1,4 +1,5 @@
 #include "imaging/BmpFile.h"
+#include "tests/support/ImageBytes.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/Sandbox.h"
 
@@ -104,21 +105,7 @@ TEST(BmpFile, ReadsTopDownFilesAndUnusualBitFields) {
 
 TEST(BmpFile, ReadsRunLengthEncodedPalettePictures) {
     // 4 x 2, 8 bits: bottom row "3 x colour 1, 1 x colour 2", top row absolute 2,1,2,1.
-    std::string b(54 + 1024, '\0');
-    b[0] = 'B';
-    b[1] = 'M';
-    auto put32 = [&b](size_t at, uint32_t v) { std::memcpy(b.data() + at, &v, 4); };
-    put32(10, 54 + 1024);
-    put32(14, 40);
-    put32(18, 4);
-    put32(22, 2);
-    b[26] = 1;
-    b[28] = 8;
-    put32(30, 1);
-    b[54 + 4 + 2] = char(0xFF); // colour 1 red
-    b[54 + 8 + 1] = char(0xFF); // colour 2 green
-    const unsigned char rle[] = {3, 1, 1, 2, 0, 0, 0, 4, 2, 1, 2, 1, 0, 0, 0, 1};
-    b.append(reinterpret_cast<const char*>(rle), sizeof rle);
+    const std::string b = testsupport::rle8Bmp();
     const auto back = imaging::decodeBmp(asBytes(b));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->pixelValue(0, 1), 1u);

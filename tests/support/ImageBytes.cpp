@@ -63,6 +63,23 @@ std::string withApp1(const std::string& jpeg, const std::string& payload) {
            jpeg.substr(2);
 }
 
+std::string rle8Bmp() {
+    std::string b(54 + 1024, '\0');
+    auto put32 = [&b](size_t at, uint32_t v) { b.replace(at, 4, le32(v)); };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(10, 54 + 1024);
+    put32(14, 40);
+    put32(18, 4);
+    put32(22, 2);
+    b[26] = 1;
+    b[28] = 8;
+    put32(30, 1);
+    b[54 + 4 + 2] = char(0xFF); // colour 1 red
+    b[54 + 8 + 1] = char(0xFF); // colour 2 green
+    return b + bytes({3, 1, 1, 2, 0, 0, 0, 4, 2, 1, 2, 1, 0, 0, 0, 1});
+}
+
 std::string tgaHeader(int imageType, int mapType, int mapLength, int mapBits, int width, int height,
                       int depth, int descriptor) {
     return bytes({0, mapType, imageType, 0, 0, mapLength & 0xFF, mapLength >> 8, mapBits, 0, 0, 0,

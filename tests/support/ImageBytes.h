@@ -33,6 +33,10 @@ std::string exifWithThumbnail(const std::string& thumbnail);
 // `jpeg` with one APP1 segment holding `payload` right after its start marker.
 std::string withApp1(const std::string& jpeg, const std::string& payload);
 
+// A 4 x 2 8-bit run-length encoded BMP: bottom row three pixels of colour 1 (red) and one of
+// colour 2 (green), top row the absolute run 2, 1, 2, 1.
+std::string rle8Bmp();
+
 // A TGA header (18 bytes) with no image id.
 std::string tgaHeader(int imageType, int mapType, int mapLength, int mapBits, int width, int height,
                       int depth, int descriptor);
