@@ -39,6 +39,10 @@ void PageDocument::recordSelected(HistoryKind kind) {
     setModified(true);
 }
 
+QString PageDocument::nextPhotoFileName() const {
+    return project_.projectName + QString::number(project_.nextLayerId) + ".bmp";
+}
+
 std::optional<PageRect> PageDocument::gridCell(int pictureWidth, int pictureHeight) const {
     if (!arrangement_.on)
         return std::nullopt;
@@ -74,8 +78,7 @@ PageDocument::AddResult PageDocument::changeSource(int id, const QString& path) 
         return {AddStatus::Unreadable, -1};
     // The new picture goes under the next id's name, so reading and copying it touches
     // nothing of the old layer; only a picture that made it that far replaces it.
-    const int newId = project_.nextLayerId;
-    const QString fileName = project_.projectName + QString::number(newId) + ".bmp";
+    const QString fileName = nextPhotoFileName();
     PhotoImporter::Result imported = PhotoImporter::import(path, project_.projectFolder, fileName);
     if (imported.status != PhotoImporter::Status::Ok)
         return {addStatusOf(imported.status), -1};
@@ -86,7 +89,7 @@ PageDocument::AddResult PageDocument::changeSource(int id, const QString& path) 
 }
 
 PageDocument::AddResult PageDocument::addPhoto(const QString& path) {
-    const QString fileName = project_.projectName + QString::number(project_.nextLayerId) + ".bmp";
+    const QString fileName = nextPhotoFileName();
     PhotoImporter::Result imported = PhotoImporter::import(path, project_.projectFolder, fileName);
     if (imported.status != PhotoImporter::Status::Ok)
         return {addStatusOf(imported.status), -1};

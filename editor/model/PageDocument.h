@@ -107,6 +107,8 @@ class PageDocument : public QObject {
     AddResult addImported(const QString& path, const QString& fileName,
                           PhotoImporter::Result imported);
     void recordSelected(HistoryKind kind);
+    // The project-folder name of the next photo's full-size copy: project name and layer id.
+    QString nextPhotoFileName() const;
     std::optional<PageRect> gridCell(int pictureWidth, int pictureHeight) const;
 
     LayerStack stack_;
