@@ -226,6 +226,15 @@ TEST(Jpeg2000, CodeStreamsAndJp2FilesDecodeLosslessly) {
         EXPECT_FALSE(codecs::decodeJpeg2000(asSpan(file.substr(0, file.size() / 3))));
     }
     EXPECT_FALSE(codecs::decodeJpeg2000(asSpan(std::string("not a jpeg 2000 file"))));
+
+    // Found by fuzzing: thousands of tiny tiles make OpenJPEG take memory and time out of all
+    // proportion to the file. 520 x 520 in 8 x 8 tiles is 4225 tiles; 2 x 2 tiles of 260 read.
+    const imaging::DibImage flat = testsupport::solid24(520, 520, 0x336699);
+    const std::string tiny = testsupport::jpeg2000(flat, false, 8);
+    ASSERT_FALSE(tiny.empty());
+    EXPECT_FALSE(codecs::decodeJpeg2000(asSpan(tiny)));
+    EXPECT_FALSE(codecs::peekJpeg2000(asSpan(tiny)));
+    EXPECT_TRUE(codecs::decodeJpeg2000(asSpan(testsupport::jpeg2000(flat, false, 260))));
 }
 
 #include "shared/codecs/ExifThumbnail.h"

@@ -97,7 +97,7 @@ std::string sunRasterHeader(int width, int height, int depth, int type, int mapT
     return out;
 }
 
-std::string jpeg2000(const imaging::DibImage& picture, bool jp2) {
+std::string jpeg2000(const imaging::DibImage& picture, bool jp2, int tileSize) {
     const int w = picture.width(), h = picture.height();
     opj_image_cmptparm_t parts[3];
     std::memset(parts, 0, sizeof parts);
@@ -119,7 +119,12 @@ std::string jpeg2000(const imaging::DibImage& picture, bool jp2) {
     parameters.tcp_numlayers = 1;
     parameters.tcp_rates[0] = 0; // lossless
     parameters.cp_disto_alloc = 1;
-    parameters.numresolution = 2;
+    parameters.numresolution = tileSize > 0 ? 1 : 2;
+    if (tileSize > 0) {
+        parameters.tile_size_on = OPJ_TRUE;
+        parameters.cp_tdx = tileSize;
+        parameters.cp_tdy = tileSize;
+    }
     opj_codec_t* codec = opj_create_compress(jp2 ? OPJ_CODEC_JP2 : OPJ_CODEC_J2K);
     opj_setup_encoder(codec, &parameters, image);
     struct Sink {
