@@ -1,5 +1,8 @@
+#include "browser/model/ThumbnailCache.h"
+#include "browser/model/ThumbnailMaker.h"
 #include "browser/model/ThumbnailWorker.h"
 #include "browser/ui/CMainFrame.h"
+#include "browser/ui/CVistaRamblerView.h"
 #include "browser/ui/FolderTree.h"
 #include "shared/Launcher.h"
 #include "shared/QtPrompts.h"
@@ -8,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -17,6 +21,13 @@ int main(int argc, char** argv) {
     quillax::DesktopLauncher launcher;
     browser::CMainFrame frame({prompts, launcher});
     prompts.setParent(&frame);
+    // The thumbnails are shared with the desktop's other programs. The decoders keep the cache
+    // alive themselves, as one may still be at work when the window is gone.
+    auto cache =
+        std::make_shared<const browser::ThumbnailCache>(browser::ThumbnailCache::defaultRoot());
+    frame.view().worker().setCellMaker([cache](const QString& path) {
+        return browser::ThumbnailMaker::makeCell(path, cache.get());
+    });
     frame.show();
     // A folder named on the command line opens selected, as "Open with" expects.
     const QStringList arguments = QApplication::arguments();

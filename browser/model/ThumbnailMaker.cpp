@@ -1,10 +1,10 @@
 #include "browser/model/ThumbnailMaker.h"
 
+#include "browser/model/ThumbnailCache.h"
 #include "browser/model/ThumbnailGeometry.h"
 #include "shared/ImageFile.h"
-#include "shared/codecs/ExifThumbnail.h"
-
 #include "shared/RegularFile.h"
+#include "shared/codecs/ExifThumbnail.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -13,6 +13,33 @@
 namespace browser {
 
 namespace {
+
+// What a file gave: the picture to draw and the size of the photo it stands for.
+struct Reduced {
+    QImage picture;
+    QSize original;
+    // The camera's own thumbnail: it stands for the photo as it was taken, so it is drawn but
+    // never handed on to the shared cache as the photo's.
+    bool embedded = false;
+};
+
+// The size a photo is brought down to: the cache's thumbnail size, never enlarged.
+QSize thumbnailSize(QSize original) {
+    if (original.width() <= ThumbnailCache::kNormalSize &&
+        original.height() <= ThumbnailCache::kNormalSize)
+        return original;
+    return original
+        .scaled(ThumbnailCache::kNormalSize, ThumbnailCache::kNormalSize, Qt::KeepAspectRatio)
+        .expandedTo(QSize(1, 1));
+}
+
+// The fraction a JPEG decoder reads at for a wanted size: the largest of 1/1, 1/2, 1/4 and 1/8
+// that still gives at least that size.
+int jpegScaleDenominator(QSize stored, QSize wanted) {
+    const int room = std::min(stored.width() / std::max(1, wanted.width()),
+                              stored.height() / std::max(1, wanted.height()));
+    return room >= 8 ? 8 : room >= 4 ? 4 : room >= 2 ? 2 : 1;
+}
 
 // Turns an embedded thumbnail as the photo itself is turned for showing.
 QImage oriented(QImage image, QImageIOHandler::Transformations t) {
@@ -25,7 +52,23 @@ QImage oriented(QImage image, QImageIOHandler::Transformations t) {
     return image;
 }
 
-QImage readJpegReduced(const QString& path, int cellWidth, int cellHeight) {
+// The camera's thumbnail, when it is big enough for a cell and shows the photo's shape (some
+// cameras pad theirs with black bars).
+QImage usableEmbeddedThumbnail(const QByteArray& head, QSize stored) {
+    const auto embedded = codecs::exifThumbnail(
+        {reinterpret_cast<const uint8_t*>(head.constData()), size_t(head.size())});
+    if (embedded.empty())
+        return {};
+    const QImage thumb = QImage::fromData(embedded.data(), int(embedded.size()), "jpeg");
+    const bool sameShape =
+        !thumb.isNull() && std::abs(double(thumb.width()) / thumb.height() -
+                                    double(stored.width()) / stored.height()) < 0.02;
+    const bool bigEnough = std::min(thumb.width(), thumb.height()) >=
+                           std::min(ThumbnailGeometry::kCellWidth, ThumbnailGeometry::kCellHeight);
+    return sameShape && bigEnough ? thumb : QImage();
+}
+
+Reduced readJpeg(const QString& path) {
     QFile file;
     if (!quillax::openRegularFile(path, file, quillax::ImageFile::kMaxFileBytes))
         return {};
@@ -39,24 +82,34 @@ QImage readJpegReduced(const QString& path, int cellWidth, int cellHeight) {
         return {};
     const QImageIOHandler::Transformations turn = reader.transformation();
     const bool quarter = turn & QImageIOHandler::TransformationRotate90;
-
-    const auto embedded = codecs::exifThumbnail(
-        {reinterpret_cast<const uint8_t*>(head.constData()), size_t(head.size())});
-    if (!embedded.empty()) {
-        const QImage thumb = QImage::fromData(embedded.data(), int(embedded.size()), "jpeg");
-        // Only when it is big enough and shows the same shape (some cameras pad theirs).
-        const bool sameShape =
-            !thumb.isNull() && std::abs(double(thumb.width()) / thumb.height() -
-                                        double(stored.width()) / stored.height()) < 0.02;
-        if (sameShape && std::min(thumb.width(), thumb.height()) >= std::min(cellWidth, cellHeight))
-            return oriented(thumb, turn);
-    }
-    // Let the decoder scale while it reads (a fraction of the work), plainly and fast.
     const QSize shown = quarter ? stored.transposed() : stored;
-    const QSize target = ThumbnailGeometry::drawRect(shown.width(), shown.height()).size();
+
+    const QImage embedded = usableEmbeddedThumbnail(head, stored);
+    if (!embedded.isNull())
+        return {oriented(embedded, turn), shown, true};
+    // Let the decoder scale while it reads (a fraction of the work), plainly and fast.
+    const QSize target = thumbnailSize(shown);
     reader.setScaledSize(quarter ? target.transposed() : target);
     reader.setQuality(25);
-    return reader.read();
+    return {reader.read(), shown, false};
+}
+
+Reduced readWhole(const QString& path, quillax::ImageFormat format) {
+    const QImage image = quillax::ImageFile::decode(path, format).image;
+    if (image.isNull())
+        return {};
+    return {
+        image.scaled(thumbnailSize(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+        image.size(), false};
+}
+
+Reduced readReduced(const QString& path) {
+    const quillax::ImageFormat format = quillax::imageTypeFromName(path);
+    if (format == quillax::kJpeg)
+        return readJpeg(path);
+    if (format == quillax::kUnknownFormat)
+        return {};
+    return readWhole(path, format);
 }
 
 } // namespace
@@ -66,33 +119,48 @@ int64_t ThumbnailMaker::decodingBytes(const QString& path) {
     const quillax::ImageInfo info = quillax::ImageFile::info(path, format);
     if (!info.isValid())
         return 0;
-    const int64_t whole = int64_t(info.width) * info.height * 4;
-    return format == quillax::kJpeg ? whole / 64 + 64 * 1024 : whole;
+    const QSize stored(info.width, info.height);
+    const int64_t whole = int64_t(stored.width()) * stored.height() * 4;
+    if (format != quillax::kJpeg)
+        return whole;
+    const int d = jpegScaleDenominator(stored, thumbnailSize(stored));
+    // Beside the reduced picture, the head read for the EXIF thumbnail.
+    return whole / (d * d) + 64 * 1024;
 }
 
-QImage ThumbnailMaker::readReduced(const QString& path, int cellWidth, int cellHeight) {
-    const quillax::ImageFormat format = quillax::imageTypeFromName(path);
-    if (format == quillax::kJpeg)
-        return readJpegReduced(path, cellWidth, cellHeight);
-    if (format == quillax::kUnknownFormat)
-        return {};
-    return quillax::ImageFile::decode(path, format).image;
-}
-
-QImage ThumbnailMaker::makeCell(const QString& path) {
-    const QImage picture =
-        readReduced(path, ThumbnailGeometry::kCellWidth, ThumbnailGeometry::kCellHeight);
-    if (picture.isNull())
-        return {};
+QImage ThumbnailMaker::drawCell(const QImage& picture, QSize original) {
     QImage cell(ThumbnailGeometry::kCellWidth, ThumbnailGeometry::kCellHeight,
                 QImage::Format_RGB32);
     cell.fill(Qt::white);
     QPainter painter(&cell);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(ThumbnailGeometry::drawRect(picture.width(), picture.height()), picture);
+    painter.drawImage(ThumbnailGeometry::drawRect(original.width(), original.height()), picture);
     painter.setPen(QColor(192, 192, 192));
     painter.drawRect(0, 0, cell.width() - 1, cell.height() - 1);
     return cell;
+}
+
+QImage ThumbnailMaker::makeCell(const QString& path, const ThumbnailCache* cache) {
+    // Taken before anything is read: a file changed meanwhile is then made again next time.
+    const ThumbnailCache::Stamp stamp = cache != nullptr && cache->serves(path)
+                                            ? ThumbnailCache::stampOf(path)
+                                            : ThumbnailCache::Stamp{};
+    if (stamp.valid) {
+        const ThumbnailCache::Entry entry = cache->find(path, stamp);
+        if (entry.kind == ThumbnailCache::Entry::Found)
+            return drawCell(entry.picture, entry.original);
+        if (entry.kind == ThumbnailCache::Entry::Failed)
+            return {};
+    }
+    const Reduced reduced = readReduced(path);
+    if (reduced.picture.isNull()) {
+        if (stamp.valid)
+            cache->storeFailure(path, stamp);
+        return {};
+    }
+    if (stamp.valid && !reduced.embedded)
+        cache->store(path, stamp, reduced.picture, reduced.original);
+    return drawCell(reduced.picture, reduced.original);
 }
 
 } // namespace browser

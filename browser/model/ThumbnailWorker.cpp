@@ -163,7 +163,7 @@ struct ThumbnailWorker::Job {
 };
 
 ThumbnailWorker::ThumbnailWorker(QObject* parent)
-    : QObject(parent), maker_(&ThumbnailMaker::makeCell) {
+    : QObject(parent), maker_([](const QString& path) { return ThumbnailMaker::makeCell(path); }) {
 }
 
 void ThumbnailWorker::setCellMaker(CellMaker maker) {
@@ -207,6 +207,10 @@ bool ThumbnailWorker::stop(int waitMs) {
 
 bool ThumbnailWorker::waitForAllThreads(std::chrono::milliseconds limit) {
     return decodingThreads().joinAll(limit);
+}
+
+int64_t ThumbnailWorker::decodingPeak() {
+    return decodeBudget().peak();
 }
 
 bool ThumbnailWorker::isRunning() const {

@@ -27,8 +27,8 @@ class ThumbnailWorker : public QObject {
     explicit ThumbnailWorker(QObject* parent = nullptr);
     ~ThumbnailWorker() override;
 
-    // Jobs started from now on make their cells with `maker` (ThumbnailMaker::makeCell unless
-    // told otherwise).
+    // Jobs started from now on make their cells with `maker` (ThumbnailMaker::makeCell without
+    // a cache unless told otherwise).
     void setCellMaker(CellMaker maker);
 
     // Stops any running job, then starts one for these files with this many decoding threads.
@@ -41,6 +41,9 @@ class ThumbnailWorker : public QObject {
     // the process winds down, yet one stuck on a dead mount does not keep it from ending. True
     // when every thread ended.
     static bool waitForAllThreads(std::chrono::milliseconds limit = std::chrono::hours(1));
+
+    // The most decoding memory every worker together has held at once, for the benchmarks.
+    static int64_t decodingPeak();
 
     struct Job;
 

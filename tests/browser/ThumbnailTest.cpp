@@ -1,3 +1,4 @@
+#include "browser/model/ThumbnailCache.h"
 #include "browser/model/ThumbnailGeometry.h"
 #include "browser/model/ThumbnailMaker.h"
 #include "browser/model/ThumbnailWorker.h"
@@ -6,6 +7,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
@@ -62,15 +64,7 @@ TEST(ThumbnailMaker, CellsAreWhiteFramedAndHoldThePicture) {
     EXPECT_TRUE(ThumbnailMaker::makeCell(box.path("none.jpg")).isNull());
 }
 
-TEST(ThumbnailMaker, BigJpegsAreReadAtAFractionOfTheirSize) {
-    testsupport::Sandbox box;
-    const QImage reduced = ThumbnailMaker::readReduced(
-        box.writePicture("big.jpg", 4000, 3000, qRgb(10, 100, 200)), 100, 90);
-    ASSERT_FALSE(reduced.isNull());
-    EXPECT_LE(reduced.width(), 200);
-}
-
-TEST(ThumbnailMaker, AnEmbeddedExifThumbnailIsUsedWhenBigEnough) {
+TEST(ThumbnailMaker, AnEmbeddedExifThumbnailIsUsedWhenBigEnoughUnlessTheCacheKnowsBetter) {
     testsupport::Sandbox box;
     // The main picture is red; its embedded 160 x 120 thumbnail is green: a green cell shows
     // that the thumbnail was used and the photo itself not decoded.
@@ -94,10 +88,21 @@ TEST(ThumbnailMaker, AnEmbeddedExifThumbnailIsUsedWhenBigEnough) {
     file.write(QByteArray::fromStdString(camera));
     file.close();
 
-    const QImage cell = ThumbnailMaker::makeCell(box.path("camera.jpg"));
+    const ThumbnailCache cache(box.path("thumbnails"));
+    const QImage cell = ThumbnailMaker::makeCell(box.path("camera.jpg"), &cache);
     ASSERT_FALSE(cell.isNull());
     EXPECT_GT(qGreen(cell.pixel(50, 45)), 200);
     EXPECT_LT(qRed(cell.pixel(50, 45)), 60);
+    EXPECT_FALSE(QFileInfo::exists(box.path("thumbnails/normal")))
+        << "the camera's thumbnail is not handed on as the photo's";
+
+    // The photo was edited since and a program wrote its new, blue thumbnail: the camera's
+    // one is stale now, and the shared one is drawn.
+    QImage blue(128, 96, QImage::Format_RGB32);
+    blue.fill(qRgb(0, 0, 255));
+    cache.store(box.path("camera.jpg"), ThumbnailCache::stampOf(box.path("camera.jpg")), blue,
+                QSize(1600, 1200));
+    EXPECT_GT(qBlue(ThumbnailMaker::makeCell(box.path("camera.jpg"), &cache).pixel(50, 45)), 200);
 }
 
 // No decoding thread outlives its test, so none is still running while the program ends.
@@ -244,9 +249,13 @@ TEST(DecodeBudget, PicturesWaitForRoomAndAStopWakesThem) {
 
 TEST(ThumbnailMaker, DecodingBytesComeFromTheHeader) {
     testsupport::Sandbox box;
-    // 800 x 600 at 32 bits is 1 920 000 bytes; a JPEG is read at an eighth each way or more.
+    // 800 x 600 at 32 bits is 1 920 000 bytes. A JPEG brought down to 128 x 96 is read at a
+    // quarter each way (800 / 128 is 6, and an eighth would give less than 128): 200 x 150 x 4
+    // bytes, beside the 64 KiB head read for its EXIF block.
     EXPECT_EQ(ThumbnailMaker::decodingBytes(box.writePicture("a.png", 800, 600)), 1920000);
-    EXPECT_EQ(ThumbnailMaker::decodingBytes(box.writePicture("a.jpg", 800, 600)),
-              1920000 / 64 + 65536);
+    EXPECT_EQ(ThumbnailMaker::decodingBytes(box.writePicture("a.jpg", 800, 600)), 120000 + 65536);
+    EXPECT_EQ(ThumbnailMaker::decodingBytes(box.writePicture("b.jpg", 4000, 3000)),
+              500 * 375 * 4 + 65536)
+        << "an eighth";
     EXPECT_EQ(ThumbnailMaker::decodingBytes(box.path("none.png")), 0);
 }
