@@ -19,15 +19,6 @@ QString cleanPath(const QString& path) {
     return p.isEmpty() ? QStringLiteral("/") : p;
 }
 
-// A folder that cannot be read keeps its expand button: it may well hold folders, and a
-// later try (after its permissions change) must still be offered.
-bool hasSubFolder(const QString& path) {
-    if (!QDir(path).isReadable())
-        return true;
-    QDirIterator it(path, QDir::Dirs | QDir::NoDotAndDotDot);
-    return it.hasNext();
-}
-
 bool isSystemMount(const QString& root) {
     for (const char* prefix :
          {"/proc", "/sys", "/dev", "/run/user", "/run/lock", "/snap", "/boot"}) {
@@ -133,9 +124,8 @@ QList<FolderEntry> FolderNamespace::children(const FolderEntry& parent) {
     const bool network = parent.network;
     for (const QString& name : names) {
         const QString path = parent.path == "/" ? "/" + name : parent.path + "/" + name;
-        // Removable media are never looked into ahead of time.
-        out.append({FolderEntry::Kind::Folder, name, path, removable, network,
-                    removable || network || hasSubFolder(path)});
+        // Offered to expand until a look inside, away from the window, finds nothing there.
+        out.append({FolderEntry::Kind::Folder, name, path, removable, network, true});
     }
     return out;
 }

@@ -34,6 +34,7 @@ FolderTree::FolderTree(CVistaRamblerDoc& doc, QWidget* parent) : QTreeWidget(par
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTreeWidget::itemExpanded, this, &FolderTree::listChildren);
+    connect(&probe_, &SubFolderProbe::probed, this, &FolderTree::markProbed);
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { onCurrentChanged(current); });
     // The Desktop is current from the start without having been chosen; a click on it, or on
@@ -75,8 +76,12 @@ const FolderEntry* FolderTree::entryOf(const QTreeWidgetItem* item) const {
 
 QString FolderTree::keyOf(const QTreeWidgetItem* item) const {
     const FolderEntry* entry = entryOf(item);
+    return entry ? keyFor(entry->kind, entry->path) : QString();
+}
+
+QString FolderTree::keyFor(FolderEntry::Kind kind, const QString& path) {
     // Home and the Desktop may be the same folder; they are still two places in the tree.
-    return entry ? QString::number(int(entry->kind)) + ":" + entry->path : QString();
+    return QString::number(int(kind)) + ":" + path;
 }
 
 void FolderTree::listChildren(QTreeWidgetItem* item) {
@@ -89,6 +94,7 @@ void FolderTree::listChildren(QTreeWidgetItem* item) {
         addItem(item, child);
     if (item == root_)
         return;
+    probeChildren(item);
     if (FolderNamespace::listingIsFinal(entry, children)) {
         item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
     } else if (children.isEmpty()) {
@@ -96,6 +102,27 @@ void FolderTree::listChildren(QTreeWidgetItem* item) {
         listed_.remove(item);
         item->setExpanded(false);
     }
+}
+
+void FolderTree::probeChildren(QTreeWidgetItem* item) {
+    QStringList folders;
+    for (int i = 0; i < item->childCount(); ++i) {
+        const FolderEntry* child = entryOf(item->child(i));
+        // Removable and network media are never looked into ahead of time.
+        if (child != nullptr && child->kind == FolderEntry::Kind::Folder && !child->removable &&
+            !child->network)
+            folders.append(child->path);
+    }
+    probe_.probe(folders);
+}
+
+void FolderTree::markProbed(const QString& folder, bool hasSubFolders) {
+    QTreeWidgetItem* item = byKey_.value(keyFor(FolderEntry::Kind::Folder, folder));
+    // An item listed meanwhile knows its children better than the probe did.
+    if (item == nullptr || hasSubFolders || listed_.contains(item))
+        return;
+    entries_[item].mayHaveChildren = false;
+    item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }
 
 void FolderTree::onCurrentChanged(QTreeWidgetItem* current) {

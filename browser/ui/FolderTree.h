@@ -1,6 +1,7 @@
 #pragma once
 #include "browser/model/FolderHistory.h"
 #include "browser/model/FolderNamespace.h"
+#include "browser/model/SubFolderProbe.h"
 
 #include <QHash>
 #include <QTreeWidget>
@@ -39,9 +40,13 @@ class FolderTree : public QTreeWidget {
   private:
     QTreeWidgetItem* addItem(QTreeWidgetItem* parent, const FolderEntry& entry);
     QString keyOf(const QTreeWidgetItem* item) const;
+    static QString keyFor(FolderEntry::Kind kind, const QString& path);
     void selectKey(const QString& key);
     void onCurrentChanged(QTreeWidgetItem* current);
     void announce();
+    // Asks which of a freshly listed item's folders hold folders themselves.
+    void probeChildren(QTreeWidgetItem* item);
+    void markProbed(const QString& folder, bool hasSubFolders);
 
     CVistaRamblerDoc& doc_;
     FolderHistory history_;
@@ -49,6 +54,7 @@ class FolderTree : public QTreeWidget {
     QHash<const QTreeWidgetItem*, FolderEntry> entries_;
     QHash<QString, QTreeWidgetItem*> byKey_;
     QSet<const QTreeWidgetItem*> listed_;
+    SubFolderProbe probe_;
 };
 
 } // namespace browser

@@ -185,6 +185,23 @@ TEST_F(BrowserWindowTest, BackForwardAndUpFollowTheTree) {
     EXPECT_FALSE(frame->action("actionUp")->isEnabled()) << "Up is greyed on the Desktop";
 }
 
+TEST_F(BrowserWindowTest, ExpandButtonsGoWhereAFolderHoldsNoFolder) {
+    start();
+    QDir(box.folder()).mkpath("A/full/inner");
+    QDir(box.folder()).mkpath("A/empty");
+    browser::FolderTree& tree = frame->folderTree();
+    ASSERT_TRUE(tree.openFolder(box.path("A")));
+    tree.currentItem()->setExpanded(true);
+    QTreeWidgetItem* empty = tree.currentItem()->child(0);
+    QTreeWidgetItem* full = tree.currentItem()->child(1);
+    ASSERT_EQ(tree.entryOf(empty)->path, box.path("A/empty"));
+    EXPECT_EQ(empty->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator)
+        << "offered until the look inside, away from the window, answers";
+    QTRY_COMPARE_WITH_TIMEOUT(empty->childIndicatorPolicy(),
+                              QTreeWidgetItem::DontShowIndicatorWhenChildless, 10000);
+    EXPECT_EQ(full->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+}
+
 TEST_F(BrowserWindowTest, ClickingTheDesktopAtStartLoadsItsPictures) {
     start();
     browser::FolderTree& tree = frame->folderTree();

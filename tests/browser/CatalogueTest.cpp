@@ -1,11 +1,17 @@
 #include "browser/model/CVistaRamblerDoc.h"
 #include "browser/model/FolderNamespace.h"
+#include "browser/model/SubFolderProbe.h"
+#include "browser/model/ThumbnailMaker.h"
+#include "shared/ImageFile.h"
 #include "tests/support/Sandbox.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using browser::CVistaRamblerDoc;
 
@@ -129,9 +135,7 @@ TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnes) {
     const QList<browser::FolderEntry> children = browser::FolderNamespace::children(parent);
     ASSERT_EQ(children.size(), 2);
     EXPECT_EQ(children[0].name, "a");
-    EXPECT_FALSE(children[0].mayHaveChildren);
     EXPECT_EQ(children[1].name, "b");
-    EXPECT_TRUE(children[1].mayHaveChildren);
     EXPECT_TRUE(browser::FolderNamespace::listingIsFinal(parent, children));
     EXPECT_FALSE(browser::FolderNamespace::listingIsFinal(parent, {}))
         << "nothing listed is never final";
@@ -144,11 +148,6 @@ TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnes) {
     EXPECT_EQ(chain.last().path, box.path("b/inner"));
     EXPECT_TRUE(browser::FolderNamespace::chainTo(box.path("file.jpg")).isEmpty());
 }
-
-#include "browser/model/ThumbnailMaker.h"
-#include "shared/ImageFile.h"
-
-#include <sys/stat.h>
 
 // A FIFO named like a photo would freeze the window in its open, and a link to /dev/zero
 // would be read forever: neither is listed, decoded or made a thumbnail of.
@@ -171,19 +170,33 @@ TEST(Catalogue, FifosAndDevicesAreNeitherListedNorOpened) {
     }
 }
 
-#include <unistd.h>
-
-TEST(FolderNamespace, AFolderThatCannotBeReadKeepsItsExpandButton) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads every folder, so none can be made unreadable here";
+TEST(SubFolderProbe, FindsTheFoldersTheTreeWouldListAndAnswersByItsSignal) {
     testsupport::Sandbox box;
-    QDir(box.folder()).mkpath("locked/inner");
-    QFile::setPermissions(box.path("locked"), QFileDevice::WriteOwner);
-    browser::FolderEntry parent{
-        browser::FolderEntry::Kind::Folder, "box", box.path("").chopped(1), false, false, true};
-    const QList<browser::FolderEntry> children = browser::FolderNamespace::children(parent);
-    QFile::setPermissions(box.path("locked"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    ASSERT_EQ(children.size(), 1);
-    EXPECT_TRUE(children[0].mayHaveChildren);
+    QDir dir(box.folder());
+    for (const char* folder :
+         {"empty", "files", "hidden/.git", "nested/inner", "linked", "locked/x"})
+        dir.mkpath(folder);
+    touch(box.path("files/x.jpg"));
+    ASSERT_TRUE(QFile::link(box.path("nested"), box.path("linked/to nested")));
+    const QList<std::pair<QString, bool>> expected{
+        {"empty", false}, {"files", false}, {"hidden", false}, // hidden folders are not listed
+        {"nested", true}, {"linked", true},                    // a link to a folder is listed
+        {"gone", true}, // vanished since the listing: the button stays for a later try
+    };
+    for (const auto& [name, holds] : expected)
+        EXPECT_EQ(browser::SubFolderProbe::hasSubFolder(box.path(name)), holds) << qPrintable(name);
+    if (::geteuid() != 0) { // root reads every folder
+        QFile::setPermissions(box.path("locked"), QFileDevice::WriteOwner);
+        EXPECT_TRUE(browser::SubFolderProbe::hasSubFolder(box.path("locked")))
+            << "a folder that cannot be read keeps its button";
+        QFile::setPermissions(box.path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner);
+    }
+
+    browser::SubFolderProbe probe;
+    QSignalSpy answers(&probe, &browser::SubFolderProbe::probed);
+    probe.probe({box.path("empty"), box.path("nested")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answers.size() == 2; }, 10000));
+    EXPECT_EQ(answers.at(0), (QVariantList{box.path("empty"), false}));
+    EXPECT_EQ(answers.at(1), (QVariantList{box.path("nested"), true}));
 }
