@@ -3,6 +3,7 @@
 #include "browser/model/CVistaRamblerDoc.h"
 #include "browser/ui/CVistaRamblerView.h"
 #include "browser/ui/FolderTree.h"
+#include "browser/ui/LockKeyPanes.h"
 #include "browser/ui/PreviewBar.h"
 #include "shared/Launcher.h"
 #include "shared/Prompts.h"
@@ -71,6 +72,7 @@ CMainFrame::CMainFrame(BrowserServices services, QWidget* parent)
     createToolBar();
     readyPane_ = new QLabel(tr("Ready"), this);
     statusBar()->addWidget(readyPane_, 1);
+    new LockKeyPanes(statusBar());
     createBars();
 
     // The editor counts as installed when the settings name it; without it the menu's
