@@ -35,8 +35,132 @@ int PageDocument::photoLayers() const {
 }
 
 void PageDocument::recordSelected(HistoryKind kind) {
-    history_.record(kind, selection_.selectedCopy());
+    history_.record(kind, pageSettings(), selection_.selectedCopy());
     setModified(true);
+    emit historyChanged();
+}
+
+PageSettings PageDocument::pageSettings() const {
+    return {project_.paperRow, int(project_.canvasWidth), int(project_.canvasHeight),
+            project_.unitRow,  project_.portrait,         arrangement_.on};
+}
+
+void PageDocument::recordPageChange(HistoryKind kind) {
+    // A unit change made by stepping through the history is that step, not a new change.
+    if (kind == HistoryKind::Unit && history_.isStepping())
+        return;
+    if (selection_.selected() != nullptr)
+        recordSelected(kind);
+}
+
+PageDocument::StepOutcome PageDocument::undo() {
+    const StepOutcome outcome = apply(history_.undo());
+    emit historyChanged();
+    return outcome;
+}
+
+PageDocument::StepOutcome PageDocument::redo() {
+    const StepOutcome outcome = apply(history_.redo());
+    emit historyChanged();
+    return outcome;
+}
+
+PageDocument::StepOutcome PageDocument::apply(const HistoryStep& step) {
+    if (step.entry == nullptr)
+        return StepOutcome::Nothing;
+    const HistoryEntry& entry = *step.entry;
+    bool changed = true;
+    switch (step.action) {
+    case HistoryAction::None:
+        return StepOutcome::Nothing;
+    case HistoryAction::RemoveLayer:
+        changed = removeLayerOf(entry);
+        break;
+    case HistoryAction::AddLayer:
+        changed = addLayerOf(entry);
+        break;
+    case HistoryAction::RestoreLayer:
+        changed = restoreLayerOf(entry);
+        break;
+    case HistoryAction::RestorePageSize:
+    case HistoryAction::RestoreUnit:
+    case HistoryAction::RestoreOrientation:
+        restorePage(step.action, entry.page);
+        break;
+    case HistoryAction::CannotRestoreArrangement:
+        setModified(true);
+        return StepOutcome::ArrangementNotRestorable;
+    }
+    if (!changed)
+        return StepOutcome::Nothing;
+    setModified(true);
+    return StepOutcome::Applied;
+}
+
+bool PageDocument::removeLayerOf(const HistoryEntry& entry) {
+    const LayerRecord* layer = stack_.find(entry.layer.id);
+    if (layer == nullptr)
+        return false;
+    const int row = layer->listRow;
+    stack_.remove(entry.layer.id);
+    selection_.setCurrentId(-1);
+    selection_.refreshCopy();
+    emit layerRemoved(row);
+    return true;
+}
+
+bool PageDocument::addLayerOf(const HistoryEntry& entry) {
+    // A layer that is there already (its deletion was undone before, and the entries undone
+    // stay in the history) takes the state back instead: never two layers with one id.
+    if (stack_.find(entry.layer.id) != nullptr)
+        return restoreLayerOf(entry);
+    if (!stack_.add(entry.layer))
+        return false;
+    project_.nextLayerId += 1;
+    selection_.setCurrentId(entry.layer.id);
+    selection_.refreshCopy();
+    emit layerAdded(entry.layer.id);
+    return true;
+}
+
+bool PageDocument::restoreLayerOf(const HistoryEntry& entry) {
+    LayerRecord* layer = stack_.find(entry.layer.id);
+    if (layer == nullptr)
+        return false;
+    // The layer keeps its present place in the stack and the list: rows above it may have
+    // gone since the entry was recorded.
+    LayerRecord restored = entry.layer;
+    restored.zOrder = layer->zOrder;
+    restored.listRow = layer->listRow;
+    *layer = std::move(restored);
+    selection_.setCurrentId(entry.layer.id);
+    selection_.refreshCopy();
+    emit layerRestored(entry.layer.id);
+    return true;
+}
+
+void PageDocument::restorePage(HistoryAction action, const PageSettings& page) {
+    HistoryKind kind = HistoryKind::Page;
+    switch (action) {
+    case HistoryAction::RestorePageSize:
+        project_.canvasWidth = page.pageWidth;
+        project_.canvasHeight = page.pageHeight;
+        project_.paperRow = page.paperRow;
+        break;
+    case HistoryAction::RestoreUnit:
+        kind = HistoryKind::Unit;
+        project_.unitRow = page.unitRow;
+        break;
+    default:
+        kind = HistoryKind::Orientation;
+        // Turned only when the orientation differs, so that a page never ends up on its side
+        // in the orientation it already had.
+        if (project_.portrait != page.portrait)
+            std::swap(project_.canvasWidth, project_.canvasHeight);
+        project_.portrait = page.portrait;
+        break;
+    }
+    emit pageRestored(kind);
 }
 
 QString PageDocument::nextPhotoFileName() const {
@@ -137,8 +261,9 @@ bool PageDocument::deleteLayer(int id) {
     if (layer == nullptr)
         return false;
     // The entry holds the layer asked about, whatever else is selected now.
-    history_.record(HistoryKind::Delete, *layer);
+    history_.record(HistoryKind::Delete, pageSettings(), *layer);
     setModified(true);
+    emit historyChanged();
     const int row = layer->listRow;
     stack_.remove(id);
     emit layerRemoved(row);

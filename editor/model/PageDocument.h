@@ -95,6 +95,23 @@ class PageDocument : public QObject {
     // Moving, resizing or picking a photo by hand ends automatic arrangement.
     void endArrangement();
 
+    // The page settings an undo entry keeps: the canvas size in whole units.
+    PageSettings pageSettings() const;
+    // Records a change of the page settings (paper, unit, orientation, arrangement) with the
+    // selected layer, when one is selected, as the page tab does; a unit change only when it
+    // was not made by undo or redo.
+    void recordPageChange(HistoryKind kind);
+
+    enum class StepOutcome {
+        Nothing,                  // nothing to undo or redo, or its layer is gone
+        Applied,                  // the page changed, and is modified
+        ArrangementNotRestorable, // an automatic arrangement cannot be undone
+    };
+    // One step back or forth through the history. Layers come back with their ids, list rows
+    // and thumbnails; page settings come back through pageRestored().
+    StepOutcome undo();
+    StepOutcome redo();
+
   signals:
     // A layer was added at its list row and selected.
     void layerAdded(int id);
@@ -102,11 +119,22 @@ class PageDocument : public QObject {
     void layerRemoved(int row);
     void arrangementEnded();
     void modifiedChanged(bool modified);
+    // Layer `id` took back a recorded state and is selected.
+    void layerRestored(int id);
+    // Undo or redo changed the page settings in project(); `kind` says which.
+    void pageRestored(HistoryKind kind);
+    // Undo and Redo became available or not.
+    void historyChanged();
 
   private:
     AddResult addImported(const QString& path, const QString& fileName,
                           PhotoImporter::Result imported);
     void recordSelected(HistoryKind kind);
+    StepOutcome apply(const HistoryStep& step);
+    bool removeLayerOf(const HistoryEntry& entry);
+    bool addLayerOf(const HistoryEntry& entry);
+    bool restoreLayerOf(const HistoryEntry& entry);
+    void restorePage(HistoryAction action, const PageSettings& page);
     // The project-folder name of the next photo's full-size copy: project name and layer id.
     QString nextPhotoFileName() const;
     std::optional<PageRect> gridCell(int pictureWidth, int pictureHeight) const;

@@ -1,32 +1,101 @@
 #pragma once
 #include "editor/model/LayerRecord.h"
 
+#include <optional>
 #include <vector>
 
 namespace editor {
 
-enum class HistoryKind { Add, Delete, Modify, Page, Orientation, Unit, Arrange };
+// The kinds of change the history records, numbered as the editor has always numbered them.
+enum class HistoryKind {
+    Add = 0,
+    Delete = 1,
+    Modify = 2,
+    Page = 3,
+    Unit = 4,
+    Orientation = 5,
+    Arrange = 6,
+};
+
+// The page settings as they stood when a change was recorded.
+struct PageSettings {
+    int paperRow = 0;
+    int pageWidth = 0; // canvas size in the unit, truncated to whole units
+    int pageHeight = 0;
+    int unitRow = 0;
+    bool portrait = true;
+    bool arrange = false;
+};
 
 struct HistoryEntry {
     HistoryKind kind = HistoryKind::Modify;
+    PageSettings page;
+    // The layer as it stood after the change (for page changes, the selected layer).
     LayerRecord layer;
 };
 
-// Where the editor records its changes for undo. Every change asks for an entry here with a
-// copy of the layer as it now is; the ten most recent are kept.
+// What one undo or redo step asks of the page.
+enum class HistoryAction {
+    None,
+    RemoveLayer,
+    AddLayer,
+    RestoreLayer,
+    RestorePageSize,
+    RestoreUnit,
+    RestoreOrientation,
+    CannotRestoreArrangement,
+};
+
+struct HistoryStep {
+    HistoryAction action = HistoryAction::None;
+    // The entry to take the layer or the page settings from; valid until the next record.
+    const HistoryEntry* entry = nullptr;
+};
+
+// The last ten changes to the page, with a current entry that describes the present state.
+// Undo and redo move the current entry and say what to apply; the document applies it. An
+// addition is recorded as an add entry followed at once by a modify entry of the same layer,
+// and both directions step over the pair as one.
 class UndoHistory {
   public:
-    static constexpr size_t kDepth = 10;
-    void record(HistoryKind kind, const LayerRecord& layer) {
-        if (entries_.size() == kDepth)
-            entries_.erase(entries_.begin());
-        entries_.push_back({kind, layer});
-    }
+    static constexpr int kDepth = 10;
+    enum class Direction { Undo, Redo };
+
+    // A new entry after the others, the oldest dropped when ten are held. Entries undone
+    // before stay where they are, before the new one.
+    void record(HistoryKind kind, const PageSettings& page, const LayerRecord& layer);
+    HistoryStep undo();
+    HistoryStep redo();
+    // Empty again, as for a new project.
+    void clear();
+
+    // What applying an entry of `kind` in `direction` does. An override names the page setting
+    // an undo restores from the entry before a page change, whatever that entry's own kind.
+    static HistoryAction decide(HistoryKind kind, Direction direction,
+                                std::optional<HistoryKind> override = std::nullopt);
+
+    // The menu states as the steps set them; both start greyed.
+    bool canUndo() const { return undoEnabled_; }
+    bool canRedo() const { return redoEnabled_; }
+    // Set by an undo or redo, cleared by a record: a unit change made by undo is not recorded.
+    bool isStepping() const { return stepping_; }
+
+    int count() const { return int(entries_.size()); }
+    int currentIndex() const { return current_; }
+    const HistoryEntry& at(int index) const { return entries_[size_t(index)]; }
     const std::vector<HistoryEntry>& entries() const { return entries_; }
-    void clear() { entries_.clear(); }
 
   private:
+    HistoryStep step(int index, Direction direction,
+                     std::optional<HistoryKind> override = std::nullopt) const;
+    // The latest entry before `index` that holds the same layer as a layer change.
+    int earlierEntryOfSameLayer(int index) const;
+
     std::vector<HistoryEntry> entries_;
+    int current_ = 0;
+    bool stepping_ = false;
+    bool undoEnabled_ = false;
+    bool redoEnabled_ = false;
 };
 
 } // namespace editor

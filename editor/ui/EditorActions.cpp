@@ -17,8 +17,8 @@ EditorActions::EditorActions(QObject* parent) : QObject(parent) {
     exportPhotos = make("actionExportPhotos", tr("Export P&hotos..."));
     printPhotos = make("actionPrintPhotos", tr("P&rint Photos"), tr("Print"));
     exit = make("actionExit", tr("&Exit"));
-    undo = make("actionUndo", tr("&Undo"));
-    redo = make("actionRedo", tr("&Redo"));
+    undo = make("actionUndo", tr("&Undo"), tr("Undo"));
+    redo = make("actionRedo", tr("&Redo"), tr("Redo"));
     addPhoto = make("actionAddPhoto", tr("Add &Photo"), tr("Add Photo"));
     addText = make("actionAddText", tr("Add &Text"), tr("Add Caption Layer"));
     deleteLayer = make("actionDeleteLayer", tr("&Delete Layer"), tr("Delete Layer"));
@@ -34,13 +34,15 @@ EditorActions::EditorActions(QObject* parent) : QObject(parent) {
     saveProject->setShortcut(QKeySequence::Save);
     printPhotos->setShortcut(QKeySequence::Print);
     undo->setShortcut(QKeySequence::Undo);
-    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     exit->setShortcut(QKeySequence::Quit);
 
     const QList<QIcon> icons =
         quillax::ToolbarStrip::icons(":/editor/toolbar.bmp", ":/editor/toolbar-disabled.bmp", 32);
-    const QList<QAction*> buttons{browse,  newProject,  openProject, saveProject, addPhoto,
-                                  addText, deleteLayer, printPhotos, printPreview};
+    const QList<QAction*> buttons{browse,       newProject, openProject, saveProject,
+                                  addPhoto,     addText,    deleteLayer, printPhotos,
+                                  printPreview, undo,       redo};
     for (qsizetype i = 0; i < buttons.size() && i < icons.size(); ++i)
         buttons[i]->setIcon(icons[i]);
 
@@ -86,6 +88,8 @@ void EditorActions::fillToolBar(QToolBar* bar) const {
     bar->addActions({browse, newProject, openProject, saveProject});
     bar->addSeparator();
     bar->addActions({addPhoto, addText, deleteLayer});
+    bar->addSeparator();
+    bar->addActions({undo, redo});
     bar->addSeparator();
     bar->addActions({printPhotos, printPreview});
 }

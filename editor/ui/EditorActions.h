@@ -34,7 +34,7 @@ class EditorActions : public QObject {
     QAction* about;
 
     void fillMenuBar(QMenuBar* bar) const;
-    // The nine toolbar buttons, with their pictures.
+    // The eleven toolbar buttons, with their pictures.
     void fillToolBar(QToolBar* bar) const;
     // Commands whose work is not in this build yet stay greyed rather than pretend.
     void markBuilt(QAction* action) { built_.append(action); }

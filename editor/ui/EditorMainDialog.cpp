@@ -95,6 +95,7 @@ void EditorMainDialog::startUp() {
     showPageBackground();
     connectDocument();
     connectCommands();
+    connectHistory();
     connectKeys();
     greyUnbuiltControls();
     showControlsForTab(tabs_->currentIndex());
@@ -235,6 +236,51 @@ void EditorMainDialog::connectCommands() {
     actions_->updateEnabled(services_.printer.hasDefaultPrinter());
 }
 
+// Undo and Redo: the document steps through its history and says what changed; the list,
+// the canvas and the tabs follow.
+void EditorMainDialog::connectHistory() {
+    connect(actions_->undo, &QAction::triggered, this,
+            [this] { showStepOutcome(document_.undo()); });
+    connect(actions_->redo, &QAction::triggered, this,
+            [this] { showStepOutcome(document_.redo()); });
+    connect(&document_, &PageDocument::historyChanged, this,
+            &EditorMainDialog::updateHistoryActions);
+    connect(&document_, &PageDocument::layerRestored, this, &EditorMainDialog::onLayerRestored);
+    connect(&document_, &PageDocument::pageRestored, this, &EditorMainDialog::onPageRestored);
+    updateHistoryActions();
+}
+
+void EditorMainDialog::updateHistoryActions() {
+    actions_->undo->setEnabled(document_.history().canUndo());
+    actions_->redo->setEnabled(document_.history().canRedo());
+}
+
+void EditorMainDialog::showStepOutcome(PageDocument::StepOutcome outcome) {
+    if (outcome == PageDocument::StepOutcome::ArrangementNotRestorable)
+        services_.prompts.message(tr("Could not restore AutoArrange operation!"));
+}
+
+void EditorMainDialog::onLayerRestored(int id) {
+    const LayerRecord* layer = document_.stack().find(id);
+    if (layer == nullptr)
+        return;
+    selectRow(layer->listRow);
+    canvas_->refresh();
+    tabs_->setCurrentIndex(kPhotoTab);
+    // Shown where it lies in the stack: an undo does not bring a layer to the top.
+    canvas_->showLayer(false);
+}
+
+void EditorMainDialog::onPageRestored() {
+    const ProjectState& project = document_.project();
+    tabs_->setCurrentIndex(kPaperTab);
+    paperPage_->paperCombo->setCurrentIndex(project.paperRow);
+    paperPage_->unitCombo->setCurrentIndex(project.unitRow);
+    paperPage_->canvasWidthEdit->setText(numberText(project.canvasWidth, 15));
+    paperPage_->canvasHeightEdit->setText(numberText(project.canvasHeight, 15));
+    (project.portrait ? paperPage_->portraitRadio : paperPage_->landscapeRadio)->setChecked(true);
+}
+
 // Page setup and caption editing are not in this build yet; their controls stay greyed rather
 // than pretend to change anything. The position and size edits follow the mouse; typing into
 // them comes with page setup.
@@ -312,6 +358,7 @@ void EditorMainDialog::fillPaperCombo() {
     combo->addItems(choice.names);
     combo->setCurrentIndex(choice.shownRow);
     document_.project().paperIndex = choice.paperIndex;
+    document_.project().paperRow = choice.shownRow;
 }
 
 void EditorMainDialog::showPageBackground() {

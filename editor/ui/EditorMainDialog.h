@@ -89,6 +89,11 @@ class EditorMainDialog : public QMainWindow {
     void connectCommands();
     void connectDocument();
     void connectKeys();
+    void connectHistory();
+    void updateHistoryActions();
+    void showStepOutcome(PageDocument::StepOutcome outcome);
+    void onLayerRestored(int id);
+    void onPageRestored();
     void greyUnbuiltControls();
     void fillFontCombo();
     void fillPaperCombo();

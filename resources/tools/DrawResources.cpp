@@ -123,6 +123,31 @@ void magnifier(QPainter& p, QPointF c, double radius) {
     p.drawEllipse(c, radius, radius);
 }
 
+// A half-turn arrow for Undo (pointing left) or Redo (mirrored, pointing right).
+void turnArrow(QPainter& p, bool forward) {
+    if (forward) {
+        p.translate(32, 0);
+        p.scale(-1, 1);
+    }
+    const QColor colour = kBlue;
+    QPainterPath bend;
+    bend.moveTo(10, 12);
+    bend.lineTo(19, 12);
+    bend.cubicTo(30, 12, 30, 27, 19, 27);
+    bend.lineTo(12, 27);
+    p.setPen(QPen(colour, 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(bend);
+    QPainterPath head;
+    head.moveTo(3, 12);
+    head.lineTo(12, 4.5);
+    head.lineTo(12, 19.5);
+    head.closeSubpath();
+    p.setPen(QPen(colour, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(colour);
+    p.drawPath(head);
+}
+
 const QList<Drawer>& editorTools() {
     static const QList<Drawer> tools{
         // Browse: the photo browser, a folder of photos under a magnifier
@@ -198,6 +223,10 @@ const QList<Drawer>& editorTools() {
             photo(p, QRectF(7.5, 7.5, 12, 9));
             magnifier(p, QPointF(20.5, 20.5), 5);
         },
+        // Undo: an arrow curving back to the left
+        [](QPainter& p) { turnArrow(p, false); },
+        // Redo: the same, curving on to the right
+        [](QPainter& p) { turnArrow(p, true); },
     };
     return tools;
 }

@@ -53,9 +53,9 @@ TEST_F(EditorWindowTest, StartsWithTheNewProjectOnAnA4Page) {
 
 TEST_F(EditorWindowTest, ToolbarAndMenuCarryEveryCommand) {
     start();
-    EXPECT_EQ(toolbarTips(),
-              (QStringList{"Browse", "New Project", "Open Project", "Save Project", "Add Photo",
-                           "Add Caption Layer", "Delete Layer", "Print", "Preview"}));
+    EXPECT_EQ(toolbarTips(), (QStringList{"Browse", "New Project", "Open Project", "Save Project",
+                                          "Add Photo", "Add Caption Layer", "Delete Layer", "Undo",
+                                          "Redo", "Print", "Preview"}));
     for (QAction* a : window->findChild<QToolBar*>("mainToolBar")->actions()) {
         if (!a->isSeparator()) {
             EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
@@ -207,4 +207,46 @@ TEST_F(EditorWindowTest, WithoutAnInstallFolderTheUsersDataFolderServes) {
     EXPECT_EQ(other.document().project().projectFolder, box.path("data/Quillax/newPrj1/"));
     EXPECT_TRUE(QDir(other.document().project().projectFolder).exists());
     EXPECT_FALSE(QDir("newPrj1").exists()) << "nothing is made relative to wherever we run";
+}
+
+TEST_F(EditorWindowTest, ADraggedPhotoComesBackWithCtrlZAndMovesAgainWithCtrlY) {
+    start();
+    QAction* undo = window->findChild<QAction*>("actionUndo");
+    QAction* redo = window->findChild<QAction*>("actionRedo");
+    EXPECT_FALSE(undo->isEnabled()) << "nothing to undo yet";
+    EXPECT_FALSE(redo->isEnabled());
+    ASSERT_EQ(window->document().addPhoto(box.writePicture("a.png", 400, 300)).status,
+              editor::PageDocument::AddStatus::Added);
+    const editor::LayerRecord& photo = *window->document().stack().find(0);
+    const int addedX = photo.x;
+    EXPECT_TRUE(undo->isEnabled());
+
+    editor::LayoutCanvas& canvas = window->canvas();
+    const editor::ScreenFrame frame = window->document().selection().frame();
+    const QPoint from(frame.left + frame.width / 2, frame.top + frame.height / 2);
+    const QPoint to = from + QPoint(60, 50);
+    QTest::mousePress(&canvas, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&canvas, (from + to) / 2);
+    QTest::mouseMove(&canvas, to);
+    QTest::mouseRelease(&canvas, Qt::LeftButton, {}, to);
+    const int movedX = photo.x;
+    ASSERT_GT(movedX, addedX);
+
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->document().stack().find(0)->x, addedX);
+    EXPECT_TRUE(redo->isEnabled());
+    EXPECT_EQ(window->photoPage().layerList->topLevelItemCount(), 1);
+    QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(window->document().stack().find(0)->x, movedX);
+    EXPECT_FALSE(redo->isEnabled());
+
+    // Back past the addition: the photo leaves the page and the list, and Undo is greyed.
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->document().stack().count(), 0);
+    EXPECT_EQ(window->photoPage().layerList->topLevelItemCount(), 0);
+    EXPECT_FALSE(undo->isEnabled());
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window->photoPage().layerList->topLevelItemCount(), 1) << "Ctrl+Shift+Z redoes";
+    EXPECT_EQ(window->document().stack().find(0)->x, addedX);
 }

@@ -167,3 +167,76 @@ TEST_F(PageDocumentTest, ACropWritesTheNextEditOfThisLayerOnly) {
     EXPECT_EQ(document.cropSelected({10, 10, 10, 10}), PageDocument::CropStatus::Unreadable);
     EXPECT_EQ(document.stack().find(0)->content, "trip_0_1.bmp") << "a failed crop changes nothing";
 }
+
+TEST_F(PageDocumentTest, UndoingADeletionBringsBackTheLayerWithItsIdAndThumbnail) {
+    document.addPhoto(box.writePicture("a.png", 40, 30));
+    document.addPhoto(box.writePicture("b.png", 40, 30));
+    const editor::LayerRecord before = *document.stack().find(0);
+    ASSERT_TRUE(document.deleteLayer(0));
+    document.setModified(false);
+    QSignalSpy added(&document, &PageDocument::layerAdded);
+
+    EXPECT_EQ(document.undo(), PageDocument::StepOutcome::Applied);
+    ASSERT_EQ(added.count(), 1);
+    EXPECT_EQ(added.at(0).at(0).toInt(), 0) << "its old id";
+    const editor::LayerRecord* back = document.stack().find(0);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->listRow, 1) << "a row of its own again, after the others";
+    EXPECT_EQ(back->thumbIndex, before.thumbIndex);
+    EXPECT_EQ(document.listPictures().size(), PageDocument::kFixedListPictures + 2)
+        << "its thumbnail never left the list's pictures";
+    EXPECT_EQ(back->region, before.region);
+    EXPECT_EQ(document.selection().currentId(), 0);
+    EXPECT_TRUE(document.isModified()) << "every step applied marks the page";
+
+    EXPECT_EQ(document.redo(), PageDocument::StepOutcome::Applied);
+    EXPECT_EQ(document.stack().find(0), nullptr);
+    EXPECT_EQ(document.layerRows(), 1);
+}
+
+TEST_F(PageDocumentTest, ARestoredLayerKeepsTheListRowItHasNow) {
+    document.addPhoto(box.writePicture("a.png", 40, 30));
+    document.addPhoto(box.writePicture("b.png", 40, 30));
+    document.moveSelected(300, 300); // layer 1, in list row 1
+    document.deleteLayer(0);         // layer 1 moves up to row 0
+    document.undo();                 // layer 0 is back, in row 1
+    QSignalSpy restored(&document, &PageDocument::layerRestored);
+    EXPECT_EQ(document.undo(), PageDocument::StepOutcome::Applied);
+    ASSERT_EQ(restored.count(), 1);
+    const editor::LayerRecord& moved = *document.stack().find(1);
+    EXPECT_EQ(moved.x, 10 + 2 * 1) << "back at the default place of the second photo";
+    EXPECT_EQ(moved.listRow, 0) << "not the row 1 it had when that was recorded";
+    EXPECT_EQ(document.stack().idAtRow(1), 0);
+}
+
+TEST_F(PageDocumentTest, PageSettingsComeBackInWholeUnits) {
+    document.project().canvasWidth = 8.5;
+    document.project().canvasHeight = 11;
+    document.project().unitRow = 1;
+    document.addPhoto(box.writePicture("a.png", 40, 30));
+    document.project().canvasWidth = 11;
+    document.project().canvasHeight = 8.5;
+    document.project().portrait = false;
+    document.recordPageChange(HistoryKind::Orientation);
+    document.project().canvasWidth = 100;
+    document.recordPageChange(HistoryKind::Page);
+
+    QSignalSpy restored(&document, &PageDocument::pageRestored);
+    document.undo();
+    EXPECT_EQ(document.project().canvasWidth, 11.0) << "the size before, 11 x 8.5, as 11 x 8";
+    EXPECT_EQ(document.project().canvasHeight, 8.0);
+    document.undo();
+    EXPECT_TRUE(document.project().portrait);
+    EXPECT_EQ(document.project().canvasWidth, 8.0) << "turned back: 11 x 8 becomes 8 x 11";
+    EXPECT_EQ(document.project().canvasHeight, 11.0);
+    ASSERT_EQ(restored.count(), 2);
+    EXPECT_EQ(restored.at(1).at(0).value<HistoryKind>(), HistoryKind::Orientation);
+
+    // A unit change right after the undo is the undo's own doing, and is not recorded.
+    const int entries = document.history().count();
+    document.recordPageChange(HistoryKind::Unit);
+    EXPECT_EQ(document.history().count(), entries);
+    document.moveSelected(1, 1);
+    document.recordPageChange(HistoryKind::Unit);
+    EXPECT_EQ(document.history().count(), entries + 2) << "after another change it is";
+}

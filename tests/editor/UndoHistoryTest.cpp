@@ -1,0 +1,176 @@
+// The undo history as a state machine: what each step asks for and where it leaves the
+// current entry and the menu states. Layers are told apart by id and place only.
+#include "editor/model/UndoHistory.h"
+
+#include <gtest/gtest.h>
+
+using editor::HistoryAction;
+using editor::HistoryKind;
+using editor::PageSettings;
+using editor::UndoHistory;
+
+namespace {
+
+editor::LayerRecord layerAt(int id, int x) {
+    editor::LayerRecord layer;
+    layer.id = id;
+    layer.x = x;
+    return layer;
+}
+
+PageSettings pageOf(int width) {
+    PageSettings page;
+    page.pageWidth = width;
+    return page;
+}
+
+// The action of a step, with the id and place of the layer it takes.
+struct Taken {
+    HistoryAction action;
+    int id;
+    int x;
+    bool operator==(const Taken&) const = default;
+};
+
+Taken taken(const editor::HistoryStep& step) {
+    return step.entry ? Taken{step.action, step.entry->layer.id, step.entry->layer.x}
+                      : Taken{step.action, -1, -1};
+}
+
+void PrintTo(const Taken& t, std::ostream* os) {
+    *os << "action " << int(t.action) << " on layer " << t.id << " at x " << t.x;
+}
+
+class UndoHistoryTest : public ::testing::Test {
+  protected:
+    void add(int id, int x) {
+        history.record(HistoryKind::Add, {}, layerAt(id, x));
+        history.record(HistoryKind::Modify, {}, layerAt(id, x));
+    }
+    void modify(int id, int x) { history.record(HistoryKind::Modify, {}, layerAt(id, x)); }
+
+    UndoHistory history;
+};
+
+} // namespace
+
+TEST_F(UndoHistoryTest, AnAddedPhotoMovedComesBackStepByStep) {
+    EXPECT_FALSE(history.canUndo()) << "nothing to undo yet";
+    add(0, 10);
+    modify(0, 50);
+    EXPECT_TRUE(history.canUndo());
+    EXPECT_FALSE(history.canRedo());
+
+    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RestoreLayer, 0, 10}))
+        << "back to where it was added";
+    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RemoveLayer, 0, 10}));
+    EXPECT_FALSE(history.canUndo()) << "the addition was the first change";
+    EXPECT_EQ(history.currentIndex(), -1);
+    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::None, -1, -1}));
+
+    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::AddLayer, 0, 10}));
+    EXPECT_EQ(history.currentIndex(), 1) << "past the add entry, onto its modify entry";
+    EXPECT_TRUE(history.canRedo());
+    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::RestoreLayer, 0, 50}));
+    EXPECT_FALSE(history.canRedo());
+    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::None, -1, -1}));
+}
+
+TEST_F(UndoHistoryTest, ALayerGoesBackToItsOwnLastStateWhateverChangedInBetween) {
+    add(0, 10);
+    add(1, 20);
+    modify(0, 99);
+    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RestoreLayer, 0, 10}))
+        << "layer 0, not layer 1 recorded just before";
+    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RemoveLayer, 1, 20}));
+    EXPECT_EQ(history.currentIndex(), 1) << "the pair of layer 1 is undone as one";
+    EXPECT_TRUE(history.canUndo());
+    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RemoveLayer, 0, 10}))
+        << "no press is spent on nothing";
+    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::AddLayer, 0, 10}));
+    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::AddLayer, 1, 20}));
+    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::RestoreLayer, 0, 99}));
+}
+
+TEST_F(UndoHistoryTest, ADeletedLayerComesBackFromItsOwnEntry) {
+    add(0, 10);
+    history.record(HistoryKind::Delete, {}, layerAt(0, 10));
+    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::AddLayer, 0, 10}));
+    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::RemoveLayer, 0, 10}));
+}
+
+TEST_F(UndoHistoryTest, TenEntriesAreKeptSoNineStepsCanBeUndone) {
+    for (int x = 0; x < 11; ++x)
+        modify(0, x);
+    EXPECT_EQ(history.count(), 10);
+    EXPECT_EQ(history.at(0).layer.x, 1) << "the oldest was dropped";
+    int applied = 0;
+    while (history.undo().action != HistoryAction::None)
+        ++applied;
+    EXPECT_EQ(applied, 9);
+    EXPECT_FALSE(history.canUndo());
+}
+
+TEST_F(UndoHistoryTest, ANewChangeAfterUndosComesLastAndTheUndoneOnesStayBeforeIt) {
+    add(0, 10);
+    modify(0, 20);
+    modify(0, 30);
+    history.undo();
+    history.undo();
+    EXPECT_TRUE(history.isStepping());
+    modify(0, 40);
+    EXPECT_FALSE(history.isStepping()) << "a unit change may be recorded again";
+    EXPECT_EQ(history.count(), 5);
+    EXPECT_EQ(history.currentIndex(), 4);
+    EXPECT_FALSE(history.canRedo());
+    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RestoreLayer, 0, 30}))
+        << "the entry before the new one, though it was undone earlier";
+}
+
+TEST_F(UndoHistoryTest, PageChangesRestoreTheSettingsOfTheEntryBefore) {
+    history.record(HistoryKind::Add, pageOf(210), layerAt(0, 10));
+    history.record(HistoryKind::Modify, pageOf(210), layerAt(0, 10));
+    history.record(HistoryKind::Page, pageOf(297), layerAt(0, 10));
+    const editor::HistoryStep undone = history.undo();
+    EXPECT_EQ(undone.action, HistoryAction::RestorePageSize);
+    EXPECT_EQ(undone.entry->page.pageWidth, 210);
+    const editor::HistoryStep redone = history.redo();
+    EXPECT_EQ(redone.action, HistoryAction::RestorePageSize);
+    EXPECT_EQ(redone.entry->page.pageWidth, 297);
+
+    history.record(HistoryKind::Arrange, {}, layerAt(0, 10));
+    EXPECT_EQ(history.undo().action, HistoryAction::CannotRestoreArrangement);
+    EXPECT_EQ(history.currentIndex(), 2) << "the index moves all the same";
+}
+
+TEST(UndoHistoryDecision, EachEntryKindAndDirection) {
+    using D = UndoHistory::Direction;
+    const struct {
+        HistoryKind kind;
+        D direction;
+        std::optional<HistoryKind> override;
+        HistoryAction expected;
+        const char* why;
+    } rows[] = {
+        {HistoryKind::Add, D::Undo, {}, HistoryAction::RemoveLayer, "an addition undone"},
+        {HistoryKind::Delete, D::Redo, {}, HistoryAction::RemoveLayer, "a deletion redone"},
+        {HistoryKind::Delete, D::Undo, {}, HistoryAction::AddLayer, "a deletion undone"},
+        {HistoryKind::Add, D::Redo, {}, HistoryAction::AddLayer, "an addition redone"},
+        {HistoryKind::Modify, D::Undo, {}, HistoryAction::RestoreLayer, "either way"},
+        {HistoryKind::Orientation, D::Redo, {}, HistoryAction::RestoreOrientation, "own kind"},
+        {HistoryKind::Modify, D::Undo, HistoryKind::Unit, HistoryAction::RestoreUnit,
+         "the entry before a unit change gives its unit"},
+        {HistoryKind::Page, D::Undo, HistoryKind::Unit, HistoryAction::RestoreUnit,
+         "the override decides, not the page change before"},
+        {HistoryKind::Arrange,
+         D::Redo,
+         {},
+         HistoryAction::CannotRestoreArrangement,
+         "arrangements are not kept"},
+        {HistoryKind::Modify, D::Undo, HistoryKind::Arrange,
+         HistoryAction::CannotRestoreArrangement, "nor undone"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(UndoHistory::decide(row.kind, row.direction, row.override), row.expected)
+            << row.why;
+}
