@@ -3,6 +3,7 @@
 #include "editor/model/ArrangeGrid.h"
 #include "editor/model/PhotoImporter.h"
 #include "editor/model/PhotoPlacement.h"
+#include "editor/model/UnitValues.h"
 #include "imaging/BmpFile.h"
 #include "imaging/EditName.h"
 #include "imaging/EffectImage.h"
@@ -49,8 +50,36 @@ void PageDocument::recordPageChange(HistoryKind kind) {
     // A unit change made by stepping through the history is that step, not a new change.
     if (kind == HistoryKind::Unit && history_.isStepping())
         return;
-    if (selection_.selected() != nullptr)
-        recordSelected(kind);
+    // Recorded with or without a selected layer, so that Undo always takes back the change
+    // the user just made; without one the entry names no layer.
+    LayerRecord none;
+    none.id = -1;
+    history_.record(kind, pageSettings(),
+                    selection_.selected() != nullptr ? selection_.selectedCopy() : none);
+    setModified(true);
+    emit historyChanged();
+}
+
+namespace {
+
+// Whether a layer stands as an entry recorded it: place, size, picture and how it is shown.
+bool sameState(const LayerRecord& a, const LayerRecord& b) {
+    return a.x == b.x && a.y == b.y && a.region == b.region && a.content == b.content &&
+           a.bitmapWidth == b.bitmapWidth && a.bitmapHeight == b.bitmapHeight &&
+           a.visible == b.visible && a.backgroundHidden == b.backgroundHidden &&
+           a.color == b.color && a.fontSize == b.fontSize && a.textStyle == b.textStyle;
+}
+
+} // namespace
+
+void PageDocument::recordChangeFrom(const LayerRecord& before) {
+    // A layer moved by something that records no entry of its own (an arrangement, or a
+    // history that dropped its last entry) has its state from before this change recorded
+    // first, so that Undo brings it back there rather than to an older place.
+    const HistoryEntry* latest = history_.latestOf(before.id);
+    if (latest == nullptr || !sameState(latest->layer, before))
+        history_.record(HistoryKind::Modify, pageSettings(), before, true);
+    recordChange();
 }
 
 PageDocument::StepOutcome PageDocument::undo() {
@@ -140,27 +169,160 @@ bool PageDocument::restoreLayerOf(const HistoryEntry& entry) {
 }
 
 void PageDocument::restorePage(HistoryAction action, const PageSettings& page) {
-    HistoryKind kind = HistoryKind::Page;
     switch (action) {
     case HistoryAction::RestorePageSize:
+        // An entry of a size that makes no page (half an inch kept as 0) is not applied.
+        if (CanvasFit::problemWith(page.pageWidth, page.pageHeight, project_.unitFactor))
+            return;
         project_.canvasWidth = page.pageWidth;
         project_.canvasHeight = page.pageHeight;
         project_.paperRow = page.paperRow;
+        applyCanvasSize();
+        emit pageRestored(HistoryKind::Page);
         break;
     case HistoryAction::RestoreUnit:
-        kind = HistoryKind::Unit;
-        project_.unitRow = page.unitRow;
+        changeUnit(page.unitRow);
+        emit pageRestored(HistoryKind::Unit);
         break;
     default:
-        kind = HistoryKind::Orientation;
         // Turned only when the orientation differs, so that a page never ends up on its side
         // in the orientation it already had.
         if (project_.portrait != page.portrait)
             std::swap(project_.canvasWidth, project_.canvasHeight);
         project_.portrait = page.portrait;
+        applyCanvasSize();
+        emit pageRestored(HistoryKind::Orientation);
         break;
     }
-    emit pageRestored(kind);
+}
+
+void PageDocument::applyCanvasSize() {
+    project_.pageWidth = CanvasFit::pageWidth(project_.canvasWidth, project_.unitFactor);
+    project_.pageHeight =
+        CanvasFit::pageHeight(project_.pageWidth, project_.canvasWidth, project_.canvasHeight);
+    selection_.setCurrentId(-1);
+    selection_.refreshCopy();
+    emit pageApplied();
+}
+
+CanvasWindow PageDocument::canvasWindow() const {
+    return CanvasFit::fit(project_.canvasWidth, project_.canvasHeight, project_.pageWidth,
+                          project_.pageHeight);
+}
+
+QString PageDocument::choosePaper(int row, double widthMm, double heightMm) {
+    // Papers are measured in millimetres; the canvas size is kept in the chosen unit.
+    const double width = UnitValues::convert(widthMm, UnitValues::kMillimetre, project_.unitRow);
+    const double height = UnitValues::convert(heightMm, UnitValues::kMillimetre, project_.unitRow);
+    if (const char* problem = CanvasFit::problemWith(width, height, project_.unitFactor))
+        return QString::fromLatin1(problem);
+    project_.portrait = true;
+    project_.canvasWidth = width;
+    project_.canvasHeight = height;
+    project_.paperRow = row;
+    recordPageChange(HistoryKind::Page);
+    applyCanvasSize();
+    return {};
+}
+
+QString PageDocument::setCanvasSize(double width, double height) {
+    if (const char* problem = CanvasFit::problemWith(width, height, project_.unitFactor))
+        return QString::fromLatin1(problem);
+    project_.canvasWidth = width;
+    project_.canvasHeight = height;
+    project_.paperRow = project_.paperRowCount - 1;
+    recordPageChange(HistoryKind::Page);
+    applyCanvasSize();
+    return {};
+}
+
+void PageDocument::setPortrait(bool portrait) {
+    if (project_.portrait == portrait)
+        return;
+    std::swap(project_.canvasWidth, project_.canvasHeight);
+    project_.portrait = portrait;
+    recordPageChange(HistoryKind::Orientation);
+    applyCanvasSize();
+}
+
+void PageDocument::changeUnit(int unit) {
+    const int from = project_.unitRow;
+    if (unit == from || unit < UnitValues::kMillimetre || unit > UnitValues::kPixel)
+        return;
+    project_.unitFactor = UnitValues::windowUnitFactor(unit);
+    project_.canvasWidth = UnitValues::convert(project_.canvasWidth, from, unit);
+    project_.canvasHeight = UnitValues::convert(project_.canvasHeight, from, unit);
+    // Pixels are no paper size: the paper list shows the user-defined size.
+    if (unit == UnitValues::kPixel)
+        project_.paperRow = project_.paperRowCount - 1;
+    if (arrangement_.on) {
+        arrangement_.cellWidth = UnitValues::convert(arrangement_.cellWidth, from, unit);
+        arrangement_.cellHeight = UnitValues::convert(arrangement_.cellHeight, from, unit);
+    }
+    project_.unitRow = unit;
+    emit unitChanged();
+    recordPageChange(HistoryKind::Unit);
+}
+
+bool PageDocument::arrangeAll() {
+    if (!(project_.canvasWidth > 0 && project_.canvasHeight > 0))
+        return true;
+    const auto grid = ArrangeGrid::make(project_.canvasWidth, project_.canvasHeight,
+                                        arrangement_.cellWidth, arrangement_.cellHeight);
+    if (!grid)
+        return true;
+    int photos = 0;
+    for (const LayerRecord& layer : stack_.layers())
+        photos += layer.isPhoto() && layer.visible ? 1 : 0;
+    if (photos > grid->capacity())
+        return false;
+    const double f = project_.canvasUnitFactor();
+    int n = 0;
+    for (int i = 0; i < stack_.count(); ++i) {
+        LayerRecord& layer = stack_.at(i);
+        if (!layer.isPhoto() || !layer.visible)
+            continue;
+        layer.region = grid->cellRegion(++n, layer.bitmapWidth, layer.bitmapHeight, f);
+        layer.hasRegion = true;
+        layer.x = layer.region.left;
+        layer.y = layer.region.top;
+    }
+    selection_.refreshCopy();
+    emit layersArranged();
+    return true;
+}
+
+bool PageDocument::setArrangement(bool on) {
+    arrangement_.on = on;
+    if (!on)
+        return true;
+    const bool arranged = arrangeAll();
+    recordPageChange(HistoryKind::Arrange);
+    return arranged;
+}
+
+bool PageDocument::moveSelectedTo(double left, double top) {
+    const double f = project_.canvasUnitFactor();
+    return moveSelected(CanvasGeometry::snap(int(left * f), project_.unitFactor),
+                        CanvasGeometry::snap(int(top * f), project_.unitFactor));
+}
+
+bool PageDocument::resizeSelectedTo(double width, double height, bool constrain, bool byHeight) {
+    const LayerRecord* layer = selection_.selected();
+    if (layer == nullptr || !(width > 0) || !(height > 0))
+        return false;
+    const double f = project_.canvasUnitFactor();
+    int w = CanvasGeometry::snap(width * f, project_.unitFactor);
+    int h = CanvasGeometry::snap(height * f, project_.unitFactor);
+    if (constrain && layer->bitmapWidth > 0 && layer->bitmapHeight > 0) {
+        // The side typed into leads; the other keeps the picture's proportions.
+        const double aspect = double(layer->bitmapWidth) / layer->bitmapHeight;
+        if (byHeight)
+            w = CanvasGeometry::snap(h * aspect, project_.unitFactor);
+        else
+            h = CanvasGeometry::snap(w / aspect, project_.unitFactor);
+    }
+    return resizeSelected({layer->x, layer->y, w, h});
 }
 
 QString PageDocument::nextPhotoFileName() const {
@@ -274,16 +436,18 @@ bool PageDocument::moveSelected(int x, int y) {
     const LayerRecord* layer = selection_.selected();
     if (layer == nullptr)
         return false;
+    const LayerRecord before = *layer;
     selection_.place(x, y, layer->boxWidth(), layer->boxHeight());
-    recordChange();
+    recordChangeFrom(before);
     return true;
 }
 
 bool PageDocument::resizeSelected(const PageGeometry& g) {
     if (selection_.selected() == nullptr)
         return false;
+    const LayerRecord before = *selection_.selected();
     selection_.place(g.x, g.y, std::max(1, g.width), std::max(1, g.height));
-    recordChange();
+    recordChangeFrom(before);
     return true;
 }
 
@@ -321,10 +485,11 @@ PageDocument::CropStatus PageDocument::cropSelected(const PageGeometry& g) {
         QString::fromStdString(imaging::nextEditName(layer->content.toStdString(), base));
     if (!imaging::saveAsBmp(part, (project_.projectFolder + name).toStdString()))
         return CropStatus::CannotWrite;
+    const LayerRecord before = *layer;
     layer->setBitmap(PhotoImporter::workingPicture(part));
     selection_.place(g.x, g.y, std::max(1, g.width), std::max(1, g.height));
     selection_.setContent(name);
-    recordChange();
+    recordChangeFrom(before);
     return CropStatus::Cropped;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "editor/model/CanvasFit.h"
 #include "editor/model/CanvasGeometry.h"
 #include "editor/model/LayerSelection.h"
 #include "editor/model/LayerStack.h"
@@ -95,6 +96,29 @@ class PageDocument : public QObject {
     // Moving, resizing or picking a photo by hand ends automatic arrangement.
     void endArrangement();
 
+    // Page setup. Each change that alters the page records it for undo when a layer is
+    // selected, then applies the canvas size: the page pixels and the canvas window follow,
+    // no layer stays selected, and pageApplied() tells the views. A size that makes no page
+    // (see CanvasFit::problemWith) changes nothing and comes back as its reason.
+    QString choosePaper(int row, double widthMm, double heightMm);
+    QString setCanvasSize(double width, double height);
+    void setPortrait(bool portrait);
+    void changeUnit(int unit);
+    // The canvas window for the present canvas size.
+    CanvasWindow canvasWindow() const;
+
+    // Arrangement: every visible photo into its grid cell, bottom first. False when the
+    // photos outnumber the cells; nothing moves then. Sizes of 0 or below arrange nothing.
+    bool arrangeAll();
+    // "Arrange automatically" switched; arranges when switched on.
+    bool setArrangement(bool on);
+
+    // The selected layer moved or resized by the numbers of the Photo page, in the unit.
+    bool moveSelectedTo(double left, double top);
+    // Keeps the picture's proportions when `constrain`: the other side follows `width`
+    // (or `height` when `byHeight`).
+    bool resizeSelectedTo(double width, double height, bool constrain, bool byHeight);
+
     // The page settings an undo entry keeps: the canvas size in whole units.
     PageSettings pageSettings() const;
     // Records a change of the page settings (paper, unit, orientation, arrangement) with the
@@ -123,6 +147,12 @@ class PageDocument : public QObject {
     void layerRestored(int id);
     // Undo or redo changed the page settings in project(); `kind` says which.
     void pageRestored(HistoryKind kind);
+    // The canvas size was applied: new page pixels and canvas window, nothing selected.
+    void pageApplied();
+    // The unit changed: every value shown in the unit is to be shown again.
+    void unitChanged();
+    // The photos were arranged into the grid.
+    void layersArranged();
     // Undo and Redo became available or not.
     void historyChanged();
 
@@ -130,11 +160,14 @@ class PageDocument : public QObject {
     AddResult addImported(const QString& path, const QString& fileName,
                           PhotoImporter::Result imported);
     void recordSelected(HistoryKind kind);
+    // Records a change of the selected layer, which stood as `before` until now.
+    void recordChangeFrom(const LayerRecord& before);
     StepOutcome apply(const HistoryStep& step);
     bool removeLayerOf(const HistoryEntry& entry);
     bool addLayerOf(const HistoryEntry& entry);
     bool restoreLayerOf(const HistoryEntry& entry);
     void restorePage(HistoryAction action, const PageSettings& page);
+    void applyCanvasSize();
     // The project-folder name of the next photo's full-size copy: project name and layer id.
     QString nextPhotoFileName() const;
     std::optional<PageRect> gridCell(int pictureWidth, int pictureHeight) const;

@@ -17,8 +17,9 @@ struct ProjectState {
     double unitFactor = kPixelsPerMillimetre; // page pixels per unit: mm, inch or pixel (1)
     bool portrait = true;
     int paperIndex = -1;
-    int paperRow = 0; // the row chosen in the paper list
-    int unitRow = 0;  // 0 millimetres, 1 inches, 2 pixels
+    int paperRow = 0;       // the row chosen in the paper list
+    int paperRowCount = 15; // its rows, "User-defined Size" the last
+    int unitRow = 0;        // 0 millimetres, 1 inches, 2 pixels
     int platformKind = 1;
 
     // Ids are never reused, so an undo entry or an edit file always names one layer.

@@ -1,5 +1,7 @@
 #include "editor/model/UndoHistory.h"
 
+#include <algorithm>
+
 namespace editor {
 
 namespace {
@@ -10,11 +12,12 @@ bool isLayerChange(HistoryKind kind) {
 
 } // namespace
 
-void UndoHistory::record(HistoryKind kind, const PageSettings& page, const LayerRecord& layer) {
+void UndoHistory::record(HistoryKind kind, const PageSettings& page, const LayerRecord& layer,
+                         bool baseline) {
     stepping_ = false;
     if (count() == kDepth)
         entries_.erase(entries_.begin());
-    entries_.push_back({kind, page, layer});
+    entries_.push_back({kind, page, layer, baseline});
     current_ = count() - 1;
     if (current_ > 0)
         undoEnabled_ = true;
@@ -71,6 +74,14 @@ int UndoHistory::earlierEntryOfSameLayer(int index) const {
     return -1;
 }
 
+const HistoryEntry* UndoHistory::latestOf(int id) const {
+    for (int i = std::min(current_, count() - 1); i >= 0; --i) {
+        if (at(i).layer.id == id && isLayerChange(at(i).kind))
+            return &at(i);
+    }
+    return nullptr;
+}
+
 HistoryStep UndoHistory::undo() {
     HistoryStep applied;
     if (current_ >= 0 && !entries_.empty()) {
@@ -89,8 +100,9 @@ HistoryStep UndoHistory::undo() {
             const int earlier = earlierEntryOfSameLayer(current_);
             applied = step(earlier, Direction::Undo);
             // Undoing the modify entry of an addition removes the layer; the add entry goes
-            // with it, as redo passes over it too.
-            if (earlier == current_ - 1 && earlier >= 0 && at(earlier).kind == HistoryKind::Add)
+            // with it, as redo passes over it too. So does a baseline, once applied.
+            if (earlier == current_ - 1 && earlier >= 0 &&
+                (at(earlier).kind == HistoryKind::Add || at(earlier).baseline))
                 next = earlier - 1;
         }
         current_ = next;
@@ -108,11 +120,15 @@ HistoryStep UndoHistory::redo() {
     HistoryStep applied;
     if (current_ < count() - 1) {
         stepping_ = true;
-        applied = step(current_ + 1, Direction::Redo);
+        int target = current_ + 1;
+        // A baseline is the state already there; the change after it is the step.
+        if (at(target).baseline && target + 1 < count())
+            ++target;
+        applied = step(target, Direction::Redo);
+        current_ = target;
         // An addition lands on its modify entry, so that undo finds the pair again.
-        if (at(current_ + 1).kind == HistoryKind::Add && current_ + 2 < count())
+        if (at(target).kind == HistoryKind::Add && target + 1 < count())
             ++current_;
-        ++current_;
         if (current_ == count() - 1)
             redoEnabled_ = false;
     }

@@ -32,6 +32,10 @@ struct HistoryEntry {
     PageSettings page;
     // The layer as it stood after the change (for page changes, the selected layer).
     LayerRecord layer;
+    // A modify entry of how a layer stood before a change, when no entry held that state
+    // (something that records nothing, like an arrangement, had moved it). It is no step of
+    // its own: undo and redo pass it with the change it was recorded for.
+    bool baseline = false;
 };
 
 // What one undo or redo step asks of the page.
@@ -55,7 +59,8 @@ struct HistoryStep {
 // The last ten changes to the page, with a current entry that describes the present state.
 // Undo and redo move the current entry and say what to apply; the document applies it. An
 // addition is recorded as an add entry followed at once by a modify entry of the same layer,
-// and both directions step over the pair as one.
+// and both directions step over the pair as one; a baseline entry and the change after it are
+// one step too.
 class UndoHistory {
   public:
     static constexpr int kDepth = 10;
@@ -63,7 +68,8 @@ class UndoHistory {
 
     // A new entry after the others, the oldest dropped when ten are held. Entries undone
     // before stay where they are, before the new one.
-    void record(HistoryKind kind, const PageSettings& page, const LayerRecord& layer);
+    void record(HistoryKind kind, const PageSettings& page, const LayerRecord& layer,
+                bool baseline = false);
     HistoryStep undo();
     HistoryStep redo();
     // Empty again, as for a new project.
@@ -79,6 +85,10 @@ class UndoHistory {
     bool canRedo() const { return redoEnabled_; }
     // Set by an undo or redo, cleared by a record: a unit change made by undo is not recorded.
     bool isStepping() const { return stepping_; }
+
+    // The entry the present state of layer `id` was last recorded in: the latest add, delete
+    // or modify entry of it up to the current one; null when none is kept.
+    const HistoryEntry* latestOf(int id) const;
 
     int count() const { return int(entries_.size()); }
     int currentIndex() const { return current_; }

@@ -1,10 +1,38 @@
 #include "editor/model/UnitValues.h"
 
+#include "editor/model/PageMetrics.h"
 #include "editor/model/Rounding.h"
 
 #include <cmath>
 
 namespace editor {
+
+double UnitValues::windowUnitFactor(int unit) {
+    switch (unit) {
+    case kInch:
+        return kPixelsPerInch;
+    case kPixel:
+        return 1.0;
+    default:
+        return kPixelsPerMillimetre;
+    }
+}
+
+double UnitValues::conversionFactor(int from, int to) {
+    static constexpr double kFactors[3][3] = {
+        {1, 0.03937, 4.7244},
+        {25.4, 1, 120.0},
+        {0.211667, 0.008333, 1},
+    };
+    if (from < 0 || from > 2 || to < 0 || to > 2)
+        return 1;
+    return kFactors[from][to];
+}
+
+double UnitValues::convert(double value, int from, int to) {
+    const double converted = value * conversionFactor(from, to);
+    return to == kPixel ? std::trunc(converted) : converted;
+}
 
 double UnitValues::position(int pageValue, double f) {
     return double(int(pageValue * 10 / f)) * 0.1;

@@ -9,7 +9,9 @@
 #include "editor/ui/EditorActions.h"
 #include "editor/ui/LayerCommands.h"
 #include "editor/ui/LayoutCanvas.h"
+#include "editor/ui/NumberEdit.h"
 #include "editor/ui/PageExporter.h"
+#include "editor/ui/PageSetupView.h"
 #include "editor/ui/PaperPage.h"
 #include "editor/ui/PhotoPage.h"
 #include "editor/ui/PrintService.h"
@@ -60,10 +62,6 @@ namespace {
 constexpr int kToolbarHeight = 35;
 constexpr int kPageBoxLeft = 10;
 constexpr int kPageBoxTop = 45;
-
-QString numberText(double value, int digits) {
-    return QString::number(value, 'g', digits);
-}
 
 // Effects whose work is not in this build are listed but cannot be chosen yet.
 constexpr int kCropRow = 15;
@@ -161,7 +159,7 @@ void EditorMainDialog::setUpCaptionDefaults() {
          {photoPage_->layerWidthEdit, photoPage_->layerHeightEdit, photoPage_->topEdit,
           photoPage_->leftEdit, photoPage_->backgroundWidthEdit, photoPage_->backgroundHeightEdit,
           paperPage_->layerImagesWidthEdit, paperPage_->layerImagesHeightEdit})
-        edit->setText(numberText(0, 6));
+        edit->setText(NumberEdit::text(0, 6));
 }
 
 void EditorMainDialog::setUpTabs() {
@@ -198,8 +196,8 @@ void EditorMainDialog::setUpPapers() {
     ProjectState& project = document_.project();
     project.platformKind = services_.printer.platformKind();
     fillPaperCombo();
-    paperPage_->canvasWidthEdit->setText(numberText(project.canvasWidth, 15));
-    paperPage_->canvasHeightEdit->setText(numberText(project.canvasHeight, 15));
+    paperPage_->canvasWidthEdit->setText(NumberEdit::text(project.canvasWidth, 8));
+    paperPage_->canvasHeightEdit->setText(NumberEdit::text(project.canvasHeight, 8));
 }
 
 // The page's changes reach the views here: the list, the canvas and the Paper page.
@@ -208,18 +206,31 @@ void EditorMainDialog::connectDocument() {
     connect(&document_, &PageDocument::layerRemoved, this, &EditorMainDialog::onLayerRemoved);
     connect(&document_, &PageDocument::arrangementEnded, this,
             [this] { paperPage_->arrangeCheck->setChecked(false); });
-    connect(paperPage_->arrangeCheck, &QCheckBox::toggled, this,
-            [this](bool on) { document_.arrangement().on = on; });
-    auto readCellSize = [this] {
-        document_.arrangement().cellWidth = paperPage_->layerImagesWidthEdit->text().toDouble();
-        document_.arrangement().cellHeight = paperPage_->layerImagesHeightEdit->text().toDouble();
-    };
-    connect(paperPage_->layerImagesWidthEdit, &QLineEdit::textChanged, this, readCellSize);
-    connect(paperPage_->layerImagesHeightEdit, &QLineEdit::textChanged, this, readCellSize);
+    connect(paperPage_->arrangeCheck, &QCheckBox::toggled, this, [this](bool on) {
+        document_.arrangement().on = on;
+        paperPage_->layerImagesWidthEdit->setEnabled(on);
+        paperPage_->layerImagesHeightEdit->setEnabled(on);
+    });
+    connect(&document_, &PageDocument::pageApplied, this, &EditorMainDialog::placeCanvas);
+    connect(&document_, &PageDocument::layersArranged, canvas_, &LayoutCanvas::refresh);
+}
+
+// The page fills the box beside the tabs along the side that limits it; nothing stays
+// selected on a new page.
+void EditorMainDialog::placeCanvas() {
+    const CanvasWindow window = document_.canvasWindow();
+    setCanvasGeometry(window.left, window.top, window.width, window.height);
+    canvas_->setDisplayScale(double(window.width) / document_.project().pageWidth);
+    canvas_->clearLayerHit();
+    canvas_->refresh();
+    photoPage_->layerList->setCurrentItem(nullptr);
+    showControlsForTab(tabs_->currentIndex());
 }
 
 void EditorMainDialog::connectCommands() {
     layerCommands_ = new LayerCommands(document_, services_.prompts, this);
+    new PageSetupView(document_, *paperPage_, *photoPage_, *canvas_, services_.printer,
+                      services_.prompts, this);
     connect(actions_->addPhoto, &QAction::triggered, layerCommands_,
             &LayerCommands::addPhotoFromDialog);
     connect(actions_->deleteLayer, &QAction::triggered, layerCommands_,
@@ -271,29 +282,19 @@ void EditorMainDialog::onLayerRestored(int id) {
     canvas_->showLayer(false);
 }
 
+// The page tab shows what undo or redo changed.
 void EditorMainDialog::onPageRestored() {
-    const ProjectState& project = document_.project();
     tabs_->setCurrentIndex(kPaperTab);
-    paperPage_->paperCombo->setCurrentIndex(project.paperRow);
-    paperPage_->unitCombo->setCurrentIndex(project.unitRow);
-    paperPage_->canvasWidthEdit->setText(numberText(project.canvasWidth, 15));
-    paperPage_->canvasHeightEdit->setText(numberText(project.canvasHeight, 15));
-    (project.portrait ? paperPage_->portraitRadio : paperPage_->landscapeRadio)->setChecked(true);
+    showControlsForTab(kPaperTab);
 }
 
-// Page setup and caption editing are not in this build yet; their controls stay greyed rather
-// than pretend to change anything. The position and size edits follow the mouse; typing into
-// them comes with page setup.
+// Caption editing and most effects are not in this build yet; their controls stay greyed
+// rather than pretend to change anything.
 void EditorMainDialog::greyUnbuiltControls() {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             paperPage_->paperCombo, paperPage_->canvasWidthEdit, paperPage_->canvasHeightEdit,
-             paperPage_->unitCombo, paperPage_->arrangeCheck, paperPage_->directionGroup,
-             photoPage_->rotateButton, photoPage_->hideBackgroundCheck, photoPage_->textGroup,
-             photoPage_->backgroundGroup})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{photoPage_->rotateButton, photoPage_->hideBackgroundCheck,
+                                         photoPage_->textGroup, photoPage_->backgroundGroup})
         w->setEnabled(false);
-    for (QLineEdit* edit : {photoPage_->topEdit, photoPage_->leftEdit, photoPage_->layerWidthEdit,
-                            photoPage_->layerHeightEdit})
-        edit->setReadOnly(true);
     if (auto* effects = qobject_cast<QStandardItemModel*>(photoPage_->effectCombo->model())) {
         for (int row = 0; row < effects->rowCount(); ++row)
             effects->item(row)->setEnabled(row == kCropRow);
@@ -359,6 +360,7 @@ void EditorMainDialog::fillPaperCombo() {
     combo->setCurrentIndex(choice.shownRow);
     document_.project().paperIndex = choice.paperIndex;
     document_.project().paperRow = choice.shownRow;
+    document_.project().paperRowCount = int(choice.names.size());
 }
 
 void EditorMainDialog::showPageBackground() {
@@ -445,8 +447,8 @@ void EditorMainDialog::showPosition(int x, int y, bool whole) {
         left = UnitValues::snapToWhole(left, document_.project().unitFactor);
         top = UnitValues::snapToWhole(top, document_.project().unitFactor);
     }
-    photoPage_->leftEdit->setText(numberText(float(left), 6));
-    photoPage_->topEdit->setText(numberText(float(top), 6));
+    NumberEdit::show(photoPage_->leftEdit, float(left), 6);
+    NumberEdit::show(photoPage_->topEdit, float(top), 6);
 }
 
 void EditorMainDialog::showSize(int width, int height, bool whole) {
@@ -460,15 +462,15 @@ void EditorMainDialog::showSize(int width, int height, bool whole) {
     const LayerRecord* selected = document_.selection().selected();
     if (selected != nullptr && !selected->isPhoto()) {
         // A caption's box is its background; its text grows with the box's height.
-        photoPage_->backgroundWidthEdit->setText(numberText(float(w), 6));
-        photoPage_->backgroundHeightEdit->setText(numberText(float(h), 6));
+        NumberEdit::show(photoPage_->backgroundWidthEdit, float(w), 6);
+        NumberEdit::show(photoPage_->backgroundHeightEdit, float(h), 6);
         if (selected->boxHeight() > 0)
             photoPage_->fontSizeCombo->setEditText(QString::number(
                 CaptionText::scaledFontSize(selected->fontSize, height, selected->boxHeight())));
         return;
     }
-    photoPage_->layerWidthEdit->setText(numberText(float(w), 6));
-    photoPage_->layerHeightEdit->setText(numberText(float(h), 6));
+    NumberEdit::show(photoPage_->layerWidthEdit, float(w), 6);
+    NumberEdit::show(photoPage_->layerHeightEdit, float(h), 6);
 }
 
 void EditorMainDialog::fillTextPage(const LayerRecord& caption) {
@@ -494,13 +496,13 @@ void EditorMainDialog::fillTextPage(const LayerRecord& caption) {
         PhotoPage::showSwatch(p.backgroundColourButton, backgroundColour_);
         const double f = document_.project().canvasUnitFactor();
         p.backgroundWidthEdit->setText(
-            numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapWidth, f),
-                                                     document_.project().unitFactor)),
-                       6));
-        p.backgroundHeightEdit->setText(
-            numberText(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapHeight, f),
-                                                     document_.project().unitFactor)),
-                       6));
+            NumberEdit::text(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapWidth, f),
+                                                           document_.project().unitFactor)),
+                             6));
+        p.backgroundHeightEdit->setText(NumberEdit::text(
+            float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapHeight, f),
+                                          document_.project().unitFactor)),
+            6));
     }
 }
 

@@ -90,6 +90,7 @@ class EditorMainDialog : public QMainWindow {
     void connectDocument();
     void connectKeys();
     void connectHistory();
+    void placeCanvas();
     void updateHistoryActions();
     void showStepOutcome(PageDocument::StepOutcome outcome);
     void onLayerRestored(int id);

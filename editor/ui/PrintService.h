@@ -1,4 +1,5 @@
 #pragma once
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,12 @@ class PrintService {
     virtual int defaultFormIndex() const = 0;
     // 1 on this platform: the paper combo is filled from the printer's forms.
     virtual int platformKind() const { return 1; }
+    // The size of form `row` in millimetres; empty when there is no such form.
+    virtual QSizeF formSize(int row) const = 0;
+    // The paper later jobs and previews print on: form `row`, or a size of the user's own.
+    // The printer's own defaults are left as they are.
+    virtual void choosePaper(int row) = 0;
+    virtual void chooseUserPaper(double widthMm, double heightMm) = 0;
 };
 
 } // namespace editor

@@ -28,3 +28,25 @@ int QtPrintService::defaultFormIndex() const {
 }
 
 } // namespace editor
+
+namespace editor {
+
+QSizeF QtPrintService::formSize(int row) const {
+    const QList<QPageSize> forms = QPrinterInfo::defaultPrinter().supportedPageSizes();
+    if (row < 0 || row >= forms.size())
+        return {};
+    return forms.at(row).size(QPageSize::Millimeter);
+}
+
+void QtPrintService::choosePaper(int row) {
+    const QList<QPageSize> forms = QPrinterInfo::defaultPrinter().supportedPageSizes();
+    if (row >= 0 && row < forms.size())
+        chosen_ = forms.at(row);
+}
+
+void QtPrintService::chooseUserPaper(double widthMm, double heightMm) {
+    chosen_ = QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter,
+                        QStringLiteral("User-defined Size"));
+}
+
+} // namespace editor

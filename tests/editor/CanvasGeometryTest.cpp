@@ -1,6 +1,7 @@
 #include "editor/model/CanvasGeometry.h"
 #include "editor/model/UnitValues.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 using editor::CanvasGeometry;
@@ -104,4 +105,78 @@ TEST(UnitValues, PositionTruncatesSizeRoundsAndMillimetresSnapToWhole) {
     EXPECT_EQ(editor::UnitValues::snapToWhole(9.5, 4.7244), 9.5);
     EXPECT_EQ(editor::UnitValues::snapToWhole(9.9, 120.0), 9.9) << "inches keep their tenths";
     EXPECT_EQ(editor::UnitValues::snapToWhole(9.9, 1.0), 9.9);
+}
+
+#include "editor/model/CanvasFit.h"
+
+TEST(UnitValues, ConversionsUseTheEditorsRoundedFactors) {
+    using U = UnitValues;
+    const double inches = U::convert(210, U::kMillimetre, U::kInch);
+    EXPECT_NEAR(inches, 8.2677, 1e-12);
+    EXPECT_NEAR(U::convert(inches, U::kInch, U::kMillimetre), 209.99958, 1e-9)
+        << "0.03937 and 25.4 are not exact inverses";
+    EXPECT_NEAR(U::convert(U::convert(297, U::kMillimetre, U::kInch), U::kInch, U::kMillimetre),
+                296.999406, 1e-9)
+        << "shown to eight digits as 296.99941";
+    EXPECT_EQ(U::convert(210, U::kMillimetre, U::kPixel), 992) << "992.124, truncated";
+    EXPECT_EQ(U::convert(297, U::kMillimetre, U::kPixel), 1403);
+    EXPECT_EQ(U::convert(8.5, U::kInch, U::kPixel), 1020);
+    EXPECT_NEAR(U::convert(992, U::kPixel, U::kMillimetre), 209.973664, 1e-9);
+    EXPECT_EQ(U::windowUnitFactor(U::kInch), 120.0);
+}
+
+TEST(CanvasFit, ThePageFillsTheBoxAlongTheSideThatLimitsIt) {
+    struct Case {
+        const char* what;
+        double width, height, unitFactor;
+        int pageWidth, pageHeight;
+        editor::CanvasWindow window;
+    };
+    const Case cases[] = {
+        {"A4 portrait: 992.124 rounds up to 993; limited by its height, centred across",
+         210,
+         297,
+         4.7244,
+         993,
+         1404,
+         {66, 45, 349, 494, 1404 / 297.0}},
+        {"A4 landscape: limited by its width, centred down",
+         297,
+         210,
+         4.7244,
+         1404,
+         992,
+         {10, 129, 461, 325, 1404 / 297.0}},
+        {"Letter in inches", 8.5, 11, 120, 1020, 1320, {50, 45, 381, 494, 1320 / 11.0}},
+        {"a whole number of pixels stays",
+         1000,
+         500,
+         1,
+         1000,
+         500,
+         {10, 177, 461, 230, 1000 / 1000.0}},
+    };
+    for (const Case& c : cases) {
+        const int w = editor::CanvasFit::pageWidth(c.width, c.unitFactor);
+        const int h = editor::CanvasFit::pageHeight(w, c.width, c.height);
+        EXPECT_EQ(w, c.pageWidth) << c.what;
+        EXPECT_EQ(h, c.pageHeight) << c.what;
+        const editor::CanvasWindow window = editor::CanvasFit::fit(c.width, c.height, w, h);
+        EXPECT_EQ((std::array{window.left, window.top, window.width, window.height}),
+                  (std::array{c.window.left, c.window.top, c.window.width, c.window.height}))
+            << c.what;
+        EXPECT_DOUBLE_EQ(window.canvasUnitFactor, c.window.canvasUnitFactor) << c.what;
+    }
+}
+
+TEST(CanvasFit, SizesThatMakeNoPageAreRefusedWithTheReason) {
+    using editor::CanvasFit;
+    EXPECT_EQ(CanvasFit::problemWith(210, 297, 4.7244), nullptr);
+    EXPECT_NE(CanvasFit::problemWith(0, 297, 4.7244), nullptr);
+    EXPECT_NE(CanvasFit::problemWith(210, -5, 4.7244), nullptr);
+    EXPECT_NE(CanvasFit::problemWith(100000, 297, 4.7244), nullptr)
+        << "472 440 pixels across is past any picture";
+    EXPECT_NE(CanvasFit::problemWith(4000, 4000, 4.7244), nullptr)
+        << "18 898 pixels square is 357 million pixels: more than a picture may hold";
+    EXPECT_NE(CanvasFit::problemWith(1000, 0.0001, 4.7244), nullptr) << "not a pixel high";
 }

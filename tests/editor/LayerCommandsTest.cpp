@@ -55,8 +55,8 @@ TEST_F(LayerCommandsTest, AddedPhotosAreListedSelectedAndShown) {
 
 TEST_F(LayerCommandsTest, PhotosGoIntoTheNextCellWhileArranging) {
     window->paperPage().arrangeCheck->setChecked(true);
-    window->paperPage().layerImagesWidthEdit->setText("100");
-    window->paperPage().layerImagesHeightEdit->setText("70");
+    QTest::keyClicks(window->paperPage().layerImagesWidthEdit, "100");
+    QTest::keyClicks(window->paperPage().layerImagesHeightEdit, "70");
     addThroughDialog(box.writePicture("one.png", 400, 300));
     addThroughDialog(box.writePicture("two.png", 400, 300));
     EXPECT_EQ(canvas().stack().find(1)->x, 507) << "the second column of 100 mm cells";

@@ -25,6 +25,12 @@ class CanvasTest : public testsupport::EditorWindowTest {
         start();
         canvas = &window->canvas();
         canvas->stack().add(testsupport::photoLayer(0, 100, 100, 400, 300, 0x3060C0));
+        // Recorded as adding records it, so that each change below is one entry.
+        editor::PageDocument& document = window->document();
+        document.selection().setCurrentId(0);
+        document.selection().refreshCopy();
+        document.recordChange();
+        document.selection().setCurrentId(-1);
         canvas->refresh();
     }
     void press(QPoint p) { QTest::mousePress(canvas, Qt::LeftButton, {}, p); }
@@ -41,7 +47,7 @@ class CanvasTest : public testsupport::EditorWindowTest {
         release(to);
     }
     const editor::LayerRecord& layer(int id = 0) { return *canvas->stack().find(id); }
-    size_t modifyRecords() const { return window->document().history().entries().size(); }
+    size_t modifyRecords() const { return window->document().history().entries().size() - 1; }
 
     LayoutCanvas* canvas = nullptr;
 };

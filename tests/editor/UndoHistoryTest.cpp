@@ -92,6 +92,20 @@ TEST_F(UndoHistoryTest, ALayerGoesBackToItsOwnLastStateWhateverChangedInBetween)
     EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::RestoreLayer, 0, 99}));
 }
 
+TEST_F(UndoHistoryTest, ABaselineAndTheChangeAfterItAreOneStep) {
+    add(0, 10);
+    history.record(HistoryKind::Arrange, {}, layerAt(-1, 0));
+    history.record(HistoryKind::Modify, {}, layerAt(0, 70), true); // where it was arranged to
+    modify(0, 99);
+    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RestoreLayer, 0, 70}));
+    EXPECT_EQ(history.currentIndex(), 2) << "on the arrangement, past the baseline";
+    EXPECT_EQ(history.undo().action, HistoryAction::CannotRestoreArrangement);
+    history.redo();
+    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::RestoreLayer, 0, 99}))
+        << "the baseline is not a redo step of its own";
+    EXPECT_FALSE(history.canRedo());
+}
+
 TEST_F(UndoHistoryTest, ADeletedLayerComesBackFromItsOwnEntry) {
     add(0, 10);
     history.record(HistoryKind::Delete, {}, layerAt(0, 10));

@@ -1,0 +1,202 @@
+#include "editor/ui/PageSetupView.h"
+
+#include "editor/model/CanvasFit.h"
+#include "editor/model/PageDocument.h"
+#include "editor/model/PaperTable.h"
+#include "editor/model/UnitValues.h"
+#include "editor/ui/LayoutCanvas.h"
+#include "editor/ui/NumberEdit.h"
+#include "editor/ui/PaperPage.h"
+#include "editor/ui/PhotoPage.h"
+#include "editor/ui/PrintService.h"
+#include "shared/Prompts.h"
+
+#include <QDoubleValidator>
+
+namespace editor {
+
+namespace {
+
+// Eight significant digits: 210 mm in inches and back shows as 209.99958.
+constexpr int kCanvasDigits = 8;
+constexpr int kLayerDigits = 6;
+
+// Letters never get into a number edit; what is left to check is the value itself.
+void acceptNumbersOnly(QLineEdit* edit) {
+    auto* numbers = new QDoubleValidator(edit);
+    numbers->setLocale(QLocale::c());
+    numbers->setNotation(QDoubleValidator::StandardNotation);
+    edit->setValidator(numbers);
+}
+
+} // namespace
+
+PageSetupView::PageSetupView(PageDocument& document, PaperPage& paper, PhotoPage& photo,
+                             LayoutCanvas& canvas, PrintService& printer, quillax::Prompts& prompts,
+                             QObject* parent)
+    : QObject(parent), document_(document), paper_(paper), photo_(photo), canvas_(canvas),
+      printer_(printer), prompts_(prompts) {
+    connectPaperPage();
+    connectPhotoEdits();
+    connect(&document_, &PageDocument::pageApplied, this, &PageSetupView::showPage);
+    connect(&document_, &PageDocument::unitChanged, this, [this] {
+        showPage();
+        showSelected();
+    });
+    connect(&document_, &PageDocument::pageRestored, this, &PageSetupView::showPage);
+}
+
+void PageSetupView::connectPaperPage() {
+    for (QLineEdit* edit : {paper_.canvasWidthEdit, paper_.canvasHeightEdit,
+                            paper_.layerImagesWidthEdit, paper_.layerImagesHeightEdit}) {
+        acceptNumbersOnly(edit);
+    }
+    connect(paper_.paperCombo, &QComboBox::activated, this, &PageSetupView::paperChosen);
+    for (QLineEdit* edit : {paper_.canvasWidthEdit, paper_.canvasHeightEdit}) {
+        connect(edit, &QLineEdit::textEdited, this, &PageSetupView::canvasSizeTyped);
+        connect(edit, &QLineEdit::editingFinished, this, &PageSetupView::canvasSizeLeft);
+    }
+    connect(paper_.unitCombo, &QComboBox::activated, &document_, &PageDocument::changeUnit);
+    connect(paper_.portraitRadio, &QRadioButton::clicked, this,
+            [this] { document_.setPortrait(true); });
+    connect(paper_.landscapeRadio, &QRadioButton::clicked, this,
+            [this] { document_.setPortrait(false); });
+    connect(paper_.arrangeCheck, &QCheckBox::clicked, this, &PageSetupView::arrangeClicked);
+    for (QLineEdit* edit : {paper_.layerImagesWidthEdit, paper_.layerImagesHeightEdit})
+        connect(edit, &QLineEdit::textEdited, this, &PageSetupView::cellSizeTyped);
+}
+
+void PageSetupView::connectPhotoEdits() {
+    for (QLineEdit* edit :
+         {photo_.topEdit, photo_.leftEdit, photo_.layerWidthEdit, photo_.layerHeightEdit}) {
+        acceptNumbersOnly(edit);
+    }
+    connect(photo_.topEdit, &QLineEdit::textEdited, this, &PageSetupView::positionTyped);
+    connect(photo_.leftEdit, &QLineEdit::textEdited, this, &PageSetupView::positionTyped);
+    connect(photo_.layerWidthEdit, &QLineEdit::textEdited, this, [this] { sizeTyped(false); });
+    connect(photo_.layerHeightEdit, &QLineEdit::textEdited, this, [this] { sizeTyped(true); });
+}
+
+void PageSetupView::showPage() {
+    const ProjectState& project = document_.project();
+    NumberEdit::show(paper_.canvasWidthEdit, project.canvasWidth, kCanvasDigits);
+    NumberEdit::show(paper_.canvasHeightEdit, project.canvasHeight, kCanvasDigits);
+    paper_.unitCombo->setCurrentIndex(project.unitRow);
+    paper_.paperCombo->setCurrentIndex(project.paperRow);
+    // Pixels are no paper size.
+    paper_.paperCombo->setEnabled(project.unitRow != UnitValues::kPixel);
+    (project.portrait ? paper_.portraitRadio : paper_.landscapeRadio)->setChecked(true);
+    const Arrangement& arrangement = document_.arrangement();
+    if (arrangement.on) {
+        NumberEdit::show(paper_.layerImagesWidthEdit, arrangement.cellWidth, kLayerDigits);
+        NumberEdit::show(paper_.layerImagesHeightEdit, arrangement.cellHeight, kLayerDigits);
+    }
+}
+
+void PageSetupView::paperChosen(int row) {
+    const ProjectState& project = document_.project();
+    if (row == paper_.paperCombo->count() - 1) {
+        // The user's own size: the canvas stays, the printer is told it.
+        if (printer_.hasDefaultPrinter())
+            printer_.chooseUserPaper(
+                UnitValues::convert(project.canvasWidth, project.unitRow, UnitValues::kMillimetre),
+                UnitValues::convert(project.canvasHeight, project.unitRow,
+                                    UnitValues::kMillimetre));
+        document_.project().paperRow = row;
+        return;
+    }
+    QSizeF size;
+    if (project.paperIndex < 0) {
+        const auto& papers = PaperTable::builtIn();
+        if (row >= 0 && row < int(papers.size()))
+            size = QSizeF(papers[size_t(row)].widthMm, papers[size_t(row)].heightMm);
+    } else {
+        size = printer_.formSize(row);
+    }
+    QString problem = size.isEmpty() ? tr("The size of this paper cannot be read.")
+                                     : document_.choosePaper(row, size.width(), size.height());
+    if (!problem.isEmpty()) {
+        paper_.paperCombo->setCurrentIndex(project.paperRow);
+        say(problem);
+        return;
+    }
+    if (project.paperIndex >= 0)
+        printer_.choosePaper(row);
+}
+
+void PageSetupView::canvasSizeTyped() {
+    const auto width = NumberEdit::read(paper_.canvasWidthEdit);
+    const auto height = NumberEdit::read(paper_.canvasHeightEdit);
+    // A size on its way to being typed (empty, 0, a first digit of a large one that is too
+    // large yet) is left alone until the edit is left.
+    if (!width || !height ||
+        CanvasFit::problemWith(*width, *height, document_.project().unitFactor) != nullptr)
+        return;
+    document_.setCanvasSize(*width, *height);
+}
+
+void PageSetupView::canvasSizeLeft() {
+    const ProjectState& project = document_.project();
+    const auto width = NumberEdit::read(paper_.canvasWidthEdit);
+    const auto height = NumberEdit::read(paper_.canvasHeightEdit);
+    const char* problem = !width || !height
+                              ? "The canvas width and height must be numbers."
+                              : CanvasFit::problemWith(*width, *height, project.unitFactor);
+    if (problem == nullptr)
+        return;
+    // The page keeps the last size that made one.
+    paper_.canvasWidthEdit->setText(NumberEdit::text(project.canvasWidth, kCanvasDigits));
+    paper_.canvasHeightEdit->setText(NumberEdit::text(project.canvasHeight, kCanvasDigits));
+    say(tr(problem));
+}
+
+void PageSetupView::arrangeClicked(bool on) {
+    readCellSize();
+    if (!document_.setArrangement(on))
+        say(tr("Could not hold these images under current layer images size!"));
+}
+
+void PageSetupView::readCellSize() {
+    Arrangement& arrangement = document_.arrangement();
+    arrangement.cellWidth = NumberEdit::read(paper_.layerImagesWidthEdit).value_or(0);
+    arrangement.cellHeight = NumberEdit::read(paper_.layerImagesHeightEdit).value_or(0);
+}
+
+void PageSetupView::cellSizeTyped() {
+    readCellSize();
+    if (document_.arrangement().on && !document_.arrangeAll())
+        say(tr("Could not hold these images under current layer images size!"));
+}
+
+void PageSetupView::positionTyped() {
+    const auto left = NumberEdit::read(photo_.leftEdit);
+    const auto top = NumberEdit::read(photo_.topEdit);
+    // Clearing an edit to type anew moves nothing.
+    if (!left || !top || !document_.moveSelectedTo(*left, *top))
+        return;
+    showSelected();
+}
+
+void PageSetupView::sizeTyped(bool byHeight) {
+    const auto width = NumberEdit::read(photo_.layerWidthEdit);
+    const auto height = NumberEdit::read(photo_.layerHeightEdit);
+    if (!width || !height ||
+        !document_.resizeSelectedTo(*width, *height, photo_.constrainCheck->isChecked(), byHeight))
+        return;
+    showSelected();
+}
+
+// The canvas draws the selected layer where it now is and shows its numbers, except in the
+// edit being typed in.
+void PageSetupView::showSelected() {
+    if (document_.selection().selected() == nullptr)
+        return;
+    canvas_.refresh();
+    canvas_.showLayer(false);
+}
+
+void PageSetupView::say(const QString& why) {
+    prompts_.message(why);
+}
+
+} // namespace editor

@@ -1,0 +1,51 @@
+#pragma once
+#include <QObject>
+
+namespace quillax {
+class Prompts;
+}
+
+namespace editor {
+
+class LayoutCanvas;
+class PageDocument;
+class PaperPage;
+class PhotoPage;
+class PrintService;
+
+// The Paper page and the Photo page's position and size edits as a view of the document's
+// page setup: what the user picks or types becomes a document operation, and what the
+// document says changed is shown again. Numbers that make no page are taken back with the
+// reason.
+class PageSetupView : public QObject {
+    Q_OBJECT
+  public:
+    PageSetupView(PageDocument& document, PaperPage& paper, PhotoPage& photo, LayoutCanvas& canvas,
+                  PrintService& printer, quillax::Prompts& prompts, QObject* parent);
+
+    // Shows the document's page settings in the Paper page.
+    void showPage();
+
+  private:
+    void connectPaperPage();
+    void connectPhotoEdits();
+    void paperChosen(int row);
+    void canvasSizeTyped();
+    void canvasSizeLeft();
+    void arrangeClicked(bool on);
+    void readCellSize();
+    void cellSizeTyped();
+    void positionTyped();
+    void sizeTyped(bool byHeight);
+    void showSelected();
+    void say(const QString& why);
+
+    PageDocument& document_;
+    PaperPage& paper_;
+    PhotoPage& photo_;
+    LayoutCanvas& canvas_;
+    PrintService& printer_;
+    quillax::Prompts& prompts_;
+};
+
+} // namespace editor

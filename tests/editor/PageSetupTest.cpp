@@ -1,0 +1,134 @@
+// Page setup on the document: paper, unit and orientation with their undo, the arrangement
+// grid, and the selected layer moved and sized by number.
+#include "editor/model/PageDocument.h"
+#include "editor/model/UnitValues.h"
+#include "tests/support/Sandbox.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using editor::HistoryKind;
+using editor::PageDocument;
+using editor::PageRect;
+using editor::UnitValues;
+
+namespace {
+
+class PageSetupTest : public ::testing::Test {
+  protected:
+    void SetUp() override { document.project().projectFolder = box.folder(); }
+    void addPhotos(int count) {
+        for (int i = 0; i < count; ++i)
+            document.addPhoto(box.writePicture(QString("p%1.png").arg(i), 60, 40));
+    }
+    std::vector<PageRect> regions() const {
+        std::vector<PageRect> all;
+        for (const editor::LayerRecord& layer : document.stack().layers())
+            all.push_back(layer.region);
+        return all;
+    }
+
+    testsupport::Sandbox box;
+    PageDocument document;
+};
+
+} // namespace
+
+TEST_F(PageSetupTest, PaperUnitAndOrientationEachChangeThePageAndAreUndoneInTurn) {
+    addPhotos(1);
+    QSignalSpy applied(&document, &PageDocument::pageApplied);
+    EXPECT_TRUE(document.choosePaper(0, 215.9, 279.4).isEmpty());
+    EXPECT_EQ(document.project().canvasWidth, 215.9) << "Letter, in millimetres";
+    EXPECT_EQ(document.project().pageWidth, 1020) << "1019.998 rounded up";
+    EXPECT_EQ(document.selection().currentId(), -1) << "a new page selects nothing";
+    EXPECT_EQ(applied.count(), 1);
+
+    document.changeUnit(UnitValues::kInch);
+    EXPECT_NEAR(document.project().canvasWidth, 215.9 * 0.03937, 1e-12);
+    EXPECT_EQ(document.project().pageWidth, 1020) << "a unit change keeps the page pixels";
+    document.setPortrait(false);
+    EXPECT_NEAR(document.project().canvasWidth, 279.4 * 0.03937, 1e-12) << "turned";
+    document.setPortrait(false);
+    EXPECT_FALSE(document.project().portrait);
+    EXPECT_EQ(document.history().entries().back().kind, HistoryKind::Orientation)
+        << "the orientation it has is no change";
+    EXPECT_EQ(document.history().count(), 5) << "each recorded though no layer is selected";
+
+    document.undo();
+    EXPECT_TRUE(document.project().portrait);
+    EXPECT_NEAR(document.project().canvasWidth, 215.9 * 0.03937, 1e-12);
+    document.undo();
+    EXPECT_EQ(document.project().unitRow, UnitValues::kMillimetre);
+    EXPECT_NEAR(document.project().canvasWidth, 215.9 * 0.03937 * 25.4, 1e-9)
+        << "back through the rounded factors";
+    document.undo();
+    EXPECT_EQ(document.project().canvasWidth, 210.0) << "the A4 the photo was added on";
+    EXPECT_EQ(document.project().canvasHeight, 297.0);
+    EXPECT_EQ(document.project().pageWidth, 993);
+}
+
+TEST_F(PageSetupTest, SizesThatMakeNoPageChangeNothing) {
+    EXPECT_FALSE(document.setCanvasSize(0, 297).isEmpty());
+    EXPECT_FALSE(document.setCanvasSize(100000, 297).isEmpty());
+    EXPECT_FALSE(document.choosePaper(3, 0, 0).isEmpty());
+    EXPECT_EQ(document.project().canvasWidth, 210.0);
+    EXPECT_EQ(document.project().pageWidth, 992) << "the page as it started";
+    EXPECT_EQ(document.history().count(), 0);
+
+    EXPECT_TRUE(document.setCanvasSize(100, 150).isEmpty());
+    EXPECT_EQ(document.project().paperRow, document.project().paperRowCount - 1)
+        << "a size typed in is the user-defined paper";
+}
+
+TEST_F(PageSetupTest, PhotosFillTheGridAndNineDoNotFitEight) {
+    addPhotos(8);
+    document.arrangement().cellWidth = 100;
+    document.arrangement().cellHeight = 70;
+    ASSERT_TRUE(document.setArrangement(true));
+    // 100 x 70 mm cells on A4 make 2 columns and 4 rows, with margins of 2.5 and 2.125 mm.
+    // Photo 5 takes row 2, column 1: x = 2.5 mm, y = 2 x 74.25 + 2.125 = 150.625 mm, at
+    // 1403 / 297 page pixels a millimetre, truncated.
+    EXPECT_EQ(document.stack().find(4)->x, 11);
+    EXPECT_EQ(document.stack().find(4)->y, 711);
+    EXPECT_EQ(document.history().entries().back().kind, HistoryKind::Arrange);
+
+    // A hand-typed move after the arrangement is undone back to the arranged place.
+    document.selection().setCurrentId(4);
+    document.selection().refreshCopy();
+    const PageRect arranged = document.stack().find(4)->region;
+    ASSERT_TRUE(document.moveSelectedTo(50, 60));
+    document.undo();
+    EXPECT_EQ(document.stack().find(4)->region, arranged);
+
+    document.arrangement().on = false;
+    addPhotos(1);
+    const auto before = regions();
+    EXPECT_FALSE(document.arrangeAll()) << "nine photos, eight cells";
+    EXPECT_EQ(regions(), before) << "nothing moved";
+
+    document.arrangement().on = true;
+    document.changeUnit(UnitValues::kInch);
+    EXPECT_NEAR(document.arrangement().cellWidth, 100 * 0.03937, 1e-12)
+        << "the cells follow the unit while arranging";
+}
+
+TEST_F(PageSetupTest, TheSelectedLayerMovesAndResizesByNumber) {
+    document.addPhoto(box.writePicture("a.png", 400, 300));
+    const double f = 1403 / 297.0;
+    // 50 mm is 236.2 page pixels, truncated to 236, which is still the whole 50 mm.
+    ASSERT_TRUE(document.moveSelectedTo(50, 60));
+    EXPECT_EQ(document.stack().find(0)->x, 236);
+    EXPECT_EQ(document.stack().find(0)->y, int(60 * f));
+
+    // 100 mm wide keeping 4 : 3 is 472 x 354 page pixels (75 mm high after snapping).
+    ASSERT_TRUE(document.resizeSelectedTo(100, 1, true, false));
+    EXPECT_EQ(document.stack().find(0)->boxWidth(), 472);
+    EXPECT_EQ(document.stack().find(0)->boxHeight(), 354);
+    ASSERT_TRUE(document.resizeSelectedTo(100, 50, false, false));
+    EXPECT_EQ(document.stack().find(0)->boxHeight(), 236) << "each side its own";
+    EXPECT_EQ(document.stack().find(0)->x, 236) << "resizing keeps the corner";
+    EXPECT_FALSE(document.resizeSelectedTo(0, 50, false, false));
+
+    document.undo();
+    EXPECT_EQ(document.stack().find(0)->boxHeight(), 354);
+}
