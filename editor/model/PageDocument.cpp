@@ -1,12 +1,14 @@
 #include "editor/model/PageDocument.h"
 
 #include "editor/model/ArrangeGrid.h"
+#include "editor/model/CaptionText.h"
 #include "editor/model/PhotoImporter.h"
 #include "editor/model/PhotoPlacement.h"
 #include "editor/model/UnitValues.h"
 #include "imaging/BmpFile.h"
 #include "imaging/EditName.h"
 #include "imaging/EffectImage.h"
+#include "imaging/Resampling.h"
 #include "shared/DibConversion.h"
 
 #include <algorithm>
@@ -491,6 +493,73 @@ PageDocument::CropStatus PageDocument::cropSelected(const PageGeometry& g) {
     selection_.setContent(name);
     recordChangeFrom(before);
     return CropStatus::Cropped;
+}
+
+int PageDocument::addText() {
+    const double unit = project_.unitFactor;
+    imaging::DibImage empty;
+    empty.create(500, 45, 24);
+    imaging::fill(empty, CaptionLayout::kTransparentFill);
+    LayerRecord caption;
+    caption.id = project_.nextLayerId;
+    caption.content = QStringLiteral("Arial, ");
+    caption.x = caption.y = 12;
+    caption.fontSize = 36;
+    caption.backgroundHidden = true;
+    caption.hasRegion = true;
+    caption.setBitmap(empty);
+    // Until its first rendering the empty caption spans the page: as wide as the canvas and
+    // 9 % of that high.
+    caption.region = {12, 12, 12 + int(project_.canvasWidth * unit),
+                      12 + int(project_.canvasWidth * 0.09 * unit)};
+    project_.nextLayerId += 1;
+    stack_.add(caption);
+    selection_.setCurrentId(caption.id);
+    selection_.refreshCopy();
+    emit layerAdded(caption.id);
+    recordSelected(HistoryKind::Add);
+    recordSelected(HistoryKind::Modify);
+    return caption.id;
+}
+
+bool PageDocument::renderCaption(const CaptionSettings& settings) {
+    LayerRecord* caption = selection_.selected();
+    if (caption == nullptr || caption->isPhoto() || captionDrawer_ == nullptr)
+        return false;
+    const CaptionLayout layout = CaptionLayout::of(settings, project_.unitFactor);
+    if (layout.width < 1 || layout.height < 1 || layout.width > imaging::DibImage::kMaxSide ||
+        layout.height > imaging::DibImage::kMaxSide ||
+        int64_t(layout.width) * layout.height > imaging::DibImage::kMaxPixels)
+        return false;
+    const imaging::DibImage picture = captionDrawer_->draw(settings, layout);
+    if (picture.isEmpty())
+        return false;
+    const int oldHeight = caption->bitmapHeight;
+    caption->setBitmap(picture);
+    caption->content = CaptionText{settings.face, settings.text}.content();
+    caption->backgroundHidden = !settings.opaque;
+    caption->fontSize = settings.size;
+    caption->color = settings.textColour;
+    caption->textStyle = settings.style.code();
+    // A tall vertical caption grows upwards, keeping its bottom edge where it was.
+    const int y = settings.style.vertical && layout.height > 500
+                      ? caption->y + oldHeight - layout.height
+                      : caption->y;
+    selection_.place(caption->x, y, layout.width, layout.height);
+
+    // Only a change of size, font size, background or style is a step of its own.
+    const auto& entries = history_.entries();
+    const bool alreadyRecorded =
+        !entries.empty() && entries.back().layer.id == caption->id &&
+        entries.back().layer.bitmapWidth == caption->bitmapWidth &&
+        entries.back().layer.bitmapHeight == caption->bitmapHeight &&
+        entries.back().layer.fontSize == caption->fontSize &&
+        entries.back().layer.backgroundHidden == caption->backgroundHidden &&
+        entries.back().layer.textStyle == caption->textStyle;
+    if (!alreadyRecorded)
+        recordSelected(HistoryKind::Modify);
+    emit captionRendered(caption->id);
+    return true;
 }
 
 void PageDocument::endArrangement() {

@@ -1,6 +1,7 @@
 #pragma once
 #include "editor/model/CanvasFit.h"
 #include "editor/model/CanvasGeometry.h"
+#include "editor/model/CaptionDrawer.h"
 #include "editor/model/LayerSelection.h"
 #include "editor/model/LayerStack.h"
 #include "editor/model/PhotoImporter.h"
@@ -96,6 +97,17 @@ class PageDocument : public QObject {
     // Moving, resizing or picking a photo by hand ends automatic arrangement.
     void endArrangement();
 
+    // Captions. The drawer makes their pictures; without one nothing is rendered.
+    void setCaptionDrawer(const CaptionDrawer* drawer) { captionDrawer_ = drawer; }
+    // Adds an empty caption, a strip across the page at (12, 12), selects it and records it;
+    // its id.
+    int addText();
+    // Renders the selected caption from the text page's settings: its picture, its box (kept
+    // at the bottom while a tall vertical caption grows) and its fields. Recorded for undo
+    // unless only the text, the face or a colour changed. False, and the caption as it was,
+    // when no caption is selected or the picture would be larger than a picture may be.
+    bool renderCaption(const CaptionSettings& settings);
+
     // Page setup. Each change that alters the page records it for undo when a layer is
     // selected, then applies the canvas size: the page pixels and the canvas window follow,
     // no layer stays selected, and pageApplied() tells the views. A size that makes no page
@@ -153,6 +165,8 @@ class PageDocument : public QObject {
     void unitChanged();
     // The photos were arranged into the grid.
     void layersArranged();
+    // The selected caption was rendered again.
+    void captionRendered(int id);
     // Undo and Redo became available or not.
     void historyChanged();
 
@@ -178,6 +192,7 @@ class PageDocument : public QObject {
     UndoHistory history_;
     Arrangement arrangement_;
     QList<QImage> listPictures_{kFixedListPictures};
+    const CaptionDrawer* captionDrawer_ = nullptr;
     bool modified_ = false;
 };
 

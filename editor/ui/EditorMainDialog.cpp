@@ -6,6 +6,7 @@
 #include "editor/model/PaperTable.h"
 #include "editor/model/TextStyle.h"
 #include "editor/model/UnitValues.h"
+#include "editor/ui/CaptionView.h"
 #include "editor/ui/EditorActions.h"
 #include "editor/ui/LayerCommands.h"
 #include "editor/ui/LayoutCanvas.h"
@@ -153,8 +154,6 @@ void EditorMainDialog::setUpCaptionDefaults() {
     photoPage_->fontSizeCombo->setCurrentIndex(-1);
     photoPage_->fontSizeCombo->setEditText("36");
     photoPage_->constrainCheck->setChecked(true);
-    PhotoPage::showSwatch(photoPage_->textColourButton, textColour_);
-    PhotoPage::showSwatch(photoPage_->backgroundColourButton, backgroundColour_);
     for (QLineEdit* edit :
          {photoPage_->layerWidthEdit, photoPage_->layerHeightEdit, photoPage_->topEdit,
           photoPage_->leftEdit, photoPage_->backgroundWidthEdit, photoPage_->backgroundHeightEdit,
@@ -231,6 +230,9 @@ void EditorMainDialog::connectCommands() {
     layerCommands_ = new LayerCommands(document_, services_.prompts, this);
     new PageSetupView(document_, *paperPage_, *photoPage_, *canvas_, services_.printer,
                       services_.prompts, this);
+    captionView_ = new CaptionView(document_, *photoPage_, *canvas_, services_.prompts, this);
+    document_.setCaptionDrawer(&captionDrawer_);
+    connect(actions_->addText, &QAction::triggered, this, [this] { document_.addText(); });
     connect(actions_->addPhoto, &QAction::triggered, layerCommands_,
             &LayerCommands::addPhotoFromDialog);
     connect(actions_->deleteLayer, &QAction::triggered, layerCommands_,
@@ -242,7 +244,8 @@ void EditorMainDialog::connectCommands() {
     });
     connect(actions_->exportPhotos, &QAction::triggered, this,
             [this] { PageExporter::run(document_, services_.prompts); });
-    for (QAction* built : {actions_->addPhoto, actions_->deleteLayer, actions_->exportPhotos})
+    for (QAction* built :
+         {actions_->addPhoto, actions_->addText, actions_->deleteLayer, actions_->exportPhotos})
         actions_->markBuilt(built);
     actions_->updateEnabled(services_.printer.hasDefaultPrinter());
 }
@@ -288,12 +291,11 @@ void EditorMainDialog::onPageRestored() {
     showControlsForTab(kPaperTab);
 }
 
-// Caption editing and most effects are not in this build yet; their controls stay greyed
-// rather than pretend to change anything.
+// Most effects, Rotate and Hide background are not in this build yet; their controls stay
+// greyed rather than pretend to change anything.
 void EditorMainDialog::greyUnbuiltControls() {
     for (QWidget* w :
-         std::initializer_list<QWidget*>{photoPage_->rotateButton, photoPage_->hideBackgroundCheck,
-                                         photoPage_->textGroup, photoPage_->backgroundGroup})
+         std::initializer_list<QWidget*>{photoPage_->rotateButton, photoPage_->hideBackgroundCheck})
         w->setEnabled(false);
     if (auto* effects = qobject_cast<QStandardItemModel*>(photoPage_->effectCombo->model())) {
         for (int row = 0; row < effects->rowCount(); ++row)
@@ -307,10 +309,13 @@ void EditorMainDialog::onLayerAdded(int id) {
         return;
     // As in the list's picture list, black is its thumbnails' mask colour.
     QPixmap thumbnail = QPixmap::fromImage(document_.listPictures().value(layer->thumbIndex));
-    thumbnail.setMask(thumbnail.createMaskFromColor(Qt::black));
-    auto* item = new QTreeWidgetItem(QStringList{photoLabel(layer->sourcePath)});
+    if (!thumbnail.isNull())
+        thumbnail.setMask(thumbnail.createMaskFromColor(Qt::black));
+    const QString label = layer->isPhoto() ? photoLabel(layer->sourcePath) : tr("TEXT: ...");
+    auto* item = new QTreeWidgetItem(QStringList{label});
     item->setIcon(0, QIcon(thumbnail));
-    item->setToolTip(0, layer->sourcePath);
+    if (layer->isPhoto())
+        item->setToolTip(0, layer->sourcePath);
     photoPage_->layerList->insertTopLevelItem(layer->listRow, item);
     selectRow(layer->listRow);
     canvas_->refresh();
@@ -432,7 +437,7 @@ void EditorMainDialog::onLayerShown(int id, bool pickedOnCanvas) {
         if (pickedOnCanvas)
             endArrangement();
     } else {
-        fillTextPage(*record);
+        captionView_->fill(*record);
     }
     if (pickedOnCanvas)
         selectRow(record->listRow);
@@ -464,46 +469,14 @@ void EditorMainDialog::showSize(int width, int height, bool whole) {
         // A caption's box is its background; its text grows with the box's height.
         NumberEdit::show(photoPage_->backgroundWidthEdit, float(w), 6);
         NumberEdit::show(photoPage_->backgroundHeightEdit, float(h), 6);
-        if (selected->boxHeight() > 0)
-            photoPage_->fontSizeCombo->setEditText(QString::number(
-                CaptionText::scaledFontSize(selected->fontSize, height, selected->boxHeight())));
+        const QString size = QString::number(
+            CaptionText::scaledFontSize(selected->fontSize, height, selected->boxHeight()));
+        if (selected->boxHeight() > 0 && photoPage_->fontSizeCombo->currentText() != size)
+            photoPage_->fontSizeCombo->setEditText(size);
         return;
     }
     NumberEdit::show(photoPage_->layerWidthEdit, float(w), 6);
     NumberEdit::show(photoPage_->layerHeightEdit, float(h), 6);
-}
-
-void EditorMainDialog::fillTextPage(const LayerRecord& caption) {
-    PhotoPage& p = *photoPage_;
-    const auto text = CaptionText::parse(caption.content);
-    if (!text)
-        return;
-    p.fontCombo->setEditText(text->face);
-    p.textEdit->setText(text->text);
-    const TextStyle style = TextStyle::fromCode(caption.textStyle);
-    p.boldButton->setChecked(style.bold);
-    p.italicButton->setChecked(style.italic);
-    p.underlineButton->setChecked(style.underline);
-    (caption.textStyle % 10 == 0 ? p.horizontalRadio : p.verticalRadio)->setChecked(true);
-    textColour_ = caption.color;
-    PhotoPage::showSwatch(p.textColourButton, textColour_);
-    p.fontSizeCombo->setEditText(QString::number(caption.fontSize));
-    p.opaqueCheck->setChecked(!caption.backgroundHidden);
-    if (!caption.backgroundHidden && !caption.bitmap.isEmpty()) {
-        const imaging::RgbQuad corner =
-            caption.bitmap.pixelColour(caption.bitmap.width() - 1, caption.bitmap.height() - 1);
-        backgroundColour_ = imaging::makeColorRef(corner.red, corner.green, corner.blue);
-        PhotoPage::showSwatch(p.backgroundColourButton, backgroundColour_);
-        const double f = document_.project().canvasUnitFactor();
-        p.backgroundWidthEdit->setText(
-            NumberEdit::text(float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapWidth, f),
-                                                           document_.project().unitFactor)),
-                             6));
-        p.backgroundHeightEdit->setText(NumberEdit::text(
-            float(UnitValues::snapToWhole(UnitValues::size(caption.bitmapHeight, f),
-                                          document_.project().unitFactor)),
-            6));
-    }
 }
 
 void EditorMainDialog::selectRow(int row) {

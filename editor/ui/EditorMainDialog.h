@@ -1,5 +1,7 @@
 #pragma once
 #include "editor/model/PageDocument.h"
+#include "editor/ui/CaptionView.h"
+#include "editor/ui/QtCaptionDrawer.h"
 #include "imaging/DibHeader.h"
 
 #include <QList>
@@ -51,8 +53,8 @@ class EditorMainDialog : public QMainWindow {
     PageDocument& document() { return document_; }
     const PageDocument& document() const { return document_; }
     const QStringList& fontNames() const { return fontNames_; }
-    imaging::ColorRef textColour() const { return textColour_; }
-    imaging::ColorRef backgroundColour() const { return backgroundColour_; }
+    imaging::ColorRef textColour() const { return captionView_->textColour(); }
+    imaging::ColorRef backgroundColour() const { return captionView_->backgroundColour(); }
     LayerCommands& layerCommands() { return *layerCommands_; }
 
     // Selects and shows a row of the layer list.
@@ -109,7 +111,6 @@ class EditorMainDialog : public QMainWindow {
     void onLayerShown(int id, bool pickedOnCanvas);
     void showPosition(int x, int y, bool whole);
     void showSize(int width, int height, bool whole);
-    void fillTextPage(const LayerRecord& caption);
 
     EditorServices services_;
     PageDocument document_;
@@ -123,8 +124,8 @@ class EditorMainDialog : public QMainWindow {
     LayerCommands* layerCommands_ = nullptr;
     QList<QAction*> nudgeKeys_;
     QStringList fontNames_;
-    imaging::ColorRef textColour_ = 0x000000FF;
-    imaging::ColorRef backgroundColour_ = 0x00E71258;
+    CaptionView* captionView_ = nullptr;
+    QtCaptionDrawer captionDrawer_;
 };
 
 } // namespace editor

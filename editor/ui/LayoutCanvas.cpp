@@ -320,6 +320,7 @@ void LayoutCanvas::finishResize() {
     rebuildSelected();
     emit positionShown(pending_.x, pending_.y, false);
     emit sizeShown(pending_.width, pending_.height, false);
+    emit resizeFinished();
 }
 
 bool LayoutCanvas::cropSelected(const PageGeometry& g) {

@@ -78,6 +78,8 @@ class LayoutCanvas : public QWidget {
     void selectionCleared();
     // A crop was written; the effect choice goes back to none.
     void cropFinished();
+    // A handle was let go and the layer took its new size.
+    void resizeFinished();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,151 @@
+// Captions without a display: the picture's size and the text's place, and what rendering
+// does to the selected caption and its undo history. A fake drawer fills the picture only.
+#include "editor/model/CaptionLayout.h"
+#include "editor/model/PageDocument.h"
+#include "imaging/Resampling.h"
+
+#include <gtest/gtest.h>
+
+using editor::CaptionLayout;
+using editor::CaptionSettings;
+using editor::HistoryKind;
+
+namespace {
+
+CaptionSettings caption(const QString& text, int size, bool vertical = false) {
+    CaptionSettings s;
+    s.text = text;
+    s.size = size;
+    s.style.vertical = vertical;
+    return s;
+}
+
+CaptionSettings opaque(const QString& text, double width, double height, bool vertical) {
+    CaptionSettings s = caption(text, 36, vertical);
+    s.opaque = true;
+    s.backgroundWidth = width;
+    s.backgroundHeight = height;
+    return s;
+}
+
+class FillingDrawer : public editor::CaptionDrawer {
+  public:
+    imaging::DibImage draw(const CaptionSettings&, const CaptionLayout& layout) const override {
+        imaging::DibImage picture;
+        picture.create(layout.width, layout.height, 24);
+        imaging::fill(picture, layout.fill);
+        return picture;
+    }
+};
+
+} // namespace
+
+TEST(CaptionLayout, PictureSizesAndTextPlaces) {
+    const double mm = 4.7244;
+    const struct {
+        const char* why;
+        CaptionSettings settings;
+        CaptionLayout expected;
+    } rows[] = {
+        {"five letters at 36: 500 wide, 36 + 12 high, the text at (6, 2)",
+         caption("Hello", 36),
+         {500, 48, 6, 2, CaptionLayout::kTransparentFill}},
+        {"72 x 10 characters is 720, at least 510: as wide as that",
+         caption("0123456789", 72),
+         {720, 84, 6, 2, CaptionLayout::kTransparentFill}},
+        {"vertical: turned, the text from the bottom up",
+         caption("Hello", 36, true),
+         {48, 500, 4, 494, CaptionLayout::kTransparentFill}},
+        {"a size that is no number: a strip 12 high",
+         caption("x", 0),
+         {500, 12, 6, 2, CaptionLayout::kTransparentFill}},
+        {"opaque 100 x 20 mm: 472 x 94, the text centred by 5 x 36 x 4 / 5 = 144",
+         opaque("Hello", 100, 20, false),
+         {472, 94, 164, 27, 0x00E71258}},
+        {"opaque vertical 20 x 100 mm: centred along the height from the bottom",
+         opaque("Hello", 20, 100, true),
+         {94, 472, 27, 308, 0x00E71258}},
+        {"leading blanks take no room: 2 x 36 x 4 / 5 = 57",
+         opaque("   Hi", 100, 20, false),
+         {472, 94, 207, 27, 0x00E71258}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CaptionLayout::of(row.settings, mm), row.expected) << row.why;
+}
+
+TEST(CaptionLayout, StylesAreStoredAsTheirCode) {
+    editor::TextStyle style;
+    style.bold = true;
+    style.underline = true;
+    EXPECT_EQ(style.code(), 60);
+    style.vertical = true;
+    EXPECT_EQ(style.code(), 61);
+}
+
+class CaptionDocumentTest : public ::testing::Test {
+  protected:
+    void SetUp() override { document.setCaptionDrawer(&drawer); }
+    const editor::LayerRecord& layer() { return *document.stack().find(id); }
+
+    FillingDrawer drawer;
+    editor::PageDocument document;
+    int id = -1;
+};
+
+TEST_F(CaptionDocumentTest, ANewCaptionIsAnEmptyStripAcrossThePage) {
+    id = document.addText();
+    EXPECT_EQ(layer().thumbIndex, 0) << "a caption";
+    EXPECT_EQ(layer().content, "Arial, ");
+    EXPECT_EQ(layer().fontSize, 36);
+    EXPECT_EQ(layer().bitmapWidth, 500);
+    EXPECT_EQ(layer().bitmapHeight, 45);
+    // 210 mm and 9 % of it at 4.7244 page pixels a millimetre: 992 x 89.
+    EXPECT_EQ(layer().region, (editor::PageRect{12, 12, 12 + 992, 12 + 89}));
+    EXPECT_EQ(document.selection().currentId(), id);
+    EXPECT_EQ(document.history().count(), 2) << "an add entry and its modify entry";
+    EXPECT_EQ(document.photoLayers(), 0);
+}
+
+TEST_F(CaptionDocumentTest, RenderingStoresTheCaptionAndRecordsOnlyChangesOfShape) {
+    id = document.addText();
+    CaptionSettings settings = caption("Hello", 36);
+    ASSERT_TRUE(document.renderCaption(settings));
+    EXPECT_EQ(layer().region, (editor::PageRect{12, 12, 512, 60})) << "the box is the picture";
+    EXPECT_EQ(layer().content, "Arial,Hello");
+    EXPECT_TRUE(layer().backgroundHidden);
+    const int entries = document.history().count();
+    EXPECT_EQ(entries, 3);
+
+    settings.text = "Goodbye";
+    settings.face = "Liberation Serif";
+    settings.textColour = 0x000000FF;
+    ASSERT_TRUE(document.renderCaption(settings));
+    EXPECT_EQ(layer().content, "Liberation Serif,Goodbye");
+    EXPECT_EQ(document.history().count(), entries) << "text, face and colour add no record";
+
+    settings.style.bold = true;
+    ASSERT_TRUE(document.renderCaption(settings));
+    EXPECT_EQ(layer().textStyle, 10);
+    EXPECT_EQ(document.history().count(), entries + 1);
+    document.undo();
+    EXPECT_EQ(layer().textStyle, 0);
+}
+
+TEST_F(CaptionDocumentTest, ATallVerticalCaptionGrowsUpwardsAndAHugeOneIsRefused) {
+    id = document.addText();
+    ASSERT_TRUE(document.renderCaption(caption("Hello", 36, true)));
+    ASSERT_EQ(layer().y, 12);
+    // 20 characters at 36 are 720 long: the bottom edge stays at 12 + 500.
+    ASSERT_TRUE(document.renderCaption(caption(QString(20, 'x'), 36, true)));
+    EXPECT_EQ(layer().bitmapHeight, 720);
+    EXPECT_EQ(layer().y + layer().boxHeight(), 512);
+
+    const editor::PageRect before = layer().region;
+    EXPECT_FALSE(document.renderCaption(caption(QString(10000, 'x'), 36)))
+        << "360 000 pixels wide is past any picture";
+    EXPECT_FALSE(document.renderCaption(caption("x", 100000)));
+    EXPECT_EQ(layer().region, before) << "the caption stays as it was";
+
+    document.selection().setCurrentId(-1);
+    EXPECT_FALSE(document.renderCaption(caption("x", 36))) << "no caption selected";
+}

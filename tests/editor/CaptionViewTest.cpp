@@ -1,0 +1,121 @@
+// Captions drawn for real (fonts through fontconfig) and edited through the text page.
+#include "editor/ui/EditorActions.h"
+#include "editor/ui/EditorMainDialog.h"
+#include "editor/ui/PhotoPage.h"
+#include "editor/ui/QtCaptionDrawer.h"
+#include "tests/editor/EditorWindowFixture.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QTreeWidget>
+
+using editor::CaptionLayout;
+using editor::CaptionSettings;
+using testsupport::EditorWindowTest;
+
+namespace {
+
+uint32_t rgbAt(const imaging::DibImage& picture, int x, int y) {
+    const imaging::RgbQuad c = picture.pixelColour(x, y);
+    return imaging::makeColorRef(c.red, c.green, c.blue);
+}
+
+// The rows (or, with `columns`, the columns) that hold any pixel of the text colour.
+std::pair<int, int> inkSpan(const imaging::DibImage& picture, uint32_t ink, bool columns) {
+    int first = -1, last = -1;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (rgbAt(picture, x, y) == ink) {
+                const int at = columns ? x : y;
+                first = first < 0 ? at : std::min(first, at);
+                last = std::max(last, at);
+            }
+    return {first, last};
+}
+
+CaptionSettings hello(bool vertical, bool opaque) {
+    CaptionSettings s;
+    s.text = "Hello";
+    s.textColour = 0x000000FF; // red
+    s.style.vertical = vertical;
+    s.opaque = opaque;
+    s.backgroundWidth = 100;
+    s.backgroundHeight = 20;
+    return s;
+}
+
+} // namespace
+
+TEST(QtCaptionDrawer, SeeThroughTextHasCleanEdgesVerticalTextRunsUpAndOpaqueIsFilled) {
+    const editor::QtCaptionDrawer drawer;
+    const CaptionSettings flat = hello(false, false);
+    const imaging::DibImage picture = drawer.draw(flat, CaptionLayout::of(flat, 4.7244));
+    ASSERT_EQ(picture.width(), 500);
+    ASSERT_EQ(picture.height(), 48);
+    int ink = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const uint32_t c = rgbAt(picture, x, y);
+            ASSERT_TRUE(c == CaptionLayout::kTransparentFill || c == 0x000000FF)
+                << "no half-yellow edge to stay on the page, at " << x << ", " << y;
+            ink += c == 0x000000FF;
+        }
+    EXPECT_GT(ink, 100);
+    const auto [left, right] = inkSpan(picture, 0x000000FF, true);
+    EXPECT_GE(left, 6);
+    EXPECT_LT(right, 200) << "five letters at 36 are far shorter than the strip";
+
+    // Vertical: 48 x 500, the text starting 6 above the bottom and running up.
+    const CaptionSettings up = hello(true, false);
+    const imaging::DibImage turned = drawer.draw(up, CaptionLayout::of(up, 4.7244));
+    ASSERT_EQ(turned.height(), 500);
+    const auto [top, bottom] = inkSpan(turned, 0x000000FF, false);
+    EXPECT_GT(top, 300) << "the text lies at the bottom";
+    EXPECT_LE(bottom, 494);
+    const auto [column, lastColumn] = inkSpan(turned, 0x000000FF, true);
+    EXPECT_GE(column, 4);
+    EXPECT_LE(lastColumn, 4 + 36);
+
+    const CaptionSettings filled = hello(false, true);
+    const imaging::DibImage opaque = drawer.draw(filled, CaptionLayout::of(filled, 4.7244));
+    EXPECT_EQ(rgbAt(opaque, 0, 0), 0x00E71258u) << "the background colour";
+    EXPECT_EQ(rgbAt(opaque, opaque.width() - 1, opaque.height() - 1), 0x00E71258u);
+}
+
+TEST_F(EditorWindowTest, ACaptionIsAddedTypedStyledAndColoured) {
+    start();
+    window->findChild<QAction*>("actionAddText")->trigger();
+    editor::PhotoPage& page = window->photoPage();
+    ASSERT_EQ(page.layerList->topLevelItemCount(), 1);
+    EXPECT_EQ(page.layerList->topLevelItem(0)->text(0), "TEXT: ...");
+    EXPECT_TRUE(page.textGroup->isVisible());
+
+    page.textEdit->selectAll();
+    QTest::keyClicks(page.textEdit, "Hello");
+    const editor::LayerRecord* caption = window->document().stack().find(0);
+    EXPECT_EQ(caption->bitmapWidth, 500);
+    EXPECT_EQ(caption->bitmapHeight, 48);
+    EXPECT_EQ(caption->content, "Arial,Hello");
+    page.boldButton->click();
+    page.underlineButton->click();
+    EXPECT_EQ(window->document().stack().find(0)->textStyle, 60);
+
+    const int entries = window->document().history().count();
+    prompts.colours.push_back(QColor(0, 0, 255));
+    page.textColourButton->click();
+    EXPECT_EQ(window->textColour(), 0x00FF0000u) << "blue as 0x00BBGGRR";
+    EXPECT_EQ(window->document().stack().find(0)->color, 0x00FF0000u);
+    EXPECT_EQ(window->document().history().count(), entries) << "a colour adds no record";
+
+    // An opaque 100 x 20 mm background turns to 20 x 100 with the text.
+    page.backgroundWidthEdit->setText("100");
+    page.backgroundHeightEdit->setText("20");
+    page.opaqueCheck->click();
+    EXPECT_EQ(window->document().stack().find(0)->bitmapWidth, 472);
+    page.verticalRadio->click();
+    EXPECT_EQ(page.backgroundWidthEdit->text(), "20");
+    EXPECT_EQ(page.backgroundHeightEdit->text(), "100");
+    EXPECT_EQ(window->document().stack().find(0)->bitmapHeight, 472);
+}
