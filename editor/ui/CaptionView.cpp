@@ -63,7 +63,8 @@ void CaptionView::connectControls() {
         render();
     });
     for (QLineEdit* size : {page_.backgroundWidthEdit, page_.backgroundHeightEdit}) {
-        connect(size, &QLineEdit::textEdited, this, [this](const QString& text) {
+        connect(size, &QLineEdit::textEdited, this, [this, size](const QString& text) {
+            const NumberEdit::Typing typing(size);
             if (!text.isEmpty())
                 render();
         });
@@ -72,6 +73,13 @@ void CaptionView::connectControls() {
             [this] { chooseColour(textColour_, true); });
     connect(page_.backgroundColourButton, &QAbstractButton::clicked, this,
             [this] { chooseColour(backgroundColour_, false); });
+}
+
+void CaptionView::addText() {
+    const double width = document_.project().canvasWidth;
+    page_.backgroundWidthEdit->setText(NumberEdit::text(width, 6));
+    page_.backgroundHeightEdit->setText(NumberEdit::text(width * 0.09, 6));
+    document_.addText();
 }
 
 CaptionSettings CaptionView::settings() const {

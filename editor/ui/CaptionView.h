@@ -22,6 +22,9 @@ class CaptionView : public QObject {
     CaptionView(PageDocument& document, PhotoPage& page, LayoutCanvas& canvas,
                 quillax::Prompts& prompts, QObject* parent);
 
+    // Add Text: a new, empty caption, with an opaque background offered as wide as the page
+    // and 9 % of that high.
+    void addText();
     // The controls show this caption; nothing is rendered while they are filled.
     void fill(const LayerRecord& caption);
     // Renders the selected caption from the controls.

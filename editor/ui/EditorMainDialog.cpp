@@ -232,7 +232,7 @@ void EditorMainDialog::connectCommands() {
                       services_.prompts, this);
     captionView_ = new CaptionView(document_, *photoPage_, *canvas_, services_.prompts, this);
     document_.setCaptionDrawer(&captionDrawer_);
-    connect(actions_->addText, &QAction::triggered, this, [this] { document_.addText(); });
+    connect(actions_->addText, &QAction::triggered, captionView_, &CaptionView::addText);
     connect(actions_->addPhoto, &QAction::triggered, layerCommands_,
             &LayerCommands::addPhotoFromDialog);
     connect(actions_->deleteLayer, &QAction::triggered, layerCommands_,
@@ -469,9 +469,11 @@ void EditorMainDialog::showSize(int width, int height, bool whole) {
         // A caption's box is its background; its text grows with the box's height.
         NumberEdit::show(photoPage_->backgroundWidthEdit, float(w), 6);
         NumberEdit::show(photoPage_->backgroundHeightEdit, float(h), 6);
+        // Against the height it was rendered at: once the mouse is let go the box already
+        // has its new height, and the picture not yet.
         const QString size = QString::number(
-            CaptionText::scaledFontSize(selected->fontSize, height, selected->boxHeight()));
-        if (selected->boxHeight() > 0 && photoPage_->fontSizeCombo->currentText() != size)
+            CaptionText::scaledFontSize(selected->fontSize, height, selected->bitmapHeight));
+        if (selected->bitmapHeight > 0 && photoPage_->fontSizeCombo->currentText() != size)
             photoPage_->fontSizeCombo->setEditText(size);
         return;
     }

@@ -11,10 +11,26 @@ class NumberEdit {
   public:
     static QString text(double value, int digits) { return QString::number(value, 'g', digits); }
 
-    // Shows a value, except in the edit the user is typing in: rewriting it there would take
-    // back a decimal point or a digit just typed.
+    // Marks the edit whose typing is being handled, for as long as it is.
+    class Typing {
+      public:
+        explicit Typing(const QLineEdit* edit) : previous_(current()) { current() = edit; }
+        ~Typing() { current() = previous_; }
+        Typing(const Typing&) = delete;
+        Typing& operator=(const Typing&) = delete;
+        static const QLineEdit*& current() {
+            static const QLineEdit* edit = nullptr;
+            return edit;
+        }
+
+      private:
+        const QLineEdit* previous_;
+    };
+
+    // Shows a value, except in the edit whose typing is being handled: rewriting it there
+    // would take back a decimal point or a digit just typed.
     static void show(QLineEdit* edit, double value, int digits) {
-        if (!edit->hasFocus())
+        if (edit != Typing::current())
             edit->setText(text(value, digits));
     }
 

@@ -53,7 +53,10 @@ void PageSetupView::connectPaperPage() {
     }
     connect(paper_.paperCombo, &QComboBox::activated, this, &PageSetupView::paperChosen);
     for (QLineEdit* edit : {paper_.canvasWidthEdit, paper_.canvasHeightEdit}) {
-        connect(edit, &QLineEdit::textEdited, this, &PageSetupView::canvasSizeTyped);
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] {
+            const NumberEdit::Typing typing(edit);
+            canvasSizeTyped();
+        });
         connect(edit, &QLineEdit::editingFinished, this, &PageSetupView::canvasSizeLeft);
     }
     connect(paper_.unitCombo, &QComboBox::activated, &document_, &PageDocument::changeUnit);
@@ -62,8 +65,12 @@ void PageSetupView::connectPaperPage() {
     connect(paper_.landscapeRadio, &QRadioButton::clicked, this,
             [this] { document_.setPortrait(false); });
     connect(paper_.arrangeCheck, &QCheckBox::clicked, this, &PageSetupView::arrangeClicked);
-    for (QLineEdit* edit : {paper_.layerImagesWidthEdit, paper_.layerImagesHeightEdit})
-        connect(edit, &QLineEdit::textEdited, this, &PageSetupView::cellSizeTyped);
+    for (QLineEdit* edit : {paper_.layerImagesWidthEdit, paper_.layerImagesHeightEdit}) {
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] {
+            const NumberEdit::Typing typing(edit);
+            cellSizeTyped();
+        });
+    }
 }
 
 void PageSetupView::connectPhotoEdits() {
@@ -71,10 +78,18 @@ void PageSetupView::connectPhotoEdits() {
          {photo_.topEdit, photo_.leftEdit, photo_.layerWidthEdit, photo_.layerHeightEdit}) {
         acceptNumbersOnly(edit);
     }
-    connect(photo_.topEdit, &QLineEdit::textEdited, this, &PageSetupView::positionTyped);
-    connect(photo_.leftEdit, &QLineEdit::textEdited, this, &PageSetupView::positionTyped);
-    connect(photo_.layerWidthEdit, &QLineEdit::textEdited, this, [this] { sizeTyped(false); });
-    connect(photo_.layerHeightEdit, &QLineEdit::textEdited, this, [this] { sizeTyped(true); });
+    for (QLineEdit* edit : {photo_.topEdit, photo_.leftEdit}) {
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] {
+            const NumberEdit::Typing typing(edit);
+            positionTyped();
+        });
+    }
+    for (QLineEdit* edit : {photo_.layerWidthEdit, photo_.layerHeightEdit}) {
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] {
+            const NumberEdit::Typing typing(edit);
+            sizeTyped(edit == photo_.layerHeightEdit);
+        });
+    }
 }
 
 void PageSetupView::showPage() {

@@ -1,6 +1,7 @@
 // Captions drawn for real (fonts through fontconfig) and edited through the text page.
 #include "editor/ui/EditorActions.h"
 #include "editor/ui/EditorMainDialog.h"
+#include "editor/ui/LayoutCanvas.h"
 #include "editor/ui/PhotoPage.h"
 #include "editor/ui/QtCaptionDrawer.h"
 #include "tests/editor/EditorWindowFixture.h"
@@ -91,6 +92,8 @@ TEST_F(EditorWindowTest, ACaptionIsAddedTypedStyledAndColoured) {
     ASSERT_EQ(page.layerList->topLevelItemCount(), 1);
     EXPECT_EQ(page.layerList->topLevelItem(0)->text(0), "TEXT: ...");
     EXPECT_TRUE(page.textGroup->isVisible());
+    EXPECT_EQ(page.backgroundWidthEdit->text(), "210") << "an opaque background across the page";
+    EXPECT_EQ(page.backgroundHeightEdit->text(), "18.9");
 
     page.textEdit->selectAll();
     QTest::keyClicks(page.textEdit, "Hello");
@@ -118,4 +121,25 @@ TEST_F(EditorWindowTest, ACaptionIsAddedTypedStyledAndColoured) {
     EXPECT_EQ(page.backgroundWidthEdit->text(), "20");
     EXPECT_EQ(page.backgroundHeightEdit->text(), "100");
     EXPECT_EQ(window->document().stack().find(0)->bitmapHeight, 472);
+}
+
+TEST_F(EditorWindowTest, ACaptionResizedWithTheMouseTakesTheFontSizeOfItsBox) {
+    start();
+    window->findChild<QAction*>("actionAddText")->trigger();
+    editor::PhotoPage& page = window->photoPage();
+    page.textEdit->selectAll();
+    QTest::keyClicks(page.textEdit, "Hello");
+    // The bottom handle, just inside the frame, dragged down to twice the height: the font
+    // follows the box.
+    const editor::ScreenFrame frame = window->document().selection().frame();
+    const QPoint corner(frame.left + frame.width / 2, frame.top + frame.height - 1);
+    editor::LayoutCanvas& canvas = window->canvas();
+    QTest::mousePress(&canvas, Qt::LeftButton, {}, corner);
+    QTest::mouseMove(&canvas, corner + QPoint(0, 8));
+    QTest::mouseMove(&canvas, corner + QPoint(0, frame.height));
+    QTest::mouseRelease(&canvas, Qt::LeftButton, {}, corner + QPoint(0, frame.height));
+    const editor::LayerRecord* caption = window->document().stack().find(0);
+    EXPECT_GT(caption->fontSize, 60);
+    EXPECT_EQ(caption->bitmapHeight, caption->fontSize + 12) << "rendered again at that size";
+    EXPECT_EQ(page.fontSizeCombo->currentText(), QString::number(caption->fontSize));
 }
