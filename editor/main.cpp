@@ -1,15 +1,96 @@
+#include "editor/model/PageComposer.h"
+#include "editor/model/PageDocument.h"
+#include "editor/model/PaperTable.h"
 #include "editor/ui/EditorMainDialog.h"
+#include "editor/ui/ProjectCommands.h"
+#include "editor/ui/QtCaptionDrawer.h"
 #include "editor/ui/QtPrintService.h"
 #include "imaging/DibImage.h"
+#include "shared/DibConversion.h"
+#include "shared/ImageFile.h"
 #include "shared/QtPrompts.h"
+#include "shared/Settings.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+const char kUsage[] =
+    "Usage: PageMontager [PROJECT.lyj | PHOTO ...]\n"
+    "       PageMontager --export OUT PROJECT.lyj\n"
+    "\n"
+    "  PROJECT.lyj           open the project\n"
+    "  PHOTO ...             add the pictures to a new project\n"
+    "  --export OUT PROJECT  compose the project's page and save it as OUT, in the format\n"
+    "                        of OUT's ending (bmp, gif, jpg, png, ico, tif, pcx, tga),\n"
+    "                        without showing a window; exit code 0 when OUT was written\n"
+    "  --help                show this text\n";
+
+// The page of a project as an image file, with no window: for scripts that make albums.
+int exportProject(const QString& out, const QString& projectPath) {
+    editor::QtPrintService printer;
+    editor::QtCaptionDrawer drawer;
+    editor::PageDocument document;
+    document.setCaptionDrawer(&drawer);
+    // The paper rows mean what they mean in the window: the printer's forms when there is one.
+    const bool hasPrinter = printer.hasDefaultPrinter();
+    const editor::PaperChoice papers = editor::PaperTable::choose(
+        hasPrinter, printer.platformKind(), hasPrinter ? printer.formNames() : QStringList(),
+        hasPrinter ? printer.defaultFormIndex() : -1);
+    document.project().paperIndex = papers.paperIndex;
+    document.project().paperRowCount = int(papers.names.size());
+    document.project().installFolder = quillax::Settings::installFolder();
+    const QString problem =
+        document.openProject(projectPath, editor::ProjectCommands::paperSizes(document, printer));
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "PageMontager: %s\n", qPrintable(problem));
+        return 1;
+    }
+    const editor::ProjectState& project = document.project();
+    const auto page =
+        editor::PageComposer::compose(document.stack(), project.pageWidth, project.pageHeight,
+                                      project.portrait, project.projectFolder);
+    if (!page) {
+        std::fprintf(stderr,
+                     "PageMontager: %s has no page to export (no layers, or a photo "
+                     "file is missing)\n",
+                     qPrintable(projectPath));
+        return 1;
+    }
+    const quillax::ImageFormat format = quillax::imageTypeFromName(out);
+    if (format == quillax::kUnknownFormat ||
+        !quillax::ImageFile::save(quillax::toQImage(*page), out, format)) {
+        std::fprintf(stderr, "PageMontager: could not write %s\n", qPrintable(out));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    const bool exporting = argc > 1 && qstrcmp(argv[1], "--export") == 0;
+    // An export draws into pictures only; it needs no display, and works where there is none.
+    if (exporting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // No display name: the window caption must read exactly as the editor writes it.
     QApplication::setApplicationName("Pagemontager");
+    const QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.contains("--help") || arguments.contains("-h")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (exporting) {
+        if (arguments.size() != 3) {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
+        return exportProject(arguments.at(1), arguments.at(2));
+    }
     if (const QScreen* screen = QApplication::primaryScreen())
         imaging::DibImage::setDisplayMetrics(screen->size().width(), screen->size().height(),
                                              screen->depth());
@@ -19,9 +100,15 @@ int main(int argc, char** argv) {
     editor::EditorMainDialog window({prompts, printer});
     prompts.setParent(&window);
     window.show();
-    // Pictures named on the command line, as a file manager's "Open with" passes them.
-    const QStringList photos = QApplication::arguments().mid(1);
-    if (!photos.isEmpty())
-        window.addPhotosLater(photos);
+    // A project, as a file manager's "Open with" passes it; else pictures to add.
+    if (arguments.size() == 1 && arguments.at(0).endsWith(".lyj", Qt::CaseInsensitive)) {
+        QTimer::singleShot(0, &window, [&window, &prompts, path = arguments.at(0)] {
+            const QString problem = window.openProjectFile(path);
+            if (!problem.isEmpty())
+                prompts.message(problem);
+        });
+    } else if (!arguments.isEmpty()) {
+        window.addPhotosLater(arguments);
+    }
     return app.exec();
 }

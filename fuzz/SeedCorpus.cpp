@@ -120,6 +120,17 @@ void documentSeeds() {
          "[Quillax]\nLocation=/home/user/.local/opt/Quillax/\nMEditor=PageMontager\n");
     seed("settings", "quoted", "[Quillax]\nLocation=\"/home/user/My Photos/\"\n; a comment\n");
     seed("settings", "other-group", "[General]\nx=1\n[Quillax]\nMEditor=\n");
+
+    const std::string prefix =
+        "Trip\r\n5\r\n0\r\n993\r\n1404\r\n1\r\n1\r\n100,70\r\nprefix end \r\n";
+    const std::string photo = "1\r\n0\r\nTrip0.bmp\r\n10,10\r\n496,372\r\n0,0,0\r\n-1\r\n"
+                              "0,0,0\r\n0\r\n0\r\nsection end \r\n";
+    const std::string caption = "0\r\n0\r\nArial,Hello, world\r\n12,500\r\n472,94\r\n255,0,0\r\n"
+                                "36\r\n18,114,231\r\n6\r\n1\r\nextra line\r\nsection end \r\n";
+    seed("project", "photo-and-caption", prefix + photo + caption);
+    seed("project", "user-size", "Album\n14\n1\n1020\n1320\n0\n0\n3,2\nprefix end \n" + caption);
+    seed("project", "cut-short", prefix + caption.substr(0, 40));
+    seed("project", "no-prefix-end", "x\n1\n2\n3\n4\n5\n6\n7,8\nnot the end\n" + caption);
 }
 
 } // namespace

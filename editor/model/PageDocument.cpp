@@ -4,13 +4,18 @@
 #include "editor/model/CaptionText.h"
 #include "editor/model/PhotoImporter.h"
 #include "editor/model/PhotoPlacement.h"
+#include "editor/model/ProjectFolder.h"
 #include "editor/model/UnitValues.h"
 #include "imaging/BmpFile.h"
 #include "imaging/EditName.h"
 #include "imaging/EffectImage.h"
 #include "imaging/Resampling.h"
 #include "shared/DibConversion.h"
+#include "shared/RegularFile.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <algorithm>
 
 namespace editor {
@@ -567,6 +572,221 @@ void PageDocument::endArrangement() {
         return;
     arrangement_.on = false;
     emit arrangementEnded();
+}
+
+} // namespace editor
+
+namespace editor {
+
+void PageDocument::newProject() {
+    project_.projectName = QStringLiteral("newPrj1");
+    project_.projectFileFolder = project_.installFolder;
+    project_.projectFolder = project_.temporaryFolder();
+    stack_.removeAll();
+    history_.clear();
+    selection_.setCurrentId(-1);
+    selection_.refreshCopy();
+    project_.nextLayerId = 0;
+    listPictures_ = listPictures_.mid(0, kFixedListPictures);
+    setModified(false);
+    emit projectCleared();
+    emit projectRenamed();
+    emit historyChanged();
+}
+
+void PageDocument::takeProjectName(const QString& path) {
+    const QFileInfo file(path);
+    project_.projectName = file.completeBaseName();
+    project_.projectFileFolder = file.absolutePath() + QLatin1Char('/');
+    // The photos' folder is the name and "srcImg" run together, beside the file.
+    project_.projectFolder =
+        project_.projectFileFolder + project_.projectName + QStringLiteral("srcImg/");
+    emit projectRenamed();
+}
+
+QString PageDocument::writeProjectFile(const QString& path) {
+    if (stack_.isEmpty())
+        return tr("Please add your photo first!");
+    ProjectPrefix prefix;
+    prefix.name = project_.projectName;
+    prefix.paperRow = project_.paperRow;
+    prefix.unitRow = project_.unitRow;
+    prefix.pageWidth = project_.pageWidth;
+    prefix.pageHeight = project_.pageHeight;
+    prefix.portrait = project_.portrait;
+    prefix.arrange = arrangement_.on;
+    prefix.cellWidth = int(arrangement_.cellWidth);
+    prefix.cellHeight = int(arrangement_.cellHeight);
+    // Written beside the old file and renamed over it: a full disk or a crash halfway leaves
+    // the old project as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(ProjectFile::format(prefix, stack_)) < 0 ||
+        !file.commit())
+        return tr("Fail in creating") + path;
+    return {};
+}
+
+// After the first save the photo files carry the project's name; so do the names in memory,
+// so that whatever reads a layer's file later finds it.
+void PageDocument::renamePhotoNames() {
+    const QString name = project_.projectName;
+    const auto rename = [&name](LayerRecord& layer) {
+        if (layer.isPhoto())
+            layer.content = ProjectFile::renamedFor(layer.content, name);
+    };
+    for (int i = 0; i < stack_.count(); ++i)
+        rename(stack_.at(i));
+    history_.updateLayers(rename);
+    selection_.refreshCopy();
+}
+
+QString PageDocument::saveProject() {
+    if (project_.isTemporary())
+        return tr("Project name error!");
+    QDir().mkpath(project_.projectFolder);
+    const QString written = writeProjectFile(project_.projectFileFolder + project_.projectName +
+                                             QStringLiteral(".lyj"));
+    if (written.isEmpty())
+        setModified(false);
+    return written;
+}
+
+QString PageDocument::saveProjectAs(const QString& path) {
+    if (QFileInfo(path).completeBaseName().isEmpty())
+        return tr("Project name error!");
+    if (stack_.isEmpty())
+        return tr("Please add your photo first!");
+    const bool wasTemporary = project_.isTemporary();
+    const QString previousFolder = project_.projectFolder;
+    takeProjectName(path);
+    QDir().mkpath(project_.projectFolder);
+    const QString written = writeProjectFile(project_.projectFileFolder + project_.projectName +
+                                             QStringLiteral(".lyj"));
+    if (!written.isEmpty())
+        return written;
+    setModified(false);
+    ProjectFolder::transfer(wasTemporary ? project_.temporaryFolder() : previousFolder,
+                            project_.projectFolder, project_.projectName, !wasTemporary);
+    if (wasTemporary)
+        renamePhotoNames();
+    return {};
+}
+
+void PageDocument::setUpPageFrom(const ProjectPrefix& prefix, const PaperSize& paperSize) {
+    const int unit = std::clamp(prefix.unitRow, 0, 2);
+    project_.unitRow = unit;
+    project_.unitFactor = UnitValues::windowUnitFactor(unit);
+    project_.portrait = prefix.portrait;
+    arrangement_.on = prefix.arrange;
+    arrangement_.cellWidth = prefix.cellWidth;
+    arrangement_.cellHeight = prefix.cellHeight;
+    double width = 0;
+    double height = 0;
+    const bool listed = prefix.paperRow >= 0 && prefix.paperRow < project_.paperRowCount - 1;
+    if (listed) {
+        // A listed paper has its own size, in millimetres, turned for landscape.
+        const QSizeF mm = paperSize ? paperSize(prefix.paperRow) : QSizeF();
+        width = UnitValues::convert(mm.width(), UnitValues::kMillimetre, unit);
+        height = UnitValues::convert(mm.height(), UnitValues::kMillimetre, unit);
+        if (!prefix.portrait)
+            std::swap(width, height);
+    } else {
+        // The user's own size comes back from its page pixels, to three decimals.
+        width = int(prefix.pageWidth * 1000.0 / project_.unitFactor) * 0.001;
+        height = int(prefix.pageHeight * 1000.0 / project_.unitFactor) * 0.001;
+    }
+    // A size that makes no page (a paper this machine does not list, or numbers beyond any
+    // page) leaves the page as it is.
+    if (CanvasFit::problemWith(width, height, project_.unitFactor) != nullptr)
+        return;
+    project_.paperRow = listed ? prefix.paperRow : project_.paperRowCount - 1;
+    project_.canvasWidth = width;
+    project_.canvasHeight = height;
+    applyCanvasSize();
+}
+
+QString PageDocument::addSection(const ProjectSection& section) {
+    LayerRecord layer;
+    layer.id = project_.nextLayerId;
+    layer.backgroundHidden = section.backgroundHidden;
+    layer.content = section.content;
+    // Boxes are held to what a picture may be, whatever the numbers say.
+    const int side = imaging::DibImage::kMaxSide;
+    layer.x = std::clamp(section.x, -side, side);
+    layer.y = std::clamp(section.y, -side, side);
+    layer.region = {layer.x, layer.y, layer.x + std::clamp(section.width, 1, side),
+                    layer.y + std::clamp(section.height, 1, side)};
+    layer.hasRegion = true;
+    layer.color = section.colour;
+    layer.fontSize = section.fontSize;
+    layer.textStyle = std::clamp(section.styleCode, 0, 9) * 10 + (section.direction == 1);
+    if (section.photo) {
+        // A stored name is a file of the project folder, never a way out of it.
+        const auto full =
+            ProjectFile::isPlainFileName(section.content)
+                ? imaging::readBmp((project_.projectFolder + section.content).toStdString())
+                : std::nullopt;
+        if (!full)
+            return tr("Load image failed!");
+        layer.setBitmap(PhotoImporter::workingPicture(*full));
+        listPictures_.append(quillax::toQImage(imaging::stretchHalftone(layer.bitmap, 32, 24)));
+        layer.thumbIndex = int(listPictures_.size() - 1);
+    } else if (captionDrawer_ != nullptr) {
+        const auto text = CaptionText::parse(section.content);
+        CaptionSettings caption;
+        caption.face = text ? text->face : QString();
+        caption.text = text ? text->text : section.content;
+        caption.size = layer.fontSize;
+        caption.style = TextStyle::fromCode(layer.textStyle);
+        caption.style.vertical = section.direction == 1;
+        caption.textColour = section.colour;
+        caption.opaque = !section.backgroundHidden;
+        caption.backgroundColour = section.background;
+        caption.backgroundWidth = layer.region.width() / project_.unitFactor;
+        caption.backgroundHeight = layer.region.height() / project_.unitFactor;
+        const CaptionLayout shape = CaptionLayout::of(caption, project_.unitFactor);
+        if (shape.width >= 1 && shape.height >= 1 && shape.width <= side && shape.height <= side &&
+            int64_t(shape.width) * shape.height <= imaging::DibImage::kMaxPixels)
+            layer.setBitmap(captionDrawer_->draw(caption, shape));
+    }
+    stack_.add(layer);
+    project_.nextLayerId += 1;
+    emit layerAdded(layer.id);
+    return {};
+}
+
+QString PageDocument::openProject(const QString& path, const PaperSize& paperSize) {
+    QFile file;
+    if (!quillax::openRegularFile(path, file, ProjectFile::kMaxBytes)) {
+        QFile probe(path);
+        probe.open(QIODevice::ReadOnly);
+        const QString why = probe.error() == QFileDevice::NoError
+                                ? tr("This is not a project file.")
+                                : probe.errorString();
+        return tr("Cannot open %1: %2").arg(QFileInfo(path).fileName(), why);
+    }
+    const ProjectContents contents = ProjectFile::parse(file.readAll());
+    newProject();
+    if (!contents.prefix)
+        return {};
+    takeProjectName(path);
+    project_.projectName = contents.prefix->name;
+    project_.projectFolder =
+        project_.projectFileFolder + project_.projectName + QStringLiteral("srcImg/");
+    emit projectRenamed();
+    if (contents.prefixEnded)
+        setUpPageFrom(*contents.prefix, paperSize);
+    QString problem;
+    for (const ProjectSection& section : contents.sections) {
+        problem = addSection(section);
+        if (!problem.isEmpty())
+            break;
+    }
+    selection_.setCurrentId(-1);
+    selection_.refreshCopy();
+    setModified(false);
+    emit pageApplied();
+    return problem;
 }
 
 } // namespace editor

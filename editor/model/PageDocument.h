@@ -5,13 +5,16 @@
 #include "editor/model/LayerSelection.h"
 #include "editor/model/LayerStack.h"
 #include "editor/model/PhotoImporter.h"
+#include "editor/model/ProjectFile.h"
 #include "editor/model/ProjectState.h"
 #include "editor/model/UndoHistory.h"
 
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QSizeF>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace editor {
@@ -131,6 +134,22 @@ class PageDocument : public QObject {
     // (or `height` when `byHeight`).
     bool resizeSelectedTo(double width, double height, bool constrain, bool byHeight);
 
+    // Projects. A new project is the empty temporary one. Saving writes the project file by
+    // way of a temporary file renamed over the old, so a failed write leaves the old file
+    // whole; the first save of a temporary project moves its photos into "<name>srcImg/" under
+    // the project's names, and the names in memory (layers, selection, undo entries) follow.
+    // Saving a saved project under another name copies its photos, so both keep them. Each
+    // gives the message to show, empty when it worked.
+    void newProject();
+    QString saveProjectAs(const QString& path);
+    QString saveProject();
+    // The size in millimetres of paper row `row`: the printer's form, or the built-in paper.
+    using PaperSize = std::function<QSizeF(int row)>;
+    // Opens a project file into a new project: its page, then its layers in file order. A
+    // photo file that cannot be read ends the open with "Load image failed!", keeping the
+    // layers read before it.
+    QString openProject(const QString& path, const PaperSize& paperSize);
+
     // The page settings an undo entry keeps: the canvas size in whole units.
     PageSettings pageSettings() const;
     // Records a change of the page settings (paper, unit, orientation, arrangement) with the
@@ -167,6 +186,10 @@ class PageDocument : public QObject {
     void layersArranged();
     // The selected caption was rendered again.
     void captionRendered(int id);
+    // Everything was removed for a new or opened project.
+    void projectCleared();
+    // The project took another name (the window caption shows it).
+    void projectRenamed();
     // Undo and Redo became available or not.
     void historyChanged();
 
@@ -182,6 +205,11 @@ class PageDocument : public QObject {
     bool restoreLayerOf(const HistoryEntry& entry);
     void restorePage(HistoryAction action, const PageSettings& page);
     void applyCanvasSize();
+    void setUpPageFrom(const ProjectPrefix& prefix, const PaperSize& paperSize);
+    QString addSection(const ProjectSection& section);
+    QString writeProjectFile(const QString& path);
+    void takeProjectName(const QString& path);
+    void renamePhotoNames();
     // The project-folder name of the next photo's full-size copy: project name and layer id.
     QString nextPhotoFileName() const;
     std::optional<PageRect> gridCell(int pictureWidth, int pictureHeight) const;

@@ -8,7 +8,8 @@ namespace editor {
 struct ProjectState {
     QString projectName = QStringLiteral("newPrj1");
     QString installFolder;
-    QString projectFolder;
+    QString projectFileFolder; // where the project file is, ending in "/"
+    QString projectFolder;     // where its photos are, ending in "/"
 
     int pageWidth = kA4Width; // page pixels
     int pageHeight = kA4Height;
@@ -17,10 +18,14 @@ struct ProjectState {
     double unitFactor = kPixelsPerMillimetre; // page pixels per unit: mm, inch or pixel (1)
     bool portrait = true;
     int paperIndex = -1;
-    int paperRow = 0;       // the row chosen in the paper list
+    int paperRow = 5;       // the row chosen in the paper list ("A4" of the built-in ones)
     int paperRowCount = 15; // its rows, "User-defined Size" the last
     int unitRow = 0;        // 0 millimetres, 1 inches, 2 pixels
     int platformKind = 1;
+
+    // A project never saved carries the temporary name.
+    bool isTemporary() const { return projectName.contains(QStringLiteral("newPrj1")); }
+    QString temporaryFolder() const { return installFolder + QStringLiteral("newPrj1/"); }
 
     // Ids are never reused, so an undo entry or an edit file always names one layer.
     int nextLayerId = 0;

@@ -32,6 +32,11 @@ void UndoHistory::clear() {
     redoEnabled_ = false;
 }
 
+void UndoHistory::updateLayers(const std::function<void(LayerRecord&)>& change) {
+    for (HistoryEntry& entry : entries_)
+        change(entry.layer);
+}
+
 HistoryAction UndoHistory::decide(HistoryKind kind, Direction direction,
                                   std::optional<HistoryKind> override) {
     if (!override) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "editor/model/LayerRecord.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -74,6 +75,8 @@ class UndoHistory {
     HistoryStep redo();
     // Empty again, as for a new project.
     void clear();
+    // Changes the layer copy of every entry (when the files they name were renamed).
+    void updateLayers(const std::function<void(LayerRecord&)>& change);
 
     // What applying an entry of `kind` in `direction` does. An override names the page setting
     // an undo restores from the entry before a page change, whatever that entry's own kind.

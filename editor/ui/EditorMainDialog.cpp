@@ -16,6 +16,7 @@
 #include "editor/ui/PaperPage.h"
 #include "editor/ui/PhotoPage.h"
 #include "editor/ui/PrintService.h"
+#include "editor/ui/ProjectCommands.h"
 #include "imaging/Resampling.h"
 #include "shared/DibConversion.h"
 #include "shared/Prompts.h"
@@ -112,7 +113,8 @@ void EditorMainDialog::setUpIcon() {
 void EditorMainDialog::setUpProjectFolder() {
     ProjectState& project = document_.project();
     project.installFolder = quillax::Settings::installFolder();
-    project.projectFolder = project.installFolder + project.projectName + "/";
+    project.projectFileFolder = project.installFolder;
+    project.projectFolder = project.temporaryFolder();
     QDir().mkpath(project.projectFolder);
     updateCaption();
 }
@@ -231,6 +233,17 @@ void EditorMainDialog::connectCommands() {
     new PageSetupView(document_, *paperPage_, *photoPage_, *canvas_, services_.printer,
                       services_.prompts, this);
     captionView_ = new CaptionView(document_, *photoPage_, *canvas_, services_.prompts, this);
+    projectCommands_ = new ProjectCommands(document_, services_.prompts, services_.printer, this);
+    connect(actions_->newProject, &QAction::triggered, projectCommands_,
+            &ProjectCommands::newProject);
+    connect(actions_->openProject, &QAction::triggered, projectCommands_,
+            &ProjectCommands::openProject);
+    connect(actions_->saveProject, &QAction::triggered, projectCommands_,
+            &ProjectCommands::saveProject);
+    connect(actions_->saveProjectAs, &QAction::triggered, projectCommands_,
+            &ProjectCommands::saveProjectAs);
+    connect(&document_, &PageDocument::projectCleared, this, &EditorMainDialog::onProjectCleared);
+    connect(&document_, &PageDocument::projectRenamed, this, &EditorMainDialog::updateCaption);
     document_.setCaptionDrawer(&captionDrawer_);
     connect(actions_->addText, &QAction::triggered, captionView_, &CaptionView::addText);
     connect(actions_->addPhoto, &QAction::triggered, layerCommands_,
@@ -244,8 +257,9 @@ void EditorMainDialog::connectCommands() {
     });
     connect(actions_->exportPhotos, &QAction::triggered, this,
             [this] { PageExporter::run(document_, services_.prompts); });
-    for (QAction* built :
-         {actions_->addPhoto, actions_->addText, actions_->deleteLayer, actions_->exportPhotos})
+    for (QAction* built : {actions_->addPhoto, actions_->addText, actions_->deleteLayer,
+                           actions_->exportPhotos, actions_->newProject, actions_->openProject,
+                           actions_->saveProject, actions_->saveProjectAs})
         actions_->markBuilt(built);
     actions_->updateEnabled(services_.printer.hasDefaultPrinter());
 }
@@ -555,28 +569,25 @@ bool EditorMainDialog::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool EditorMainDialog::saveProject() {
-    // Projects cannot be written by this build; a failed save keeps the window open.
-    return false;
+void EditorMainDialog::closeEvent(QCloseEvent* event) {
+    // Yes saves; a save that is cancelled or fails keeps the window and the work.
+    if (projectCommands_->mayDiscard(true))
+        event->accept();
+    else
+        event->ignore();
 }
 
-void EditorMainDialog::closeEvent(QCloseEvent* event) {
-    if (document_.isModified()) {
-        switch (services_.prompts.askYesNoCancel(tr("Save current project?"))) {
-        case quillax::Prompts::Answer::Yes:
-            if (!saveProject()) {
-                event->ignore();
-                return;
-            }
-            break;
-        case quillax::Prompts::Answer::No:
-            break;
-        case quillax::Prompts::Answer::Cancel:
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
+// A new or opened project starts on the Paper page with an empty list and a white page.
+void EditorMainDialog::onProjectCleared() {
+    photoPage_->layerList->clear();
+    tabs_->setCurrentIndex(kPaperTab);
+    canvas_->refresh();
+    canvas_->showBackground();
+    showControlsForTab(kPaperTab);
+}
+
+QString EditorMainDialog::openProjectFile(const QString& path) {
+    return projectCommands_->openProjectFile(path);
 }
 
 } // namespace editor

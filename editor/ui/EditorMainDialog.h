@@ -24,6 +24,7 @@ class LayerCommands;
 class LayoutCanvas;
 struct LayerRecord;
 class PaperPage;
+class ProjectCommands;
 class PhotoPage;
 class PrintService;
 
@@ -62,6 +63,9 @@ class EditorMainDialog : public QMainWindow {
     // A click on a row of the list: that layer is selected and comes to the top; below the
     // rows, none is selected.
     void listClicked(int row);
+
+    // Opens a project file, as the command line names it; the message to show, or empty.
+    QString openProjectFile(const QString& path);
 
     // Adds these pictures as photo layers once the window is up, in this order.
     void addPhotosLater(const QStringList& paths);
@@ -103,7 +107,7 @@ class EditorMainDialog : public QMainWindow {
     void showPageBackground();
     void updateCaption();
     void setCanvasGeometry(int left, int top, int width, int height);
-    bool saveProject();
+    void onProjectCleared();
     void connectCanvas();
     void onLayerAdded(int id);
     void onLayerRemoved(int row);
@@ -125,6 +129,7 @@ class EditorMainDialog : public QMainWindow {
     QList<QAction*> nudgeKeys_;
     QStringList fontNames_;
     CaptionView* captionView_ = nullptr;
+    ProjectCommands* projectCommands_ = nullptr;
     QtCaptionDrawer captionDrawer_;
 };
 

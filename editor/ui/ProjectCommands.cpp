@@ -1,0 +1,98 @@
+#include "editor/ui/ProjectCommands.h"
+
+#include "editor/model/PaperTable.h"
+#include "editor/ui/PrintService.h"
+#include "shared/Prompts.h"
+
+namespace editor {
+
+ProjectCommands::ProjectCommands(PageDocument& document, quillax::Prompts& prompts,
+                                 PrintService& printer, QObject* parent)
+    : QObject(parent), document_(document), prompts_(prompts), printer_(printer) {
+}
+
+QString ProjectCommands::filter() {
+    return QStringLiteral("Pagemontager project(*.lyj)");
+}
+
+PageDocument::PaperSize ProjectCommands::paperSizes(const PageDocument& document,
+                                                    const PrintService& printer) {
+    const bool fromPrinter = document.project().paperIndex >= 0 && printer.hasDefaultPrinter();
+    return [fromPrinter, &printer](int row) {
+        if (fromPrinter)
+            return printer.formSize(row);
+        // Without a printer the built-in papers stand in, so the project still opens whole.
+        const auto& papers = PaperTable::builtIn();
+        if (row < 0 || row >= int(papers.size()))
+            return QSizeF();
+        return QSizeF(papers[size_t(row)].widthMm, papers[size_t(row)].heightMm);
+    };
+}
+
+bool ProjectCommands::say(const QString& problem) {
+    if (!problem.isEmpty())
+        prompts_.message(problem);
+    return problem.isEmpty();
+}
+
+bool ProjectCommands::mayDiscard(bool offerCancel) {
+    if (!document_.isModified())
+        return true;
+    const QString question = tr("Save current project?");
+    if (offerCancel) {
+        switch (prompts_.askYesNoCancel(question)) {
+        case quillax::Prompts::Answer::Yes:
+            return saveProject();
+        case quillax::Prompts::Answer::No:
+            return true;
+        case quillax::Prompts::Answer::Cancel:
+            return false;
+        }
+    }
+    return !prompts_.askYesNo(question) || saveProject();
+}
+
+void ProjectCommands::newProject() {
+    if (mayDiscard(false))
+        document_.newProject();
+}
+
+void ProjectCommands::openProject() {
+    if (!mayDiscard(true))
+        return;
+    const QString path =
+        prompts_.openFile(tr("Open Project"), document_.project().projectFileFolder, filter());
+    if (path.isNull())
+        return;
+    if (path.isEmpty()) {
+        say(tr("Project name error!"));
+        return;
+    }
+    say(openProjectFile(path));
+}
+
+QString ProjectCommands::openProjectFile(const QString& path) {
+    return document_.openProject(path, paperSizes(document_, printer_));
+}
+
+bool ProjectCommands::saveProject() {
+    if (document_.stack().isEmpty())
+        return say(tr("Please add your photo first!"));
+    if (document_.project().isTemporary())
+        return saveProjectAs();
+    return say(document_.saveProject());
+}
+
+bool ProjectCommands::saveProjectAs() {
+    if (document_.stack().isEmpty())
+        return say(tr("Please add your photo first!"));
+    const QString path = prompts_.saveFile(tr("Save Project"),
+                                           document_.project().projectFileFolder, filter(), "lyj");
+    if (path.isNull())
+        return false;
+    if (path.isEmpty())
+        return say(tr("Project name error!"));
+    return say(document_.saveProjectAs(path));
+}
+
+} // namespace editor

@@ -1,0 +1,46 @@
+#pragma once
+#include "editor/model/PageDocument.h"
+
+#include <QObject>
+
+namespace quillax {
+class Prompts;
+}
+
+namespace editor {
+
+class PrintService;
+
+// New, Open, Save and Save As: the questions and file dialogs around the document's project
+// operations.
+class ProjectCommands : public QObject {
+    Q_OBJECT
+  public:
+    ProjectCommands(PageDocument& document, quillax::Prompts& prompts, PrintService& printer,
+                    QObject* parent);
+
+    void newProject();
+    void openProject();
+    // Opens a project named on the command line; the message to show, empty when it worked.
+    QString openProjectFile(const QString& path);
+    // True when the project was written; false when cancelled or it failed (and was said).
+    bool saveProject();
+    bool saveProjectAs();
+    // "Save current project?" before the page is given up: true to go on. A save that is
+    // cancelled or fails stops it, so unsaved work is never lost by a slip.
+    bool mayDiscard(bool offerCancel);
+
+    static QString filter();
+    // The size of a paper row: the printer's form, or the built-in paper without a printer.
+    static PageDocument::PaperSize paperSizes(const PageDocument& document,
+                                              const PrintService& printer);
+
+  private:
+    bool say(const QString& problem);
+
+    PageDocument& document_;
+    quillax::Prompts& prompts_;
+    PrintService& printer_;
+};
+
+} // namespace editor

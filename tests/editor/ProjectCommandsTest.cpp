@@ -1,0 +1,87 @@
+// Projects through the window and the command line, as a person or a script uses them.
+#include "editor/ui/EditorActions.h"
+#include "editor/ui/EditorMainDialog.h"
+#include "editor/ui/PhotoPage.h"
+#include "imaging/BmpFile.h"
+#include "tests/editor/EditorWindowFixture.h"
+#include "tests/support/Pictures.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTreeWidget>
+
+using testsupport::EditorWindowTest;
+
+TEST_F(EditorWindowTest, APageSavedClosedAndOpenedAgainIsTheSamePage) {
+    start();
+    ASSERT_EQ(window->document().addPhoto(box.writePicture("p.png", 40, 30)).status,
+              editor::PageDocument::AddStatus::Added);
+    prompts.files.push_back(box.path("Trip.lyj"));
+    window->actions().saveProject->trigger();
+    EXPECT_TRUE(QFile::exists(box.path("Trip.lyj")));
+    EXPECT_EQ(window->windowTitle(), "Trip-Pagemontager (V1.1)");
+    EXPECT_FALSE(window->document().isModified());
+
+    window->actions().newProject->trigger();
+    EXPECT_EQ(window->photoPage().layerList->topLevelItemCount(), 0);
+    EXPECT_EQ(window->windowTitle(), "newPrj1-Pagemontager (V1.1)");
+
+    prompts.files.push_back(box.path("Trip.lyj"));
+    window->actions().openProject->trigger();
+    EXPECT_EQ(window->photoPage().layerList->topLevelItemCount(), 1);
+    EXPECT_EQ(window->document().stack().find(0)->content, "Trip0.bmp");
+    EXPECT_EQ(prompts.shown, (QStringList{"Save Project", "Open Project"}))
+        << "the two file dialogs, and no message";
+}
+
+TEST_F(EditorWindowTest, ClosingWithUnsavedWorkSavesOrStays) {
+    start();
+    window->document().addPhoto(box.writePicture("p.png", 40, 30));
+    prompts.answers.push_back(quillax::Prompts::Answer::Yes); // save, then cancel the dialog
+    EXPECT_FALSE(window->close()) << "a cancelled save keeps the window and the work";
+    EXPECT_TRUE(window->isVisible());
+    prompts.answers.push_back(quillax::Prompts::Answer::Yes);
+    prompts.files.push_back(box.path("Kept.lyj"));
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(QFile::exists(box.path("KeptsrcImg/Kept0.bmp")));
+}
+
+// The page of a hand-written project, exported by a script: a green photo of 100 x 100 page
+// pixels at (10, 10) on a white A4 page.
+TEST(ExportFromTheCommandLine, WritesThePageOrSaysWhyNot) {
+    testsupport::Sandbox box;
+    QDir(box.folder()).mkpath("AlbumsrcImg");
+    ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(20, 20, 0x00FF00),
+                                   box.stdPath("AlbumsrcImg/Album0.bmp")));
+    QFile project(box.path("Album.lyj"));
+    ASSERT_TRUE(project.open(QIODevice::WriteOnly));
+    project.write("Album\r\n5\r\n0\r\n992\r\n1403\r\n1\r\n0\r\n0,0\r\nprefix end \r\n"
+                  "1\r\n0\r\nAlbum0.bmp\r\n10,10\r\n100,100\r\n0,0,0\r\n-1\r\n0,0,0\r\n0\r\n0\r\n"
+                  "section end \r\n");
+    project.close();
+
+    auto run = [&](const QStringList& arguments) {
+        QProcess editor;
+        // No print server, whatever runs beside: the paper rows are the built-in papers.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("CUPS_SERVER", "/nonexistent/cups.sock");
+        editor.setProcessEnvironment(environment);
+        editor.start(PAGEMONTAGER_PATH, arguments);
+        editor.waitForFinished(60000);
+        return std::pair{editor.exitCode(), editor.readAllStandardError()};
+    };
+    const auto [written, quiet] = run({"--export", box.path("page.png"), box.path("Album.lyj")});
+    EXPECT_EQ(written, 0) << quiet.constData();
+    const QImage page(box.path("page.png"));
+    ASSERT_EQ(page.size(), QSize(993, 1404)) << "A4 set up from the file: 992.124 rounded up";
+    EXPECT_EQ(page.pixel(50, 50) & 0xFFFFFF, 0x00FF00u) << "the photo";
+    EXPECT_EQ(page.pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu) << "the page around it";
+    EXPECT_EQ(page.pixel(111, 111) & 0xFFFFFF, 0xFFFFFFu);
+
+    const auto [missing, why] = run({"--export", box.path("x.png"), box.path("none.lyj")});
+    EXPECT_NE(missing, 0);
+    EXPECT_FALSE(why.isEmpty());
+    const auto [unknown, whyNot] = run({"--export", box.path("x.xyz"), box.path("Album.lyj")});
+    EXPECT_NE(unknown, 0);
+    EXPECT_FALSE(QFile::exists(box.path("x.xyz")));
+}
