@@ -25,9 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     editor::PageDocument document;
     document.project().installFolder = folder;
-    (void)document.openProject(path, [](int row) {
-        return row == 5 ? QSizeF(210, 297) : QSizeF(row * 10.0, row * 20.0);
-    });
+    (void)document.openProject(
+        path, [](int row) { return row == 5 ? QSizeF(210, 297) : QSizeF(row * 10.0, row * 20.0); });
     const editor::ProjectState& page = document.project();
     if (page.pageWidth < 1 || page.pageHeight < 1 ||
         int64_t(page.pageWidth) * page.pageHeight > imaging::DibImage::kMaxPixels)
