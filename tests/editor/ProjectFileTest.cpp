@@ -96,6 +96,22 @@ TEST_F(ProjectTest, ATemporaryProjectSavedAsTripTakesItsNameFileAndFolder) {
     EXPECT_EQ(reopened.stack().count(), 1);
 }
 
+TEST_F(ProjectTest, AFailedWriteLeavesTheOldFileByteForByte) {
+    document.addPhoto(box.writePicture("p.png", 40, 30));
+    // A name of 250 characters is a file name; the temporary file beside it, 7 longer, is
+    // not: the write fails where a full disk would, after the old file was left alone.
+    const QString name = QString(246, 'n') + ".lyj";
+    write(name, "the old project");
+    document.project().projectName = QString(246, 'n');
+    document.project().projectFileFolder = box.folder();
+    document.project().projectFolder = box.path("nsrcImg/");
+    document.setModified(true);
+    EXPECT_EQ(document.saveProject(), "Fail in creating" + box.path(name));
+    EXPECT_EQ(read(name), "the old project");
+    EXPECT_TRUE(document.isModified()) << "the work is still unsaved";
+    EXPECT_EQ(QDir(box.folder()).entryList(QDir::Files).size(), 2) << "no temporary file left";
+}
+
 TEST_F(ProjectTest, EveryKindOfLayerComesBackAndInvisibleOnesAreNotWritten) {
     document.addPhoto(box.writePicture("a.png", 40, 30));
     document.addPhoto(box.writePicture("b.png", 40, 30));
