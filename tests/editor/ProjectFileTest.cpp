@@ -204,3 +204,28 @@ TEST(ProjectFileNames, TheTemporaryNameGivesWayToTheProjects) {
     EXPECT_FALSE(ProjectFile::isPlainFileName("a/b.bmp"));
     EXPECT_FALSE(ProjectFile::isPlainFileName(""));
 }
+
+#include "editor/model/ProjectFolder.h"
+
+#include <QStorageInfo>
+#include <QTemporaryDir>
+
+TEST(ProjectFolderMoves, APhotoMovesToAnotherFileSystemWhole) {
+    testsupport::Sandbox box;
+    QTemporaryDir other(QStringLiteral("/dev/shm/quillax-XXXXXX"));
+    if (!other.isValid() ||
+        QStorageInfo(other.path()).device() == QStorageInfo(box.folder()).device())
+        GTEST_SKIP() << "no second file system here";
+    const QString photo = box.writePicture("Trip0.bmp", 30, 20);
+    const QByteArray bytes = [&] {
+        QFile f(photo);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    const QString target = other.path() + "/Trip0.bmp";
+    ASSERT_TRUE(editor::ProjectFolder::moveFile(photo, target)) << "copied, checked, removed";
+    EXPECT_FALSE(QFile::exists(photo));
+    QFile moved(target);
+    ASSERT_TRUE(moved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(moved.readAll(), bytes);
+}
