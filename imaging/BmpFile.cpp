@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -318,12 +319,18 @@ std::optional<DibImage> decodeBmp(std::span<const uint8_t> b) {
 }
 
 std::optional<DibImage> readBmp(const std::string& path) {
+    // Only a regular file of a sane size is read: a folder "opens" and reports an end past
+    // any memory, and a FIFO would hold the open until some writer came.
+    constexpr std::streamoff kMaxBytes = std::streamoff(1) << 30;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
-    if (size <= 0)
+    if (size <= 0 || size > kMaxBytes)
         return std::nullopt;
     in.seekg(0);
     auto bytes = std::vector<uint8_t>(size_t(size));

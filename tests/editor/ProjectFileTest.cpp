@@ -167,7 +167,7 @@ TEST_F(ProjectTest, HandWrittenFilesFollowTheReadersRules) {
     EXPECT_EQ(open("missing.lyj"), "Load image failed!");
     EXPECT_EQ(reopened.stack().count(), 1) << "the layers before it stay";
 
-    for (const QByteArray name : {"../TripsrcImg/Trip0.bmp", "sub/Trip0.bmp", "/etc/x.bmp"}) {
+    for (const QByteArray name : {"../TripsrcImg/Trip0.bmp", "sub/Trip0.bmp", "/etc/x.bmp", "."}) {
         write("escape.lyj", kPrefix + photoSection(name));
         EXPECT_EQ(open("escape.lyj"), "Load image failed!") << name.constData();
     }

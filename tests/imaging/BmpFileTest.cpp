@@ -138,6 +138,9 @@ TEST(BmpFile, CutShortAndOversizedFilesAreRefused) {
 
     EXPECT_FALSE(imaging::decodeBmp(asBytes(std::string("BM"))));
     EXPECT_FALSE(imaging::readBmp("/no/such/file.bmp"));
+    // Found by fuzzing the project reader: a folder opens, and its end lies past any memory.
+    EXPECT_FALSE(imaging::readBmp("/tmp"));
+    EXPECT_FALSE(imaging::readBmp("/dev/zero")) << "nor is a device read";
 }
 
 TEST(BmpFile, AFailedWriteKeepsThePreviousFileAndSaysSo) {
