@@ -1,4 +1,5 @@
 #include "editor/ui/EditorMainDialog.h"
+#include "editor/model/PageComposer.h"
 #include "editor/model/PageMetrics.h"
 
 #include "editor/model/CaptionText.h"
@@ -8,6 +9,7 @@
 #include "editor/model/UnitValues.h"
 #include "editor/ui/CaptionView.h"
 #include "editor/ui/EditorActions.h"
+#include "editor/ui/FullScreenPreview.h"
 #include "editor/ui/LayerCommands.h"
 #include "editor/ui/LayoutCanvas.h"
 #include "editor/ui/NumberEdit.h"
@@ -243,6 +245,10 @@ void EditorMainDialog::connectCommands() {
     connect(actions_->saveProjectAs, &QAction::triggered, projectCommands_,
             &ProjectCommands::saveProjectAs);
     connect(&document_, &PageDocument::projectCleared, this, &EditorMainDialog::onProjectCleared);
+    // F11 and Escape, as in other viewers: F11 opens, any key (Escape too) closes.
+    actions_->fullScreenPreview->setShortcut(Qt::Key_F11);
+    connect(actions_->fullScreenPreview, &QAction::triggered, this,
+            &EditorMainDialog::showFullScreenPreview);
     connect(&document_, &PageDocument::projectRenamed, this, &EditorMainDialog::updateCaption);
     document_.setCaptionDrawer(&captionDrawer_);
     connect(actions_->addText, &QAction::triggered, captionView_, &CaptionView::addText);
@@ -257,9 +263,10 @@ void EditorMainDialog::connectCommands() {
     });
     connect(actions_->exportPhotos, &QAction::triggered, this,
             [this] { PageExporter::run(document_, services_.prompts); });
-    for (QAction* built : {actions_->addPhoto, actions_->addText, actions_->deleteLayer,
-                           actions_->exportPhotos, actions_->newProject, actions_->openProject,
-                           actions_->saveProject, actions_->saveProjectAs})
+    for (QAction* built :
+         {actions_->addPhoto, actions_->addText, actions_->deleteLayer, actions_->exportPhotos,
+          actions_->newProject, actions_->openProject, actions_->saveProject,
+          actions_->saveProjectAs, actions_->fullScreenPreview})
         actions_->markBuilt(built);
     actions_->updateEnabled(services_.printer.hasDefaultPrinter());
 }
@@ -575,6 +582,24 @@ void EditorMainDialog::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
+}
+
+void EditorMainDialog::showFullScreenPreview() {
+    if (photoPage_->layerList->topLevelItemCount() == 0) {
+        services_.prompts.message(tr("Please add your photo first!"));
+        return;
+    }
+    const ProjectState& project = document_.project();
+    const auto page =
+        PageComposer::compose(document_.stack(), project.pageWidth, project.pageHeight,
+                              project.portrait, project.projectFolder);
+    if (!page) {
+        services_.prompts.message(tr("Could not combine image!"));
+        return;
+    }
+    FullScreenPreview preview(*page, screen(), this);
+    preview.setWindowState(Qt::WindowFullScreen);
+    services_.prompts.runDialog(preview);
 }
 
 // A new or opened project starts on the Paper page with an empty list and a white page.

@@ -108,6 +108,7 @@ class EditorMainDialog : public QMainWindow {
     void updateCaption();
     void setCanvasGeometry(int left, int top, int width, int height);
     void onProjectCleared();
+    void showFullScreenPreview();
     void connectCanvas();
     void onLayerAdded(int id);
     void onLayerRemoved(int row);
