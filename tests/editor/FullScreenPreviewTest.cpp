@@ -33,7 +33,8 @@ bool showsWhole(const editor::FullScreenPreview& preview, const QImage& page) {
 TEST(FullScreenPreview, ThePageComesUpWholeAndGoesOnlyOnceShown) {
     const imaging::DibImage page = testsupport::pattern24(120, 20);
     const QImage expected = quillax::toQImage(page).convertToFormat(QImage::Format_RGB32);
-    for (int transition : {4, 1}) { // blocks at once; bands from the bottom, 48 ms apart
+    // Each of the six, with its real waits: about four seconds in all on this small page.
+    for (int transition = 0; transition < 6; ++transition) {
         editor::FullScreenPreview preview(page, QGuiApplication::primaryScreen());
         preview.setTransition(transition);
         preview.show();
