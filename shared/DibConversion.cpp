@@ -90,4 +90,8 @@ imaging::DibImage loadBmp(const QString& path) {
     return image ? std::move(*image) : imaging::DibImage();
 }
 
+QColor toQColor(imaging::ColorRef colour) {
+    return QColor(imaging::redOf(colour), imaging::greenOf(colour), imaging::blueOf(colour));
+}
+
 } // namespace quillax

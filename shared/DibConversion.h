@@ -1,6 +1,7 @@
 #pragma once
 #include "imaging/DibImage.h"
 
+#include <QColor>
 #include <QImage>
 
 namespace quillax {
@@ -11,5 +12,7 @@ QImage toQImage(const imaging::DibImage& image);
 imaging::DibImage fromQImage(const QImage& image, int bitsPerPixel = 24);
 // Reads a BMP file or resource (":/...") as it is stored; empty when it cannot be read.
 imaging::DibImage loadBmp(const QString& path);
+// A COLORREF (0x00BBGGRR) as Qt's colour.
+QColor toQColor(imaging::ColorRef colour);
 
 } // namespace quillax

@@ -1,11 +1,16 @@
 #include "editor/model/CaptionLayout.h"
 
 #include "editor/model/Rounding.h"
+#include "shared/codecs/ByteReader.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace editor {
+
+bool CaptionLayout::fitsAPicture() const {
+    return codecs::isSaneSize(width, height);
+}
 
 CaptionLayout CaptionLayout::of(const CaptionSettings& caption, double windowUnitFactor) {
     const int size = caption.size;

@@ -34,6 +34,8 @@ struct CaptionLayout {
     // its length is 510 or more; turned for vertical text. An opaque background has its own
     // size, with the text centred by an estimate of its length.
     static CaptionLayout of(const CaptionSettings& caption, double windowUnitFactor);
+    // Whether a picture this large may be made at all.
+    bool fitsAPicture() const;
     bool operator==(const CaptionLayout&) const = default;
 };
 

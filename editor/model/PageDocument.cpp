@@ -404,15 +404,19 @@ PageDocument::AddResult PageDocument::addImported(const QString& path, const QSt
     layer.y = layer.region.top;
     listPictures_.append(quillax::toQImage(imported.thumbnail));
     layer.thumbIndex = int(listPictures_.size() - 1);
-    project_.nextLayerId += 1;
+    addNewLayer(layer);
+    return {AddStatus::Added, layer.id};
+}
 
+void PageDocument::addNewLayer(const LayerRecord& layer) {
+    project_.nextLayerId += 1;
     stack_.add(layer);
     selection_.setCurrentId(layer.id);
     selection_.refreshCopy();
     emit layerAdded(layer.id);
+    // Undo and redo step over an addition as this pair.
     recordSelected(HistoryKind::Add);
     recordSelected(HistoryKind::Modify);
-    return {AddStatus::Added, layer.id};
 }
 
 std::vector<PageDocument::Failure> PageDocument::addPhotos(const QStringList& paths) {
@@ -517,13 +521,7 @@ int PageDocument::addText() {
     // 9 % of that high.
     caption.region = {12, 12, 12 + int(project_.canvasWidth * unit),
                       12 + int(project_.canvasWidth * 0.09 * unit)};
-    project_.nextLayerId += 1;
-    stack_.add(caption);
-    selection_.setCurrentId(caption.id);
-    selection_.refreshCopy();
-    emit layerAdded(caption.id);
-    recordSelected(HistoryKind::Add);
-    recordSelected(HistoryKind::Modify);
+    addNewLayer(caption);
     return caption.id;
 }
 
@@ -532,9 +530,7 @@ bool PageDocument::renderCaption(const CaptionSettings& settings) {
     if (caption == nullptr || caption->isPhoto() || captionDrawer_ == nullptr)
         return false;
     const CaptionLayout layout = CaptionLayout::of(settings, project_.unitFactor);
-    if (layout.width < 1 || layout.height < 1 || layout.width > imaging::DibImage::kMaxSide ||
-        layout.height > imaging::DibImage::kMaxSide ||
-        int64_t(layout.width) * layout.height > imaging::DibImage::kMaxPixels)
+    if (!layout.fitsAPicture())
         return false;
     const imaging::DibImage picture = captionDrawer_->draw(settings, layout);
     if (picture.isEmpty())
@@ -729,7 +725,7 @@ QString PageDocument::addSection(const ProjectSection& section) {
         if (!full)
             return tr("Load image failed!");
         layer.setBitmap(PhotoImporter::workingPicture(*full));
-        listPictures_.append(quillax::toQImage(imaging::stretchHalftone(layer.bitmap, 32, 24)));
+        listPictures_.append(quillax::toQImage(PhotoImporter::thumbnail(layer.bitmap)));
         layer.thumbIndex = int(listPictures_.size() - 1);
     } else if (captionDrawer_ != nullptr) {
         const auto text = CaptionText::parse(section.content);
@@ -745,8 +741,7 @@ QString PageDocument::addSection(const ProjectSection& section) {
         caption.backgroundWidth = layer.region.width() / project_.unitFactor;
         caption.backgroundHeight = layer.region.height() / project_.unitFactor;
         const CaptionLayout shape = CaptionLayout::of(caption, project_.unitFactor);
-        if (shape.width >= 1 && shape.height >= 1 && shape.width <= side && shape.height <= side &&
-            int64_t(shape.width) * shape.height <= imaging::DibImage::kMaxPixels)
+        if (shape.fitsAPicture())
             layer.setBitmap(captionDrawer_->draw(caption, shape));
     }
     stack_.add(layer);

@@ -197,6 +197,8 @@ class PageDocument : public QObject {
     AddResult addImported(const QString& path, const QString& fileName,
                           PhotoImporter::Result imported);
     void recordSelected(HistoryKind kind);
+    // A new layer on top, selected and recorded as an addition; the next id is taken.
+    void addNewLayer(const LayerRecord& layer);
     // Records a change of the selected layer, which stood as `before` until now.
     void recordChangeFrom(const LayerRecord& before);
     StepOutcome apply(const HistoryStep& step);

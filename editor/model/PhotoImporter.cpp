@@ -10,6 +10,10 @@
 
 namespace editor {
 
+imaging::DibImage PhotoImporter::thumbnail(const imaging::DibImage& working) {
+    return imaging::stretchHalftone(working, 32, 24);
+}
+
 imaging::DibImage PhotoImporter::workingPicture(const imaging::DibImage& full) {
     const int w = full.width();
     const int h = full.height();
@@ -52,7 +56,7 @@ PhotoImporter::Result PhotoImporter::import(const QString& path, const QString& 
         result.status = Status::CannotWrite;
         return result;
     }
-    result.thumbnail = imaging::stretchHalftone(working, 32, 24);
+    result.thumbnail = thumbnail(working);
     result.working = std::move(working);
     result.status = Status::Ok;
     return result;

@@ -26,6 +26,8 @@ class PhotoImporter {
     // A full-size picture reduced to fit 600 x 450 keeping its shape, never below 1 x 1;
     // smaller pictures stay as they are.
     static imaging::DibImage workingPicture(const imaging::DibImage& full);
+    // The layer list's 32 x 24 picture of a working picture.
+    static imaging::DibImage thumbnail(const imaging::DibImage& working);
 
     // Writes projectFolder + fileName. Nothing is written unless the picture could be read.
     static Result import(const QString& path, const QString& projectFolder,

@@ -6,6 +6,7 @@
 #include "editor/ui/LayoutCanvas.h"
 #include "editor/ui/NumberEdit.h"
 #include "editor/ui/PhotoPage.h"
+#include "shared/DibConversion.h"
 #include "shared/Prompts.h"
 
 #include <QScopedValueRollback>
@@ -117,9 +118,8 @@ void CaptionView::turnBackgroundAlongText() {
 }
 
 void CaptionView::chooseColour(imaging::ColorRef& colour, bool text) {
-    const QColor chosen = prompts_.colour(
-        QColor(imaging::redOf(colour), imaging::greenOf(colour), imaging::blueOf(colour)),
-        text ? tr("Text colour") : tr("Background colour"));
+    const QColor chosen = prompts_.colour(quillax::toQColor(colour),
+                                          text ? tr("Text colour") : tr("Background colour"));
     if (!chosen.isValid())
         return;
     colour = imaging::makeColorRef(uint8_t(chosen.red()), uint8_t(chosen.green()),

@@ -26,9 +26,8 @@ void PhotoPage::showSwatch(QToolButton* field, imaging::ColorRef colour) {
         swatch.fill(Qt::gray);
     }
     QPainter painter(&swatch);
-    painter.fillRect(
-        QRect(2, 2, swatch.width() - 4, swatch.height() - 4),
-        QColor(imaging::redOf(colour), imaging::greenOf(colour), imaging::blueOf(colour)));
+    painter.fillRect(QRect(2, 2, swatch.width() - 4, swatch.height() - 4),
+                     quillax::toQColor(colour));
     painter.end();
     field->setIcon(QIcon(QPixmap::fromImage(swatch)));
 }

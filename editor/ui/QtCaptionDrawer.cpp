@@ -10,10 +10,6 @@ namespace editor {
 
 namespace {
 
-QColor colourOf(imaging::ColorRef c) {
-    return QColor(imaging::redOf(c), imaging::greenOf(c), imaging::blueOf(c));
-}
-
 // A caption's size is the height of its font's whole cell, ascent and descent together, as
 // the editor has always measured it; Qt sizes a font by its em. Below 1 the face's default
 // size is kept.
@@ -38,7 +34,7 @@ imaging::DibImage QtCaptionDrawer::draw(const CaptionSettings& caption,
     QImage picture(layout.width, layout.height, QImage::Format_RGB32);
     if (picture.isNull())
         return {};
-    picture.fill(colourOf(layout.fill));
+    picture.fill(quillax::toQColor(layout.fill));
     {
         QPainter painter(&picture);
         QFont font = captionFont(caption);
@@ -48,7 +44,7 @@ imaging::DibImage QtCaptionDrawer::draw(const CaptionSettings& caption,
         font.setStyleStrategy(keyedOut ? QFont::NoAntialias : QFont::PreferAntialias);
         painter.setRenderHint(QPainter::TextAntialiasing, !keyedOut);
         painter.setFont(font);
-        painter.setPen(colourOf(caption.textColour));
+        painter.setPen(quillax::toQColor(caption.textColour));
         // (textX, textY) is the top-left corner of the text's cell; vertical text turns a
         // quarter to the left about it and runs upwards.
         painter.translate(layout.textX, layout.textY);

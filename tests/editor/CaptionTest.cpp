@@ -2,7 +2,7 @@
 // does to the selected caption and its undo history. A fake drawer fills the picture only.
 #include "editor/model/CaptionLayout.h"
 #include "editor/model/PageDocument.h"
-#include "imaging/Resampling.h"
+#include "tests/editor/Layers.h"
 
 #include <gtest/gtest.h>
 
@@ -27,16 +27,6 @@ CaptionSettings opaque(const QString& text, double width, double height, bool ve
     s.backgroundHeight = height;
     return s;
 }
-
-class FillingDrawer : public editor::CaptionDrawer {
-  public:
-    imaging::DibImage draw(const CaptionSettings&, const CaptionLayout& layout) const override {
-        imaging::DibImage picture;
-        picture.create(layout.width, layout.height, 24);
-        imaging::fill(picture, layout.fill);
-        return picture;
-    }
-};
 
 } // namespace
 
@@ -87,7 +77,7 @@ class CaptionDocumentTest : public ::testing::Test {
     void SetUp() override { document.setCaptionDrawer(&drawer); }
     const editor::LayerRecord& layer() { return *document.stack().find(id); }
 
-    FillingDrawer drawer;
+    testsupport::FillingCaptionDrawer drawer;
     editor::PageDocument document;
     int id = -1;
 };

@@ -1,6 +1,8 @@
 #pragma once
+#include "editor/model/CaptionDrawer.h"
 #include "editor/model/LayerRecord.h"
 #include "editor/model/LayerSelection.h"
+#include "imaging/Resampling.h"
 #include "tests/support/Pictures.h"
 
 #include <ostream>
@@ -53,5 +55,22 @@ inline editor::LayerRecord captionLayer(int id, int x, int y, int w, int h) {
     r.region = {x, y, x + w, y + h};
     return r;
 }
+
+} // namespace testsupport
+
+namespace testsupport {
+
+// Draws a caption as its fill only: its picture has the size and colour the rules give it,
+// without fonts or a display.
+class FillingCaptionDrawer : public editor::CaptionDrawer {
+  public:
+    imaging::DibImage draw(const editor::CaptionSettings&,
+                           const editor::CaptionLayout& layout) const override {
+        imaging::DibImage picture;
+        picture.create(layout.width, layout.height, 24);
+        imaging::fill(picture, layout.fill);
+        return picture;
+    }
+};
 
 } // namespace testsupport

@@ -3,7 +3,7 @@
 #include "editor/model/ProjectFile.h"
 #include "editor/model/PageDocument.h"
 #include "imaging/BmpFile.h"
-#include "imaging/Resampling.h"
+#include "tests/editor/Layers.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/Sandbox.h"
 
@@ -15,17 +15,6 @@ using editor::PageDocument;
 using editor::ProjectFile;
 
 namespace {
-
-class FillingDrawer : public editor::CaptionDrawer {
-  public:
-    imaging::DibImage draw(const editor::CaptionSettings&,
-                           const editor::CaptionLayout& layout) const override {
-        imaging::DibImage picture;
-        picture.create(layout.width, layout.height, 24);
-        imaging::fill(picture, layout.fill);
-        return picture;
-    }
-};
 
 // Built-in papers, as without a printer.
 QSizeF paperSize(int row) {
@@ -58,7 +47,7 @@ class ProjectTest : public ::testing::Test {
     QString open(const QString& name) { return reopened.openProject(box.path(name), paperSize); }
 
     testsupport::Sandbox box;
-    FillingDrawer drawer;
+    testsupport::FillingCaptionDrawer drawer;
     PageDocument document;
     PageDocument reopened;
 };
