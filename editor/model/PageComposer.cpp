@@ -2,6 +2,7 @@
 
 #include "imaging/BmpFile.h"
 #include "imaging/Resampling.h"
+#include "shared/codecs/ByteReader.h"
 
 #include <algorithm>
 
@@ -13,6 +14,19 @@ imaging::DibImage PageComposer::fitted(const imaging::DibImage& picture, int wid
     const bool larger = width > picture.width() || height > picture.height();
     return larger ? imaging::stretchHalftone(picture, width, height)
                   : imaging::reduceBitmap(picture, width, height);
+}
+
+int PageComposer::printedHeight(int pageWidth, int pageHeight, int printableWidth) {
+    if (pageWidth <= 0)
+        return 0;
+    return int(int64_t(printableWidth) * pageHeight / pageWidth);
+}
+
+imaging::DibImage PageComposer::printed(const imaging::DibImage& page, int printableWidth) {
+    const int height = printedHeight(page.width(), page.height(), printableWidth);
+    if (!codecs::isSaneSize(printableWidth, height))
+        return {};
+    return fitted(page, printableWidth, height);
 }
 
 bool PageComposer::composeLayers(imaging::EffectImage& target, const LayerStack& stack,

@@ -24,6 +24,14 @@ class PageComposer {
     // when it is smaller either way. Empty for an empty picture or size.
     static imaging::DibImage fitted(const imaging::DibImage& picture, int width, int height);
 
+    // The height a page of pageWidth x pageHeight takes on paper when its width fills the
+    // printable width; the printable height plays no part (a relatively taller page is cut off
+    // at the bottom by the printer).
+    static int printedHeight(int pageWidth, int pageHeight, int printableWidth);
+    // The composed page as it goes to the printer: printableWidth x printedHeight, half-tone
+    // enlarged or reduced by area. Empty when that picture would be too large to hold.
+    static imaging::DibImage printed(const imaging::DibImage& page, int printableWidth);
+
     // Draws the visible layers, bottom first, into `target` at `scale` target pixels a page
     // pixel, leaving out layer `skipId`: each picture fitted to its box (reduced when it is
     // larger, half-tone stretched when smaller), or stretched with its key colour left out

@@ -17,6 +17,7 @@
 #include "editor/ui/PageSetupView.h"
 #include "editor/ui/PaperPage.h"
 #include "editor/ui/PhotoPage.h"
+#include "editor/ui/PrintCommands.h"
 #include "editor/ui/PrintService.h"
 #include "editor/ui/ProjectCommands.h"
 #include "imaging/Resampling.h"
@@ -263,10 +264,16 @@ void EditorMainDialog::connectCommands() {
     });
     connect(actions_->exportPhotos, &QAction::triggered, this,
             [this] { PageExporter::run(document_, services_.prompts); });
+    printCommands_ = new PrintCommands(document_, services_.printer, services_.prompts, this,
+                                       [this] { showFullScreenPreview(); });
+    connect(actions_->printPhotos, &QAction::triggered, printCommands_, &PrintCommands::print);
+    connect(actions_->printPreview, &QAction::triggered, printCommands_,
+            &PrintCommands::printPreview);
     for (QAction* built :
          {actions_->addPhoto, actions_->addText, actions_->deleteLayer, actions_->exportPhotos,
           actions_->newProject, actions_->openProject, actions_->saveProject,
-          actions_->saveProjectAs, actions_->fullScreenPreview})
+          actions_->saveProjectAs, actions_->fullScreenPreview, actions_->printPhotos,
+          actions_->printPreview})
         actions_->markBuilt(built);
     actions_->updateEnabled(services_.printer.hasDefaultPrinter());
 }

@@ -25,6 +25,7 @@ class LayoutCanvas;
 struct LayerRecord;
 class PaperPage;
 class ProjectCommands;
+class PrintCommands;
 class PhotoPage;
 class PrintService;
 
@@ -57,6 +58,7 @@ class EditorMainDialog : public QMainWindow {
     imaging::ColorRef textColour() const { return captionView_->textColour(); }
     imaging::ColorRef backgroundColour() const { return captionView_->backgroundColour(); }
     LayerCommands& layerCommands() { return *layerCommands_; }
+    PrintCommands& printCommands() { return *printCommands_; }
 
     // Selects and shows a row of the layer list.
     void selectRow(int row);
@@ -131,6 +133,7 @@ class EditorMainDialog : public QMainWindow {
     QStringList fontNames_;
     CaptionView* captionView_ = nullptr;
     ProjectCommands* projectCommands_ = nullptr;
+    PrintCommands* printCommands_ = nullptr;
     QtCaptionDrawer captionDrawer_;
 };
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
+
 namespace editor {
 
 // What the editor asks of the print system. The Qt implementation talks to CUPS through Qt
@@ -24,6 +26,15 @@ class PrintService {
     // The printer's own defaults are left as they are.
     virtual void choosePaper(int row) = 0;
     virtual void chooseUserPaper(double widthMm, double heightMm) = 0;
+
+    // A paper of the user's own, widthMm x heightMm with 2 mm margins all round, that the jobs
+    // print on until it is deleted; one of the same name is replaced.
+    virtual void addCustomForm(const QString& name, int widthMm, int heightMm) = 0;
+    // Deleting a form that is not there is no error.
+    virtual void deleteCustomForm(const QString& name) = 0;
+    // The editor's own printer, made ready on the chosen paper in portrait: the page is turned
+    // before it is printed. Every job and the preview print through it.
+    virtual QPrinter& printer() = 0;
 };
 
 } // namespace editor

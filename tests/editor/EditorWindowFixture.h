@@ -17,10 +17,11 @@ namespace testsupport {
 // as each test describes it.
 class EditorWindowTest : public ::testing::Test {
   protected:
-    void start() {
+    void start() { start(printer); }
+    void start(editor::PrintService& service) {
         box.writeSettings(box.folder());
         window =
-            std::make_unique<editor::EditorMainDialog>(editor::EditorServices{prompts, printer});
+            std::make_unique<editor::EditorMainDialog>(editor::EditorServices{prompts, service});
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }

@@ -81,3 +81,37 @@ TEST(PageComposer, LandscapePagesComeBackTurnedClockwise) {
     EXPECT_EQ(rgbAt(*page, 18, 0), 0xFF0000u);
     EXPECT_EQ(rgbAt(*page, 19, 0), 0xFFFFA5u);
 }
+
+// On paper the page's width fills the printable width and its height follows; the printable
+// height is not consulted.
+TEST(PageComposer, PrintedPagesFillThePrintableWidth) {
+    struct {
+        int width, height, printable, printedHeight;
+        const char* why;
+    } rows[] = {
+        {992, 1403, 4760, 6732, "A4 enlarged: 4760 x 1403 / 992 = 6732.2"},
+        {992, 1403, 800, 1131, "A4 reduced: 800 x 1403 / 992 = 1131.5, cut down"},
+        {1403, 992, 4760, 3365, "a page wider than high: 4760 x 992 / 1403 = 3365.4"},
+        {0, 1403, 4760, 0, "no page"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(PageComposer::printedHeight(r.width, r.height, r.printable), r.printedHeight)
+            << r.why;
+
+    // Left half black, right half white: reduction averages whole cells, enlargement blends.
+    imaging::DibImage page = testsupport::solid24(4, 2, 0xFFFFFF);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x)
+            std::fill_n(page.row(y) + x * 3, 3, uint8_t(0));
+    const imaging::DibImage reduced = PageComposer::printed(page, 2);
+    ASSERT_EQ(reduced.width(), 2);
+    ASSERT_EQ(reduced.height(), 1);
+    EXPECT_EQ(rgbAt(reduced, 0, 0), 0x000000u);
+    EXPECT_EQ(rgbAt(reduced, 1, 0), 0xFFFFFFu);
+    const imaging::DibImage enlarged = PageComposer::printed(page, 16);
+    ASSERT_EQ(enlarged.height(), 8);
+    const uint8_t nearTheEdge = enlarged.row(4)[8 * 3];
+    EXPECT_GT(nearTheEdge, 0) << "half-tone: no hard black-to-white step";
+    EXPECT_LT(nearTheEdge, 255);
+    EXPECT_TRUE(PageComposer::printed(page, 70000).isEmpty()) << "too wide to hold";
+}

@@ -1,10 +1,106 @@
-// The print service against a real print server: ctest starts one with a PDF queue for it
-// (tests/cups); anywhere else there is no printer and the test has nothing to ask.
+// The print service on Qt's own PDF printer, which needs no server, and against a real print
+// server with a PDF queue: ctest starts one for the second (tests/cups); anywhere else there
+// is no printer and those tests have nothing to ask.
 #include "editor/ui/QtPrintService.h"
+#include "editor/ui/PrintCommands.h"
+#include "tests/editor/EditorWindowFixture.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
-TEST(QtPrintServiceOnCups, TheQueuesFormsGiveTheirNamesAndSizes) {
+using testsupport::EditorWindowTest;
+
+namespace {
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+struct PdfPicture {
+    int width = 0, height = 0, xPpi = 0, yPpi = 0;
+};
+
+// The one picture of a one-page PDF as pdfimages lists it.
+PdfPicture pictureIn(const QString& pdf) {
+    const QStringList lines = run("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
+    if (lines.size() != 3) // two heading lines, then the picture
+        return {};
+    const QStringList f = lines[2].split(' ', Qt::SkipEmptyParts);
+    return {f[3].toInt(), f[4].toInt(), f[12].toInt(), f[13].toInt()};
+}
+
+// The first page drawn at 72 dots an inch: one pixel a point.
+QImage pageAtPoints(const QString& pdf, const QString& scratch) {
+    run("pdftoppm", {"-r", "72", "-singlefile", "-png", pdf, scratch});
+    return QImage(scratch + ".png");
+}
+
+// The PDF's colours come back within a step or two of what was drawn.
+bool isRed(QRgb c) {
+    return qRed(c) > 240 && qGreen(c) < 16 && qBlue(c) < 16;
+}
+bool isPaper(QRgb c) {
+    return qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240;
+}
+
+// A red photo that covers the whole page, so the paper shows only where the printer's
+// margins are.
+void coverThePageWithOnePhoto(editor::PageDocument& document, const QString& picture, double width,
+                              double height) {
+    ASSERT_EQ(document.setCanvasSize(width, height), QString());
+    ASSERT_EQ(document.addPhoto(picture).status, editor::PageDocument::AddStatus::Added);
+    ASSERT_TRUE(document.moveSelectedTo(0, 0));
+    ASSERT_TRUE(document.resizeSelectedTo(width, height, false, false));
+}
+
+// Tests that need the print server ctest starts; they say so and stop anywhere else.
+class QtPrintServiceOnCups : public EditorWindowTest {};
+
+} // namespace
+
+// 100 x 150 mm with 2 mm margins at 600 dpi. Qt keeps sizes in whole points: the paper is
+// 283 x 425 pt and the margins 6 pt, so 271 pt, 2258 dots, are printable across. The page of
+// ceil(100 x 4.7244) = 473 by 473 x 150 / 100 = 709 page pixels comes out 3384 dots high.
+TEST_F(EditorWindowTest, QtsPdfPrinterGetsThePageAtThePrintersResolution) {
+    editor::QtPrintService pdf(box.path("page.pdf"));
+    start(pdf);
+    coverThePageWithOnePhoto(window->document(),
+                             box.writePicture("red.png", 40, 60, qRgb(255, 0, 0)), 100, 150);
+    pdf.addCustomForm("MyPaper", 100, 150);
+    prompts.dialogResults = {QDialog::Accepted};
+    window->printCommands().print();
+    ASSERT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join("; ").toStdString();
+
+    const QString info = run("pdfinfo", {box.path("page.pdf")});
+    EXPECT_TRUE(info.contains("283 x 425 pts")) << info.toStdString();
+    const PdfPicture picture = pictureIn(box.path("page.pdf"));
+    EXPECT_EQ(picture.width, 2258);
+    EXPECT_EQ(picture.height, 3384);
+    EXPECT_EQ(picture.xPpi, 600) << "one picture pixel a printer dot";
+    EXPECT_EQ(picture.yPpi, 600);
+
+    // Red from 6 pt to 277 pt across, and from 6 pt down to 6 + 406.1 pt.
+    const QImage page = pageAtPoints(box.path("page.pdf"), box.path("page"));
+    ASSERT_EQ(page.size(), QSize(283, 425));
+    EXPECT_TRUE(isPaper(page.pixel(3, 100)));
+    EXPECT_TRUE(isRed(page.pixel(8, 100)));
+    EXPECT_TRUE(isRed(page.pixel(275, 100)));
+    EXPECT_TRUE(isPaper(page.pixel(280, 100)));
+    EXPECT_TRUE(isPaper(page.pixel(100, 3)));
+    EXPECT_TRUE(isRed(page.pixel(100, 411)));
+    EXPECT_TRUE(isPaper(page.pixel(100, 416)));
+}
+
+TEST_F(QtPrintServiceOnCups, TheQueuesFormsGiveTheirNamesAndSizes) {
     editor::QtPrintService service;
     if (!service.hasDefaultPrinter())
         GTEST_SKIP() << "no print server with a default queue";
@@ -22,4 +118,43 @@ TEST(QtPrintServiceOnCups, TheQueuesFormsGiveTheirNamesAndSizes) {
     EXPECT_EQ(service.chosenPaper().id(), QPageSize::A4);
     service.chooseUserPaper(100, 150);
     EXPECT_EQ(service.chosenPaper().size(QPageSize::Millimeter), QSizeF(100, 150));
+}
+
+// The queue's user's ~/PDF gets the job; the A4 page with the printer's 10 pt margins shows
+// the photo from the printable area's left edge to its right one.
+TEST_F(QtPrintServiceOnCups, ThePageIsPrintedAsShown) {
+    editor::QtPrintService cups;
+    if (!cups.hasDefaultPrinter())
+        GTEST_SKIP() << "no print server with a default queue";
+    const QDir out(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/PDF");
+    start(cups);
+    coverThePageWithOnePhoto(window->document(),
+                             box.writePicture("red.png", 21, 30, qRgb(255, 0, 0)), 210, 297);
+    cups.choosePaper(int(cups.formNames().indexOf("A4")));
+    // cups-pdf names its file after the job, so that this job's is told from any other's.
+    const QString job = QString("quillax-test-%1").arg(QCoreApplication::applicationPid());
+    cups.printer().setDocName(job);
+    prompts.dialogResults = {QDialog::Accepted};
+    window->printCommands().print();
+    ASSERT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join("; ").toStdString();
+
+    QString pdf;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (const QString& name : out.entryList({job + "*.pdf"}, QDir::Files))
+                if (!run("pdfinfo", {out.filePath(name)}).isEmpty())
+                    pdf = out.filePath(name);
+            return !pdf.isEmpty();
+        },
+        60000))
+        << "cups-pdf wrote nothing into " << out.path().toStdString();
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_TRUE(run("pdfinfo", {pdf}).contains("595 x 842 pts (A4)"));
+    const QImage page = pageAtPoints(pdf, box.path("page"));
+    ASSERT_EQ(page.size(), QSize(595, 842));
+    EXPECT_TRUE(isPaper(page.pixel(5, 100)));
+    EXPECT_TRUE(isRed(page.pixel(14, 100)));
+    EXPECT_TRUE(isRed(page.pixel(580, 100)));
+    EXPECT_TRUE(isPaper(page.pixel(590, 100)));
+    QFile::remove(pdf);
 }

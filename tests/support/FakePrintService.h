@@ -1,9 +1,12 @@
 #pragma once
 #include "editor/ui/PrintService.h"
 
+#include <QPrinter>
+#include <memory>
+
 namespace testsupport {
 
-// A printer as the test describes it; no printer at all by default.
+// A printer as the test describes it; no printer at all by default. Jobs go to a PDF file.
 class FakePrintService : public editor::PrintService {
   public:
     bool present = false;
@@ -14,6 +17,10 @@ class FakePrintService : public editor::PrintService {
     // What the editor chose to print on: a form row, or -1 and a size of its own.
     int chosenRow = -2;
     QSizeF chosenSize;
+    // The user's own paper while it exists, and every size it was added with.
+    QString customForm;
+    QList<QSize> customFormsAdded;
+    QString pdfFile;
 
     bool hasDefaultPrinter() const override { return present; }
     QString defaultPrinterName() const override { return present ? name : QString(); }
@@ -27,6 +34,27 @@ class FakePrintService : public editor::PrintService {
         chosenRow = -1;
         chosenSize = QSizeF(widthMm, heightMm);
     }
+    void addCustomForm(const QString& form, int widthMm, int heightMm) override {
+        customForm = form;
+        customFormsAdded.append(QSize(widthMm, heightMm));
+    }
+    void deleteCustomForm(const QString& form) override {
+        if (customForm == form)
+            customForm.clear();
+    }
+    // An A4 PDF at 72 dots an inch, so that pages stay small.
+    QPrinter& printer() override {
+        if (!printer_) {
+            printer_ = std::make_unique<QPrinter>();
+            printer_->setOutputFormat(QPrinter::PdfFormat);
+            printer_->setOutputFileName(pdfFile);
+            printer_->setResolution(72);
+        }
+        return *printer_;
+    }
+
+  private:
+    std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace testsupport

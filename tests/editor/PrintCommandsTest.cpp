@@ -1,0 +1,127 @@
+// Print and Print preview around a printer described by the test; the jobs go to a PDF file.
+#include "editor/ui/PrintCommands.h"
+#include "editor/model/UnitValues.h"
+#include "editor/ui/EditorActions.h"
+#include "tests/editor/EditorWindowFixture.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+
+using testsupport::EditorWindowTest;
+
+namespace {
+
+class PrintCommandsTest : public EditorWindowTest {
+  protected:
+    void startWithPrinter() {
+        printer.present = true;
+        printer.forms = {"Letter", "A4"};
+        printer.formSizes = {QSizeF(215.9, 279.4), QSizeF(210, 297)};
+        printer.defaultForm = 1;
+        printer.pdfFile = box.path("job.pdf");
+        start();
+    }
+    editor::PrintCommands& commands() { return window->printCommands(); }
+};
+
+} // namespace
+
+TEST_F(EditorWindowTest, WithoutAPhotoOrAPrinterThereIsNothingToPrint) {
+    start();
+    EXPECT_FALSE(window->actions().printPhotos->isEnabled());
+    EXPECT_TRUE(window->actions().printPreview->isEnabled());
+    window->printCommands().print();
+    window->actions().printPreview->trigger();
+    EXPECT_EQ(prompts.shown, QStringList(2, "Please add your photo first!"));
+
+    window->document().addPhoto(box.writePicture("a.png", 40, 30));
+    window->actions().printPreview->trigger();
+    EXPECT_EQ(prompts.dialogTitles.size(), 1) << "no printer: the full-screen preview instead";
+    EXPECT_EQ(window->printCommands().preview(), nullptr);
+}
+
+// 8.5 x 11 inches is "MyPaper" of 215 x 279 mm for the job, and gone after it, printed or not.
+TEST_F(PrintCommandsTest, AUserDefinedSizeIsAPaperOfItsOwnForTheJobOnly) {
+    startWithPrinter();
+    editor::PageDocument& document = window->document();
+    document.addPhoto(box.writePicture("a.png", 40, 30));
+    document.changeUnit(editor::UnitValues::kInch);
+    document.setCanvasSize(8.5, 11);
+    document.project().paperRow = 2;
+
+    commands().print();
+    EXPECT_EQ(prompts.dialogTitles.size(), 1) << "the print dialog was asked";
+    EXPECT_EQ(printer.customFormsAdded, QList<QSize>{QSize(215, 279)});
+    EXPECT_TRUE(printer.customForm.isEmpty()) << "a cancelled job leaves no paper behind";
+    EXPECT_FALSE(QFileInfo::exists(printer.pdfFile));
+
+    prompts.dialogResults = {QDialog::Accepted};
+    commands().print();
+    EXPECT_EQ(printer.customFormsAdded.size(), 2);
+    EXPECT_TRUE(printer.customForm.isEmpty());
+    EXPECT_GT(QFileInfo(printer.pdfFile).size(), 0);
+    EXPECT_EQ(document.project().canvasWidth, 8.5);
+    EXPECT_EQ(document.project().canvasHeight, 11.0);
+    EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join("; ").toStdString();
+
+    document.project().paperRow = 1;
+    prompts.dialogResults = {QDialog::Accepted};
+    commands().print();
+    EXPECT_EQ(printer.customFormsAdded.size(), 2) << "a printer's own paper needs none";
+}
+
+TEST_F(PrintCommandsTest, APageThatCannotBeComposedIsNotPrinted) {
+    startWithPrinter();
+    window->document().addPhoto(box.writePicture("a.png", 40, 30));
+    QFile::remove(window->document().project().projectFolder + "newPrj10.bmp");
+    prompts.dialogResults = {QDialog::Accepted};
+    commands().print();
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown.first().startsWith("The page could not be printed"));
+}
+
+// The hooks on a 400 x 700 device: the A4 page (992 x 1403) comes out 400 x 565 from the
+// top-left corner (400 x 1403 / 992 = 565.7), and the rest of the device is left alone.
+TEST_F(PrintCommandsTest, ThePageIsDrawnAcrossThePrintableWidthFromTheTopLeft) {
+    startWithPrinter();
+    window->document().addPhoto(box.writePicture("a.png", 40, 30));
+    QImage device(400, 700, QImage::Format_RGB32);
+    device.fill(Qt::green);
+    QPainter painter(&device);
+    editor::PrintInformation info;
+    editor::PagePrinter& hooks = commands().hooks();
+    ASSERT_TRUE(hooks.beginPrinting(&painter, &info));
+    EXPECT_EQ(info.maxPage, 1);
+    EXPECT_EQ(hooks.printableWidth(), 400);
+    hooks.printPage(&painter, &info);
+    hooks.endPrinting(&painter, &info);
+    painter.end();
+    EXPECT_EQ(device.pixel(0, 0), qRgb(255, 255, 255)) << "the page's paper, not the device";
+    EXPECT_EQ(device.pixel(399, 564), qRgb(255, 255, 255));
+    EXPECT_EQ(device.pixel(0, 565), qRgb(0, 255, 0)) << "below the page";
+    // The photo starts 2.5 mm in: 12 page pixels, 4.8 device dots.
+    EXPECT_EQ(device.pixel(6, 6), qRgb(30, 120, 200));
+}
+
+TEST_F(PrintCommandsTest, OnePreviewWindowWhileItIsOpenWithTheUsersPaper) {
+    startWithPrinter();
+    window->document().addPhoto(box.writePicture("a.png", 40, 30));
+    window->document().project().paperRow = 2;
+    window->actions().printPreview->trigger();
+    QPointer<QPrintPreviewDialog> preview = commands().preview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->windowTitle(), "Image Print Preview");
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(printer.customForm, "MyPaper") << "while the preview runs";
+
+    window->actions().printPreview->trigger();
+    EXPECT_EQ(commands().preview(), preview) << "a second command only raises it";
+    preview->close();
+    EXPECT_TRUE(printer.customForm.isEmpty());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return preview.isNull(); }));
+    window->actions().printPreview->trigger();
+    ASSERT_NE(commands().preview(), nullptr) << "and a new one opens after it";
+    commands().preview()->close();
+}
