@@ -24,14 +24,25 @@ int editSuffix(const std::string& s) {
     return -1;
 }
 
+bool isEdited(const std::string& s, const std::string& base) {
+    return s.size() == base.size() + 2 && s.compare(0, base.size(), base) == 0 &&
+           editSuffix(s) >= 0;
+}
+
 } // namespace
+
+std::string uneditedName(const std::string& name, const std::string& base) {
+    const SplitPath parts = splitPath(name);
+    const std::string s = stem(parts.file);
+    if (!isEdited(s, base))
+        return name;
+    return parts.folder + s.substr(0, base.size()) + ".bmp";
+}
 
 std::string nextEditName(const std::string& name, const std::string& base) {
     const SplitPath parts = splitPath(name);
     std::string s = stem(parts.file);
-    const bool edited =
-        s.size() == base.size() + 2 && s.compare(0, base.size(), base) == 0 && editSuffix(s) >= 0;
-    if (edited) {
+    if (isEdited(s, base)) {
         const int n = editSuffix(s);
         s.back() = char('0' + (n < 6 ? n + 1 : 1));
     } else {

@@ -16,5 +16,8 @@ SplitPath splitPath(const std::string& path);
 // a project named "trip_" never takes another layer's name. The extension is always ".bmp";
 // the folder part, if any, is kept.
 std::string nextEditName(const std::string& name, const std::string& base);
+// The name before any edit: `name` without the edit suffix that nextEditName gave it, or
+// `name` itself when it has none.
+std::string uneditedName(const std::string& name, const std::string& base);
 
 } // namespace imaging

@@ -491,9 +491,7 @@ PageDocument::CropStatus PageDocument::cropSelected(const PageGeometry& g) {
     if (!imaging::EffectImage(*full).extract(&part, crop))
         return CropStatus::Refused;
 
-    const std::string base = (project_.projectName + QString::number(layer->id)).toStdString();
-    const QString name =
-        QString::fromStdString(imaging::nextEditName(layer->content.toStdString(), base));
+    const QString name = nextEditNameOf(*layer);
     if (!imaging::saveAsBmp(part, (project_.projectFolder + name).toStdString()))
         return CropStatus::CannotWrite;
     const LayerRecord before = *layer;
@@ -502,6 +500,88 @@ PageDocument::CropStatus PageDocument::cropSelected(const PageGeometry& g) {
     selection_.setContent(name);
     recordChangeFrom(before);
     return CropStatus::Cropped;
+}
+
+QString PageDocument::nextEditNameOf(const LayerRecord& layer) const {
+    const std::string base = (project_.projectName + QString::number(layer.id)).toStdString();
+    return QString::fromStdString(imaging::nextEditName(layer.content.toStdString(), base));
+}
+
+void PageDocument::replaceSelectedPicture(const imaging::DibImage& picture, bool turned,
+                                          const QString& content) {
+    const LayerRecord before = *selection_.selected();
+    selection_.replacePicture(picture, turned);
+    selection_.setContent(content);
+    recordChangeFrom(before);
+}
+
+PageDocument::EffectStatus PageDocument::applyEffect(const EffectSpec& effect,
+                                                     const EffectValues& values) {
+    const LayerRecord* layer = selection_.selected();
+    if (layer == nullptr || !layer->isPhoto() || values.size() != effect.parameters.size())
+        return EffectStatus::Refused;
+    const auto full = imaging::readBmp((project_.projectFolder + layer->content).toStdString());
+    if (!full)
+        return EffectStatus::Unreadable;
+    imaging::EffectImage picture(*full);
+    picture.toDepth24();
+    effect.full(picture, values);
+    // Full-size files stay 24 bits whatever depth the effect worked in.
+    picture.toDepth24();
+    const QString name = nextEditNameOf(*layer);
+    if (!imaging::saveAsBmp(picture, (project_.projectFolder + name).toStdString()))
+        return EffectStatus::CannotWrite;
+    picture.resize(layer->bitmapWidth, layer->bitmapHeight, true, true);
+    replaceSelectedPicture(picture, false, name);
+    return EffectStatus::Applied;
+}
+
+PageDocument::EffectStatus PageDocument::rotateSelected() {
+    const LayerRecord* layer = selection_.selected();
+    if (layer == nullptr || !layer->isPhoto())
+        return EffectStatus::Refused;
+    const auto full = imaging::readBmp((project_.projectFolder + layer->content).toStdString());
+    if (!full)
+        return EffectStatus::Unreadable;
+    imaging::EffectImage turned(*full);
+    turned.toDepth24();
+    turned.turnClockwise();
+    const QString name = nextEditNameOf(*layer);
+    if (!imaging::saveAsBmp(turned, (project_.projectFolder + name).toStdString()))
+        return EffectStatus::CannotWrite;
+    imaging::EffectImage working(layer->bitmap);
+    working.toDepth24();
+    working.turnClockwise();
+    replaceSelectedPicture(working, true, name);
+    return EffectStatus::Applied;
+}
+
+bool PageDocument::mirrorSelected() {
+    const LayerRecord* layer = selection_.selected();
+    if (layer == nullptr || !layer->isPhoto())
+        return false;
+    imaging::EffectImage mirrored(layer->bitmap);
+    mirrored.toDepth24();
+    mirrored.mirror();
+    replaceSelectedPicture(mirrored, false, layer->content);
+    return true;
+}
+
+bool PageDocument::restoreOriginalSource() {
+    const LayerRecord* layer = selection_.selected();
+    if (layer == nullptr || !layer->isPhoto())
+        return false;
+    const std::string base = (project_.projectName + QString::number(layer->id)).toStdString();
+    const QString name =
+        QString::fromStdString(imaging::uneditedName(layer->content.toStdString(), base));
+    const auto original = imaging::readBmp((project_.projectFolder + name).toStdString());
+    if (!original)
+        return false;
+    imaging::EffectImage picture(*original);
+    picture.toDepth24();
+    picture.resize(layer->bitmapWidth, layer->bitmapHeight, true, true);
+    replaceSelectedPicture(picture, false, name);
+    return true;
 }
 
 int PageDocument::addText() {

@@ -3,6 +3,7 @@
 #include "editor/model/CanvasGeometry.h"
 #include "editor/model/CaptionDrawer.h"
 #include "editor/model/LayerSelection.h"
+#include "editor/model/EffectCatalogue.h"
 #include "editor/model/LayerStack.h"
 #include "editor/model/PhotoImporter.h"
 #include "editor/model/ProjectFile.h"
@@ -96,6 +97,20 @@ class PageDocument : public QObject {
     // handle left): that part of the full-size file is written under the next edit name and
     // becomes the working picture, reduced like an added photo. Recorded for undo.
     CropStatus cropSelected(const PageGeometry& frame);
+
+    // Effects on the selected photo, each recorded for undo. An effect that changes pixels
+    // is applied to the full-size file, which is saved under the next edit name and becomes
+    // the layer's; the working picture is the result brought back to its size. A full-size
+    // file that cannot be read or written changes nothing.
+    enum class EffectStatus { Applied, Unreadable, CannotWrite, Refused };
+    EffectStatus applyEffect(const EffectSpec& effect, const EffectValues& values);
+    // A quarter turn clockwise of the picture, its box and its full-size file.
+    EffectStatus rotateSelected();
+    // "Mirror": the working picture only; the file stays, so the next effect starts unmirrored.
+    bool mirrorSelected();
+    // "Original source": the file from before any edit, brought to the working picture's size.
+    // False, nothing changed, when there is no such file.
+    bool restoreOriginalSource();
 
     // Moving, resizing or picking a photo by hand ends automatic arrangement.
     void endArrangement();
@@ -201,6 +216,10 @@ class PageDocument : public QObject {
     void addNewLayer(const LayerRecord& layer);
     // Records a change of the selected layer, which stood as `before` until now.
     void recordChangeFrom(const LayerRecord& before);
+    QString nextEditNameOf(const LayerRecord& layer) const;
+    // The selected layer takes this picture (turned: its box turns too) and content.
+    void replaceSelectedPicture(const imaging::DibImage& picture, bool turned,
+                                const QString& content);
     StepOutcome apply(const HistoryStep& step);
     bool removeLayerOf(const HistoryEntry& entry);
     bool addLayerOf(const HistoryEntry& entry);

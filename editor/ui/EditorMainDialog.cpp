@@ -9,6 +9,7 @@
 #include "editor/model/UnitValues.h"
 #include "editor/ui/CaptionView.h"
 #include "editor/ui/EditorActions.h"
+#include "editor/ui/EffectCommands.h"
 #include "editor/ui/FullScreenPreview.h"
 #include "editor/ui/LayerCommands.h"
 #include "editor/ui/LayoutCanvas.h"
@@ -68,8 +69,6 @@ constexpr int kToolbarHeight = 35;
 constexpr int kPageBoxLeft = 10;
 constexpr int kPageBoxTop = 45;
 
-// Effects whose work is not in this build are listed but cannot be chosen yet.
-constexpr int kCropRow = 15;
 
 } // namespace
 
@@ -264,6 +263,7 @@ void EditorMainDialog::connectCommands() {
     });
     connect(actions_->exportPhotos, &QAction::triggered, this,
             [this] { PageExporter::run(document_, services_.prompts); });
+    new EffectCommands(document_, *photoPage_, *canvas_, services_.prompts, this);
     printCommands_ = new PrintCommands(document_, services_.printer, services_.prompts, this,
                                        [this] { showFullScreenPreview(); });
     connect(actions_->printPhotos, &QAction::triggered, printCommands_, &PrintCommands::print);
@@ -319,15 +319,13 @@ void EditorMainDialog::onPageRestored() {
     showControlsForTab(kPaperTab);
 }
 
-// Most effects, Rotate and Hide background are not in this build yet; their controls stay
-// greyed rather than pretend to change anything.
+// Some effects and Hide background are not in this build yet; their controls stay greyed
+// rather than pretend to change anything.
 void EditorMainDialog::greyUnbuiltControls() {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{photoPage_->rotateButton, photoPage_->hideBackgroundCheck})
-        w->setEnabled(false);
+    photoPage_->hideBackgroundCheck->setEnabled(false);
     if (auto* effects = qobject_cast<QStandardItemModel*>(photoPage_->effectCombo->model())) {
         for (int row = 0; row < effects->rowCount(); ++row)
-            effects->item(row)->setEnabled(row == kCropRow);
+            effects->item(row)->setEnabled(EffectCommands::isBuilt(row));
     }
 }
 
@@ -441,7 +439,7 @@ void EditorMainDialog::connectCanvas() {
     connect(canvas_, &LayoutCanvas::cropFinished, this,
             [this] { photoPage_->effectCombo->setCurrentIndex(-1); });
     connect(photoPage_->effectCombo, &QComboBox::currentIndexChanged, this,
-            [this](int row) { canvas_->setCropMode(row == kCropRow); });
+            [this](int row) { canvas_->setCropMode(row == EffectCommands::kCropRow); });
 }
 
 void EditorMainDialog::endArrangement() {

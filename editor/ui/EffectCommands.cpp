@@ -1,0 +1,98 @@
+#include "editor/ui/EffectCommands.h"
+
+#include "editor/ui/EffectDialog.h"
+#include "editor/ui/LayoutCanvas.h"
+#include "editor/ui/PhotoPage.h"
+#include "imaging/BmpFile.h"
+#include "shared/Prompts.h"
+
+#include <QApplication>
+
+namespace editor {
+
+EffectCommands::EffectCommands(PageDocument& document, PhotoPage& page, LayoutCanvas& canvas,
+                               quillax::Prompts& prompts, QWidget* window)
+    : QObject(window), document_(document), page_(page), canvas_(canvas), prompts_(prompts),
+      window_(window) {
+    // Activated, not changed: choosing the entry already shown applies it again.
+    connect(page_.effectCombo, &QComboBox::activated, this, &EffectCommands::effectChosen);
+    connect(page_.rotateButton, &QPushButton::clicked, this, &EffectCommands::rotate);
+    connect(page_.effectChangeButton, &QPushButton::clicked, this,
+            &EffectCommands::changeSecondPicture);
+}
+
+bool EffectCommands::isBuilt(int row) {
+    return row == kOriginalSourceRow || row == kMirrorRow || row == kCropRow ||
+           EffectCatalogue::forComboRow(row) != nullptr;
+}
+
+void EffectCommands::effectChosen(int row) {
+    const LayerRecord* layer = document_.selection().selected();
+    if (layer == nullptr || !layer->isPhoto())
+        return;
+    if (row == kOriginalSourceRow) {
+        // A missing unedited file leaves the photo as it is, without a word.
+        if (document_.restoreOriginalSource())
+            showChangedLayer();
+    } else if (row == kMirrorRow) {
+        if (document_.mirrorSelected())
+            showChangedLayer();
+    } else if (const EffectSpec* effect = EffectCatalogue::forComboRow(row)) {
+        runDialog(*effect);
+    }
+}
+
+void EffectCommands::runDialog(const EffectSpec& effect) {
+    EffectDialog dialog(effect, document_.selection().selected()->bitmap, prompts_, window_);
+    if (prompts_.runDialog(dialog) != QDialog::Accepted)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PageDocument::EffectStatus status = document_.applyEffect(effect, dialog.values());
+    QApplication::restoreOverrideCursor();
+    say(status);
+}
+
+void EffectCommands::rotate() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PageDocument::EffectStatus status = document_.rotateSelected();
+    QApplication::restoreOverrideCursor();
+    say(status);
+}
+
+void EffectCommands::say(PageDocument::EffectStatus status) {
+    switch (status) {
+    case PageDocument::EffectStatus::Applied:
+        showChangedLayer();
+        break;
+    case PageDocument::EffectStatus::Unreadable:
+        prompts_.message(tr("Load image failed!"));
+        break;
+    case PageDocument::EffectStatus::CannotWrite:
+        prompts_.message(tr("The edited photo could not be saved in the project folder; the "
+                            "photo was left as it was."));
+        break;
+    case PageDocument::EffectStatus::Refused:
+        break;
+    }
+}
+
+// The layer keeps its place in the stack; its new picture, and after a turn its new box and
+// sizes, are shown.
+void EffectCommands::showChangedLayer() {
+    canvas_.refresh();
+    canvas_.showLayer(false);
+}
+
+void EffectCommands::changeSecondPicture() {
+    const QString path =
+        prompts_.openFile(tr("Open"), QString(), QStringLiteral("Bmp files(*.bmp)"));
+    if (path.isEmpty())
+        return;
+    page_.effectParameterEdit->setText(path);
+    if (auto picture = imaging::readBmp(path.toStdString())) {
+        secondPicture_ = imaging::EffectImage(std::move(*picture));
+        secondPicture_.toDepth24();
+    }
+}
+
+} // namespace editor

@@ -1,0 +1,134 @@
+// Effects on a photo layer through the page document: what each writes, what the layer
+// shows, and what undo gives back. The photo is one colour, R 30 G 120 B 200, so the values
+// can be worked out by hand.
+#include "editor/model/EffectCatalogue.h"
+#include "editor/model/PageDocument.h"
+#include "imaging/BmpFile.h"
+#include "tests/support/Pictures.h"
+#include "tests/support/Sandbox.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using editor::EffectCatalogue;
+using editor::PageDocument;
+using Status = PageDocument::EffectStatus;
+
+namespace {
+
+class EffectTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        document.project().projectFolder = box.folder();
+        ASSERT_EQ(document.addPhoto(box.writePicture("p.png", 40, 30)).status,
+                  PageDocument::AddStatus::Added);
+    }
+    const editor::LayerRecord& layer() const { return *document.selection().selected(); }
+    uint32_t fileColour(const QString& name) const {
+        const auto file = imaging::readBmp(box.stdPath(name));
+        return file ? testsupport::rgbAt(*file, 0, 0) : 0xDEADu;
+    }
+    const editor::EffectSpec& effect(const char* name) const {
+        return *EffectCatalogue::forCommandName(name);
+    }
+
+    testsupport::Sandbox box;
+    PageDocument document;
+};
+
+} // namespace
+
+// Brightness 150 then contrast 50: 30 -> 45 -> 128 + trunc(-41.5) = 87, 120 -> 180 -> 154,
+// 200 -> 255 -> 191.
+TEST_F(EffectTest, AnAdjustmentIsSavedUnderTheNextEditNameAndUndone) {
+    ASSERT_EQ(document.applyEffect(effect("brightness-contrast"), {150, 50}), Status::Applied);
+    EXPECT_EQ(layer().content, "newPrj10_1.bmp");
+    EXPECT_EQ(fileColour("newPrj10_1.bmp"), 0x579ABFu);
+    EXPECT_EQ(fileColour("newPrj10.bmp"), 0x1E78C8u) << "the photo's own file stays";
+    EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 5, 5), 0x579ABFu);
+    EXPECT_EQ(layer().bitmapWidth, 40) << "the working picture keeps its size";
+
+    ASSERT_EQ(document.applyEffect(effect("rgb"), {0, 0, -91}), Status::Applied);
+    EXPECT_EQ(layer().content, "newPrj10_2.bmp") << "the next effect starts from the last";
+    EXPECT_EQ(fileColour("newPrj10_2.bmp"), 0x579A64u);
+
+    document.undo();
+    EXPECT_EQ(layer().content, "newPrj10_1.bmp");
+    EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 5, 5), 0x579ABFu);
+
+    ASSERT_TRUE(document.restoreOriginalSource());
+    EXPECT_EQ(layer().content, "newPrj10.bmp");
+    EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 5, 5), 0x1E78C8u);
+    ASSERT_TRUE(document.restoreOriginalSource());
+    EXPECT_EQ(layer().content, "newPrj10.bmp") << "no suffix: the same file again";
+}
+
+TEST_F(EffectTest, AFullSizeFileThatCannotBeReadChangesNothing) {
+    QFile::remove(box.path("newPrj10.bmp"));
+    const size_t entries = document.history().entries().size();
+    EXPECT_EQ(document.applyEffect(effect("hue-saturation"), {100, 0}), Status::Unreadable);
+    EXPECT_EQ(document.rotateSelected(), Status::Unreadable);
+    EXPECT_FALSE(document.restoreOriginalSource());
+    EXPECT_EQ(layer().content, "newPrj10.bmp");
+    EXPECT_EQ(layer().bitmapWidth, 40);
+    EXPECT_EQ(document.history().entries().size(), entries);
+}
+
+TEST_F(EffectTest, MirrorChangesTheWorkingPictureOnlyAndRotateTurnsEverything) {
+    imaging::DibImage left = testsupport::solid24(40, 30, 0x1E78C8);
+    std::fill_n(left.row(0), 3, uint8_t(0)); // a black top-left pixel shows the turn
+    ASSERT_TRUE(imaging::saveAsBmp(left, box.stdPath("newPrj10.bmp")));
+    document.selection().replacePicture(left, false);
+
+    ASSERT_TRUE(document.mirrorSelected());
+    EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 39, 0), 0u);
+    EXPECT_EQ(layer().content, "newPrj10.bmp") << "no file is written";
+    ASSERT_TRUE(document.mirrorSelected());
+    EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 0, 0), 0u) << "twice is the start again";
+
+    const int width = layer().boxWidth(), height = layer().boxHeight();
+    ASSERT_EQ(document.rotateSelected(), Status::Applied);
+    EXPECT_EQ(layer().boxWidth(), height);
+    EXPECT_EQ(layer().boxHeight(), width);
+    EXPECT_EQ(layer().bitmapWidth, 30);
+    const auto turned = imaging::readBmp(box.stdPath("newPrj10_1.bmp"));
+    ASSERT_TRUE(turned);
+    EXPECT_EQ(turned->width(), 30);
+    EXPECT_EQ(testsupport::rgbAt(*turned, 29, 0), 0u) << "top-left goes to top-right";
+    EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 29, 0), 0u);
+}
+
+TEST(EffectCatalogue, CommandLineNamesTakeTheirValuesWithinTheDialogsRanges) {
+    struct {
+        const char* argument;
+        const char* effect; // null: refused
+        editor::EffectValues values;
+    } rows[] = {
+        {"brightness-contrast:150,50", "brightness-contrast", {150, 50}},
+        {"brightness-contrast", "brightness-contrast", {100, 100}},
+        {"brightness-contrast:0,200", "brightness-contrast", {0, 200}},
+        {"brightness-contrast:201,100", nullptr, {}},
+        {"hue-saturation:100", nullptr, {}},
+        {"rgb:-128,128,0", "rgb", {-128, 128, 0}},
+        {"rgb:-129,0,0", nullptr, {}},
+        {"rgb:1.5,0,0", nullptr, {}},
+        {"shadow-optimize", "shadow-optimize", {1, 50}},
+        {"shadow-optimize:100,101", nullptr, {}},
+        {"mirror", "mirror", {}},
+        {"rotate", "rotate", {}},
+        {"blur", nullptr, {}},
+    };
+    for (const auto& r : rows) {
+        editor::EffectValues values;
+        QString problem;
+        const editor::EffectSpec* e = EffectCatalogue::parse(r.argument, values, problem);
+        if (r.effect == nullptr) {
+            EXPECT_EQ(e, nullptr) << r.argument;
+            EXPECT_FALSE(problem.isEmpty()) << r.argument;
+            continue;
+        }
+        ASSERT_NE(e, nullptr) << r.argument << ": " << problem.toStdString();
+        EXPECT_STREQ(e->commandName, r.effect);
+        EXPECT_EQ(values, r.values) << r.argument;
+    }
+}
