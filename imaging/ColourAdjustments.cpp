@@ -102,9 +102,8 @@ void hueSaturation(DibImage& image, int huePercent, int saturationPercent) {
     const int ks = saturationPercent * 128 / 100;
     const int depth = image.bitsPerPixel();
     if (depth <= 8) {
-        changeColourTable(image, [&](uint8_t& b, uint8_t& g, uint8_t& r) {
-            hueSaturationOf(b, g, r, kh, ks);
-        });
+        changeColourTable(
+            image, [&](uint8_t& b, uint8_t& g, uint8_t& r) { hueSaturationOf(b, g, r, kh, ks); });
         return;
     }
     if (depth != 24 && depth != 32)

@@ -10,9 +10,9 @@ namespace editor {
 struct EffectParameter {
     const char* label;
     int sliderMin, sliderMax, sliderStart;
-    int sliderOffset;           // the value is the slider position minus this
+    int sliderOffset;             // the value is the slider position minus this
     int exchangeMin, exchangeMax; // what the dialog and the command line accept at all
-    int acceptMin, acceptMax;   // what a typed value must lie in to be taken
+    int acceptMin, acceptMax;     // what a typed value must lie in to be taken
     int defaultValue;
 };
 
@@ -41,8 +41,7 @@ class EffectCatalogue {
     // "NAME" or "NAME:P1,P2,...": the effect and its values, each within the range the
     // dialog accepts; the defaults where no values are given. Null, with `problem` said,
     // for an unknown name or a bad value.
-    static const EffectSpec* parse(const QString& argument, EffectValues& values,
-                                   QString& problem);
+    static const EffectSpec* parse(const QString& argument, EffectValues& values, QString& problem);
 };
 
 } // namespace editor

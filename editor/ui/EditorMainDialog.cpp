@@ -69,7 +69,6 @@ constexpr int kToolbarHeight = 35;
 constexpr int kPageBoxLeft = 10;
 constexpr int kPageBoxTop = 45;
 
-
 } // namespace
 
 EditorMainDialog::EditorMainDialog(EditorServices services, QWidget* parent)

@@ -37,7 +37,8 @@ TEST(ColourAdjustments, HueAndSaturationGoThroughLightness) {
     // R 200, G 100, B 51: lightness (200 + 51) / 510, times 255 is 125.5.
     imaging::DibImage image = picture24({{0xC86433, 0x0000FF}});
     imaging::hueSaturation(image, 100, 0);
-    EXPECT_EQ(rgbGrid(image), (Grid{0x7D7D7D, 0x7F7F7F})) << "no saturation: grey of trunc(L x 255)";
+    EXPECT_EQ(rgbGrid(image), (Grid{0x7D7D7D, 0x7F7F7F}))
+        << "no saturation: grey of trunc(L x 255)";
 
     // Hue 0 % makes every hue red; a pure blue (hue 2/3) then comes back pure red.
     image = picture24({{0x0000FF}});

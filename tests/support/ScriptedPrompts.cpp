@@ -72,6 +72,8 @@ QColor ScriptedPrompts::colour(const QColor&, const QString& title) {
 
 int ScriptedPrompts::runDialog(QDialog& dialog) {
     dialogTitles.append(dialog.windowTitle());
+    if (whileInDialog)
+        whileInDialog(dialog);
     if (dialogResults.empty())
         return QDialog::Rejected;
     const int r = dialogResults.front();

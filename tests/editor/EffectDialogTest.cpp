@@ -1,0 +1,124 @@
+// The adjustment dialogs: the preview as the controls move, the edits' ranges, and an effect
+// chosen from the list applied to the photo; then the command line's pixels beside the
+// dialog's.
+#include "editor/ui/EffectDialog.h"
+#include "editor/ui/EditorActions.h"
+#include "editor/ui/PhotoPage.h"
+#include "imaging/BmpFile.h"
+#include "tests/editor/EditorWindowFixture.h"
+#include "tests/support/Pictures.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QSlider>
+
+using editor::EffectCatalogue;
+using editor::EffectDialog;
+using testsupport::EditorWindowTest;
+
+namespace {
+
+void type(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    emit edit->textEdited(text);
+}
+
+} // namespace
+
+TEST(EffectDialog, ThePreviewFitsInto240By180) {
+    EXPECT_EQ(EffectDialog::previewSize(4000, 3000), QSize(240, 180)) << "240 / 1.33 = 180";
+    EXPECT_EQ(EffectDialog::previewSize(3000, 4000), QSize(135, 180)) << "0.75 x 180";
+    EXPECT_EQ(EffectDialog::previewSize(4000, 1000), QSize(240, 60));
+}
+
+// A grey of 100: brightness 150 shows 150; contrast 50 then shows contrast alone on the
+// plain picture, 128 + trunc(-28 x 64 / 128) = 114, not on the brightened one (139).
+TEST(EffectDialog, ThePreviewShowsTheLastAdjustmentAlone) {
+    testsupport::ScriptedPrompts prompts;
+    EffectDialog dialog(*EffectCatalogue::forComboRow(1), testsupport::solid24(40, 30, 0x646464),
+                        prompts);
+    EXPECT_EQ(dialog.windowTitle(), "Brightness/Contrast");
+    EXPECT_EQ(testsupport::rgbAt(dialog.preview(), 0, 0), 0x646464u) << "plain at the start";
+    dialog.slider(0)->setValue(150);
+    EXPECT_EQ(dialog.edit(0)->text(), "150");
+    EXPECT_EQ(testsupport::rgbAt(dialog.preview(), 0, 0), 0x969696u);
+    type(dialog.edit(1), "50");
+    EXPECT_EQ(dialog.slider(1)->value(), 50);
+    EXPECT_EQ(testsupport::rgbAt(dialog.preview(), 0, 0), 0x727272u);
+    EXPECT_EQ(dialog.values(), (editor::EffectValues{150, 50})) << "OK applies both";
+
+    type(dialog.edit(0), "0");
+    EXPECT_EQ(dialog.edit(0)->text(), "150") << "the slider reaches 0, a typed 0 is put back";
+    EXPECT_TRUE(prompts.shown.isEmpty());
+    type(dialog.edit(0), "300");
+    EXPECT_EQ(dialog.edit(0)->text(), "150");
+    EXPECT_EQ(prompts.shown, QStringList{"Please enter an integer between 0 and 200."});
+}
+
+TEST(EffectDialog, RgbSlidersRunFromMinus128) {
+    testsupport::ScriptedPrompts prompts;
+    EffectDialog dialog(*EffectCatalogue::forComboRow(3), testsupport::solid24(4, 3, 0), prompts);
+    EXPECT_EQ(dialog.slider(0)->value(), 128);
+    EXPECT_EQ(dialog.edit(0)->text(), "0");
+    dialog.slider(0)->setValue(0);
+    EXPECT_EQ(dialog.edit(0)->text(), "-128");
+    type(dialog.edit(2), "-");
+    EXPECT_TRUE(prompts.shown.isEmpty()) << "a sign on its own is a number on its way";
+    type(dialog.edit(2), "-20");
+    EXPECT_EQ(dialog.slider(2)->value(), 108);
+    EXPECT_EQ(dialog.values(), (editor::EffectValues{-128, 0, -20}));
+}
+
+// Chosen from the list, accepted with brightness 150: the new edit file, the layer's picture
+// and one undo step; then the same effect from the command line gives the same pixels.
+TEST_F(EditorWindowTest, AnAdjustmentChosenFromTheListIsAppliedAndUndone) {
+    start();
+    editor::PageDocument& document = window->document();
+    const QString photo = box.writePicture("p.png", 40, 30);
+    document.addPhoto(photo);
+    prompts.whileInDialog = [](QDialog& d) {
+        static_cast<EffectDialog&>(d).slider(0)->setValue(150);
+    };
+    prompts.dialogResults = {QDialog::Accepted};
+    QComboBox* effects = window->photoPage().effectCombo;
+    effects->setCurrentIndex(1);
+    emit effects->activated(1);
+    EXPECT_EQ(prompts.dialogTitles, QStringList{"Brightness/Contrast"});
+    const QString folder = document.project().projectFolder;
+    const auto edited = imaging::readBmp((folder + "newPrj10_1.bmp").toStdString());
+    ASSERT_TRUE(edited);
+    EXPECT_EQ(testsupport::rgbAt(*edited, 0, 0), 0x2DB4FFu) << "30, 120, 200 times 1.5";
+    EXPECT_EQ(testsupport::rgbAt(document.selection().selected()->bitmap, 0, 0), 0x2DB4FFu);
+    EXPECT_EQ(effects->currentIndex(), 1) << "the list keeps the entry";
+    EXPECT_TRUE(window->actions().undo->isEnabled());
+    window->actions().undo->trigger();
+    EXPECT_EQ(document.selection().selected()->content, "newPrj10.bmp");
+
+    QProcess cli;
+    cli.start(PAGEMONTAGER_PATH,
+              {"--effect", "brightness-contrast:150,100", photo, box.path("cli.bmp")});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().constData();
+    const auto fromCli = imaging::readBmp(box.stdPath("cli.bmp"));
+    ASSERT_TRUE(fromCli);
+    EXPECT_EQ(fromCli->bitsPerPixel(), 24);
+    EXPECT_EQ(testsupport::rgbGrid(*fromCli), testsupport::rgbGrid(*edited));
+
+    cli.start(PAGEMONTAGER_PATH, {"--effect", "rgb:0,0", photo, box.path("bad.bmp")});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 2);
+    EXPECT_TRUE(cli.readAllStandardError().contains("rgb takes 3 values"));
+    EXPECT_FALSE(QFile::exists(box.path("bad.bmp")));
+}
+
+TEST_F(EditorWindowTest, AnEffectOnAPhotoWhoseFileIsGoneSaysSo) {
+    start();
+    window->document().addPhoto(box.writePicture("p.png", 40, 30));
+    QFile::remove(window->document().project().projectFolder + "newPrj10.bmp");
+    const size_t entries = window->document().history().entries().size();
+    prompts.dialogResults = {QDialog::Accepted};
+    emit window->photoPage().effectCombo->activated(2);
+    window->photoPage().rotateButton->click();
+    EXPECT_EQ(prompts.shown, QStringList(2, "Load image failed!"));
+    EXPECT_EQ(window->document().history().entries().size(), entries) << "nothing recorded";
+}
