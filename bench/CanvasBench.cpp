@@ -1,5 +1,6 @@
 // Cost of drawing the canvas: a page with ten 600 x 450 photos on the A4 canvas (349 x 494).
 // A drag must redraw well within a screen refresh (16 ms).
+#include "bench/OffscreenMain.h"
 #include "editor/ui/LayoutCanvas.h"
 #include "imaging/DibImage.h"
 
@@ -82,10 +83,5 @@ BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runOffscreen(argc, argv);
 }

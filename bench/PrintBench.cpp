@@ -1,6 +1,7 @@
 // Printing an A4 page of ten 24-megapixel photos: composed from their full-size files, fitted
 // to the printable width at 600 dpi and sent to Qt's PDF printer; beside decoding the ten
 // JPEGs once, which any program showing them must do.
+#include "bench/OffscreenMain.h"
 #include "bench/PhotoFolder.h"
 #include "editor/model/PageComposer.h"
 #include "editor/model/PageDocument.h"
@@ -97,10 +98,5 @@ BENCHMARK(BM_PrintA4PageOfTenPhotos)->Unit(benchmark::kMillisecond)->Iterations(
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runOffscreen(argc, argv);
 }

@@ -16,26 +16,17 @@ uint8_t clampByte(int v) {
     return uint8_t(std::clamp(v, 0, 255));
 }
 
-// A paletted picture changes its colours, not its pixels.
-template <typename Change> void changeColourTable(DibImage& image, Change change) {
-    const int entryCount = image.colourTableSize();
-    std::vector<RgbQuad> entries(static_cast<size_t>(entryCount));
-    image.readColourTable(0, entryCount, entries.data());
-    for (RgbQuad& e : entries)
-        change(e.blue, e.green, e.red);
-    image.writeColourTable(0, entryCount, entries.data());
-}
-
-// One table for all three channels (or one each) applied to every pixel, or to the colour
-// table of a paletted picture: the formulas are per channel, so a lookup is exact.
-void applyTables(DibImage& image, const Table& blue, const Table& green, const Table& red) {
+// change(blue, green, red) on every pixel of a 24- or 32-bit picture, or on the colour table
+// of a paletted one, which changes its colours rather than its pixels.
+template <typename Change> void changeColours(DibImage& image, Change change) {
     const int depth = image.bitsPerPixel();
     if (depth <= 8) {
-        changeColourTable(image, [&](uint8_t& b, uint8_t& g, uint8_t& r) {
-            b = blue[b];
-            g = green[g];
-            r = red[r];
-        });
+        const int entryCount = image.colourTableSize();
+        std::vector<RgbQuad> entries(static_cast<size_t>(entryCount));
+        image.readColourTable(0, entryCount, entries.data());
+        for (RgbQuad& e : entries)
+            change(e.blue, e.green, e.red);
+        image.writeColourTable(0, entryCount, entries.data());
         return;
     }
     if (depth != 24 && depth != 32)
@@ -44,12 +35,18 @@ void applyTables(DibImage& image, const Table& blue, const Table& green, const T
     for (int y = 0; y < image.height(); ++y) {
         uint8_t* p = image.row(y);
         uint8_t* const end = p + size_t(image.width()) * size_t(step);
-        for (; p != end; p += step) {
-            p[0] = blue[p[0]];
-            p[1] = green[p[1]];
-            p[2] = red[p[2]];
-        }
+        for (; p != end; p += step)
+            change(p[0], p[1], p[2]);
     }
+}
+
+// The formulas are per channel, so a lookup table a channel gives their exact results.
+void applyTables(DibImage& image, const Table& blue, const Table& green, const Table& red) {
+    changeColours(image, [&](uint8_t& b, uint8_t& g, uint8_t& r) {
+        b = blue[b];
+        g = green[g];
+        r = red[r];
+    });
 }
 
 void applyTable(DibImage& image, const Table& table) {
@@ -100,20 +97,8 @@ void rgbOffsets(DibImage& image, int red, int green, int blue) {
 void hueSaturation(DibImage& image, int huePercent, int saturationPercent) {
     const int kh = huePercent * 128 / 100;
     const int ks = saturationPercent * 128 / 100;
-    const int depth = image.bitsPerPixel();
-    if (depth <= 8) {
-        changeColourTable(
-            image, [&](uint8_t& b, uint8_t& g, uint8_t& r) { hueSaturationOf(b, g, r, kh, ks); });
-        return;
-    }
-    if (depth != 24 && depth != 32)
-        return;
-    const int step = depth / 8;
-    for (int y = 0; y < image.height(); ++y) {
-        uint8_t* p = image.row(y);
-        for (int x = 0; x < image.width(); ++x, p += step)
-            hueSaturationOf(p[0], p[1], p[2], kh, ks);
-    }
+    changeColours(image,
+                  [&](uint8_t& b, uint8_t& g, uint8_t& r) { hueSaturationOf(b, g, r, kh, ks); });
 }
 
 int greyValue(const uint8_t* bgr) {
