@@ -76,14 +76,19 @@ TEST_F(EditorWindowTest, AnAdjustmentChosenFromTheListIsAppliedAndUndone) {
     editor::PageDocument& document = window->document();
     const QString photo = box.writePicture("p.png", 40, 30);
     document.addPhoto(photo);
+    QComboBox* effects = window->photoPage().effectCombo;
+    const size_t entries = document.history().entries().size();
+    emit effects->activated(2);
+    EXPECT_EQ(document.history().entries().size(), entries) << "cancelled: nothing recorded";
+    EXPECT_FALSE(QFile::exists(document.project().projectFolder + "newPrj10_1.bmp"));
+
     prompts.whileInDialog = [](QDialog& d) {
         static_cast<EffectDialog&>(d).slider(0)->setValue(150);
     };
     prompts.dialogResults = {QDialog::Accepted};
-    QComboBox* effects = window->photoPage().effectCombo;
     effects->setCurrentIndex(1);
     emit effects->activated(1);
-    EXPECT_EQ(prompts.dialogTitles, QStringList{"Brightness/Contrast"});
+    EXPECT_EQ(prompts.dialogTitles, (QStringList{"Hue/Saturation", "Brightness/Contrast"}));
     const QString folder = document.project().projectFolder;
     const auto edited = imaging::readBmp((folder + "newPrj10_1.bmp").toStdString());
     ASSERT_TRUE(edited);
