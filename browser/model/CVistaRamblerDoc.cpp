@@ -99,6 +99,19 @@ void CVistaRamblerDoc::removeEntry(int index) {
     names_.removeAt(index);
     files_.removeAt(index);
     currentIndex_ = -1;
+    discardCurrentImage();
+    emit currentImageChanged();
+}
+
+void CVistaRamblerDoc::showPath(const QString& path) {
+    currentPath_ = path;
+    discardCurrentImage();
+    const quillax::ImageFormat format = quillax::imageTypeFromName(path);
+    if (format != quillax::kUnknownFormat) {
+        currentImage_ = quillax::ImageFile::decode(path, format);
+        ++decodeCount_;
+    }
+    emit currentImageChanged();
 }
 
 void CVistaRamblerDoc::renameEntry(int index, const QString& newName) {

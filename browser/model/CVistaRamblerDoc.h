@@ -23,8 +23,11 @@ class CVistaRamblerDoc : public QObject {
     // Takes full paths found by a search, in their order, lower-cased.
     void takeSearchResults(const QStringList& paths);
     void clear();
-    // Drops entry `index` (after the file was deleted or moved away).
+    // Drops entry `index` (after the file was deleted or moved away); nothing is current then,
+    // so the next selection decodes its file again.
     void removeEntry(int index);
+    // Makes a file chosen outside the list the current image; the current index stays.
+    void showPath(const QString& path);
     // The entry took a new file name (after a rename).
     void renameEntry(int index, const QString& newName);
 

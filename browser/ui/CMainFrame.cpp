@@ -2,6 +2,7 @@
 
 #include "browser/model/CVistaRamblerDoc.h"
 #include "browser/ui/CVistaRamblerView.h"
+#include "browser/ui/FileCommands.h"
 #include "browser/ui/FolderTree.h"
 #include "browser/ui/LockKeyPanes.h"
 #include "browser/ui/PreviewBar.h"
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -74,6 +76,7 @@ CMainFrame::CMainFrame(BrowserServices services, QWidget* parent)
     statusBar()->addWidget(readyPane_, 1);
     new LockKeyPanes(statusBar());
     createBars();
+    connectFileCommands();
 
     // The editor counts as installed when the settings name it; without it the menu's
     // "Add Photo" is greyed (the toolbar button stays and explains).
@@ -109,15 +112,15 @@ void CMainFrame::createActions() {
     make("actionToEditor", tr("To  &Editor"), false, tr("To editor"));
     make("actionAddPhoto", tr("Add photo"), false, tr("Add photo"));
     make("actionAddPhotoMenu", tr("Add &Photo"), false);
-    make("actionProperties", tr("&Properties"), false, tr("Properties"));
-    make("actionOpen", tr("&Open"), false);
+    make("actionProperties", tr("&Properties"), true, tr("Properties"));
+    make("actionOpen", tr("&Open"), true);
     make("actionExit", tr("E&xit"), true);
-    make("actionCopyTo", tr("&Copy to"), false);
-    make("actionMoveTo", tr("&Move to"), false);
-    make("actionRename", tr("&Rename"), false);
-    make("actionDelete", tr("&Delete"), false);
+    make("actionCopyTo", tr("&Copy to"), true);
+    make("actionMoveTo", tr("&Move to"), true);
+    make("actionRename", tr("&Rename"), true);
+    make("actionDelete", tr("&Delete"), true);
     make("actionFind", tr("&Find"), false);
-    make("actionViewDetail", tr("&View detail"), false);
+    make("actionViewDetail", tr("&View detail"), true);
     make("actionHowTo", tr("How To..."), true);
     make("actionAbout", tr("&About..."), true);
     make("actionClearList", tr("Clear list"), true);
@@ -238,6 +241,68 @@ void CMainFrame::createBars() {
     connect(action("actionBack"), &QAction::triggered, tree_, &FolderTree::back);
     connect(action("actionForward"), &QAction::triggered, tree_, &FolderTree::forward);
     connect(action("actionUp"), &QAction::triggered, tree_, &FolderTree::up);
+}
+
+void CMainFrame::connectFileCommands() {
+    fileCommands_ = new FileCommands(
+        *doc_, *view_, services_.prompts, [this] { showCurrentImage(); }, this);
+    FileCommands* c = fileCommands_;
+    connect(action("actionViewDetail"), &QAction::triggered, c, &FileCommands::viewDetail);
+    connect(action("actionCopyTo"), &QAction::triggered, c, &FileCommands::copyTo);
+    connect(action("actionMoveTo"), &QAction::triggered, c, &FileCommands::moveTo);
+    connect(action("actionDelete"), &QAction::triggered, c, &FileCommands::deleteFile);
+    connect(action("actionRename"), &QAction::triggered, view_,
+            &CVistaRamblerView::editCurrentLabel);
+    connect(action("actionProperties"), &QAction::triggered, c, [c] { c->properties(); });
+    connect(action("actionOpen"), &QAction::triggered, c, &FileCommands::open);
+
+    // As in any file browser, and only while the list has the focus: Delete and F2 in the
+    // folder tree are the tree's.
+    action("actionDelete")->setShortcut(QKeySequence::Delete);
+    action("actionRename")->setShortcut(Qt::Key_F2);
+    for (const char* name : {"actionDelete", "actionRename"}) {
+        action(name)->setShortcutContext(Qt::WidgetShortcut);
+        view_->addAction(action(name));
+    }
+    action("actionProperties")->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Return));
+
+    // The context menu's own items run the same commands, greyed with them; Properties there
+    // asks no name test.
+    auto item = [this](const char* name, const QString& text, const char* command,
+                       const char* themeIcon = nullptr) {
+        QAction* source = action(command);
+        // Commands without a toolbar picture take the desktop theme's, where it has one.
+        const QIcon icon = themeIcon != nullptr ? QIcon::fromTheme(themeIcon) : source->icon();
+        auto* a = new QAction(icon, text, this);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setEnabled(source->isEnabled());
+        connect(source, &QAction::changed, a, [a, source] { a->setEnabled(source->isEnabled()); });
+        connect(a, &QAction::triggered, source, &QAction::trigger);
+        return a;
+    };
+    auto* properties = new QAction(action("actionProperties")->icon(), tr("&Properties"), this);
+    properties->setObjectName("contextProperties");
+    connect(properties, &QAction::triggered, c, [c] { c->properties(false); });
+    contextActions_ = {item("contextView", tr("&View"), "actionViewDetail", "zoom-original"),
+                       item("contextAdd", tr("&Add"), "actionAddPhoto"),
+                       item("contextEdit", tr("&Edit"), "actionToEditor"),
+                       item("contextCopyTo", tr("&Copy to"), "actionCopyTo", "edit-copy"),
+                       item("contextMoveTo", tr("&Move to"), "actionMoveTo", "edit-cut"),
+                       item("contextRename", tr("&Rename"), "actionRename", "edit-rename"),
+                       item("contextDelete", tr("&Delete"), "actionDelete", "user-trash"),
+                       properties};
+    connect(view_, &CVistaRamblerView::contextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = fileCommands_->contextMenu(contextActions_, this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(at);
+    });
+}
+
+// The viewer's place until it is built: the preview bar, shown if it was hidden.
+void CMainFrame::showCurrentImage() {
+    if (!previewShown_)
+        togglePreviewBar();
+    previewBarDock_->raise();
 }
 
 void CMainFrame::updateNavigation(bool canGoBack, bool canGoForward, bool canGoUp) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QMainWindow>
 
 class QAction;
@@ -14,6 +15,7 @@ namespace browser {
 
 class CVistaRamblerDoc;
 class CVistaRamblerView;
+class FileCommands;
 class FolderTree;
 class PreviewBar;
 
@@ -37,6 +39,8 @@ class CMainFrame : public QMainWindow {
     QDockWidget& directoryBar() { return *directoryBar_; }
     QDockWidget& photoPreviewBar() { return *previewBarDock_; }
     QAction* action(const char* name) const;
+    FileCommands& fileCommands() { return *fileCommands_; }
+    const QList<QAction*>& contextActions() const { return contextActions_; }
 
     bool isDirectoryBarShown() const { return directoryShown_; }
     bool isPreviewBarShown() const { return previewShown_; }
@@ -54,6 +58,8 @@ class CMainFrame : public QMainWindow {
     void createMenus();
     void createToolBar();
     void createBars();
+    void connectFileCommands();
+    void showCurrentImage();
     void toggleBar(QDockWidget* bar, bool& shown, QAction* check);
     void updateNavigation(bool canGoBack, bool canGoForward, bool canGoUp);
     void about();
@@ -70,6 +76,8 @@ class CMainFrame : public QMainWindow {
     QDockWidget* directoryBar_ = nullptr;
     QDockWidget* previewBarDock_ = nullptr;
     QLabel* readyPane_ = nullptr;
+    FileCommands* fileCommands_ = nullptr;
+    QList<QAction*> contextActions_;
     bool directoryShown_ = true;
     bool previewShown_ = true;
 };

@@ -3,6 +3,8 @@
 #include "browser/model/CVistaRamblerDoc.h"
 #include "browser/model/ThumbnailGeometry.h"
 
+#include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QThread>
 
@@ -33,6 +35,8 @@ CVistaRamblerView::CVistaRamblerView(CVistaRamblerDoc& doc, QWidget* parent)
     setTextElideMode(Qt::ElideMiddle);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSpacing(4);
+    // Labels are edited by the Rename command (and F2) only, never by a stray click.
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     connect(&doc_, &CVistaRamblerDoc::namesAboutToChange, this, [this] { worker_.stop(); });
     connect(&doc_, &CVistaRamblerDoc::namesReplaced, this, &CVistaRamblerView::rebuild);
@@ -52,16 +56,52 @@ void CVistaRamblerView::rebuild() {
     setUpdatesEnabled(false);
     clear();
     const QIcon blank = blankCell();
-    QStringList paths;
     for (int i = 0; i < doc_.names().size(); ++i) {
         auto* item = new QListWidgetItem(blank, doc_.names()[i]);
         item->setToolTip(doc_.fullPath(i));
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
         addItem(item);
-        paths.append(doc_.fullPath(i));
     }
     setUpdatesEnabled(true);
+    startWorker();
+}
+
+void CVistaRamblerView::startWorker() {
+    QStringList paths;
+    for (int i = 0; i < doc_.names().size(); ++i)
+        paths.append(doc_.fullPath(i));
     // One decoder on each core; cells still arrive in list order.
     worker_.start(paths, std::max(1, QThread::idealThreadCount()));
+}
+
+void CVistaRamblerView::removeItem(int row) {
+    const bool unfinished = thumbnailsShown_ < count();
+    worker_.stop();
+    {
+        const QSignalBlocker quiet(this); // no other photo becomes current by this
+        delete takeItem(row);
+        setCurrentRow(-1);
+    }
+    // The cells still blank are made again; those already made come back from the cache.
+    if (unfinished) {
+        thumbnailsShown_ = 0;
+        startWorker();
+    }
+}
+
+void CVistaRamblerView::editCurrentLabel() {
+    if (QListWidgetItem* item = currentItem())
+        editItem(item);
+}
+
+void CVistaRamblerView::commitData(QWidget* editor) {
+    // The label changes only once the file was renamed; the rename decides, not the edit.
+    if (const auto* line = qobject_cast<QLineEdit*>(editor))
+        emit renameRequested(currentRow(), line->text());
+}
+
+void CVistaRamblerView::contextMenuEvent(QContextMenuEvent* event) {
+    emit contextMenuRequested(event->globalPos());
 }
 
 void CVistaRamblerView::showThumbnail(int index, const QImage& cell) {

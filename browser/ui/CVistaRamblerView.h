@@ -22,11 +22,24 @@ class CVistaRamblerView : public QListWidget {
     int thumbnailsShown() const { return thumbnailsShown_; }
     static QIcon blankCell();
 
+    // Starts editing the current item's label; the file is renamed when it ends.
+    void editCurrentLabel();
+    // Takes item `row` out after its file went, and goes on making the cells still missing.
+    void removeItem(int row);
+
   signals:
     void allThumbnailsShown();
+    // A label was edited to `text`: the item keeps its old text unless the rename works.
+    void renameRequested(int row, const QString& text);
+    void contextMenuRequested(const QPoint& globalPosition);
+
+  protected:
+    void commitData(QWidget* editor) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void rebuild();
+    void startWorker();
     void showThumbnail(int index, const QImage& cell);
 
     CVistaRamblerDoc& doc_;

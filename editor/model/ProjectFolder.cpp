@@ -1,6 +1,7 @@
 #include "editor/model/ProjectFolder.h"
 
 #include "editor/model/ProjectFile.h"
+#include "shared/FileTransfer.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,22 +12,14 @@ namespace editor {
 namespace {
 
 bool copyWhole(const QString& from, const QString& to) {
-    QFile::remove(to);
-    return QFile::copy(from, to) && QFileInfo(to).size() == QFileInfo(from).size();
+    return quillax::FileTransfer().copy(from, to, true) == quillax::FileTransfer::Result::Done;
 }
 
 } // namespace
 
 bool ProjectFolder::moveFile(const QString& from, const QString& to) {
     QFile::remove(to);
-    if (QFile::rename(from, to))
-        return true;
-    // Across file systems a rename cannot work; the original goes only once its copy is whole.
-    if (!copyWhole(from, to)) {
-        QFile::remove(to);
-        return false;
-    }
-    return QFile::remove(from);
+    return quillax::FileTransfer().move(from, to) == quillax::FileTransfer::Result::Done;
 }
 
 void ProjectFolder::transfer(const QString& source, const QString& target, const QString& name,

@@ -1,0 +1,170 @@
+#include "browser/ui/FileCommands.h"
+
+#include "browser/model/CVistaRamblerDoc.h"
+#include "browser/ui/CVistaRamblerView.h"
+#include "browser/ui/CopyMoveDialog.h"
+#include "browser/ui/ImagePropertiesDialog.h"
+#include "shared/FileTransfer.h"
+#include "shared/ImageFormat.h"
+#include "shared/Prompts.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace browser {
+
+using quillax::FileTransfer;
+
+namespace {
+
+FileTransfer& plainTransfer() {
+    static FileTransfer transfer;
+    return transfer;
+}
+
+} // namespace
+
+FileCommands::FileCommands(CVistaRamblerDoc& doc, CVistaRamblerView& view,
+                           quillax::Prompts& prompts, std::function<void()> showImage,
+                           QObject* parent)
+    : QObject(parent), doc_(doc), view_(view), prompts_(prompts), showImage_(std::move(showImage)),
+      transfer_(&plainTransfer()) {
+    connect(&view_, &CVistaRamblerView::renameRequested, this, &FileCommands::rename);
+    // Enter and a double click.
+    connect(&view_, &QAbstractItemView::activated, this, &FileCommands::viewDetail);
+}
+
+QString FileCommands::openFilter() {
+    return QStringLiteral("All files(*);;Bmp files(*.bmp);;Gif files(*.gif);;Jpeg files(*.jpg);;"
+                          "Png files(*.png);;Ico files(*.ico);;Tif files(*.tif);;"
+                          "Pcx files(*.pcx);;Tga files(*.tga)");
+}
+
+// A path names an image when it has a "." after its first character.
+bool FileCommands::namesAnImage(const QString& path) const {
+    return path.indexOf('.', 1) > 0;
+}
+
+bool FileCommands::currentFileIsThere() {
+    const QString path = doc_.currentPath();
+    if (QFileInfo(path).isFile())
+        return true;
+    prompts_.message(tr("%1 is no longer there; the list is read again.").arg(path));
+    if (doc_.isFullPathMode()) {
+        const int row = doc_.currentIndex();
+        if (row >= 0) {
+            doc_.removeEntry(row);
+            view_.removeItem(row);
+        }
+    } else {
+        doc_.loadFolder(doc_.folder());
+    }
+    return false;
+}
+
+void FileCommands::viewDetail() {
+    if (!namesAnImage(doc_.currentPath())) {
+        prompts_.message(tr("Please specify an image first!"));
+        return;
+    }
+    if (doc_.currentImage())
+        showImage_();
+}
+
+void FileCommands::copyTo() {
+    copyOrMove(CopyMoveDialog::Mode::Copy);
+}
+
+void FileCommands::moveTo() {
+    if (copyOrMove(CopyMoveDialog::Mode::Move))
+        removeCurrent();
+}
+
+bool FileCommands::copyOrMove(CopyMoveDialog::Mode mode) {
+    if (doc_.currentIndex() < 0 || !currentFileIsThere())
+        return false;
+    CopyMoveDialog dialog(mode, doc_.currentPath(), prompts_, *transfer_, &view_);
+    prompts_.runDialog(dialog);
+    return dialog.moved();
+}
+
+void FileCommands::deleteFile() {
+    if (doc_.currentIndex() < 0 || !currentFileIsThere())
+        return;
+    const QString path = doc_.currentPath();
+    const bool toTrash = FileTransfer::canTrash(path);
+    const QString question =
+        toTrash ? tr("Delete current image file?")
+                : tr("Delete current image file?\n\nThere is no trash on this disk: the file "
+                     "will be deleted for good.");
+    if (!prompts_.askYesNo(question))
+        return;
+    const bool deleted = toTrash ? FileTransfer::moveToTrash(path) : QFile::remove(path);
+    if (!deleted) {
+        prompts_.message(tr("Delete the file failed!"));
+        return;
+    }
+    removeCurrent();
+}
+
+void FileCommands::removeCurrent() {
+    const int row = doc_.currentIndex();
+    if (row < 0)
+        return;
+    doc_.removeEntry(row);
+    view_.removeItem(row);
+}
+
+void FileCommands::rename(int row, const QString& newName) {
+    if (row < 0 || row != doc_.currentIndex() || newName.isEmpty())
+        return; // cancelled, or no item
+    if (!currentFileIsThere())
+        return;
+    const QString from = doc_.currentPath();
+    // A name, not a path: nothing may land in another folder or on "." or "..".
+    const bool plainName =
+        !newName.contains('/') && newName != QLatin1String(".") && newName != QLatin1String("..");
+    const QString to = from.left(from.lastIndexOf('/') + 1) + newName;
+    if (!plainName || FileTransfer::rename(from, to) != FileTransfer::Result::Done) {
+        prompts_.message(tr("Rename the file failed!"));
+        return;
+    }
+    doc_.renameEntry(row, newName);
+    if (QListWidgetItem* item = view_.item(row)) {
+        item->setText(newName);
+        item->setToolTip(doc_.fullPath(row));
+    }
+}
+
+void FileCommands::properties(bool checkName) {
+    const QString path = doc_.currentPath();
+    if (checkName && !namesAnImage(path)) {
+        prompts_.message(tr("Please specify an image first!"));
+        return;
+    }
+    ImagePropertiesDialog dialog(path, &view_);
+    prompts_.runDialog(dialog);
+}
+
+void FileCommands::open() {
+    const QString path = prompts_.openFile(tr("Open"), doc_.folder(), openFilter());
+    if (path.isEmpty())
+        return;
+    if (quillax::imageTypeFromName(path) == quillax::kUnknownFormat) {
+        prompts_.message(tr("Please specify an image first!"));
+        return;
+    }
+    doc_.showPath(path);
+    showImage_();
+}
+
+QMenu* FileCommands::contextMenu(const QList<QAction*>& actions, QWidget* parent) const {
+    auto* menu = new QMenu(parent);
+    menu->addActions(actions);
+    if (!actions.isEmpty())
+        menu->setDefaultAction(actions.first()); // drawn bold, as Enter would choose it
+    return menu;
+}
+
+} // namespace browser

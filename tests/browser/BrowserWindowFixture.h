@@ -1,0 +1,59 @@
+#pragma once
+#include "browser/model/ThumbnailWorker.h"
+#include "browser/ui/CMainFrame.h"
+#include "shared/Launcher.h"
+#include "tests/support/Sandbox.h"
+#include "tests/support/ScriptedPrompts.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace testsupport {
+
+// Opens nothing; remembers what it was asked to open.
+class RecordingLauncher : public quillax::Launcher {
+  public:
+    QList<QUrl> opened;
+    bool openDocument(const QUrl& url) override {
+        opened.append(url);
+        return true;
+    }
+    bool startProgram(const QString&, const QStringList&) override { return true; }
+};
+
+// A browser window on a sandbox install folder, with scripted prompts; photoFolder() makes
+// a folder of JPEG photos of distinct colours.
+class BrowserWindowTest : public ::testing::Test {
+  protected:
+    void start(const QString& editor = "PageMontager") {
+        box.writeSettings(box.folder(), editor);
+        frame = std::make_unique<browser::CMainFrame>(browser::BrowserServices{prompts, launcher});
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    }
+    // As the program does before it ends: no decoding thread outlives the window.
+    void TearDown() override {
+        frame.reset();
+        browser::ThumbnailWorker::waitForAllThreads();
+    }
+    QString photoFolder(int count, int w = 640, int h = 480) {
+        QDir(box.folder()).mkpath("photos");
+        for (int i = 0; i < count; ++i) {
+            QImage image(w, h, QImage::Format_RGB32);
+            image.fill(QColor::fromHsv((i * 37) % 360, 200, 220));
+            image.save(box.path(QString("photos/IMG_%1.JPG").arg(i, 3, 10, QChar('0'))), "jpeg",
+                       90);
+        }
+        return box.path("photos");
+    }
+
+    testsupport::Sandbox box;
+    testsupport::ScriptedPrompts prompts;
+    RecordingLauncher launcher;
+    std::unique_ptr<browser::CMainFrame> frame;
+};
+
+} // namespace testsupport

@@ -1,0 +1,251 @@
+// The file commands on the current photo, from the menus, the keys and the context menu:
+// what each does to the files and the list, and that none of their failures loses a photo.
+#include "browser/ui/FileCommands.h"
+#include "browser/model/CVistaRamblerDoc.h"
+#include "browser/model/ImageProperties.h"
+#include "browser/ui/CVistaRamblerView.h"
+#include "browser/ui/CopyMoveDialog.h"
+#include "browser/ui/FolderTree.h"
+#include "browser/ui/ImagePropertiesDialog.h"
+#include "tests/browser/BrowserWindowFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDockWidget>
+#include <QFile>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <unistd.h>
+
+using browser::CopyMoveDialog;
+using testsupport::BrowserWindowTest;
+
+namespace {
+
+class FileCommandsTest : public BrowserWindowTest {
+  protected:
+    // Three photos listed, the second one current.
+    void startOnThreePhotos() {
+        start();
+        folder = photoFolder(3, 40, 30);
+        QSignalSpy done(&frame->view(), &browser::CVistaRamblerView::allThumbnailsShown);
+        ASSERT_TRUE(frame->folderTree().openFolder(folder));
+        ASSERT_TRUE(done.wait(20000));
+        frame->view().setFocus();
+        frame->view().setCurrentRow(1);
+    }
+    QString second() const { return folder + "/IMG_001.JPG"; }
+    QStringList labels() const {
+        QStringList texts;
+        for (int i = 0; i < frame->view().count(); ++i)
+            texts.append(frame->view().item(i)->text());
+        return texts;
+    }
+    // What the user does in the Copy/Move dialog: types a folder and presses OK.
+    void whenAskedChoose(const QString& destination) {
+        prompts.whileInDialog = [destination](QDialog& d) {
+            auto& dialog = static_cast<CopyMoveDialog&>(d);
+            dialog.destinationEdit()->setText(destination);
+            dialog.accept();
+        };
+    }
+
+    QString folder;
+};
+
+} // namespace
+
+TEST_F(FileCommandsTest, DeleteAsksAndPutsThePhotoInTheTrash) {
+    const testsupport::ScopedEnv data("XDG_DATA_HOME", box.path("data").toUtf8());
+    startOnThreePhotos();
+    QTest::keyClick(&frame->view(), Qt::Key_Delete);
+    EXPECT_EQ(prompts.shown, QStringList{"Delete current image file?"});
+    EXPECT_TRUE(QFile::exists(second())) << "No keeps it";
+    EXPECT_EQ(frame->view().count(), 3);
+
+    prompts.answers = {quillax::Prompts::Answer::Yes};
+    frame->action("actionDelete")->trigger();
+    EXPECT_FALSE(QFile::exists(second()));
+    EXPECT_TRUE(QFile::exists(box.path("data/Trash/files/IMG_001.JPG"))) << "to be restored";
+    EXPECT_EQ(labels(), (QStringList{"img_000.jpg", "img_002.jpg"}));
+    EXPECT_EQ(frame->document().currentIndex(), -1) << "nothing current until picked again";
+    EXPECT_FALSE(frame->document().currentImage());
+}
+
+// An immutable file cannot be trashed even by root; without root a read-only folder does it.
+TEST_F(FileCommandsTest, APhotoThatCannotBeDeletedStaysListed) {
+    const testsupport::ScopedEnv data("XDG_DATA_HOME", box.path("data").toUtf8());
+    startOnThreePhotos();
+    const bool root = ::getuid() == 0;
+    if (root && QProcess::execute("chattr", {"+i", second()}) != 0)
+        GTEST_SKIP() << "running as root on a file system without immutable files";
+    if (!root)
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    prompts.answers = {quillax::Prompts::Answer::Yes};
+    frame->action("actionDelete")->trigger();
+    if (root)
+        QProcess::execute("chattr", {"-i", second()});
+    else
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(prompts.shown.last(), "Delete the file failed!");
+    EXPECT_TRUE(QFile::exists(second()));
+    EXPECT_EQ(frame->view().count(), 3);
+}
+
+TEST_F(FileCommandsTest, CopyOntoAPhotoOfTheSameNameAsksFirst) {
+    startOnThreePhotos();
+    QDir(box.folder()).mkdir("album");
+    QFile::copy(folder + "/IMG_000.JPG", box.path("album/IMG_001.JPG"));
+    const QByteArray old = [&] {
+        QFile f(box.path("album/IMG_001.JPG"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    whenAskedChoose(box.path("album"));
+    frame->action("actionCopyTo")->trigger();
+    EXPECT_EQ(prompts.dialogTitles, QStringList{"Copy files"});
+    EXPECT_EQ(prompts.shown, QStringList{"Destination file already exists, overwrite it?"});
+    QFile kept(box.path("album/IMG_001.JPG"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), old) << "No: the other photo stays, and so does the dialog";
+
+    prompts.answers = {quillax::Prompts::Answer::Yes};
+    prompts.whileInDialog = [&](QDialog& d) {
+        auto& dialog = static_cast<CopyMoveDialog&>(d);
+        dialog.destinationEdit()->setText(box.path("album"));
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << "Yes copies over it and closes";
+    };
+    frame->action("actionCopyTo")->trigger();
+    EXPECT_EQ(QFileInfo(box.path("album/IMG_001.JPG")).size(), QFileInfo(second()).size());
+    EXPECT_EQ(frame->view().count(), 3) << "a copy leaves the list as it is";
+}
+
+TEST_F(FileCommandsTest, MoveTakesThePhotoOutOfTheListOnlyWhenItMoved) {
+    startOnThreePhotos();
+    QDir(box.folder()).mkdir("album");
+    QFile::copy(folder + "/IMG_000.JPG", box.path("album/IMG_001.JPG"));
+    whenAskedChoose(box.path("album"));
+    frame->action("actionMoveTo")->trigger();
+    EXPECT_EQ(prompts.shown, QStringList{"Move the file failed!"}) << "never over another photo";
+    EXPECT_TRUE(QFile::exists(second()));
+    EXPECT_EQ(frame->view().count(), 3);
+
+    QFile::remove(box.path("album/IMG_001.JPG"));
+    frame->view().setCurrentRow(1);
+    frame->action("actionMoveTo")->trigger();
+    EXPECT_TRUE(QFile::exists(box.path("album/IMG_001.JPG")));
+    EXPECT_FALSE(QFile::exists(second()));
+    EXPECT_EQ(labels(), (QStringList{"img_000.jpg", "img_002.jpg"}));
+}
+
+TEST_F(FileCommandsTest, RenameNeverOverwritesAndTakesOnlyAName) {
+    startOnThreePhotos();
+    auto& view = frame->view();
+    for (const QString& refused : QStringList{"IMG_002.JPG", "../IMG_001.JPG", ".", ".."}) {
+        emit view.renameRequested(1, refused);
+        EXPECT_EQ(prompts.shown.last(), "Rename the file failed!") << refused.toStdString();
+        EXPECT_EQ(view.item(1)->text(), "img_001.jpg");
+    }
+    EXPECT_TRUE(QFile::exists(second()));
+    emit view.renameRequested(1, "");
+    EXPECT_EQ(prompts.shown.size(), 4) << "an empty name is a cancelled edit";
+
+    emit view.renameRequested(1, "Beach 1.jpg");
+    EXPECT_TRUE(QFile::exists(folder + "/Beach 1.jpg"));
+    EXPECT_FALSE(QFile::exists(second()));
+    EXPECT_EQ(view.item(1)->text(), "Beach 1.jpg");
+    EXPECT_EQ(frame->document().currentPath(), folder + "/Beach 1.jpg");
+
+    QTest::keyClick(&view, Qt::Key_F2);
+    EXPECT_NE(view.viewport()->findChild<QLineEdit*>(), nullptr) << "F2 edits the label";
+}
+
+TEST_F(FileCommandsTest, APhotoGoneBehindTheListsBackIsSaidAndTheListReadAgain) {
+    startOnThreePhotos();
+    QFile::remove(second());
+    frame->action("actionDelete")->trigger();
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown.first().contains("is no longer there")) << "not asked to delete";
+    EXPECT_EQ(labels(), (QStringList{"img_000.jpg", "img_002.jpg"}));
+}
+
+// A 10 x 10 24-bit BMP is 54 + 10 x 32 = 374 bytes: 0.4 KB.
+TEST_F(FileCommandsTest, PropertiesTellTheFileAndThePicture) {
+    start();
+    QImage(10, 10, QImage::Format_RGB888).save(box.path(".Small.bmp"));
+    QFile::setPermissions(box.path(".Small.bmp"), QFile::ReadOwner | QFile::ReadGroup);
+    const browser::ImageProperties p = browser::ImageProperties::of(box.path(".Small.bmp"));
+    EXPECT_EQ(p.type, "BMP");
+    EXPECT_EQ(p.format, "BMP Image");
+    EXPECT_EQ(p.location, box.folder());
+    EXPECT_EQ(p.size, "0.4KB");
+    EXPECT_TRUE(p.readOnly);
+    EXPECT_TRUE(p.hidden);
+    EXPECT_EQ(p.colours, "16 millions");
+    EXPECT_EQ(p.width, "10 pixels");
+    EXPECT_EQ(QDateTime::fromString(p.modified, "yyyy-MM-dd HH:mm:ss").isValid(), true);
+
+    frame->action("actionProperties")->trigger();
+    EXPECT_EQ(prompts.shown, QStringList{"Please specify an image first!"}) << "nothing current";
+    frame->document().showPath(box.path(".Small.bmp"));
+    frame->contextActions().last()->trigger();
+    EXPECT_EQ(prompts.dialogTitles, QStringList{"Image Properties"});
+}
+
+TEST_F(FileCommandsTest, TheContextMenuOffersTheCommandsWithTheirPictures) {
+    startOnThreePhotos();
+    QStringList texts;
+    for (const QAction* a : frame->contextActions())
+        texts.append(a->text());
+    EXPECT_EQ(texts, (QStringList{"&View", "&Add", "&Edit", "&Copy to", "&Move to", "&Rename",
+                                  "&Delete", "&Properties"}));
+    QMenu* menu = frame->fileCommands().contextMenu(frame->contextActions(), frame.get());
+    EXPECT_EQ(menu->defaultAction(), frame->contextActions().first()) << "drawn bold";
+    EXPECT_FALSE(frame->contextActions().last()->icon().isNull());
+    delete menu;
+
+    frame->photoPreviewBar().hide();
+    frame->togglePreviewBar(); // hidden through the View menu
+    ASSERT_FALSE(frame->isPreviewBarShown());
+    QTest::keyClick(&frame->view(), Qt::Key_Return);
+    EXPECT_TRUE(frame->isPreviewBarShown()) << "Enter views the photo";
+    QTest::keyClick(&frame->view(), Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(prompts.dialogTitles, QStringList{"Image Properties"}) << "Alt+Enter";
+}
+
+TEST_F(FileCommandsTest, OpenShowsAPictureChosenFromAnywhere) {
+    startOnThreePhotos();
+    prompts.files = {box.writePicture("notes.txt", 4, 4)};
+    frame->action("actionOpen")->trigger();
+    EXPECT_EQ(prompts.shown.last(), "Please specify an image first!");
+    prompts.files = {box.writePicture("elsewhere.png", 8, 6)};
+    frame->action("actionOpen")->trigger();
+    EXPECT_EQ(frame->document().currentPath(), box.path("elsewhere.png"));
+    ASSERT_TRUE(frame->document().currentImage());
+    EXPECT_EQ(frame->document().currentImage()->image.width(), 8);
+}
+
+TEST_F(FileCommandsTest, TheDestinationMustBeAFolderPath) {
+    startOnThreePhotos();
+    prompts.whileInDialog = [this](QDialog& d) {
+        auto& dialog = static_cast<CopyMoveDialog&>(d);
+        QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(dialog.destinationEdit(), &away);
+        EXPECT_TRUE(prompts.shown.isEmpty()) << "nothing typed, and only another window";
+        dialog.destinationEdit()->setText("holiday");
+        QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(dialog.destinationEdit(), &tab);
+        dialog.accept();
+        EXPECT_EQ(prompts.shown, QStringList(2, "Invalid path name!"));
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        prompts.files = {box.path("album")};
+        dialog.changeFolderButton()->click();
+        EXPECT_EQ(prompts.shown.last(), "Choose Folder:");
+        EXPECT_EQ(dialog.destinationEdit()->text(), box.path("album") + "/");
+    };
+    frame->action("actionCopyTo")->trigger();
+}
