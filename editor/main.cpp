@@ -2,6 +2,7 @@
 #include "editor/model/PageComposer.h"
 #include "editor/model/PageDocument.h"
 #include "editor/model/PaperTable.h"
+#include "editor/ui/BrowserHandOff.h"
 #include "editor/ui/EditorMainDialog.h"
 #include "editor/ui/ProjectCommands.h"
 #include "editor/ui/QtCaptionDrawer.h"
@@ -156,5 +157,8 @@ int main(int argc, char** argv) {
     } else if (!arguments.isEmpty()) {
         window.addPhotosLater(arguments);
     }
+    // Started by the browser's "To editor", the queue is taken at once: a desktop need not
+    // activate a window it did not open itself.
+    QTimer::singleShot(0, &window, [&window] { window.browserHandOff().importQueue(); });
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "browser/model/CVistaRamblerDoc.h"
 #include "browser/ui/CVistaRamblerView.h"
+#include "browser/ui/EditorHandOff.h"
 #include "browser/ui/FileCommands.h"
 #include "browser/ui/FolderTree.h"
 #include "browser/ui/LockKeyPanes.h"
@@ -77,6 +78,10 @@ CMainFrame::CMainFrame(BrowserServices services, QWidget* parent)
     new LockKeyPanes(statusBar());
     createBars();
     connectFileCommands();
+    handOff_ = new EditorHandOff(*this, *doc_, services_.prompts, services_.launcher, this);
+    for (const char* name : {"actionAddPhoto", "actionAddPhotoMenu"})
+        connect(action(name), &QAction::triggered, handOff_, &EditorHandOff::addPhoto);
+    connect(action("actionToEditor"), &QAction::triggered, handOff_, &EditorHandOff::toEditor);
 
     // The editor counts as installed when the settings name it; without it the menu's
     // "Add Photo" is greyed (the toolbar button stays and explains).
@@ -109,9 +114,9 @@ void CMainFrame::createActions() {
     make("actionForward", tr("Forward"), true, tr("Forward"));
     make("actionUp", tr("Up"), true, tr("Up"));
     make("actionSlideShow", tr("Slide Sh&ow"), false, tr("Slide show"));
-    make("actionToEditor", tr("To  &Editor"), false, tr("To editor"));
-    make("actionAddPhoto", tr("Add photo"), false, tr("Add photo"));
-    make("actionAddPhotoMenu", tr("Add &Photo"), false);
+    make("actionToEditor", tr("To  &Editor"), true, tr("To editor"));
+    make("actionAddPhoto", tr("Add photo"), true, tr("Add photo"));
+    make("actionAddPhotoMenu", tr("Add &Photo"), true);
     make("actionProperties", tr("&Properties"), true, tr("Properties"));
     make("actionOpen", tr("&Open"), true);
     make("actionExit", tr("E&xit"), true);

@@ -15,6 +15,7 @@ namespace browser {
 
 class CVistaRamblerDoc;
 class CVistaRamblerView;
+class EditorHandOff;
 class FileCommands;
 class FolderTree;
 class PreviewBar;
@@ -40,6 +41,7 @@ class CMainFrame : public QMainWindow {
     QDockWidget& photoPreviewBar() { return *previewBarDock_; }
     QAction* action(const char* name) const;
     FileCommands& fileCommands() { return *fileCommands_; }
+    EditorHandOff& editorHandOff() { return *handOff_; }
     const QList<QAction*>& contextActions() const { return contextActions_; }
 
     bool isDirectoryBarShown() const { return directoryShown_; }
@@ -77,6 +79,7 @@ class CMainFrame : public QMainWindow {
     QDockWidget* previewBarDock_ = nullptr;
     QLabel* readyPane_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
+    EditorHandOff* handOff_ = nullptr;
     QList<QAction*> contextActions_;
     bool directoryShown_ = true;
     bool previewShown_ = true;

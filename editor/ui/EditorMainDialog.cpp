@@ -7,6 +7,7 @@
 #include "editor/model/PaperTable.h"
 #include "editor/model/TextStyle.h"
 #include "editor/model/UnitValues.h"
+#include "editor/ui/BrowserHandOff.h"
 #include "editor/ui/CaptionView.h"
 #include "editor/ui/EditorActions.h"
 #include "editor/ui/EffectCommands.h"
@@ -263,6 +264,8 @@ void EditorMainDialog::connectCommands() {
     connect(actions_->exportPhotos, &QAction::triggered, this,
             [this] { PageExporter::run(document_, services_.prompts); });
     new EffectCommands(document_, *photoPage_, *canvas_, services_.prompts, this);
+    handOff_ = new BrowserHandOff(*this, *layerCommands_, this);
+    connect(actions_->browse, &QAction::triggered, handOff_, &BrowserHandOff::browse);
     printCommands_ = new PrintCommands(document_, services_.printer, services_.prompts, this,
                                        [this] { showFullScreenPreview(); });
     connect(actions_->printPhotos, &QAction::triggered, printCommands_, &PrintCommands::print);
@@ -272,7 +275,7 @@ void EditorMainDialog::connectCommands() {
          {actions_->addPhoto, actions_->addText, actions_->deleteLayer, actions_->exportPhotos,
           actions_->newProject, actions_->openProject, actions_->saveProject,
           actions_->saveProjectAs, actions_->fullScreenPreview, actions_->printPhotos,
-          actions_->printPreview})
+          actions_->printPreview, actions_->browse})
         actions_->markBuilt(built);
     actions_->updateEnabled(services_.printer.hasDefaultPrinter());
 }
@@ -578,6 +581,13 @@ bool EditorMainDialog::eventFilter(QObject* watched, QEvent* event) {
             nullptr)
         listClicked(-1);
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Whenever the window is activated or left, and not minimised, the browser's queue is taken.
+void EditorMainDialog::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && handOff_ != nullptr)
+        handOff_->importQueue();
 }
 
 void EditorMainDialog::closeEvent(QCloseEvent* event) {

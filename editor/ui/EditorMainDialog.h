@@ -26,6 +26,7 @@ struct LayerRecord;
 class PaperPage;
 class ProjectCommands;
 class PrintCommands;
+class BrowserHandOff;
 class PhotoPage;
 class PrintService;
 
@@ -78,8 +79,11 @@ class EditorMainDialog : public QMainWindow {
     // Shows and hides the control groups for the page of the tab control.
     void showControlsForTab(int index);
 
+    BrowserHandOff& browserHandOff() { return *handOff_; }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -134,6 +138,7 @@ class EditorMainDialog : public QMainWindow {
     CaptionView* captionView_ = nullptr;
     ProjectCommands* projectCommands_ = nullptr;
     PrintCommands* printCommands_ = nullptr;
+    BrowserHandOff* handOff_ = nullptr;
     QtCaptionDrawer captionDrawer_;
 };
 

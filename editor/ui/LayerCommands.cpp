@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
+#include <utility>
 
 namespace editor {
 
@@ -64,12 +66,44 @@ bool LayerCommands::addPhoto(const QString& path) {
 }
 
 void LayerCommands::addPhotos(const QStringList& paths) {
-    const std::vector<PageDocument::Failure> failed = document_.addPhotos(paths);
+    sayNotAdded(document_.addPhotos(paths));
+}
+
+void LayerCommands::addPhotosInTurn(const QStringList& paths) {
+    const bool idle = waiting_.isEmpty();
+    waiting_ += paths;
+    if (idle && !waiting_.isEmpty())
+        QTimer::singleShot(0, this, &LayerCommands::addNextWaiting);
+}
+
+void LayerCommands::addNextWaiting() {
+    if (waiting_.isEmpty())
+        return;
+    const QString path = waiting_.takeFirst();
+    const PageDocument::AddResult result = document_.addPhoto(path);
+    if (result.status != PageDocument::AddStatus::Added)
+        waitingFailed_.push_back({path, result.status});
+    if (!waiting_.isEmpty()) {
+        QTimer::singleShot(0, this, &LayerCommands::addNextWaiting);
+        return;
+    }
+    sayNotAdded(std::exchange(waitingFailed_, {}));
+}
+
+void LayerCommands::sayNotAdded(const std::vector<PageDocument::Failure>& failed) {
     if (failed.empty())
         return;
+    // A message is read, not scrolled: past a screenful the rest are counted.
+    constexpr size_t kNamed = 15;
     QStringList lines;
-    for (const PageDocument::Failure& f : failed)
-        lines.append(tr("%1: %2").arg(QFileInfo(f.path).fileName(), whyNotAdded(f.status)));
+    for (size_t i = 0; i < failed.size() && i < kNamed; ++i) {
+        // A line of junk can be any length; its name is cut to fit the message.
+        const QString name = QFileInfo(failed[i].path).fileName();
+        lines.append(tr("%1: %2").arg(name.size() > 80 ? name.left(77) + "..." : name,
+                                      whyNotAdded(failed[i].status)));
+    }
+    if (failed.size() > kNamed)
+        lines.append(tr("... and %n more", nullptr, int(failed.size() - kNamed)));
     prompts_.message(tr("These pictures were not added:\n%1").arg(lines.join('\n')));
 }
 

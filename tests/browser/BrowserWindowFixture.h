@@ -13,15 +13,19 @@
 
 namespace testsupport {
 
-// Opens nothing; remembers what it was asked to open.
+// Opens and starts nothing; remembers what it was asked to.
 class RecordingLauncher : public quillax::Launcher {
   public:
     QList<QUrl> opened;
+    QStringList programs;
     bool openDocument(const QUrl& url) override {
         opened.append(url);
         return true;
     }
-    bool startProgram(const QString&, const QStringList&) override { return true; }
+    bool startProgram(const QString& program, const QStringList&) override {
+        programs.append(program);
+        return true;
+    }
 };
 
 // A browser window on a sandbox install folder, with scripted prompts; photoFolder() makes

@@ -1,0 +1,61 @@
+#include "browser/ui/EditorHandOff.h"
+
+#include "browser/model/CVistaRamblerDoc.h"
+#include "shared/HandOffQueue.h"
+#include "shared/Launcher.h"
+#include "shared/PeerLink.h"
+#include "shared/Prompts.h"
+#include "shared/Settings.h"
+
+#include <QMainWindow>
+
+namespace browser {
+
+EditorHandOff::EditorHandOff(QMainWindow& window, CVistaRamblerDoc& doc, quillax::Prompts& prompts,
+                             quillax::Launcher& launcher, QObject* parent)
+    : QObject(parent), window_(window), doc_(doc), prompts_(prompts), launcher_(launcher),
+      link_(new quillax::PeerLink(quillax::PeerLink::browserName(),
+                                  quillax::PeerLink::kBrowserValue,
+                                  quillax::Settings::installFolder(), this)) {
+    connect(link_, &quillax::PeerLink::raiseRequested, this, &EditorHandOff::comeForward);
+}
+
+bool EditorHandOff::isListening() const {
+    return link_->isListening();
+}
+
+bool EditorHandOff::editorInstalled() {
+    if (quillax::Settings::editorName().contains("PageMontager"))
+        return true;
+    prompts_.message(tr("Add photo to editor need PageMontager installed!"));
+    return false;
+}
+
+void EditorHandOff::addPhoto() {
+    if (!editorInstalled())
+        return;
+    const QString path = doc_.currentPath();
+    if (path.indexOf('.', 1) <= 0) {
+        prompts_.message(tr("Please specify an image first!"));
+        return;
+    }
+    // A photo that could not be queued is said, never passed over as if it had been.
+    if (quillax::HandOffQueue::append(quillax::Settings::installFolder(), path) !=
+        quillax::HandOffQueue::Appended::Done)
+        prompts_.message(tr("Not find <toAddList.txt> file!"), tr("Waring"));
+}
+
+void EditorHandOff::toEditor() {
+    if (!editorInstalled())
+        return;
+    const QString folder = quillax::Settings::installFolder();
+    if (!quillax::PeerLink::raisePeer(quillax::PeerLink::editorName(),
+                                      quillax::PeerLink::kEditorValue, folder))
+        launcher_.startProgram(folder + quillax::Settings::editorName(), {});
+}
+
+void EditorHandOff::comeForward() {
+    quillax::PeerLink::bringToFront(window_);
+}
+
+} // namespace browser

@@ -1,0 +1,83 @@
+// The queue of photos from the browser to the editor: lines in order, the file gone once
+// taken, a queue held by the other side left for the next time, and, with two processes
+// racing, every line arriving exactly once.
+#include "shared/HandOffQueue.h"
+#include "tests/support/Sandbox.h"
+
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+
+using quillax::HandOffQueue;
+
+namespace {
+
+QByteArray queueBytes(const testsupport::Sandbox& box) {
+    QFile file(box.path("toAddList.txt"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(HandOffQueue, LinesArriveInOrderAndTheQueueIsThenGone) {
+    testsupport::Sandbox box;
+    EXPECT_TRUE(HandOffQueue::take(box.folder()).isEmpty()) << "no file, no queue";
+    for (const char* path : {"/p/Été 1.jpg", "/p/b.png", "/p/Été 1.jpg"})
+        ASSERT_EQ(HandOffQueue::append(box.folder(), QString::fromUtf8(path)),
+                  HandOffQueue::Appended::Done);
+    EXPECT_EQ(queueBytes(box), QString("/p/Été 1.jpg\n/p/b.png\n/p/Été 1.jpg\n").toUtf8());
+    EXPECT_EQ(HandOffQueue::take(box.folder()),
+              (QStringList{"/p/Été 1.jpg", "/p/b.png", "/p/Été 1.jpg"}));
+    EXPECT_FALSE(QFile::exists(box.path("toAddList.txt")));
+    EXPECT_EQ(HandOffQueue::append(box.folder() + "missing/", "/p/c.jpg"),
+              HandOffQueue::Appended::CannotOpen);
+}
+
+TEST(HandOffQueue, AQueueHeldByTheOtherSideWaitsForTheNextTime) {
+    testsupport::Sandbox box;
+    HandOffQueue::append(box.folder(), "/p/a.jpg");
+    QFile held(box.path("toAddList.txt"));
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+    ASSERT_EQ(::flock(held.handle(), LOCK_EX), 0);
+    EXPECT_TRUE(HandOffQueue::take(box.folder()).isEmpty());
+    EXPECT_TRUE(QFile::exists(box.path("toAddList.txt")));
+    held.close();
+    EXPECT_EQ(HandOffQueue::take(box.folder()), QStringList{"/p/a.jpg"});
+}
+
+// Whatever lies in the file is handed on as lines; add photo judges them.
+TEST(HandOffQueue, JunkLongLinesAndCarriageReturnsAreJustLines) {
+    testsupport::Sandbox box;
+    QFile file(box.path("toAddList.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray longLine(100000, 'x');
+    file.write("/p/a.jpg\r\n\n" + longLine + "\n\x01\xff\xfe\n/p/last-without-end");
+    file.close();
+    const QStringList lines = HandOffQueue::take(box.folder());
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], "/p/a.jpg");
+    EXPECT_EQ(lines[1].size(), 100000);
+    EXPECT_EQ(lines[3], "/p/last-without-end");
+}
+
+TEST(HandOffQueue, AnotherProcessAppendingWhileTheQueueIsTakenLosesNothing) {
+    testsupport::Sandbox box;
+    constexpr int kLines = 3000;
+    QProcess appender;
+    appender.start(HANDOFF_APPENDER_PATH, {box.folder(), QString::number(kLines)});
+    ASSERT_TRUE(appender.waitForStarted());
+    QStringList arrived;
+    int takes = 0;
+    while (appender.state() != QProcess::NotRunning || QFile::exists(box.path("toAddList.txt"))) {
+        const QStringList taken = HandOffQueue::take(box.folder());
+        takes += taken.isEmpty() ? 0 : 1;
+        arrived += taken;
+        appender.waitForFinished(0);
+    }
+    EXPECT_EQ(appender.exitCode(), 0) << appender.readAllStandardError().constData();
+    ASSERT_EQ(arrived.size(), kLines) << "taken in " << takes << " turns";
+    for (int i = 0; i < kLines; ++i)
+        ASSERT_EQ(arrived[i], QStringLiteral("/photos/IMG_%1.JPG").arg(i)) << "line " << i;
+    EXPECT_GT(takes, 1) << "the two really did race";
+}
