@@ -88,6 +88,7 @@ void LayerCommands::addNextWaiting() {
         return;
     }
     sayNotAdded(std::exchange(waitingFailed_, {}));
+    emit addingFinished();
 }
 
 void LayerCommands::sayNotAdded(const std::vector<PageDocument::Failure>& failed) {

@@ -34,6 +34,10 @@ class LayerCommands : public QObject {
     // Asks "Delete current layer?" and removes the layer that was selected when asked.
     void deleteLayer();
 
+  signals:
+    // The photos handed on in turn were all tried.
+    void addingFinished();
+
   private:
     QString askForPicture();
     void addNextWaiting();
