@@ -18,9 +18,7 @@ using browser::CVistaRamblerDoc;
 namespace {
 
 void touch(const QString& path, const QByteArray& bytes = "x") {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
+    testsupport::writeFile(path, bytes);
 }
 
 } // namespace

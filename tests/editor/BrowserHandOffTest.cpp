@@ -11,20 +11,10 @@
 
 using testsupport::EditorWindowTest;
 
-namespace {
-
-void writeQueue(const QString& path, const QByteArray& lines) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(lines);
-}
-
-} // namespace
-
 TEST_F(EditorWindowTest, AMinimisedEditorTakesTheQueueOnlyOnceRestored) {
     start();
     const QString photo = box.writePicture("p.png", 40, 30);
-    writeQueue(box.path("toAddList.txt"), QFile::encodeName(photo) + "\n");
+    ASSERT_TRUE(testsupport::writeFile(box.path("toAddList.txt"), QFile::encodeName(photo) + "\n"));
     window->showMinimized();
     window->browserHandOff().importQueue();
     EXPECT_TRUE(QFile::exists(box.path("toAddList.txt")));
@@ -44,7 +34,7 @@ TEST_F(EditorWindowTest, AQueueOfThousandsIsAddedWithTheWindowAnswering) {
                                     QFile::encodeName(box.path(QString("gone%1.jpg").arg(i)))};
         lines += kinds[i % 3] + "\n";
     }
-    writeQueue(box.path("toAddList.txt"), lines + photo + "\n");
+    ASSERT_TRUE(testsupport::writeFile(box.path("toAddList.txt"), lines + photo + "\n"));
     int answered = 0;
     QTimer beat;
     QObject::connect(&beat, &QTimer::timeout, [&] { ++answered; });

@@ -63,15 +63,6 @@ TEST(CaptionLayout, PictureSizesAndTextPlaces) {
         EXPECT_EQ(CaptionLayout::of(row.settings, mm), row.expected) << row.why;
 }
 
-TEST(CaptionLayout, StylesAreStoredAsTheirCode) {
-    editor::TextStyle style;
-    style.bold = true;
-    style.underline = true;
-    EXPECT_EQ(style.code(), 60);
-    style.vertical = true;
-    EXPECT_EQ(style.code(), 61);
-}
-
 class CaptionDocumentTest : public ::testing::Test {
   protected:
     void SetUp() override { document.setCaptionDrawer(&drawer); }

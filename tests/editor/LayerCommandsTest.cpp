@@ -106,18 +106,6 @@ TEST_F(LayerCommandsTest, DeleteLayerAsksFirstAndEmptiesTheList) {
     EXPECT_EQ(size_t(prompts.shown.size()), asked) << "nothing selected: nothing asked";
 }
 
-TEST_F(LayerCommandsTest, DeletingALowerLayerMovesTheRowsBelowIt) {
-    addThroughDialog(box.writePicture("one.png", 40, 30));
-    addThroughDialog(box.writePicture("two.png", 40, 30));
-    addThroughDialog(box.writePicture("three.png", 40, 30));
-    window->listClicked(0);
-    prompts.answers = {quillax::Prompts::Answer::Yes};
-    window->actions().deleteLayer->trigger();
-    ASSERT_EQ(list()->topLevelItemCount(), 2);
-    EXPECT_EQ(list()->topLevelItem(0)->toolTip(0), box.path("two.png"));
-    EXPECT_EQ(canvas().stack().idAtRow(1), 2);
-}
-
 TEST_F(LayerCommandsTest, TheDeleteKeyDeletesAfterAPressOnTheCanvas) {
     addThroughDialog(box.writePicture("one.png", 400, 300));
     window->activateWindow();

@@ -130,14 +130,6 @@ TEST_F(CanvasTest, TheBottomRightHandleKeepsTheProportions) {
     EXPECT_EQ(window->photoPage().layerWidthEdit->text(), "126");
 }
 
-TEST_F(CanvasTest, TheRightHandleChangesTheWidthAndPixelsDoNotSnap) {
-    click(kInside);
-    window->document().project().unitFactor = 1.0;
-    drag(kRightMiddle, QPoint(205, 60));
-    // 170 x 105 screen pixels: 482.8 and 298.2 page pixels, rounded.
-    EXPECT_EQ(layer().region, (PageRect{100, 100, 583, 398}));
-}
-
 TEST_F(CanvasTest, HandlesDraggedPastTheOppositeEdgeNeverLoseTheLayer) {
     click(kInside);
     press(kTopLeft);

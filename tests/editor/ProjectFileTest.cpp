@@ -35,14 +35,9 @@ class ProjectTest : public ::testing::Test {
         d.project().projectFileFolder = d.project().installFolder;
         d.project().projectFolder = d.project().temporaryFolder();
     }
-    QByteArray read(const QString& name) {
-        QFile file(box.path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& name) { return testsupport::readFile(box.path(name)); }
     void write(const QString& name, const QByteArray& bytes) {
-        QFile file(box.path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(testsupport::writeFile(box.path(name), bytes));
     }
     QString open(const QString& name) { return reopened.openProject(box.path(name), paperSize); }
 

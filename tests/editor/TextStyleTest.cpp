@@ -22,6 +22,7 @@ TEST(TextStyle, StoredValuesShowTheirButtons) {
 }
 
 TEST(TextStyle, EveryButtonCombinationSurvivesStoring) {
+    EXPECT_EQ((TextStyle{true, false, true, true}).code(), 61) << "bold, underline, vertical";
     for (int bits = 0; bits < 16; ++bits) {
         const TextStyle style{bool(bits & 1), bool(bits & 2), bool(bits & 4), bool(bits & 8)};
         EXPECT_EQ(TextStyle::fromCode(style.code()), style) << style.code();

@@ -166,11 +166,6 @@ TEST(UndoHistoryDecision, EachEntryKindAndDirection) {
         HistoryAction expected;
         const char* why;
     } rows[] = {
-        {HistoryKind::Add, D::Undo, {}, HistoryAction::RemoveLayer, "an addition undone"},
-        {HistoryKind::Delete, D::Redo, {}, HistoryAction::RemoveLayer, "a deletion redone"},
-        {HistoryKind::Delete, D::Undo, {}, HistoryAction::AddLayer, "a deletion undone"},
-        {HistoryKind::Add, D::Redo, {}, HistoryAction::AddLayer, "an addition redone"},
-        {HistoryKind::Modify, D::Undo, {}, HistoryAction::RestoreLayer, "either way"},
         {HistoryKind::Orientation, D::Redo, {}, HistoryAction::RestoreOrientation, "own kind"},
         {HistoryKind::Modify, D::Undo, HistoryKind::Unit, HistoryAction::RestoreUnit,
          "the entry before a unit change gives its unit"},

@@ -14,17 +14,6 @@ using Result = FileTransfer::Result;
 
 namespace {
 
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
 // Three pieces of a copy: the first is written, then the disk "fills".
 QByteArray threePieces() {
     QByteArray bytes(3 << 20, 'a');
@@ -61,36 +50,37 @@ QString otherFileSystem(const QString& than) {
 
 TEST(FileTransfer, CopyReplacesOnlyWhenToldAndABrokenCopyLeavesTheOldFile) {
     testsupport::Sandbox box;
-    write(box.path("a.jpg"), "new photo");
+    ASSERT_TRUE(testsupport::writeFile(box.path("a.jpg"), "new photo"));
     EXPECT_EQ(FileTransfer().copy(box.path("a.jpg"), box.path("b.jpg"), false), Result::Done);
-    EXPECT_EQ(read(box.path("b.jpg")), "new photo");
+    EXPECT_EQ(testsupport::readFile(box.path("b.jpg")), "new photo");
 
-    write(box.path("b.jpg"), "old photo");
+    ASSERT_TRUE(testsupport::writeFile(box.path("b.jpg"), "old photo"));
     EXPECT_EQ(FileTransfer().copy(box.path("a.jpg"), box.path("b.jpg"), false),
               Result::TargetExists);
-    EXPECT_EQ(read(box.path("b.jpg")), "old photo");
+    EXPECT_EQ(testsupport::readFile(box.path("b.jpg")), "old photo");
 
-    write(box.path("big.jpg"), threePieces());
+    ASSERT_TRUE(testsupport::writeFile(box.path("big.jpg"), threePieces()));
     BreaksAfterOnePiece breaking;
     EXPECT_EQ(breaking.copy(box.path("big.jpg"), box.path("b.jpg"), true), Result::Failed);
-    EXPECT_EQ(read(box.path("b.jpg")), "old photo") << "the file to be replaced is whole";
+    EXPECT_EQ(testsupport::readFile(box.path("b.jpg")), "old photo")
+        << "the file to be replaced is whole";
     EXPECT_EQ(filesIn(box.folder()), (QStringList{"a.jpg", "b.jpg", "big.jpg"}));
 
     EXPECT_EQ(FileTransfer().copy(box.path("big.jpg"), box.path("b.jpg"), true), Result::Done);
-    EXPECT_EQ(read(box.path("b.jpg")), threePieces());
+    EXPECT_EQ(testsupport::readFile(box.path("b.jpg")), threePieces());
     EXPECT_EQ(FileTransfer().copy(box.path("gone.jpg"), box.path("c.jpg"), false), Result::Failed);
 }
 
 TEST(FileTransfer, MoveAndRenameNeverReplaceAFile) {
     testsupport::Sandbox box;
-    write(box.path("a.jpg"), "a");
-    write(box.path("b.jpg"), "b");
+    ASSERT_TRUE(testsupport::writeFile(box.path("a.jpg"), "a"));
+    ASSERT_TRUE(testsupport::writeFile(box.path("b.jpg"), "b"));
     EXPECT_EQ(FileTransfer().move(box.path("a.jpg"), box.path("b.jpg")), Result::TargetExists);
     EXPECT_EQ(FileTransfer::rename(box.path("a.jpg"), box.path("b.jpg")), Result::TargetExists);
-    EXPECT_EQ(read(box.path("a.jpg")), "a");
-    EXPECT_EQ(read(box.path("b.jpg")), "b");
+    EXPECT_EQ(testsupport::readFile(box.path("a.jpg")), "a");
+    EXPECT_EQ(testsupport::readFile(box.path("b.jpg")), "b");
     EXPECT_EQ(FileTransfer::rename(box.path("a.jpg"), box.path("c.jpg")), Result::Done);
-    EXPECT_EQ(read(box.path("c.jpg")), "a");
+    EXPECT_EQ(testsupport::readFile(box.path("c.jpg")), "a");
     EXPECT_FALSE(QFile::exists(box.path("a.jpg")));
 }
 
@@ -101,26 +91,27 @@ TEST(FileTransfer, AMoveToAnotherFileSystemCopiesChecksAndOnlyThenRemoves) {
         GTEST_SKIP() << "/dev/shm is not another file system here";
     QTemporaryDir target(other + "/quillax-test-XXXXXX");
     ASSERT_TRUE(target.isValid());
-    write(box.path("big.jpg"), threePieces());
+    ASSERT_TRUE(testsupport::writeFile(box.path("big.jpg"), threePieces()));
 
     BreaksAfterOnePiece breaking;
     EXPECT_EQ(breaking.move(box.path("big.jpg"), target.filePath("big.jpg")), Result::Failed);
-    EXPECT_EQ(read(box.path("big.jpg")), threePieces()) << "the photo stays where it was";
+    EXPECT_EQ(testsupport::readFile(box.path("big.jpg")), threePieces())
+        << "the photo stays where it was";
     EXPECT_TRUE(filesIn(target.path()).isEmpty()) << "and no part of it is left over there";
 
     EXPECT_EQ(FileTransfer().move(box.path("big.jpg"), target.filePath("big.jpg")), Result::Done);
-    EXPECT_EQ(read(target.filePath("big.jpg")), threePieces());
+    EXPECT_EQ(testsupport::readFile(target.filePath("big.jpg")), threePieces());
     EXPECT_FALSE(QFile::exists(box.path("big.jpg")));
 }
 
 TEST(FileTransfer, DeletedPhotosGoToTheTrashOfTheUsersDataFolder) {
     testsupport::Sandbox box;
     const testsupport::ScopedEnv data("XDG_DATA_HOME", box.path("data").toUtf8());
-    write(box.path("IMG 1.jpg"), "photo");
+    ASSERT_TRUE(testsupport::writeFile(box.path("IMG 1.jpg"), "photo"));
     EXPECT_TRUE(FileTransfer::canTrash(box.path("IMG 1.jpg")));
     ASSERT_TRUE(FileTransfer::moveToTrash(box.path("IMG 1.jpg")));
     EXPECT_FALSE(QFile::exists(box.path("IMG 1.jpg")));
-    EXPECT_EQ(read(box.path("data/Trash/files/IMG 1.jpg")), "photo");
+    EXPECT_EQ(testsupport::readFile(box.path("data/Trash/files/IMG 1.jpg")), "photo");
     EXPECT_TRUE(QFile::exists(box.path("data/Trash/info/IMG 1.jpg.trashinfo")))
         << "so that the file manager can put it back";
 }

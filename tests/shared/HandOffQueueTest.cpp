@@ -11,22 +11,14 @@
 
 using quillax::HandOffQueue;
 
-namespace {
-
-QByteArray queueBytes(const testsupport::Sandbox& box) {
-    QFile file(box.path("toAddList.txt"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
-
 TEST(HandOffQueue, LinesArriveInOrderAndTheQueueIsThenGone) {
     testsupport::Sandbox box;
     EXPECT_TRUE(HandOffQueue::take(box.folder()).isEmpty()) << "no file, no queue";
     for (const char* path : {"/p/Été 1.jpg", "/p/b.png", "/p/Été 1.jpg"})
         ASSERT_EQ(HandOffQueue::append(box.folder(), QString::fromUtf8(path)),
                   HandOffQueue::Appended::Done);
-    EXPECT_EQ(queueBytes(box), QString("/p/Été 1.jpg\n/p/b.png\n/p/Été 1.jpg\n").toUtf8());
+    EXPECT_EQ(testsupport::readFile(box.path("toAddList.txt")),
+              QString("/p/Été 1.jpg\n/p/b.png\n/p/Été 1.jpg\n").toUtf8());
     EXPECT_EQ(HandOffQueue::take(box.folder()),
               (QStringList{"/p/Été 1.jpg", "/p/b.png", "/p/Été 1.jpg"}));
     EXPECT_FALSE(QFile::exists(box.path("toAddList.txt")));
@@ -49,11 +41,10 @@ TEST(HandOffQueue, AQueueHeldByTheOtherSideWaitsForTheNextTime) {
 // Whatever lies in the file is handed on as lines; add photo judges them.
 TEST(HandOffQueue, JunkLongLinesAndCarriageReturnsAreJustLines) {
     testsupport::Sandbox box;
-    QFile file(box.path("toAddList.txt"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     const QByteArray longLine(100000, 'x');
-    file.write("/p/a.jpg\r\n\n" + longLine + "\n\x01\xff\xfe\n/p/last-without-end");
-    file.close();
+    ASSERT_TRUE(testsupport::writeFile(box.path("toAddList.txt"),
+                                       "/p/a.jpg\r\n\n" + longLine +
+                                           "\n\x01\xff\xfe\n/p/last-without-end"));
     const QStringList lines = HandOffQueue::take(box.folder());
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[0], "/p/a.jpg");

@@ -49,17 +49,8 @@ double meanDifference(const QImage& a, const QImage& b) {
     return sum / (3.0 * a.width() * a.height());
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
+using testsupport::readFile;
+using testsupport::writeFile;
 
 } // namespace
 
@@ -187,7 +178,7 @@ TEST(ImageFile, DamagedAndUnknownFilesAreInvalid) {
         const QString path = box.path(name);
         const ImageFormat format = imageTypeFromName(path);
         ASSERT_TRUE(ImageFile::save(photo, path, format)) << name;
-        const QByteArray good = fileBytes(path);
+        const QByteArray good = readFile(path);
         for (qsizetype cut : {qsizetype(0), qsizetype(1), qsizetype(2), qsizetype(8), qsizetype(16),
                               qsizetype(30), good.size() / 2, good.size() * 9 / 10}) {
             EXPECT_FALSE(ImageFile::decodeBytes(good.left(cut), format).isValid())
@@ -201,7 +192,7 @@ TEST(ImageFile, DamagedAndUnknownFilesAreInvalid) {
             (void)ImageFile::infoBytes(bad, format);
         }
     }
-    writeFile(box.path("drawing.wmf"), "not really a metafile");
+    ASSERT_TRUE(writeFile(box.path("drawing.wmf"), "not really a metafile"));
     EXPECT_FALSE(ImageFile::decode(box.path("drawing.wmf"), kWmf).isValid());
     EXPECT_FALSE(ImageFile::decode(box.path("missing.png"), kPng).isValid());
     EXPECT_FALSE(ImageFile::decode(box.path("a.png"), kUnknownFormat).isValid());

@@ -9,28 +9,21 @@ using quillax::Settings;
 using testsupport::Sandbox;
 using testsupport::ScopedEnv;
 
-namespace {
-void writeFile(const QString& path, const QByteArray& text) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(text);
-}
-} // namespace
+using testsupport::writeFile;
 
 TEST(Settings, ReadsTheNamedFileFreshAtEveryCall) {
     Sandbox box;
     const QString file = box.path("q.conf");
     ScopedEnv config("QUILLAX_CONFIG", QFile::encodeName(file));
-    writeFile(file, "[Quillax]\nLocation=/opt/Quillax/\nMEditor=PageMontager\n");
+    ASSERT_TRUE(writeFile(file, "[Quillax]\nLocation=/opt/Quillax/\nMEditor=PageMontager\n"));
     EXPECT_EQ(Settings::location(), "/opt/Quillax/");
     EXPECT_EQ(Settings::editorName(), "PageMontager");
 
-    writeFile(file, "[Quillax]\nLocation=/elsewhere/\n");
+    ASSERT_TRUE(writeFile(file, "[Quillax]\nLocation=/elsewhere/\n"));
     EXPECT_EQ(Settings::location(), "/elsewhere/") << "never cached";
     EXPECT_EQ(Settings::editorName(), "") << "a missing key reads as empty";
 
-    writeFile(file, "[Other]\nLocation=/wrong/\n");
+    ASSERT_TRUE(writeFile(file, "[Other]\nLocation=/wrong/\n"));
     EXPECT_EQ(Settings::location(), "") << "only the [Quillax] group counts";
 }
 
@@ -38,7 +31,8 @@ TEST(Settings, FallsBackToTheUsersConfigFolder) {
     Sandbox box;
     ScopedEnv config("QUILLAX_CONFIG", "");
     ScopedEnv home("XDG_CONFIG_HOME", QFile::encodeName(box.path("cfg")));
-    writeFile(box.path("cfg/Quillax/Quillax.conf"), "[Quillax]\nLocation=/home/ann/Quillax/\n");
+    ASSERT_TRUE(writeFile(box.path("cfg/Quillax/Quillax.conf"),
+                          "[Quillax]\nLocation=/home/ann/Quillax/\n"));
     EXPECT_EQ(Settings::location(), "/home/ann/Quillax/");
     EXPECT_EQ(Settings::configFile(), box.path("cfg/Quillax/Quillax.conf"));
 }
@@ -50,6 +44,6 @@ TEST(Settings, AMissingFileReadsAsEmptyAndTheInstallFolderIsTheUsersDataFolder) 
     EXPECT_EQ(Settings::location(), "");
     EXPECT_EQ(Settings::configFile(), "");
     EXPECT_EQ(Settings::installFolder(), box.path("data/Quillax/"));
-    writeFile(box.path("absent.conf"), "[Quillax]\nLocation=/opt/q\n");
+    ASSERT_TRUE(writeFile(box.path("absent.conf"), "[Quillax]\nLocation=/opt/q\n"));
     EXPECT_EQ(Settings::installFolder(), "/opt/q/") << "always ends in a slash";
 }

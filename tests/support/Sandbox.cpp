@@ -1,6 +1,8 @@
 #include "tests/support/Sandbox.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTextStream>
 
@@ -25,6 +27,18 @@ QString Sandbox::writePicture(const QString& name, int w, int h, QRgb colour) co
     const QString file = path(name);
     image.save(file);
     return file;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 ScopedEnv::ScopedEnv(const char* name, const QByteArray& value)

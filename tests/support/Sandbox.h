@@ -23,6 +23,11 @@ class Sandbox {
     QTemporaryDir dir_;
 };
 
+// A whole file written, its folder made first; false when it cannot be.
+bool writeFile(const QString& path, const QByteArray& bytes);
+// A whole file read; empty when it cannot be.
+QByteArray readFile(const QString& path);
+
 // Points an environment variable elsewhere for the life of the object.
 class ScopedEnv {
   public:
