@@ -97,8 +97,25 @@ void rgbOffsets(DibImage& image, int red, int green, int blue) {
 void hueSaturation(DibImage& image, int huePercent, int saturationPercent) {
     const int kh = huePercent * 128 / 100;
     const int ks = saturationPercent * 128 / 100;
-    changeColours(image,
-                  [&](uint8_t& b, uint8_t& g, uint8_t& r) { hueSaturationOf(b, g, r, kh, ks); });
+    // Pixels of a photo often share their colour with one met shortly before. The result of
+    // the exact conversion is kept for the colours met last, so it runs once a colour rather
+    // than once a pixel; a small table stays in the cache.
+    struct Remembered {
+        uint32_t colour = 0xFFFFFFFF; // no colour has the top byte set
+        uint8_t blue = 0, green = 0, red = 0;
+    };
+    std::vector<Remembered> remembered(size_t(1) << 16);
+    changeColours(image, [&](uint8_t& b, uint8_t& g, uint8_t& r) {
+        const uint32_t colour = uint32_t(b) | uint32_t(g) << 8 | uint32_t(r) << 16;
+        Remembered& m = remembered[(colour * 2654435761u) >> 16];
+        if (m.colour != colour) {
+            m = {colour, b, g, r};
+            hueSaturationOf(m.blue, m.green, m.red, kh, ks);
+        }
+        b = m.blue;
+        g = m.green;
+        r = m.red;
+    });
 }
 
 int greyValue(const uint8_t* bgr) {
