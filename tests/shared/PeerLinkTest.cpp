@@ -1,0 +1,41 @@
+// How the two programs find each other: a peer that listens answers a raise request; a socket
+// a crashed run left behind is taken over rather than blocking the name for good.
+#include "shared/PeerLink.h"
+#include "tests/support/Sandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using quillax::PeerLink;
+
+TEST(PeerLink, ARunningPeerIsAskedToTheFrontAndAStaleSocketIsTakenOver) {
+    testsupport::Sandbox box;
+    const QString folder = box.folder();
+    EXPECT_FALSE(PeerLink::raisePeer("Pagemontager", 1, folder)) << "nobody runs yet";
+
+    // What a crash leaves: a socket file that nobody listens on.
+    const QString name = PeerLink::socketName("Pagemontager", 1, folder);
+    const QByteArray path = QFile::encodeName(QDir::tempPath() + "/" + name);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.constData());
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFile::exists(QString::fromLocal8Bit(path)));
+
+    PeerLink editor("Pagemontager", 1, folder, nullptr);
+    EXPECT_TRUE(editor.isListening());
+    QSignalSpy raised(&editor, &PeerLink::raiseRequested);
+    EXPECT_TRUE(PeerLink::raisePeer("Pagemontager", 1, folder));
+    EXPECT_TRUE(raised.wait(5000));
+    EXPECT_FALSE(PeerLink::raisePeer("Vistarambler", 2, folder)) << "the other program's name";
+    EXPECT_FALSE(PeerLink::raisePeer("Pagemontager", 1, folder + "other/"))
+        << "another install's editor is not this one's peer";
+}
