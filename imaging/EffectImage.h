@@ -1,17 +1,8 @@
 #pragma once
 #include "imaging/DibImage.h"
+#include "imaging/PixelRect.h"
 
 namespace imaging {
-
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool isEmpty() const { return right <= left || bottom <= top; }
-};
 
 // The picture every effect works on: a DibImage with whole-picture operations.
 class EffectImage : public DibImage {

@@ -1,4 +1,5 @@
 #pragma once
+#include "imaging/PixelRect.h"
 
 namespace quillax {
 
@@ -12,15 +13,7 @@ class ZoomView {
         int height = 0;
         bool operator==(const Size&) const = default;
     };
-    struct Rect {
-        int left = 0;
-        int top = 0;
-        int right = 0;
-        int bottom = 0;
-        int width() const { return right - left; }
-        int height() const { return bottom - top; }
-        bool operator==(const Rect&) const = default;
-    };
+    using Rect = imaging::PixelRect;
 
     // The size a picture is shown at on a screen of W x H: its own when it fits, else reduced
     // to fill the side that limits it. Never enlarged.

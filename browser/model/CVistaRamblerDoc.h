@@ -36,6 +36,8 @@ class CVistaRamblerDoc : public QObject {
     const QStringList& names() const { return names_; }
     bool isFullPathMode() const { return fullPathMode_; }
     const QString& currentPath() const { return currentPath_; }
+    // Whether the current path names an image at all: it has a "." after its first character.
+    bool currentPathNamesAnImage() const { return currentPath_.indexOf('.', 1) > 0; }
     int currentIndex() const { return currentIndex_; }
     const std::optional<quillax::DecodedImage>& currentImage() const { return currentImage_; }
     // The file of entry `index` as it is really named: on a file system that tells case apart

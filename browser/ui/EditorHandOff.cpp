@@ -34,13 +34,12 @@ bool EditorHandOff::editorInstalled() {
 void EditorHandOff::addPhoto() {
     if (!editorInstalled())
         return;
-    const QString path = doc_.currentPath();
-    if (path.indexOf('.', 1) <= 0) {
+    if (!doc_.currentPathNamesAnImage()) {
         prompts_.message(tr("Please specify an image first!"));
         return;
     }
     // A photo that could not be queued is said, never passed over as if it had been.
-    if (quillax::HandOffQueue::append(quillax::Settings::installFolder(), path) !=
+    if (quillax::HandOffQueue::append(quillax::Settings::installFolder(), doc_.currentPath()) !=
         quillax::HandOffQueue::Appended::Done)
         prompts_.message(tr("Not find <toAddList.txt> file!"), tr("Waring"));
 }

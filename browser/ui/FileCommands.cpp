@@ -41,11 +41,6 @@ QString FileCommands::openFilter() {
                           "Pcx files(*.pcx);;Tga files(*.tga)");
 }
 
-// A path names an image when it has a "." after its first character.
-bool FileCommands::namesAnImage(const QString& path) const {
-    return path.indexOf('.', 1) > 0;
-}
-
 bool FileCommands::currentFileIsThere() {
     const QString path = doc_.currentPath();
     if (QFileInfo(path).isFile())
@@ -64,7 +59,7 @@ bool FileCommands::currentFileIsThere() {
 }
 
 void FileCommands::viewDetail() {
-    if (!namesAnImage(doc_.currentPath())) {
+    if (!doc_.currentPathNamesAnImage()) {
         prompts_.message(tr("Please specify an image first!"));
         return;
     }
@@ -139,7 +134,7 @@ void FileCommands::rename(int row, const QString& newName) {
 
 void FileCommands::properties(bool checkName) {
     const QString path = doc_.currentPath();
-    if (checkName && !namesAnImage(path)) {
+    if (checkName && !doc_.currentPathNamesAnImage()) {
         prompts_.message(tr("Please specify an image first!"));
         return;
     }

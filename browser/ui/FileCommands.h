@@ -46,7 +46,6 @@ class FileCommands : public QObject {
     // The current photo's file is still there; when it went since the list was made, says
     // so, reads the list again and gives false.
     bool currentFileIsThere();
-    bool namesAnImage(const QString& path) const;
     void removeCurrent();
     // Runs the Copy/Move dialog on the current photo; true when the photo was moved away.
     bool copyOrMove(CopyMoveDialog::Mode mode);

@@ -475,7 +475,7 @@ PageDocument::CropStatus PageDocument::cropSelected(const PageGeometry& g) {
     LayerRecord* layer = selection_.selected();
     if (layer == nullptr || !layer->isPhoto() || layer->boxWidth() <= 0 || layer->boxHeight() <= 0)
         return CropStatus::Refused;
-    const auto full = imaging::readBmp((project_.projectFolder + layer->content).toStdString());
+    const auto full = fullSizePicture(layer->content);
     if (!full)
         return CropStatus::Unreadable;
     // The frame maps onto the full-size picture in proportion to the box it was drawn in.
@@ -488,11 +488,11 @@ PageDocument::CropStatus PageDocument::cropSelected(const PageGeometry& g) {
     const imaging::PixelRect crop{left, top, left + int(g.width * fw / bw),
                                   top + int(g.height * fh / bh)};
     imaging::DibImage part;
-    if (!imaging::EffectImage(*full).extract(&part, crop))
+    if (!full->extract(&part, crop))
         return CropStatus::Refused;
 
-    const QString name = nextEditNameOf(*layer);
-    if (!imaging::saveAsBmp(part, (project_.projectFolder + name).toStdString()))
+    const QString name = saveAsNextEdit(*layer, part);
+    if (name.isEmpty())
         return CropStatus::CannotWrite;
     const LayerRecord before = *layer;
     layer->setBitmap(PhotoImporter::workingPicture(part));
@@ -502,9 +502,25 @@ PageDocument::CropStatus PageDocument::cropSelected(const PageGeometry& g) {
     return CropStatus::Cropped;
 }
 
-QString PageDocument::nextEditNameOf(const LayerRecord& layer) const {
-    const std::string base = (project_.projectName + QString::number(layer.id)).toStdString();
-    return QString::fromStdString(imaging::nextEditName(layer.content.toStdString(), base));
+// What follows the project's name and the layer's id in its file names is the edit suffix.
+std::string PageDocument::editBase(const LayerRecord& layer) const {
+    return (project_.projectName + QString::number(layer.id)).toStdString();
+}
+
+std::optional<imaging::EffectImage> PageDocument::fullSizePicture(const QString& name) const {
+    auto file = imaging::readBmp((project_.projectFolder + name).toStdString());
+    if (!file)
+        return std::nullopt;
+    imaging::EffectImage picture(std::move(*file));
+    picture.toDepth24();
+    return picture;
+}
+
+QString PageDocument::saveAsNextEdit(const LayerRecord& layer, const imaging::DibImage& picture) {
+    const QString name =
+        QString::fromStdString(imaging::nextEditName(layer.content.toStdString(), editBase(layer)));
+    return imaging::saveAsBmp(picture, (project_.projectFolder + name).toStdString()) ? name
+                                                                                      : QString();
 }
 
 void PageDocument::replaceSelectedPicture(const imaging::DibImage& picture, bool turned,
@@ -520,19 +536,17 @@ PageDocument::EffectStatus PageDocument::applyEffect(const EffectSpec& effect,
     const LayerRecord* layer = selection_.selected();
     if (layer == nullptr || !layer->isPhoto() || values.size() != effect.parameters.size())
         return EffectStatus::Refused;
-    const auto full = imaging::readBmp((project_.projectFolder + layer->content).toStdString());
-    if (!full)
+    auto picture = fullSizePicture(layer->content);
+    if (!picture)
         return EffectStatus::Unreadable;
-    imaging::EffectImage picture(*full);
-    picture.toDepth24();
-    effect.full(picture, values);
+    effect.full(*picture, values);
     // Full-size files stay 24 bits whatever depth the effect worked in.
-    picture.toDepth24();
-    const QString name = nextEditNameOf(*layer);
-    if (!imaging::saveAsBmp(picture, (project_.projectFolder + name).toStdString()))
+    picture->toDepth24();
+    const QString name = saveAsNextEdit(*layer, *picture);
+    if (name.isEmpty())
         return EffectStatus::CannotWrite;
-    picture.resize(layer->bitmapWidth, layer->bitmapHeight, true, true);
-    replaceSelectedPicture(picture, false, name);
+    picture->resize(layer->bitmapWidth, layer->bitmapHeight, true, true);
+    replaceSelectedPicture(*picture, false, name);
     return EffectStatus::Applied;
 }
 
@@ -540,14 +554,12 @@ PageDocument::EffectStatus PageDocument::rotateSelected() {
     const LayerRecord* layer = selection_.selected();
     if (layer == nullptr || !layer->isPhoto())
         return EffectStatus::Refused;
-    const auto full = imaging::readBmp((project_.projectFolder + layer->content).toStdString());
-    if (!full)
+    auto turned = fullSizePicture(layer->content);
+    if (!turned)
         return EffectStatus::Unreadable;
-    imaging::EffectImage turned(*full);
-    turned.toDepth24();
-    turned.turnClockwise();
-    const QString name = nextEditNameOf(*layer);
-    if (!imaging::saveAsBmp(turned, (project_.projectFolder + name).toStdString()))
+    turned->turnClockwise();
+    const QString name = saveAsNextEdit(*layer, *turned);
+    if (name.isEmpty())
         return EffectStatus::CannotWrite;
     imaging::EffectImage working(layer->bitmap);
     working.toDepth24();
@@ -571,16 +583,13 @@ bool PageDocument::restoreOriginalSource() {
     const LayerRecord* layer = selection_.selected();
     if (layer == nullptr || !layer->isPhoto())
         return false;
-    const std::string base = (project_.projectName + QString::number(layer->id)).toStdString();
-    const QString name =
-        QString::fromStdString(imaging::uneditedName(layer->content.toStdString(), base));
-    const auto original = imaging::readBmp((project_.projectFolder + name).toStdString());
-    if (!original)
+    const QString name = QString::fromStdString(
+        imaging::uneditedName(layer->content.toStdString(), editBase(*layer)));
+    auto picture = fullSizePicture(name);
+    if (!picture)
         return false;
-    imaging::EffectImage picture(*original);
-    picture.toDepth24();
-    picture.resize(layer->bitmapWidth, layer->bitmapHeight, true, true);
-    replaceSelectedPicture(picture, false, name);
+    picture->resize(layer->bitmapWidth, layer->bitmapHeight, true, true);
+    replaceSelectedPicture(*picture, false, name);
     return true;
 }
 

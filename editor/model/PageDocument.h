@@ -16,6 +16,8 @@
 #include <QSizeF>
 #include <QStringList>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace editor {
@@ -216,7 +218,11 @@ class PageDocument : public QObject {
     void addNewLayer(const LayerRecord& layer);
     // Records a change of the selected layer, which stood as `before` until now.
     void recordChangeFrom(const LayerRecord& before);
-    QString nextEditNameOf(const LayerRecord& layer) const;
+    std::string editBase(const LayerRecord& layer) const;
+    // A full-size file of the project folder at 24 bits, or nothing when it cannot be read.
+    std::optional<imaging::EffectImage> fullSizePicture(const QString& name) const;
+    // The layer's next edit written; its file name, or empty when it could not be written.
+    QString saveAsNextEdit(const LayerRecord& layer, const imaging::DibImage& picture);
     // The selected layer takes this picture (turned: its box turns too) and content.
     void replaceSelectedPicture(const imaging::DibImage& picture, bool turned,
                                 const QString& content);

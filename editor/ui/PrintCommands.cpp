@@ -48,10 +48,8 @@ void PrintCommands::printPreview() {
 bool PrintCommands::printPages(QPrinter& printer, QPainter& painter, PrintHooks& hooks) {
     PrintInformation info;
     info.drawRect = QRect(0, 0, printer.width(), printer.height());
+    // A page that was not composed prints no sheet rather than a blank one.
     if (!hooks.beginPrinting(&painter, &info))
-        return false;
-    // Without a page range the page was not composed: better no sheet than a blank one.
-    if (info.maxPage == PrintInformation::kNoLastPage)
         return false;
     for (int page = info.minPage; page <= info.maxPage; ++page) {
         if (page > info.minPage && !printer.newPage())
