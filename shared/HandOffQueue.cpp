@@ -46,6 +46,8 @@ bool writeAll(int fd, const QByteArray& bytes) {
 } // namespace
 
 HandOffQueue::Appended HandOffQueue::append(const QString& installFolder, const QString& path) {
+    if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r')))
+        return Appended::NameHasLineBreak;
     const QByteArray file = QFile::encodeName(installFolder + fileName());
     const QByteArray line = QFile::encodeName(path) + '\n';
     QElapsedTimer waited;

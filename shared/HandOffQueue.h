@@ -12,8 +12,10 @@ class HandOffQueue {
   public:
     static QString fileName() { return QStringLiteral("toAddList.txt"); }
 
-    enum class Appended { Done, CannotOpen, WriteFailed };
-    // Adds one path, in one write, to the queue of this install folder.
+    enum class Appended { Done, CannotOpen, WriteFailed, NameHasLineBreak };
+    // Adds one path, in one write, to the queue of this install folder. A path with a line
+    // break in it is refused: one path a line cannot hold it, and it would reach the editor
+    // as two paths that name nothing, or something else.
     static Appended append(const QString& installFolder, const QString& path);
 
     // Every queued path in order, the queue emptied. Nothing when there is no queue, or when

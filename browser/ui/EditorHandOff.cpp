@@ -39,9 +39,19 @@ void EditorHandOff::addPhoto() {
         return;
     }
     // A photo that could not be queued is said, never passed over as if it had been.
-    if (quillax::HandOffQueue::append(quillax::Settings::installFolder(), doc_.currentPath()) !=
-        quillax::HandOffQueue::Appended::Done)
+    using quillax::HandOffQueue;
+    const QString path = doc_.currentPath();
+    switch (HandOffQueue::append(quillax::Settings::installFolder(), path)) {
+    case HandOffQueue::Appended::Done:
+        break;
+    case HandOffQueue::Appended::NameHasLineBreak:
+        prompts_.message(tr("%1 cannot be handed to the editor: its name has a line break in "
+                            "it. Rename the photo first.")
+                             .arg(QString(path).replace(QLatin1Char('\n'), QChar(0x23CE))));
+        break;
+    default:
         prompts_.message(tr("Not find <toAddList.txt> file!"), tr("Waring"));
+    }
 }
 
 void EditorHandOff::toEditor() {

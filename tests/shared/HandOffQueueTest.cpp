@@ -52,6 +52,17 @@ TEST(HandOffQueue, JunkLongLinesAndCarriageReturnsAreJustLines) {
     EXPECT_EQ(lines[3], "/p/last-without-end");
 }
 
+// One path a line cannot hold a name with a line break: it would arrive as two bogus paths.
+TEST(HandOffQueue, APathWithALineBreakIsRefusedWhole) {
+    testsupport::Sandbox box;
+    EXPECT_EQ(HandOffQueue::append(box.folder(), "/p/two\nlines.jpg"),
+              HandOffQueue::Appended::NameHasLineBreak);
+    EXPECT_EQ(HandOffQueue::append(box.folder(), "/p/return\r.jpg"),
+              HandOffQueue::Appended::NameHasLineBreak);
+    EXPECT_EQ(HandOffQueue::append(box.folder(), "/p/é à.jpg"), HandOffQueue::Appended::Done);
+    EXPECT_EQ(HandOffQueue::take(box.folder()), QStringList{"/p/é à.jpg"});
+}
+
 TEST(HandOffQueue, AnotherProcessAppendingWhileTheQueueIsTakenLosesNothing) {
     testsupport::Sandbox box;
     constexpr int kLines = 3000;
