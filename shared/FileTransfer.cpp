@@ -62,30 +62,57 @@ bool FileTransfer::writePiece(QFile& out, const char* data, qint64 size) {
     return out.write(data, size) == size;
 }
 
+FileTransfer::Result FileTransfer::fail(Result result, const QString& why) {
+    error_ = result == Result::TargetExists ? QStringLiteral("a file of that name is already there")
+                                            : why;
+    return result;
+}
+
 bool FileTransfer::copyWhole(const QString& from, QFile& to) {
     QFile source(from);
-    if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly))
+    if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly)) {
+        error_ = QFileInfo(from).isFile() ? source.errorString() : qt_error_string(ENOENT);
         return false;
+    }
     std::vector<char> piece(static_cast<size_t>(kPiece));
     for (;;) {
         const qint64 n = source.read(piece.data(), kPiece);
-        if (n < 0)
+        if (n < 0) {
+            error_ = source.errorString();
             return false;
+        }
         if (n == 0)
             break;
-        if (!writePiece(to, piece.data(), n))
+        if (!writePiece(to, piece.data(), n)) {
+            error_ =
+                to.error() != QFileDevice::NoError ? to.errorString() : qt_error_string(ENOSPC);
             return false;
+        }
     }
     to.setPermissions(source.permissions());
-    return to.flush() && ::fsync(to.handle()) == 0 && sameBytes(from, to.fileName());
+    if (!to.flush() || ::fsync(to.handle()) != 0) {
+        error_ = qt_error_string(errno);
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(source.handle(), &status) == 0) {
+        const timespec times[2] = {status.st_atim, status.st_mtim};
+        ::futimens(to.handle(), times);
+    }
+    if (!sameBytes(from, to.fileName())) {
+        error_ = QStringLiteral("the copy does not read back as the photo");
+        return false;
+    }
+    return true;
 }
 
 FileTransfer::Result FileTransfer::copy(const QString& from, const QString& to, bool overwrite) {
+    error_.clear();
     if (!overwrite && (QFileInfo::exists(to) || QFileInfo(to).isSymLink()))
-        return Result::TargetExists;
+        return fail(Result::TargetExists, {});
     QTemporaryFile part(QFileInfo(to).absolutePath() + "/.quillax-copy-XXXXXX");
     if (!part.open())
-        return Result::Failed;
+        return fail(Result::Failed, part.errorString());
     if (!copyWhole(from, part))
         return Result::Failed; // the temporary file goes with `part`
     part.close();
@@ -96,26 +123,30 @@ FileTransfer::Result FileTransfer::copy(const QString& from, const QString& to, 
     else
         error = renameNoReplace(part.fileName(), to);
     if (error != 0)
-        return error == EEXIST ? Result::TargetExists : Result::Failed;
+        return fail(error == EEXIST ? Result::TargetExists : Result::Failed,
+                    qt_error_string(error));
     part.setAutoRemove(false); // it is `to` now
     return Result::Done;
 }
 
 FileTransfer::Result FileTransfer::move(const QString& from, const QString& to) {
+    error_.clear();
     const int error = renameNoReplace(from, to);
     if (error == 0)
         return Result::Done;
     if (error == EEXIST)
-        return Result::TargetExists;
+        return fail(Result::TargetExists, {});
     if (error != EXDEV)
-        return Result::Failed;
+        return fail(Result::Failed, qt_error_string(error));
     // Another file system: the source goes only once its copy is in place and whole.
     const Result copied = copy(from, to, false);
     if (copied != Result::Done)
         return copied;
-    if (!QFile::remove(from)) {
+    QFile source(from);
+    if (!source.remove()) {
+        const QString why = source.errorString();
         QFile::remove(to); // one photo, not two half-owned ones
-        return Result::Failed;
+        return fail(Result::Failed, why);
     }
     return Result::Done;
 }

@@ -7,8 +7,9 @@ namespace quillax {
 
 // Copies, moves and renames the user's files so that a failure at any step loses nothing:
 // a copy is written under a temporary name beside its target, read back and compared with
-// its source, and only then put in place; a move across file systems removes the source only
-// once its copy is whole; nothing is ever replaced unless asked to.
+// its source, and only then put in place, with the source's modification time as `cp -p`
+// keeps it, so photos sorted by date stay in order; a move across file systems removes the source
+// only once its copy is whole; nothing is ever replaced unless asked to.
 class FileTransfer {
   public:
     enum class Result { Done, TargetExists, Failed };
@@ -22,6 +23,9 @@ class FileTransfer {
     Result move(const QString& from, const QString& to);
     // rename() within a file system, but never over another file.
     static Result rename(const QString& from, const QString& to);
+    // Why the last copy or move did not work, in words for the user: the system's own error
+    // text, or that a file of that name is already there.
+    const QString& errorText() const { return error_; }
 
     // Whether deleting `path` can move it to the freedesktop trash (the user's own, or the
     // one at the top of its file system), so that it can be restored from the file manager.
@@ -36,6 +40,9 @@ class FileTransfer {
 
   private:
     bool copyWhole(const QString& from, QFile& to);
+    Result fail(Result result, const QString& why);
+
+    QString error_;
 };
 
 } // namespace quillax

@@ -1,5 +1,6 @@
 #include "browser/ui/CopyMoveDialog.h"
 
+#include "browser/model/DestinationFolder.h"
 #include "shared/FileTransfer.h"
 #include "shared/Prompts.h"
 
@@ -36,6 +37,16 @@ CopyMoveDialog::CopyMoveDialog(Mode mode, const QString& source, quillax::Prompt
     layout->addWidget(destinationEdit_, 1, 1);
     layout->addWidget(changeFolder_, 1, 2);
     layout->addWidget(buttons, 2, 0, 1, 3);
+    // The destination is what there is to type; the source is only there to be read.
+    destinationEdit_->setFocus();
+}
+
+QString CopyMoveDialog::destinationFolder() const {
+    return DestinationFolder::resolve(destinationEdit_->text(), QFileInfo(source_).absolutePath());
+}
+
+bool CopyMoveDialog::destinationIsAFolder() const {
+    return QFileInfo(destinationFolder()).isDir();
 }
 
 // A typed folder is checked when the user moves on from it within the dialog; an empty edit,
@@ -46,7 +57,7 @@ bool CopyMoveDialog::eventFilter(QObject* watched, QEvent* event) {
         const bool movedOn = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                              reason == Qt::MouseFocusReason;
         const QString text = destinationEdit_->text().trimmed();
-        if (movedOn && !text.isEmpty() && !text.contains('/'))
+        if (movedOn && !text.isEmpty() && !destinationIsAFolder())
             prompts_.message(tr("Invalid path name!"));
     }
     return QDialog::eventFilter(watched, event);
@@ -62,9 +73,11 @@ void CopyMoveDialog::chooseFolder() {
 }
 
 void CopyMoveDialog::accept() {
-    QString folder = destinationEdit_->text().trimmed();
-    if (!folder.contains('/')) {
-        prompts_.message(tr("Invalid path name!"));
+    QString folder = destinationFolder();
+    if (!destinationIsAFolder()) {
+        prompts_.message(folder.isEmpty() ? tr("Invalid path name!")
+                                          : tr("Invalid path name!") + "\n\n" +
+                                                tr("%1 is no folder.").arg(folder));
         return;
     }
     if (!folder.endsWith('/'))
@@ -73,6 +86,11 @@ void CopyMoveDialog::accept() {
         copy(folder + fileName_);
     else
         move(folder + fileName_);
+}
+
+QString CopyMoveDialog::failure(const QString& message) const {
+    const QString why = transfer_.errorText();
+    return why.isEmpty() ? message : message + "\n\n" + why;
 }
 
 void CopyMoveDialog::copy(const QString& target) {
@@ -84,7 +102,7 @@ void CopyMoveDialog::copy(const QString& target) {
         result = transfer_.copy(source_, target, true);
     }
     if (result != FileTransfer::Result::Done) {
-        prompts_.message(tr("Copy the file failed!"));
+        prompts_.message(failure(tr("Copy the file failed!")));
         return;
     }
     QDialog::accept();
@@ -93,7 +111,7 @@ void CopyMoveDialog::copy(const QString& target) {
 void CopyMoveDialog::move(const QString& target) {
     moved_ = transfer_.move(source_, target) == FileTransfer::Result::Done;
     if (!moved_)
-        prompts_.message(tr("Move the file failed!"));
+        prompts_.message(failure(tr("Move the file failed!")));
     QDialog::accept();
 }
 

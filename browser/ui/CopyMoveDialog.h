@@ -33,6 +33,11 @@ class CopyMoveDialog : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The folder typed, made absolute: "~" is home, a relative path lies beside the photo.
+    QString destinationFolder() const;
+    bool destinationIsAFolder() const;
+    // The message with the reason the transfer gave, on a line of its own.
+    QString failure(const QString& message) const;
     void chooseFolder();
     void copy(const QString& target);
     void move(const QString& target);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -68,7 +69,24 @@ TEST(FileTransfer, CopyReplacesOnlyWhenToldAndABrokenCopyLeavesTheOldFile) {
 
     EXPECT_EQ(FileTransfer().copy(box.path("big.jpg"), box.path("b.jpg"), true), Result::Done);
     EXPECT_EQ(testsupport::readFile(box.path("b.jpg")), threePieces());
-    EXPECT_EQ(FileTransfer().copy(box.path("gone.jpg"), box.path("c.jpg"), false), Result::Failed);
+    FileTransfer transfer;
+    EXPECT_EQ(transfer.copy(box.path("gone.jpg"), box.path("c.jpg"), false), Result::Failed);
+    EXPECT_EQ(transfer.errorText(), "No such file or directory") << "the system's words";
+    EXPECT_EQ(transfer.copy(box.path("a.jpg"), box.path("b.jpg"), false), Result::TargetExists);
+    EXPECT_EQ(transfer.errorText(), "a file of that name is already there");
+}
+
+// As `cp -p` and file managers do: photos sorted by date keep their order after a copy.
+TEST(FileTransfer, ACopyKeepsThePhotosModificationTime) {
+    testsupport::Sandbox box;
+    ASSERT_TRUE(testsupport::writeFile(box.path("a.jpg"), "photo"));
+    const timespec taken[2] = {{1000000000, 0}, {1000000000, 123456789}}; // 2001-09-09
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(box.path("a.jpg")).constData(), taken, 0), 0);
+    ASSERT_EQ(FileTransfer().copy(box.path("a.jpg"), box.path("b.jpg"), false), Result::Done);
+    struct stat copy {};
+    ASSERT_EQ(::stat(QFile::encodeName(box.path("b.jpg")).constData(), &copy), 0);
+    EXPECT_EQ(copy.st_mtim.tv_sec, 1000000000);
+    EXPECT_EQ(copy.st_mtim.tv_nsec, 123456789);
 }
 
 TEST(FileTransfer, MoveAndRenameNeverReplaceAFile) {
