@@ -5,6 +5,7 @@
 #include "shared/ImageFile.h"
 #include "shared/RegularFile.h"
 #include "shared/codecs/ExifThumbnail.h"
+#include "shared/codecs/StandardHeaders.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -74,6 +75,14 @@ Reduced readJpeg(const QString& path) {
         return {};
     // Cameras put their EXIF block at the very start.
     const QByteArray head = file.read(64 * 1024);
+    // A cut-off photo decodes to a partial picture with a grey end; the preview refuses it,
+    // so the cell does too, and no partial picture reaches the shared cache.
+    const uchar* whole = file.map(0, file.size());
+    const bool complete = whole != nullptr && codecs::isCompleteJpeg({whole, size_t(file.size())});
+    if (whole != nullptr)
+        file.unmap(const_cast<uchar*>(whole));
+    if (!complete)
+        return {};
     file.seek(0);
     QImageReader reader(&file, "jpeg");
     reader.setAutoTransform(true);
@@ -95,9 +104,12 @@ Reduced readJpeg(const QString& path) {
 }
 
 Reduced readWhole(const QString& path, quillax::ImageFormat format) {
-    const QImage image = quillax::ImageFile::decode(path, format).image;
+    QImage image = quillax::ImageFile::decode(path, format).image;
     if (image.isNull())
         return {};
+    // Scaling keeps a palette picture's depth, and a 1-bit picture comes out in black and
+    // white whatever its two colours were: scale true colour.
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     return {
         image.scaled(thumbnailSize(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
         image.size(), false};

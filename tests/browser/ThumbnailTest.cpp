@@ -2,6 +2,7 @@
 #include "browser/model/ThumbnailGeometry.h"
 #include "browser/model/ThumbnailMaker.h"
 #include "browser/model/ThumbnailWorker.h"
+#include "shared/ImageFile.h"
 #include "tests/support/ImageBytes.h"
 #include "tests/support/Sandbox.h"
 
@@ -251,4 +252,57 @@ TEST(ThumbnailMaker, DecodingBytesComeFromTheHeader) {
               500 * 375 * 4 + 65536)
         << "an eighth";
     EXPECT_EQ(ThumbnailMaker::decodingBytes(box.path("none.png")), 0);
+}
+
+// A one-colour picture stored with a colour table, as drawing programs and scanners write
+// them: its cell and its shared thumbnail show the colour, not a black-and-white pattern.
+TEST(ThumbnailMaker, PalettePicturesKeepTheirColoursInTheCellAndTheSharedCache) {
+    testsupport::Sandbox box;
+    const ThumbnailCache cache(box.path("thumbnails"));
+    const QRgb green = qRgb(50, 200, 90);
+    const struct {
+        const char* name;
+        QImage::Format format;
+        int colours;
+    } pictures[] = {
+        {"one-bit.png", QImage::Format_Mono, 1},
+        {"two-colours.png", QImage::Format_Mono, 2},
+        {"eight-bit.png", QImage::Format_Indexed8, 1},
+        {"one-bit.bmp", QImage::Format_Mono, 2},
+        {"eight-bit.bmp", QImage::Format_Indexed8, 16},
+        {"eight-bit.tif", QImage::Format_Indexed8, 16},
+        {"palette.gif", QImage::Format_Indexed8, 2},
+    };
+    for (const auto& p : pictures) {
+        QImage image(400, 300, p.format);
+        QList<QRgb> table(p.colours, qRgb(0, 0, 0));
+        table[0] = green;
+        image.setColorTable(table);
+        image.fill(0);
+        const QString path = box.path(p.name);
+        ASSERT_TRUE(quillax::ImageFile::save(image, path, quillax::imageTypeFromName(path)))
+            << p.name;
+        const QImage cell = ThumbnailMaker::makeCell(path, &cache);
+        ASSERT_FALSE(cell.isNull()) << p.name;
+        EXPECT_EQ(cell.pixel(50, 45), green) << p.name;
+        EXPECT_EQ(cell.pixel(20, 30), green) << p.name;
+        const QImage shared(box.path("thumbnails/normal/") + ThumbnailCache::entryName(path));
+        ASSERT_EQ(shared.size(), QSize(128, 96)) << p.name;
+        EXPECT_EQ(shared.pixel(64, 48), green) << p.name;
+        EXPECT_EQ(shared.pixel(3, 90), green) << p.name;
+    }
+}
+
+// A photo cut off in the middle (a copy that broke off) is refused by the preview; its cell
+// stays blank too, and no partial picture goes into the cache every program reads.
+TEST(ThumbnailMaker, ACutOffPhotoIsBlankAsInThePreviewAndStaysOutOfTheSharedCache) {
+    testsupport::Sandbox box;
+    const QString path = box.writePicture("cut.jpg", 400, 300, qRgb(200, 30, 30));
+    QFile file(path);
+    ASSERT_TRUE(file.resize(file.size() / 2));
+    const ThumbnailCache cache(box.path("thumbnails"));
+    EXPECT_TRUE(ThumbnailMaker::makeCell(path, &cache).isNull());
+    EXPECT_FALSE(quillax::ImageFile::decode(path, quillax::kJpeg).isValid());
+    EXPECT_FALSE(
+        QFileInfo::exists(box.path("thumbnails/normal/") + ThumbnailCache::entryName(path)));
 }
