@@ -29,10 +29,10 @@ int main(int argc, char** argv) {
         return browser::ThumbnailMaker::makeCell(path, cache.get());
     });
     frame.show();
-    // A folder named on the command line opens selected, as "Open with" expects.
+    // A folder or photo named on the command line opens, as "Open with" expects.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)
-        frame.folderTree().openFolder(arguments.at(1));
+        frame.openAtStart(arguments.at(1));
     const int status = app.exec();
     // The window waited up to two seconds for its decoders when it closed; a decoder still
     // busy gets a little longer. One stuck on a slow file must not keep the process alive, and

@@ -12,6 +12,36 @@ CVistaRamblerDoc::CVistaRamblerDoc(QObject* parent) : QObject(parent) {
 
 void CVistaRamblerDoc::discardCurrentImage() {
     currentImage_.reset();
+    openedPath_.clear();
+}
+
+QStringList CVistaRamblerDoc::picturesIn(const QString& folder) {
+    QStringList found;
+    if (folder.isEmpty())
+        return found;
+    // Hidden files are listed like any other; folders never are, nor FIFOs, sockets and
+    // devices, also behind links: opening one would hang or read forever.
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        if (it.fileInfo().isFile() &&
+            quillax::imageTypeFromName(it.fileName()) != quillax::kUnknownFormat)
+            found.append(it.fileName());
+    }
+    // Plain byte order of the lowered names; the real spelling breaks ties between names that
+    // differ only in case.
+    std::sort(found.begin(), found.end(), [](const QString& a, const QString& b) {
+        const QByteArray la = a.toLower().toUtf8(), lb = b.toLower().toUtf8();
+        return la != lb ? la < lb : a.toUtf8() < b.toUtf8();
+    });
+    return found;
+}
+
+void CVistaRamblerDoc::replaceFiles(const QStringList& files) {
+    files_ = files;
+    names_.clear();
+    for (const QString& file : files)
+        names_.append(file.toLower());
 }
 
 void CVistaRamblerDoc::loadFolder(const QString& path) {
@@ -21,32 +51,37 @@ void CVistaRamblerDoc::loadFolder(const QString& path) {
     names_.clear();
     files_.clear();
     discardCurrentImage();
+    currentPath_.clear();
     emit currentImageChanged();
-
-    QStringList found;
-    if (!path.isEmpty()) {
-        // Hidden files are listed like any other; folders never are, nor FIFOs, sockets and
-        // devices, also behind links: opening one would hang or read forever.
-        QDirIterator it(path, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-        while (it.hasNext()) {
-            it.next();
-            if (it.fileInfo().isFile() &&
-                quillax::imageTypeFromName(it.fileName()) != quillax::kUnknownFormat)
-                found.append(it.fileName());
-        }
-    }
-    // Plain byte order of the lowered names; the real spelling breaks ties between names that
-    // differ only in case.
-    std::sort(found.begin(), found.end(), [](const QString& a, const QString& b) {
-        const QByteArray la = a.toLower().toUtf8(), lb = b.toLower().toUtf8();
-        return la != lb ? la < lb : a.toUtf8() < b.toUtf8();
-    });
-    for (const QString& name : found) {
-        files_.append(name);
-        names_.append(name.toLower());
-    }
+    replaceFiles(picturesIn(path));
     emit namesReplaced();
     currentIndex_ = -1;
+    emit currentIndexChanged(-1);
+}
+
+bool CVistaRamblerDoc::refresh(Reread how) {
+    if (fullPathMode_ || folder_.isEmpty())
+        return false;
+    const QStringList found = picturesIn(folder_);
+    if (how == Reread::IfChanged && found == files_)
+        return false;
+    const QString current = hasCurrentEntry() ? files_[currentIndex_] : QString();
+    const int oldIndex = currentIndex_;
+    emit namesAboutToChange();
+    replaceFiles(found);
+    emit namesReplaced();
+    currentIndex_ = -1;
+    const int kept = current.isEmpty() ? -1 : int(files_.indexOf(current));
+    if (kept >= 0 && how == Reread::IfChanged) {
+        // The same file, still current: its picture is not decoded again.
+        currentIndex_ = kept;
+        emit currentIndexChanged(kept);
+    } else if (kept >= 0) {
+        select(kept);
+    } else {
+        selectInPlaceOf(oldIndex);
+    }
+    return true;
 }
 
 QString CVistaRamblerDoc::fullPath(int index) const {
@@ -55,13 +90,30 @@ QString CVistaRamblerDoc::fullPath(int index) const {
     return fullPathMode_ ? files_[index] : folder_ + "/" + files_[index];
 }
 
+QString CVistaRamblerDoc::fileName(int index) const {
+    if (index < 0 || index >= files_.size())
+        return {};
+    return files_[index].mid(files_[index].lastIndexOf('/') + 1);
+}
+
+int CVistaRamblerDoc::indexOfFile(const QString& fileName) const {
+    for (int i = 0; i < files_.size(); ++i)
+        if (this->fileName(i) == fileName)
+            return i;
+    return -1;
+}
+
 void CVistaRamblerDoc::select(int index) {
-    if (index == currentIndex_)
+    if (index < 0 || index >= names_.size())
+        index = -1;
+    if (index == currentIndex_ && openedPath_.isEmpty() && (index < 0 || currentImage_))
         return;
+    const bool moved = index != currentIndex_;
     currentIndex_ = index;
     discardCurrentImage();
-    if (index >= 0 && index < names_.size()) {
-        currentPath_ = fullPath(index);
+    // Nothing current means nothing for the commands to act on.
+    currentPath_ = fullPath(index);
+    if (index >= 0) {
         const quillax::ImageFormat format = quillax::imageTypeFromName(currentPath_);
         if (format != quillax::kUnknownFormat) {
             currentImage_ = quillax::ImageFile::decode(currentPath_, format);
@@ -69,18 +121,18 @@ void CVistaRamblerDoc::select(int index) {
         }
     }
     emit currentImageChanged();
+    if (moved)
+        emit currentIndexChanged(currentIndex_);
 }
 
 void CVistaRamblerDoc::takeSearchResults(const QStringList& paths) {
     emit namesAboutToChange();
     fullPathMode_ = true;
     folder_.clear();
-    names_.clear();
-    files_ = paths;
-    for (const QString& p : paths)
-        names_.append(p.toLower());
+    replaceFiles(paths);
     emit namesReplaced();
     currentIndex_ = -1;
+    emit currentIndexChanged(-1);
 }
 
 void CVistaRamblerDoc::clear() {
@@ -88,8 +140,10 @@ void CVistaRamblerDoc::clear() {
     names_.clear();
     files_.clear();
     discardCurrentImage();
+    currentPath_.clear();
     currentIndex_ = -1;
     emit currentImageChanged();
+    emit currentIndexChanged(-1);
 }
 
 void CVistaRamblerDoc::removeEntry(int index) {
@@ -98,14 +152,35 @@ void CVistaRamblerDoc::removeEntry(int index) {
     emit namesAboutToChange();
     names_.removeAt(index);
     files_.removeAt(index);
+    emit entryRemoved(index);
+    if (index < currentIndex_) {
+        --currentIndex_;
+        emit currentIndexChanged(currentIndex_);
+    } else if (index == currentIndex_) {
+        currentIndex_ = -1;
+        selectInPlaceOf(index);
+    }
+}
+
+void CVistaRamblerDoc::selectInPlaceOf(int gone) {
+    if (gone >= 0 && !names_.isEmpty()) {
+        select(std::min(gone, int(names_.size()) - 1));
+        return;
+    }
+    // Nothing took its place: nothing is current, and the preview empties.
+    const bool wasCurrent = !currentPath_.isEmpty() || currentImage_.has_value();
     currentIndex_ = -1;
+    currentPath_.clear();
     discardCurrentImage();
-    emit currentImageChanged();
+    if (wasCurrent) {
+        emit currentImageChanged();
+        emit currentIndexChanged(-1);
+    }
 }
 
 void CVistaRamblerDoc::showPath(const QString& path) {
-    currentPath_ = path;
     discardCurrentImage();
+    openedPath_ = path;
     const quillax::ImageFormat format = quillax::imageTypeFromName(path);
     if (format != quillax::kUnknownFormat) {
         currentImage_ = quillax::ImageFile::decode(path, format);
@@ -124,8 +199,8 @@ void CVistaRamblerDoc::renameEntry(int index, const QString& newName) {
     names_[index] = file.toLower();
     if (index == currentIndex_)
         currentPath_ = fullPath(index);
+    emit entryRenamed(index);
 }
-
 QByteArray CVistaRamblerDoc::archive() const {
     const QByteArray text = "\n" + currentPath_.toUtf8() + "\n";
     QByteArray out;

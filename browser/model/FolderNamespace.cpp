@@ -117,7 +117,10 @@ QList<FolderEntry> FolderNamespace::children(const FolderEntry& parent) {
     QDirIterator it(parent.path, QDir::Dirs | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
-        names.append(it.fileName());
+        // Qt's filter lets a link through whatever it points at; only folders, also behind
+        // links, are folders here (a link to a FIFO is none).
+        if (it.fileInfo().isDir())
+            names.append(it.fileName());
     }
     sortNatural(names);
     const bool removable = parent.removable || isRemovablePath(parent.path);

@@ -1,6 +1,7 @@
 #include "browser/ui/CMainFrame.h"
 
 #include "browser/model/CVistaRamblerDoc.h"
+#include "browser/model/FolderWatcher.h"
 #include "browser/ui/CVistaRamblerView.h"
 #include "browser/ui/EditorHandOff.h"
 #include "browser/ui/FileCommands.h"
@@ -19,12 +20,14 @@
 #include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -83,11 +86,60 @@ CMainFrame::CMainFrame(BrowserServices services, QWidget* parent)
         connect(action(name), &QAction::triggered, handOff_, &EditorHandOff::addPhoto);
     connect(action("actionToEditor"), &QAction::triggered, handOff_, &EditorHandOff::toEditor);
 
+    watchShownFolder();
+    connect(doc_, &CVistaRamblerDoc::currentIndexChanged, this, &CMainFrame::updatePhotoCommands);
+    connect(doc_, &CVistaRamblerDoc::namesReplaced, this, &CMainFrame::updatePhotoCommands);
+    updatePhotoCommands();
+    updateNavigation(false, false, false);
+}
+
+void CMainFrame::watchShownFolder() {
+    shownFolderWatcher_ = new FolderWatcher(this);
+    connect(doc_, &CVistaRamblerDoc::namesReplaced, this, [this] {
+        shownFolderWatcher_->watchOnly(doc_->isFullPathMode() ? QStringList()
+                                                              : QStringList{doc_->folder()});
+    });
+    connect(shownFolderWatcher_, &FolderWatcher::changed, this, &CMainFrame::followShownFolder);
+    connect(action("actionRefresh"), &QAction::triggered, this, [this] {
+        doc_->refresh(CVistaRamblerDoc::Reread::Always);
+        tree_->relistOpenFolders();
+    });
+}
+
+void CMainFrame::followShownFolder() {
+    // Never under the user's typing: the label being edited would go with the list rebuilt.
+    if (view_->isEditingLabel()) {
+        QTimer::singleShot(FolderWatcher::kLongestWaitMs, this, &CMainFrame::followShownFolder);
+        return;
+    }
+    doc_->refresh();
+}
+
+void CMainFrame::updatePhotoCommands() {
+    // The commands act on the highlighted photo; with none, there is nothing for them to do.
+    const bool photo = doc_->hasCurrentEntry();
+    for (const char* name : {"actionViewDetail", "actionCopyTo", "actionMoveTo", "actionRename",
+                             "actionDelete", "actionProperties", "actionAddPhoto"})
+        action(name)->setEnabled(photo);
     // The editor counts as installed when the settings name it; without it the menu's
     // "Add Photo" is greyed (the toolbar button stays and explains).
-    action("actionAddPhotoMenu")
-        ->setEnabled(editorInstalled() && action("actionAddPhoto")->isEnabled());
-    updateNavigation(false, false, false);
+    action("actionAddPhotoMenu")->setEnabled(photo && editorInstalled());
+    if (QAction* properties = findChild<QAction*>("contextProperties"))
+        properties->setEnabled(photo);
+}
+
+void CMainFrame::openAtStart(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        tree_->openFolder(path);
+    } else if (info.isFile() && tree_->openFolder(info.absolutePath())) {
+        // A photo named opens its folder with that photo highlighted.
+        const int index = doc_->indexOfFile(info.fileName());
+        if (index >= 0)
+            doc_->select(index);
+    } else {
+        statusBar()->showMessage(tr("%1 is not there.").arg(path));
+    }
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -132,6 +184,7 @@ void CMainFrame::createActions() {
     make("actionSaveDocument", tr("Save"), true);
     make("actionOpenDocument", tr("Open"), true);
     make("actionStopWorker", tr("Stop making thumbnails"), true);
+    make("actionRefresh", tr("&Refresh"), true);
 
     const QList<QIcon> icons =
         quillax::ToolbarStrip::icons(":/browser/toolbar.bmp", ":/browser/toolbar-disabled.bmp", 32);
@@ -149,6 +202,7 @@ void CMainFrame::createActions() {
     action("actionSaveDocument")->setShortcut(QKeySequence::Save);
     action("actionOpenDocument")->setShortcut(QKeySequence::Open);
     action("actionExit")->setShortcut(QKeySequence::Quit);
+    action("actionRefresh")->setShortcut(QKeySequence::Refresh);
     for (const char* hidden :
          {"actionClearList", "actionSaveDocument", "actionOpenDocument", "actionStopWorker"})
         addAction(action(hidden)); // keys only, no menu entry
@@ -202,6 +256,8 @@ void CMainFrame::createMenus() {
     view->addSeparator();
     view->addActions(
         {action("actionViewDetail"), action("actionSlideShow"), action("actionToEditor")});
+    view->addSeparator();
+    view->addAction(action("actionRefresh"));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addActions({action("actionHowTo"), action("actionAbout")});

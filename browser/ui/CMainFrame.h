@@ -18,6 +18,7 @@ class CVistaRamblerView;
 class EditorHandOff;
 class FileCommands;
 class FolderTree;
+class FolderWatcher;
 class PreviewBar;
 
 struct BrowserServices {
@@ -51,6 +52,9 @@ class CMainFrame : public QMainWindow {
 
     // Whether the settings name the editor as installed.
     static bool editorInstalled();
+    // What the command line names: a folder opens selected, a photo opens its folder with
+    // itself highlighted, and anything else is said in the status line.
+    void openAtStart(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +65,11 @@ class CMainFrame : public QMainWindow {
     void createToolBar();
     void createBars();
     void connectFileCommands();
+    // Other programs' changes to the shown folder reach the list by themselves; F5 reads it all
+    // again.
+    void watchShownFolder();
+    void followShownFolder();
+    void updatePhotoCommands();
     void showCurrentImage();
     void toggleBar(QDockWidget* bar, bool& shown, QAction* check);
     void updateNavigation(bool canGoBack, bool canGoForward, bool canGoUp);
@@ -80,6 +89,7 @@ class CMainFrame : public QMainWindow {
     QLabel* readyPane_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
     EditorHandOff* handOff_ = nullptr;
+    FolderWatcher* shownFolderWatcher_ = nullptr;
     QList<QAction*> contextActions_;
     bool directoryShown_ = true;
     bool previewShown_ = true;

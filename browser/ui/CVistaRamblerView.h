@@ -2,6 +2,7 @@
 #include "browser/model/ThumbnailWorker.h"
 
 #include <QListWidget>
+#include <QPointer>
 
 namespace browser {
 
@@ -24,8 +25,7 @@ class CVistaRamblerView : public QListWidget {
 
     // Starts editing the current item's label; the file is renamed when it ends.
     void editCurrentLabel();
-    // Takes item `row` out after its file went, and goes on making the cells still missing.
-    void removeItem(int row);
+    bool isEditingLabel() const { return state() == EditingState; }
 
   signals:
     void allThumbnailsShown();
@@ -40,11 +40,21 @@ class CVistaRamblerView : public QListWidget {
   private:
     void rebuild();
     void startWorker();
+    // Goes on making the cells still blank after the list lost or renamed an entry; those
+    // already made come back from the cache.
+    void resumeWorker(bool unfinished);
+    void removeItem(int row);
+    void relabel(int row);
+    void highlight(int row);
     void showThumbnail(int index, const QImage& cell);
+    QString toolTipOf(int row) const;
 
     CVistaRamblerDoc& doc_;
     ThumbnailWorker worker_;
     int thumbnailsShown_ = 0;
+    // The label editor whose text was last handed on: Enter and the focus leaving it both
+    // commit, and one edit is one rename.
+    QPointer<QWidget> committedEditor_;
 };
 
 } // namespace browser

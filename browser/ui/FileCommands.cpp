@@ -46,15 +46,10 @@ bool FileCommands::currentFileIsThere() {
     if (QFileInfo(path).isFile())
         return true;
     prompts_.message(tr("%1 is no longer there; the list is read again.").arg(path));
-    if (doc_.isFullPathMode()) {
-        const int row = doc_.currentIndex();
-        if (row >= 0) {
-            doc_.removeEntry(row);
-            view_.removeItem(row);
-        }
-    } else {
-        doc_.loadFolder(doc_.folder());
-    }
+    if (doc_.isFullPathMode())
+        doc_.removeEntry(doc_.currentIndex());
+    else
+        doc_.refresh();
     return false;
 }
 
@@ -77,7 +72,7 @@ void FileCommands::moveTo() {
 }
 
 bool FileCommands::copyOrMove(CopyMoveDialog::Mode mode) {
-    if (doc_.currentIndex() < 0 || !currentFileIsThere())
+    if (!doc_.hasCurrentEntry() || !currentFileIsThere())
         return false;
     CopyMoveDialog dialog(mode, doc_.currentPath(), prompts_, *transfer_, &view_);
     prompts_.runDialog(dialog);
@@ -85,14 +80,16 @@ bool FileCommands::copyOrMove(CopyMoveDialog::Mode mode) {
 }
 
 void FileCommands::deleteFile() {
-    if (doc_.currentIndex() < 0 || !currentFileIsThere())
+    if (!doc_.hasCurrentEntry() || !currentFileIsThere())
         return;
     const QString path = doc_.currentPath();
     const bool toTrash = FileTransfer::canTrash(path);
-    const QString question =
-        toTrash ? tr("Delete current image file?")
-                : tr("Delete current image file?\n\nThere is no trash on this disk: the file "
-                     "will be deleted for good.");
+    // The question names the file: the one to go is the highlighted one, and the user sees
+    // which before saying Yes.
+    QString question = tr("Delete current image file?") + "\n\n" + QFileInfo(path).fileName();
+    if (!toTrash)
+        question +=
+            "\n\n" + tr("There is no trash on this disk: the file will be deleted for good.");
     if (!prompts_.askYesNo(question))
         return;
     const bool deleted = toTrash ? FileTransfer::moveToTrash(path) : QFile::remove(path);
@@ -104,16 +101,14 @@ void FileCommands::deleteFile() {
 }
 
 void FileCommands::removeCurrent() {
-    const int row = doc_.currentIndex();
-    if (row < 0)
-        return;
-    doc_.removeEntry(row);
-    view_.removeItem(row);
+    doc_.removeEntry(doc_.currentIndex());
 }
 
 void FileCommands::rename(int row, const QString& newName) {
     if (row < 0 || row != doc_.currentIndex() || newName.isEmpty())
         return; // cancelled, or no item
+    if (newName == doc_.fileName(row))
+        return; // an edit that changed nothing renames nothing
     if (!currentFileIsThere())
         return;
     const QString from = doc_.currentPath();
@@ -126,10 +121,6 @@ void FileCommands::rename(int row, const QString& newName) {
         return;
     }
     doc_.renameEntry(row, newName);
-    if (QListWidgetItem* item = view_.item(row)) {
-        item->setText(newName);
-        item->setToolTip(doc_.fullPath(row));
-    }
 }
 
 void FileCommands::properties(bool checkName) {

@@ -35,6 +35,7 @@ FolderTree::FolderTree(CVistaRamblerDoc& doc, QWidget* parent) : QTreeWidget(par
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTreeWidget::itemExpanded, this, &FolderTree::listChildren);
     connect(&probe_, &SubFolderProbe::probed, this, &FolderTree::markProbed);
+    connect(&watcher_, &FolderWatcher::changed, this, &FolderTree::relistFolders);
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { onCurrentChanged(current); });
     // The Desktop is current from the start without having been chosen; a click on it, or on
@@ -56,8 +57,17 @@ FolderTree::FolderTree(CVistaRamblerDoc& doc, QWidget* parent) : QTreeWidget(par
     history_.selected(keyOf(root_));
 }
 
-QTreeWidgetItem* FolderTree::addItem(QTreeWidgetItem* parent, const FolderEntry& entry) {
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+QTreeWidgetItem* FolderTree::addItem(QTreeWidgetItem* parent, const FolderEntry& entry,
+                                     int position) {
+    QTreeWidgetItem* item = nullptr;
+    if (parent == nullptr) {
+        item = new QTreeWidgetItem(this);
+    } else if (position < 0) {
+        item = new QTreeWidgetItem(parent);
+    } else {
+        item = new QTreeWidgetItem;
+        parent->insertChild(position, item);
+    }
     item->setText(0, entry.name);
     item->setIcon(0, iconFor(entry));
     item->setToolTip(0, entry.path);
@@ -94,6 +104,7 @@ void FolderTree::listChildren(QTreeWidgetItem* item) {
         addItem(item, child);
     if (item == root_)
         return;
+    watcher_.watch(entry.path);
     probeChildren(item);
     if (FolderNamespace::listingIsFinal(entry, children)) {
         item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
@@ -102,6 +113,69 @@ void FolderTree::listChildren(QTreeWidgetItem* item) {
         listed_.remove(item);
         item->setExpanded(false);
     }
+}
+
+void FolderTree::relistFolders(const QStringList& folders) {
+    // Only listed folders are watched; one that listed nothing stays watched for its first
+    // sub-folder. Home and its folder item may both stand for one path.
+    QList<const QTreeWidgetItem*> items;
+    for (auto it = entries_.cbegin(); it != entries_.cend(); ++it)
+        if (it.key() != root_ && folders.contains(it.value().path))
+            items.append(it.key());
+    for (const QTreeWidgetItem* item : items)
+        if (entries_.contains(item)) // not taken out with a branch above it meanwhile
+            relist(const_cast<QTreeWidgetItem*>(item));
+}
+
+void FolderTree::relistOpenFolders() {
+    QStringList folders;
+    for (const QTreeWidgetItem* item : std::as_const(listed_))
+        if (item != root_)
+            folders.append(entryOf(item)->path);
+    relistFolders(folders);
+}
+
+void FolderTree::relist(QTreeWidgetItem* item) {
+    const FolderEntry entry = *entryOf(item);
+    const QList<FolderEntry> now = FolderNamespace::children(entry);
+    listed_.insert(item);
+    QSet<QString> paths;
+    for (const FolderEntry& child : now)
+        paths.insert(child.path);
+    for (int i = item->childCount() - 1; i >= 0; --i) {
+        const FolderEntry* child = entryOf(item->child(i));
+        if (child == nullptr || !paths.contains(child->path))
+            removeBranch(item->child(i));
+    }
+    // What stays is in the same order as the new listing, so one walk puts the new ones in
+    // their places.
+    for (int i = 0; i < now.size(); ++i) {
+        const FolderEntry* there = i < item->childCount() ? entryOf(item->child(i)) : nullptr;
+        if (there == nullptr || there->path != now[i].path) {
+            addItem(item, now[i], i);
+            if (!now[i].removable && !now[i].network)
+                probe_.probe({now[i].path});
+        }
+    }
+    // Removable and network media keep their button whatever they hold just now.
+    if (!entry.removable && !entry.network)
+        item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+void FolderTree::removeBranch(QTreeWidgetItem* item) {
+    for (QTreeWidgetItem* at = currentItem(); at != nullptr; at = at->parent()) {
+        if (at == item) {
+            setCurrentItem(item->parent());
+            break;
+        }
+    }
+    for (int i = item->childCount() - 1; i >= 0; --i)
+        removeBranch(item->child(i));
+    // Its folder is gone, and its watch with it.
+    byKey_.remove(keyOf(item));
+    entries_.remove(item);
+    listed_.remove(item);
+    delete item;
 }
 
 void FolderTree::probeChildren(QTreeWidgetItem* item) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "browser/model/FolderHistory.h"
 #include "browser/model/FolderNamespace.h"
+#include "browser/model/FolderWatcher.h"
 #include "browser/model/SubFolderProbe.h"
 
 #include <QHash>
@@ -28,6 +29,8 @@ class FolderTree : public QTreeWidget {
     // The entry an item stands for.
     const FolderEntry* entryOf(const QTreeWidgetItem* item) const;
     void listChildren(QTreeWidgetItem* item);
+    // Reads every listed folder again: new sub-folders appear, gone ones leave the tree.
+    void relistOpenFolders();
     QSize sizeHint() const override { return {300, 100}; }
 
   signals:
@@ -38,7 +41,8 @@ class FolderTree : public QTreeWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    QTreeWidgetItem* addItem(QTreeWidgetItem* parent, const FolderEntry& entry);
+    // Appends the item, or puts it at `position` among the parent's children.
+    QTreeWidgetItem* addItem(QTreeWidgetItem* parent, const FolderEntry& entry, int position = -1);
     QString keyOf(const QTreeWidgetItem* item) const;
     static QString keyFor(FolderEntry::Kind kind, const QString& path);
     void selectKey(const QString& key);
@@ -47,11 +51,19 @@ class FolderTree : public QTreeWidget {
     // Asks which of a freshly listed item's folders hold folders themselves.
     void probeChildren(QTreeWidgetItem* item);
     void markProbed(const QString& folder, bool hasSubFolders);
+    // Brings a listed item's children in line with its folder as it is now, keeping the
+    // branches that are still there as they were.
+    void relist(QTreeWidgetItem* item);
+    void relistFolders(const QStringList& folders);
+    // Takes an item and everything below it out of the tree; the current folder, when it
+    // was in there, passes to the item's parent.
+    void removeBranch(QTreeWidgetItem* item);
 
     CVistaRamblerDoc& doc_;
     FolderHistory history_;
     QTreeWidgetItem* root_ = nullptr;
     QHash<const QTreeWidgetItem*, FolderEntry> entries_;
+    FolderWatcher watcher_; // the listed folders, so that the tree follows other programs
     QHash<QString, QTreeWidgetItem*> byKey_;
     QSet<const QTreeWidgetItem*> listed_;
     SubFolderProbe probe_;

@@ -1,6 +1,7 @@
 #pragma once
 #include "browser/model/ThumbnailWorker.h"
 #include "browser/ui/CMainFrame.h"
+#include "browser/ui/CVistaRamblerView.h"
 #include "shared/Launcher.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/ScriptedPrompts.h"
@@ -52,6 +53,13 @@ class BrowserWindowTest : public ::testing::Test {
                        90);
         }
         return box.path("photos");
+    }
+
+    QStringList labels() const {
+        QStringList texts;
+        for (int i = 0; i < frame->view().count(); ++i)
+            texts.append(frame->view().item(i)->text());
+        return texts;
     }
 
     testsupport::Sandbox box;

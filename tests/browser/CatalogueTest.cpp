@@ -40,10 +40,17 @@ TEST(Catalogue, ListsPictureFilesOnlyLowerCasedInByteOrder) {
     EXPECT_EQ(replaced.count(), 1);
     EXPECT_EQ(doc.currentIndex(), -1);
     EXPECT_FALSE(doc.isFullPathMode());
-    EXPECT_EQ(doc.fullPath(2), box.path("B.JPG")) << "files are opened as they are really spelled";
+    // Only the labels are lower-cased: every command acts on the file as it is spelled.
+    EXPECT_EQ(doc.fullPath(2), box.path("B.JPG"));
+    EXPECT_EQ(doc.fileName(2), "B.JPG");
+    EXPECT_EQ(doc.indexOfFile("B.JPG"), 2);
+    EXPECT_EQ(doc.indexOfFile("b.jpg"), -1) << "another file on a case-sensitive disk";
+    doc.renameEntry(2, "C.JPG");
+    EXPECT_EQ(doc.names()[2], "c.jpg");
+    EXPECT_EQ(doc.fullPath(2), box.path("C.JPG"));
 }
 
-TEST(Catalogue, SelectDecodesOnceAndKeepsThePathWhenTheSelectionGoes) {
+TEST(Catalogue, SelectDecodesOnceAndNothingIsCurrentOutsideTheList) {
     testsupport::Sandbox box;
     box.writePicture("a.png", 64, 48);
     touch(box.path("broken.jpg"), "not a picture");
@@ -64,9 +71,78 @@ TEST(Catalogue, SelectDecodesOnceAndKeepsThePathWhenTheSelectionGoes) {
 
     doc.select(7);
     EXPECT_FALSE(doc.currentImage());
-    EXPECT_EQ(doc.currentPath(), box.path("broken.jpg"))
-        << "the path stays when the selection goes";
+    EXPECT_EQ(doc.currentPath(), "") << "no command may act on a photo no longer highlighted";
+    EXPECT_FALSE(doc.hasCurrentEntry());
     EXPECT_EQ(changed.count(), 3);
+}
+
+// After a delete or a move, the commands must not reach the photo that went, nor one the user
+// did not pick: the photo that took its place is highlighted and current.
+TEST(Catalogue, TheEntryThatTakesAGonePhotosPlaceBecomesCurrent) {
+    testsupport::Sandbox box;
+    for (const char* name : {"a.png", "b.png", "c.png", "d.png"})
+        box.writePicture(name, 40, 30);
+    CVistaRamblerDoc doc;
+    doc.loadFolder(box.path("").chopped(1));
+    doc.select(2);
+    doc.removeEntry(0); // before the current one: the same photo, one row up
+    EXPECT_EQ(doc.currentIndex(), 1);
+    EXPECT_EQ(doc.currentPath(), box.path("c.png"));
+    doc.removeEntry(1); // the current one: the next takes its place
+    EXPECT_EQ(doc.currentPath(), box.path("d.png"));
+    ASSERT_TRUE(doc.currentImage());
+    EXPECT_TRUE(doc.currentImage()->isValid());
+    doc.removeEntry(1); // the last one: the one before it
+    EXPECT_EQ(doc.currentPath(), box.path("b.png"));
+    doc.removeEntry(0); // the only one: none
+    EXPECT_EQ(doc.currentIndex(), -1);
+    EXPECT_EQ(doc.currentPath(), "");
+    EXPECT_FALSE(doc.currentImage());
+}
+
+// File > Open shows a picture from anywhere, yet the commands stay on the highlighted photo.
+TEST(Catalogue, APictureOpenedFromElsewhereIsShownButNeverActedOn) {
+    testsupport::Sandbox box;
+    box.writePicture("a.png", 40, 30);
+    QDir(box.folder()).mkdir("other");
+    const QString elsewhere = box.writePicture("other/b.png", 8, 6);
+    CVistaRamblerDoc doc;
+    doc.loadFolder(box.path("").chopped(1));
+    doc.select(0);
+    doc.showPath(elsewhere);
+    EXPECT_EQ(doc.shownPath(), elsewhere);
+    EXPECT_EQ(doc.currentImage()->image.width(), 8);
+    EXPECT_EQ(doc.currentPath(), box.path("a.png"));
+    EXPECT_EQ(doc.currentIndex(), 0);
+    doc.select(0); // picked again in the list: its own picture comes back
+    EXPECT_EQ(doc.currentImage()->image.width(), 40);
+    EXPECT_EQ(doc.shownPath(), box.path("a.png"));
+}
+
+TEST(Catalogue, ARefreshFollowsOtherProgramsAndKeepsTheCurrentPhoto) {
+    testsupport::Sandbox box;
+    for (const char* name : {"a.png", "b.png", "c.png"})
+        box.writePicture(name, 40, 30);
+    CVistaRamblerDoc doc;
+    doc.loadFolder(box.path("").chopped(1));
+    doc.select(1);
+    QSignalSpy replaced(&doc, &CVistaRamblerDoc::namesReplaced);
+    EXPECT_FALSE(doc.refresh()) << "nothing changed: the list is not rebuilt";
+
+    box.writePicture("0.png", 40, 30);
+    EXPECT_TRUE(doc.refresh());
+    EXPECT_EQ(doc.names(), (QStringList{"0.png", "a.png", "b.png", "c.png"}));
+    EXPECT_EQ(doc.currentIndex(), 2) << "b.png stays current in its new row";
+    EXPECT_EQ(doc.decodeCount(), 1) << "and is not decoded again";
+
+    QFile::remove(box.path("b.png"));
+    EXPECT_TRUE(doc.refresh());
+    EXPECT_EQ(doc.currentPath(), box.path("c.png")) << "the photo in its place";
+
+    EXPECT_TRUE(doc.refresh(CVistaRamblerDoc::Reread::Always));
+    EXPECT_EQ(doc.currentPath(), box.path("c.png"));
+    EXPECT_EQ(doc.decodeCount(), 3) << "F5 reads the current photo again";
+    EXPECT_EQ(replaced.size(), 3);
 }
 
 TEST(Catalogue, SearchResultsKeepTheirOrderInLowerCase) {
@@ -128,12 +204,17 @@ TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnes) {
     dir.mkpath("a");
     dir.mkpath(".secret");
     touch(box.path("file.jpg"));
+    // Links count as what they point at: a folder is a folder, a FIFO is none.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(box.path("pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(box.path("pipe"), box.path("pipe link")));
+    ASSERT_TRUE(QFile::link(box.path("a"), box.path("c link")));
     browser::FolderEntry parent{
         browser::FolderEntry::Kind::Folder, "box", box.path("").chopped(1), false, false, true};
     const QList<browser::FolderEntry> children = browser::FolderNamespace::children(parent);
-    ASSERT_EQ(children.size(), 2);
+    ASSERT_EQ(children.size(), 3);
     EXPECT_EQ(children[0].name, "a");
     EXPECT_EQ(children[1].name, "b");
+    EXPECT_EQ(children[2].name, "c link");
     EXPECT_TRUE(browser::FolderNamespace::listingIsFinal(parent, children));
     EXPECT_FALSE(browser::FolderNamespace::listingIsFinal(parent, {}))
         << "nothing listed is never final";

@@ -25,6 +25,8 @@ QString ScriptedPrompts::nextFile() {
 void ScriptedPrompts::message(const QString& text, const QString& title) {
     shown.append(text);
     titles.append(title);
+    if (whileShowing)
+        whileShowing();
 }
 
 bool ScriptedPrompts::askYesNo(const QString& text, const QString& title) {

@@ -22,6 +22,8 @@ class ScriptedPrompts : public quillax::Prompts {
     // Runs while a yes/no question is open, before it is answered: what the user or the other
     // program does in the meantime.
     std::function<void()> whileAsking;
+    // Runs while a message is open, before it is closed.
+    std::function<void()> whileShowing;
     // Runs while a dialog is open, before its scripted result: what the user does in it.
     std::function<void(QDialog&)> whileInDialog;
 
