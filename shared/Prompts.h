@@ -22,8 +22,12 @@ class Prompts {
     // File and folder choosers give an empty string when cancelled.
     virtual QString openFile(const QString& caption, const QString& folder,
                              const QString& filter) = 0;
+    // Who asks before an existing file is replaced: the chooser, or the caller, which knows
+    // more of what would be lost (a project is more than its file).
+    enum class Overwrite { ChooserAsks, CallerAsks };
     virtual QString saveFile(const QString& caption, const QString& folder, const QString& filter,
-                             const QString& defaultSuffix) = 0;
+                             const QString& defaultSuffix,
+                             Overwrite overwrite = Overwrite::ChooserAsks) = 0;
     virtual QString folder(const QString& caption, const QString& start) = 0;
     // An invalid colour when cancelled.
     virtual QColor colour(const QColor& initial, const QString& title = {}) = 0;

@@ -38,9 +38,10 @@ QString QtPrompts::openFile(const QString& caption, const QString& folder, const
 }
 
 QString QtPrompts::saveFile(const QString& caption, const QString& folder, const QString& filter,
-                            const QString& defaultSuffix) {
+                            const QString& defaultSuffix, Overwrite overwrite) {
     QFileDialog dialog(parent_, caption, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, overwrite == Overwrite::CallerAsks);
     dialog.setDefaultSuffix(defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

@@ -11,6 +11,7 @@
 #include "imaging/EffectImage.h"
 #include "imaging/Resampling.h"
 #include "shared/DibConversion.h"
+#include "shared/FileTransfer.h"
 #include "shared/RegularFile.h"
 
 #include <QDir>
@@ -20,7 +21,20 @@
 
 namespace editor {
 
-PageDocument::PageDocument(QObject* parent) : QObject(parent) {
+namespace {
+
+quillax::FileTransfer& plainTransfer() {
+    static quillax::FileTransfer transfer;
+    return transfer;
+}
+
+} // namespace
+
+PageDocument::PageDocument(QObject* parent) : QObject(parent), transfer_(&plainTransfer()) {
+}
+
+void PageDocument::setFileTransfer(quillax::FileTransfer* transfer) {
+    transfer_ = transfer != nullptr ? transfer : &plainTransfer();
 }
 
 void PageDocument::setModified(bool modified) {
@@ -332,7 +346,20 @@ bool PageDocument::resizeSelectedTo(double width, double height, bool constrain,
     return resizeSelected({layer->x, layer->y, w, h});
 }
 
-QString PageDocument::nextPhotoFileName() const {
+QString PageDocument::takeFreePhotoFileName() {
+    // Files an earlier run left in the folder may hold the names of the first ids: a new
+    // photo takes the first id that no file, nor any of its edit versions, goes by.
+    const auto taken = [this](int id) {
+        const QString base = project_.projectFolder + project_.projectName + QString::number(id);
+        if (QFileInfo::exists(base + QStringLiteral(".bmp")))
+            return true;
+        for (int edit = 1; edit <= 6; ++edit)
+            if (QFileInfo::exists(base + QStringLiteral("_%1.bmp").arg(edit)))
+                return true;
+        return false;
+    };
+    while (taken(project_.nextLayerId))
+        ++project_.nextLayerId;
     return project_.projectName + QString::number(project_.nextLayerId) + ".bmp";
 }
 
@@ -371,7 +398,7 @@ PageDocument::AddResult PageDocument::changeSource(int id, const QString& path) 
         return {AddStatus::Unreadable, -1};
     // The new picture goes under the next id's name, so reading and copying it touches
     // nothing of the old layer; only a picture that made it that far replaces it.
-    const QString fileName = nextPhotoFileName();
+    const QString fileName = takeFreePhotoFileName();
     PhotoImporter::Result imported = PhotoImporter::import(path, project_.projectFolder, fileName);
     if (imported.status != PhotoImporter::Status::Ok)
         return {addStatusOf(imported.status), -1};
@@ -382,7 +409,7 @@ PageDocument::AddResult PageDocument::changeSource(int id, const QString& path) 
 }
 
 PageDocument::AddResult PageDocument::addPhoto(const QString& path) {
-    const QString fileName = nextPhotoFileName();
+    const QString fileName = takeFreePhotoFileName();
     PhotoImporter::Result imported = PhotoImporter::import(path, project_.projectFolder, fileName);
     if (imported.status != PhotoImporter::Status::Ok)
         return {addStatusOf(imported.status), -1};
@@ -736,24 +763,69 @@ QString PageDocument::saveProject() {
     return written;
 }
 
+QString PageDocument::projectFileOf(const QString& path) {
+    const QFileInfo file(path);
+    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() +
+           QStringLiteral(".lyj");
+}
+
+bool PageDocument::isThisProjectsFile(const QString& path) const {
+    return !project_.isTemporary() && projectFileOf(path) == project_.projectFileFolder +
+                                                                 project_.projectName +
+                                                                 QStringLiteral(".lyj");
+}
+
+bool PageDocument::wouldReplaceAProject(const QString& path) const {
+    const QFileInfo file(path);
+    const QString photos =
+        file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral("srcImg");
+    return !isThisProjectsFile(path) &&
+           (QFileInfo::exists(projectFileOf(path)) || QFileInfo::exists(photos));
+}
+
 QString PageDocument::saveProjectAs(const QString& path) {
-    if (QFileInfo(path).completeBaseName().isEmpty())
+    const QFileInfo file(path);
+    if (file.completeBaseName().isEmpty())
         return tr("Project name error!");
     if (stack_.isEmpty())
         return tr("Please add your photo first!");
+    if (isThisProjectsFile(path))
+        return saveProject();
     const bool wasTemporary = project_.isTemporary();
-    const QString previousFolder = project_.projectFolder;
-    takeProjectName(path);
-    QDir().mkpath(project_.projectFolder);
-    const QString written = writeProjectFile(project_.projectFileFolder + project_.projectName +
-                                             QStringLiteral(".lyj"));
-    if (!written.isEmpty())
-        return written;
-    setModified(false);
-    ProjectFolder::transfer(wasTemporary ? project_.temporaryFolder() : previousFolder,
-                            project_.projectFolder, project_.projectName, !wasTemporary);
-    if (wasTemporary)
+    const QString source = wasTemporary ? project_.temporaryFolder() : project_.projectFolder;
+    const ProjectState before = project_;
+    project_.projectName = file.completeBaseName();
+    project_.projectFileFolder = file.absolutePath() + QLatin1Char('/');
+    project_.projectFolder =
+        project_.projectFileFolder + project_.projectName + QStringLiteral("srcImg/");
+
+    // Every photo is copied before anything old goes: a project whose photos cannot all be
+    // copied is not written, and the old project, its files and the layers stay as they were.
+    const ProjectFolder::Staged staged =
+        ProjectFolder::stage(source, project_.projectFolder, project_.projectName, *transfer_);
+    QString aside;
+    QString problem;
+    if (!staged.ok())
+        problem = tr("Saving failed: %1 could not be copied (%2). Nothing was changed.")
+                      .arg(staged.failedFile.isEmpty() ? project_.projectFolder : staged.failedFile,
+                           staged.why);
+    else if (!ProjectFolder::putInPlace(staged.folder, project_.projectFolder, aside))
+        problem = tr("Fail in creating") + project_.projectFolder;
+    else if (problem = writeProjectFile(projectFileOf(path)); !problem.isEmpty())
+        ProjectFolder::putBack(project_.projectFolder, aside); // the old photos take their place
+    if (!problem.isEmpty()) {
+        if (!staged.folder.isEmpty())
+            QDir(staged.folder).removeRecursively();
+        project_ = before;
+        return problem;
+    }
+    ProjectFolder::dropAside(aside);
+    if (wasTemporary) {
+        ProjectFolder::removeFiles(source, staged.files);
         renamePhotoNames();
+    }
+    setModified(false);
+    emit projectRenamed();
     return {};
 }
 
@@ -850,9 +922,12 @@ QString PageDocument::openProject(const QString& path, const PaperSize& paperSiz
         return tr("Cannot open %1: %2").arg(QFileInfo(path).fileName(), why);
     }
     const ProjectContents contents = ProjectFile::parse(file.readAll());
+    // Random bytes, an empty file or one cut off inside its first lines is no project: the
+    // page shown stays.
+    if (!contents.prefix || (!contents.prefixEnded && contents.sections.empty()))
+        return tr("Cannot open %1: %2")
+            .arg(QFileInfo(path).fileName(), tr("This is not a project file."));
     newProject();
-    if (!contents.prefix)
-        return {};
     takeProjectName(path);
     project_.projectName = contents.prefix->name;
     project_.projectFolder =

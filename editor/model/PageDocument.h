@@ -20,6 +20,10 @@
 #include <string>
 #include <vector>
 
+namespace quillax {
+class FileTransfer;
+}
+
 namespace editor {
 
 // Automatic arrangement as the Paper page sets it: whether new photos go into the grid, and
@@ -117,6 +121,9 @@ class PageDocument : public QObject {
     // Moving, resizing or picking a photo by hand ends automatic arrangement.
     void endArrangement();
 
+    // The photos of a project go to another folder through this; tests give one that breaks.
+    void setFileTransfer(quillax::FileTransfer* transfer);
+
     // Captions. The drawer makes their pictures; without one nothing is rendered.
     void setCaptionDrawer(const CaptionDrawer* drawer) { captionDrawer_ = drawer; }
     // Adds an empty caption, a strip across the page at (12, 12), selects it and records it;
@@ -158,6 +165,9 @@ class PageDocument : public QObject {
     // Saving a saved project under another name copies its photos, so both keep them. Each
     // gives the message to show, empty when it worked.
     void newProject();
+    // Saving as another project's name replaces that project: the window asks first. The new
+    // project is written completely before the old one's files go.
+    bool wouldReplaceAProject(const QString& path) const;
     QString saveProjectAs(const QString& path);
     QString saveProject();
     // The size in millimetres of paper row `row`: the printer's form, or the built-in paper.
@@ -236,9 +246,13 @@ class PageDocument : public QObject {
     QString addSection(const ProjectSection& section);
     QString writeProjectFile(const QString& path);
     void takeProjectName(const QString& path);
+    // The project file a chosen path names: its folder, its name and ".lyj".
+    static QString projectFileOf(const QString& path);
+    bool isThisProjectsFile(const QString& path) const;
     void renamePhotoNames();
-    // The project-folder name of the next photo's full-size copy: project name and layer id.
-    QString nextPhotoFileName() const;
+    // The project-folder name of the next photo's full-size copy: project name and layer id,
+    // the id moved on past any that files already there go by.
+    QString takeFreePhotoFileName();
     std::optional<PageRect> gridCell(int pictureWidth, int pictureHeight) const;
 
     LayerStack stack_;
@@ -248,6 +262,7 @@ class PageDocument : public QObject {
     Arrangement arrangement_;
     QList<QImage> listPictures_{kFixedListPictures};
     const CaptionDrawer* captionDrawer_ = nullptr;
+    quillax::FileTransfer* transfer_;
     bool modified_ = false;
 };
 

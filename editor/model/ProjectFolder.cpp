@@ -6,36 +6,81 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace editor {
 
 namespace {
 
-bool copyWhole(const QString& from, const QString& to) {
-    return quillax::FileTransfer().copy(from, to, true) == quillax::FileTransfer::Result::Done;
+QString withoutSlash(const QString& folder) {
+    return QDir::cleanPath(QDir(folder).absolutePath());
 }
 
 } // namespace
 
-bool ProjectFolder::moveFile(const QString& from, const QString& to) {
-    QFile::remove(to);
-    return quillax::FileTransfer().move(from, to) == quillax::FileTransfer::Result::Done;
+ProjectFolder::Staged ProjectFolder::stage(const QString& source, const QString& target,
+                                           const QString& name, quillax::FileTransfer& transfer) {
+    const QString into = withoutSlash(target);
+    if (!QDir().mkpath(QFileInfo(into).absolutePath()))
+        return {{}, {}, {}, QObject::tr("%1 cannot be made").arg(QFileInfo(into).absolutePath())};
+    QTemporaryDir fresh(into + QStringLiteral(".saving-XXXXXX"));
+    if (!fresh.isValid())
+        return {{}, {}, {}, fresh.errorString()};
+    const QDir from(source);
+    const QStringList files = from.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& file : files) {
+        const QString copy = fresh.filePath(ProjectFile::renamedFor(file, name));
+        if (transfer.copy(from.absoluteFilePath(file), copy, false) !=
+            quillax::FileTransfer::Result::Done)
+            return {{}, {}, file, transfer.errorText()};
+    }
+    fresh.setAutoRemove(false);
+    return {fresh.path(), files, {}, {}};
 }
 
-void ProjectFolder::transfer(const QString& source, const QString& target, const QString& name,
-                             bool keepSource) {
-    const QDir from(source);
-    const QString into = QDir(target).absolutePath() + QLatin1Char('/');
-    if (from.absolutePath() == QDir(target).absolutePath())
-        return;
-    for (const QString& file : from.entryList(QDir::Files | QDir::Hidden)) {
-        const QString finalName = ProjectFile::renamedFor(file, name);
-        const QString origin = from.absoluteFilePath(file);
-        if (keepSource)
-            copyWhole(origin, into + finalName);
-        else
-            moveFile(origin, into + finalName);
+bool ProjectFolder::putInPlace(const QString& staged, const QString& target, QString& aside) {
+    const QString place = withoutSlash(target);
+    aside.clear();
+    if (QFileInfo::exists(place)) {
+        // A free name beside it: the old folder waits there until the project file is written.
+        QTemporaryDir holder(place + QStringLiteral(".old-XXXXXX"));
+        if (!holder.isValid() || !QDir().rmdir(holder.path()))
+            return false;
+        if (!QDir().rename(place, holder.path()))
+            return false;
+        aside = holder.path();
     }
+    if (QDir().rename(staged, place))
+        return true;
+    putBack(place, aside);
+    aside.clear();
+    return false;
+}
+
+void ProjectFolder::putBack(const QString& target, const QString& aside) {
+    const QString place = withoutSlash(target);
+    if (aside.isEmpty()) {
+        QDir(place).removeRecursively();
+        return;
+    }
+    // The new folder goes aside in its turn, so the old one can take its name back.
+    const QString fresh = place + QStringLiteral(".undone");
+    QDir(fresh).removeRecursively();
+    if (QFileInfo::exists(place) && !QDir().rename(place, fresh))
+        return;
+    if (QDir().rename(aside, place))
+        QDir(fresh).removeRecursively();
+}
+
+void ProjectFolder::dropAside(const QString& aside) {
+    if (!aside.isEmpty())
+        QDir(aside).removeRecursively();
+}
+
+void ProjectFolder::removeFiles(const QString& folder, const QStringList& files) {
+    const QDir dir(folder);
+    for (const QString& file : files)
+        QFile::remove(dir.absoluteFilePath(file));
 }
 
 } // namespace editor

@@ -1,19 +1,41 @@
 #pragma once
 #include <QString>
+#include <QStringList>
+
+namespace quillax {
+class FileTransfer;
+}
 
 namespace editor {
 
-// The folder of a project's photo files, and how its files follow the project to a new name.
+// The folder of a project's photo files, and how its files follow the project to a new name
+// without ever losing one: everything is copied first into a fresh folder beside the target,
+// each copy read back whole, and only once every photo is there does anything old go.
 class ProjectFolder {
   public:
-    // Every file of `source` goes to `target` under the project's name for it (newPrj13_2.bmp
-    // becomes Trip3_2.bmp for "Trip"), replacing a file of that name. A temporary project's
-    // files are moved; a saved project's are copied, so that its own file keeps its photos.
-    // Single files that fail are passed over, as a half-moved folder beats none.
-    static void transfer(const QString& source, const QString& target, const QString& name,
-                         bool keepSource);
-    // Moves a file, also to another file system: copied, checked to be whole, then removed.
-    static bool moveFile(const QString& from, const QString& to);
+    // What a transfer left: the fresh folder, or the photo that could not be copied and why.
+    struct Staged {
+        QString folder;
+        QStringList files; // the files copied, by their names in `source`
+        QString failedFile;
+        QString why;
+        bool ok() const { return failedFile.isEmpty() && why.isEmpty(); }
+    };
+    // Copies every file of `source` into a fresh hidden folder beside `target`, under the
+    // project's name for it (newPrj13_2.bmp becomes Trip3_2.bmp for "Trip"). Nothing of
+    // `source` or `target` changes; on a failure the fresh folder is gone again.
+    [[nodiscard]] static Staged stage(const QString& source, const QString& target,
+                                      const QString& name, quillax::FileTransfer& transfer);
+    // The staged folder takes `target`'s place. A folder already there is kept aside, under
+    // the name that comes back, until dropAside(), so that putBack() can still undo the swap.
+    // False, with nothing changed, when the swap cannot be made.
+    [[nodiscard]] static bool putInPlace(const QString& staged, const QString& target,
+                                         QString& aside);
+    static void putBack(const QString& target, const QString& aside);
+    static void dropAside(const QString& aside);
+    // Removes these files of `folder`: the photos of a temporary project once its saved
+    // project holds them.
+    static void removeFiles(const QString& folder, const QStringList& files);
 };
 
 } // namespace editor

@@ -592,7 +592,7 @@ void EditorMainDialog::changeEvent(QEvent* event) {
 
 void EditorMainDialog::closeEvent(QCloseEvent* event) {
     // Yes saves; a save that is cancelled or fails keeps the window and the work.
-    if (projectCommands_->mayDiscard(true))
+    if (projectCommands_->mayDiscard())
         event->accept();
     else
         event->ignore();

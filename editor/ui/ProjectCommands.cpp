@@ -4,6 +4,8 @@
 #include "editor/ui/PrintService.h"
 #include "shared/Prompts.h"
 
+#include <QFileInfo>
+
 namespace editor {
 
 ProjectCommands::ProjectCommands(PageDocument& document, quillax::Prompts& prompts,
@@ -35,30 +37,27 @@ bool ProjectCommands::say(const QString& problem) {
     return problem.isEmpty();
 }
 
-bool ProjectCommands::mayDiscard(bool offerCancel) {
+bool ProjectCommands::mayDiscard() {
     if (!document_.isModified())
         return true;
-    const QString question = tr("Save current project?");
-    if (offerCancel) {
-        switch (prompts_.askYesNoCancel(question)) {
-        case quillax::Prompts::Answer::Yes:
-            return saveProject();
-        case quillax::Prompts::Answer::No:
-            return true;
-        case quillax::Prompts::Answer::Cancel:
-            return false;
-        }
+    switch (prompts_.askYesNoCancel(tr("Save current project?"))) {
+    case quillax::Prompts::Answer::Yes:
+        return saveProject(); // a cancelled or failed save keeps the work, and stops the caller
+    case quillax::Prompts::Answer::No:
+        return true;
+    case quillax::Prompts::Answer::Cancel:
+        break;
     }
-    return !prompts_.askYesNo(question) || saveProject();
+    return false;
 }
 
 void ProjectCommands::newProject() {
-    if (mayDiscard(false))
+    if (mayDiscard())
         document_.newProject();
 }
 
 void ProjectCommands::openProject() {
-    if (!mayDiscard(true))
+    if (!mayDiscard())
         return;
     const QString path =
         prompts_.openFile(tr("Open Project"), document_.project().projectFileFolder, filter());
@@ -86,12 +85,18 @@ bool ProjectCommands::saveProject() {
 bool ProjectCommands::saveProjectAs() {
     if (document_.stack().isEmpty())
         return say(tr("Please add your photo first!"));
-    const QString path = prompts_.saveFile(tr("Save Project"),
-                                           document_.project().projectFileFolder, filter(), "lyj");
+    const QString path =
+        prompts_.saveFile(tr("Save Project"), document_.project().projectFileFolder, filter(),
+                          "lyj", quillax::Prompts::Overwrite::CallerAsks);
     if (path.isNull())
         return false;
     if (path.isEmpty())
         return say(tr("Project name error!"));
+    // Another project of that name loses its file and its photos: asked here, where the
+    // chooser would only have asked about the file.
+    if (document_.wouldReplaceAProject(path) &&
+        !prompts_.askYesNo(tr("%1 already exists. Replace it?").arg(QFileInfo(path).fileName())))
+        return false;
     return say(document_.saveProjectAs(path));
 }
 

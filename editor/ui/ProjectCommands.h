@@ -28,7 +28,7 @@ class ProjectCommands : public QObject {
     bool saveProjectAs();
     // "Save current project?" before the page is given up: true to go on. A save that is
     // cancelled or fails stops it, so unsaved work is never lost by a slip.
-    bool mayDiscard(bool offerCancel);
+    bool mayDiscard();
 
     static QString filter();
     // The size of a paper row: the printer's form, or the built-in paper without a printer.

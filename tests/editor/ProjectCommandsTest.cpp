@@ -46,6 +46,21 @@ TEST_F(EditorWindowTest, ClosingWithUnsavedWorkSavesOrStays) {
     EXPECT_TRUE(QFile::exists(box.path("KeptsrcImg/Kept0.bmp")));
 }
 
+TEST_F(EditorWindowTest, NewAndSaveAsAskBeforeWorkOrAnotherProjectIsLost) {
+    start();
+    window->document().addPhoto(box.writePicture("p.png", 40, 30));
+    prompts.answers.push_back(quillax::Prompts::Answer::Yes); // save, then cancel the dialog
+    window->actions().newProject->trigger();
+    EXPECT_EQ(window->document().stack().count(), 1) << "the cancelled save stops New";
+
+    QDir(box.folder()).mkpath("TripsrcImg"); // another project's photos
+    prompts.shown.clear();
+    prompts.files.push_back(box.path("Trip.lyj"));
+    window->actions().saveProjectAs->trigger(); // answered No
+    EXPECT_EQ(prompts.shown, (QStringList{"Save Project", "Trip.lyj already exists. Replace it?"}));
+    EXPECT_FALSE(QFile::exists(box.path("Trip.lyj")));
+}
+
 // The page of a hand-written project, exported by a script: a green photo of 100 x 100 page
 // pixels at (10, 10) on a white A4 page.
 TEST(ExportFromTheCommandLine, WritesThePageOrSaysWhyNot) {

@@ -7,8 +7,12 @@
 #include "tests/support/Pictures.h"
 #include "tests/support/Sandbox.h"
 
+#include "shared/FileTransfer.h"
+
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using editor::PageDocument;
@@ -146,6 +150,15 @@ TEST_F(ProjectTest, HandWrittenFilesFollowTheReadersRules) {
     EXPECT_TRUE(open("cut.lyj").isEmpty());
     EXPECT_EQ(reopened.stack().count(), 1) << "a section cut short is dropped";
 
+    // No project: cut off inside its first lines, or random bytes. The page shown stays.
+    write("short.lyj", "Trip\r\n5\r\n0\r\n");
+    EXPECT_EQ(open("short.lyj"), "Cannot open short.lyj: This is not a project file.");
+    write("binary.lyj", QByteArray("\x00\xff\x10\r\n\x00", 6).repeated(2000));
+    EXPECT_EQ(open("binary.lyj"), "Cannot open binary.lyj: This is not a project file.");
+    write("empty.lyj", "");
+    EXPECT_EQ(open("empty.lyj"), "Cannot open empty.lyj: This is not a project file.");
+    EXPECT_EQ(reopened.stack().count(), 1);
+
     write("missing.lyj", kPrefix + photoSection("Trip0.bmp") + photoSection("Gone.bmp") +
                              photoSection("Trip0.bmp"));
     EXPECT_EQ(open("missing.lyj"), "Load image failed!");
@@ -156,9 +169,6 @@ TEST_F(ProjectTest, HandWrittenFilesFollowTheReadersRules) {
         EXPECT_EQ(open("escape.lyj"), "Load image failed!") << name.constData();
     }
 
-    write("short.lyj", "Trip\r\n5\r\n0\r\n");
-    EXPECT_TRUE(open("short.lyj").isEmpty());
-    EXPECT_EQ(reopened.stack().count(), 0) << "ended inside the prefix: an empty project";
 
     // No "prefix end": the page is not set up, and the sections start on the tenth line.
     write("noend.lyj", "Trip\r\n0\r\n1\r\n99\r\n99\r\n0\r\n0\r\n0,0\r\nsomething\r\n" +
@@ -176,8 +186,6 @@ TEST_F(ProjectTest, HandWrittenFilesFollowTheReadersRules) {
     EXPECT_TRUE(open("huge.lyj").isEmpty());
     EXPECT_EQ(reopened.project().pageWidth, 1320) << "still the Letter page opened before";
 
-    write("binary.lyj", QByteArray("\x00\xff\x10\r\n\x00", 6).repeated(2000));
-    EXPECT_TRUE(open("binary.lyj").isEmpty()) << "no project, no crash";
     EXPECT_FALSE(open("nothing-here.lyj").isEmpty()) << "a file that is not there is said";
 }
 
@@ -189,27 +197,79 @@ TEST(ProjectFileNames, TheTemporaryNameGivesWayToTheProjects) {
     EXPECT_FALSE(ProjectFile::isPlainFileName(""));
 }
 
-#include "editor/model/ProjectFolder.h"
+// A copy that breaks off at its second photo, as a full disk would.
+class BreaksAtTheSecondPhoto : public quillax::FileTransfer {
+  protected:
+    bool writePiece(QFile& out, const char* data, qint64 size) override {
+        return ++pieces_ < 2 && FileTransfer::writePiece(out, data, size);
+    }
 
-#include <QStorageInfo>
-#include <QTemporaryDir>
+  private:
+    int pieces_ = 0;
+};
 
-TEST(ProjectFolderMoves, APhotoMovesToAnotherFileSystemWhole) {
-    testsupport::Sandbox box;
+TEST_F(ProjectTest, ASaveAsThatCannotCopyEveryPhotoChangesNothing) {
+    document.addPhoto(box.writePicture("a.png", 40, 30));
+    document.addPhoto(box.writePicture("b.png", 40, 30));
+    BreaksAtTheSecondPhoto breaking;
+    document.setFileTransfer(&breaking);
+    const QString problem = document.saveProjectAs(box.path("A/Trip.lyj"));
+    EXPECT_TRUE(problem.contains("newPrj11.bmp")) << problem.toStdString();
+    EXPECT_TRUE(QDir(box.path("A")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        << "no project file, no photo folder, nothing half-copied";
+    EXPECT_EQ(QDir(box.path("install/newPrj1")).entryList(QDir::Files),
+              (QStringList{"newPrj10.bmp", "newPrj11.bmp"}));
+    EXPECT_EQ(document.stack().find(1)->content, "newPrj11.bmp");
+    EXPECT_EQ(document.project().projectName, "newPrj1");
+    EXPECT_TRUE(document.isModified());
+}
+
+TEST_F(ProjectTest, SavingOverAnotherProjectReplacesItOnlyOnceTheNewOneIsWhole) {
+    reopened.addPhoto(box.writePicture("red.png", 40, 30, qRgb(255, 0, 0)));
+    ASSERT_TRUE(reopened.saveProjectAs(box.path("A/Trip.lyj")).isEmpty());
+    const QByteArray oldFile = read("A/Trip.lyj"), oldPhoto = read("A/TripsrcImg/Trip0.bmp");
+    EXPECT_FALSE(reopened.wouldReplaceAProject(box.path("A/Trip.lyj"))) << "its own file";
+
+    document.addPhoto(box.writePicture("a.png", 40, 30, qRgb(0, 255, 0)));
+    document.addPhoto(box.writePicture("b.png", 40, 30, qRgb(0, 255, 0)));
+    EXPECT_TRUE(document.wouldReplaceAProject(box.path("A/Trip.lyj"))) << "the window asks";
+    EXPECT_FALSE(document.wouldReplaceAProject(box.path("A/Other.lyj")));
+    BreaksAtTheSecondPhoto breaking;
+    document.setFileTransfer(&breaking);
+    EXPECT_FALSE(document.saveProjectAs(box.path("A/Trip.lyj")).isEmpty());
+    EXPECT_EQ(read("A/Trip.lyj"), oldFile);
+    EXPECT_EQ(read("A/TripsrcImg/Trip0.bmp"), oldPhoto);
+
+    document.setFileTransfer(nullptr);
+    EXPECT_TRUE(document.saveProjectAs(box.path("A/Trip.lyj")).isEmpty());
+    EXPECT_EQ(QDir(box.path("A/TripsrcImg")).entryList(QDir::Files),
+              (QStringList{"Trip0.bmp", "Trip1.bmp"}));
+    EXPECT_NE(read("A/TripsrcImg/Trip0.bmp"), oldPhoto);
+    EXPECT_EQ(QDir(box.path("A")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"Trip.lyj", "TripsrcImg"}))
+        << "the old photos went, and nothing was left aside";
+    EXPECT_TRUE(QDir(box.path("install/newPrj1")).isEmpty()) << "the temporary photos moved";
+}
+
+TEST_F(ProjectTest, ANewPhotoNeverTakesTheNameOfAFileLeftInTheFolder) {
+    write("install/newPrj1/newPrj10.bmp", "left by a run that crashed");
+    write("install/newPrj1/newPrj11_3.bmp", "and its edit");
+    document.newProject();
+    document.addPhoto(box.writePicture("a.png", 40, 30));
+    EXPECT_EQ(document.stack().layers().front().content, "newPrj12.bmp");
+    EXPECT_EQ(read("install/newPrj1/newPrj10.bmp"), "left by a run that crashed");
+    EXPECT_EQ(read("install/newPrj1/newPrj11_3.bmp"), "and its edit");
+}
+
+// A project saved onto another disk: its photos are copied there whole.
+TEST_F(ProjectTest, AProjectSavedOnAnotherFileSystemTakesItsPhotosWhole) {
     QTemporaryDir other(QStringLiteral("/dev/shm/quillax-XXXXXX"));
     if (!other.isValid() ||
         QStorageInfo(other.path()).device() == QStorageInfo(box.folder()).device())
         GTEST_SKIP() << "no second file system here";
-    const QString photo = box.writePicture("Trip0.bmp", 30, 20);
-    const QByteArray bytes = [&] {
-        QFile f(photo);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
-    const QString target = other.path() + "/Trip0.bmp";
-    ASSERT_TRUE(editor::ProjectFolder::moveFile(photo, target)) << "copied, checked, removed";
-    EXPECT_FALSE(QFile::exists(photo));
-    QFile moved(target);
-    ASSERT_TRUE(moved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(moved.readAll(), bytes);
+    document.addPhoto(box.writePicture("a.png", 40, 30));
+    const QByteArray photo = read("install/newPrj1/newPrj10.bmp");
+    EXPECT_TRUE(document.saveProjectAs(other.filePath("Trip.lyj")).isEmpty());
+    EXPECT_EQ(testsupport::readFile(other.filePath("TripsrcImg/Trip0.bmp")), photo);
+    EXPECT_FALSE(QFile::exists(box.path("install/newPrj1/newPrj10.bmp")));
 }

@@ -51,7 +51,7 @@ QString ScriptedPrompts::openFile(const QString& caption, const QString&, const 
 }
 
 QString ScriptedPrompts::saveFile(const QString& caption, const QString&, const QString&,
-                                  const QString&) {
+                                  const QString&, Overwrite) {
     shown.append(caption);
     titles.append(caption);
     return nextFile();

@@ -32,7 +32,8 @@ class ScriptedPrompts : public quillax::Prompts {
     Answer askYesNoCancel(const QString& text, const QString& title = {}) override;
     QString openFile(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFile(const QString& caption, const QString& folder, const QString& filter,
-                     const QString& defaultSuffix) override;
+                     const QString& defaultSuffix,
+                     Overwrite overwrite = Overwrite::ChooserAsks) override;
     QString folder(const QString& caption, const QString& start) override;
     QColor colour(const QColor& initial, const QString& title = {}) override;
     int runDialog(QDialog& dialog) override;
