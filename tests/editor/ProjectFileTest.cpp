@@ -169,7 +169,6 @@ TEST_F(ProjectTest, HandWrittenFilesFollowTheReadersRules) {
         EXPECT_EQ(open("escape.lyj"), "Load image failed!") << name.constData();
     }
 
-
     // No "prefix end": the page is not set up, and the sections start on the tenth line.
     write("noend.lyj", "Trip\r\n0\r\n1\r\n99\r\n99\r\n0\r\n0\r\n0,0\r\nsomething\r\n" +
                            photoSection("Trip0.bmp"));
