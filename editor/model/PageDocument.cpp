@@ -498,126 +498,53 @@ void PageDocument::recordChange() {
         endArrangement();
 }
 
-PageDocument::CropStatus PageDocument::cropSelected(const PageGeometry& g) {
-    LayerRecord* layer = selection_.selected();
-    if (layer == nullptr || !layer->isPhoto() || layer->boxWidth() <= 0 || layer->boxHeight() <= 0)
-        return CropStatus::Refused;
-    const auto full = fullSizePicture(layer->content);
-    if (!full)
-        return CropStatus::Unreadable;
-    // The frame maps onto the full-size picture in proportion to the box it was drawn in.
-    const int64_t fw = full->width();
-    const int64_t fh = full->height();
-    const int64_t bw = layer->boxWidth();
-    const int64_t bh = layer->boxHeight();
-    const int left = int(std::abs(g.x - layer->x) * fw / bw);
-    const int top = int(std::abs(g.y - layer->y) * fh / bh);
-    const imaging::PixelRect crop{left, top, left + int(g.width * fw / bw),
-                                  top + int(g.height * fh / bh)};
-    imaging::DibImage part;
-    if (!full->extract(&part, crop))
-        return CropStatus::Refused;
-
-    const QString name = saveAsNextEdit(*layer, part);
-    if (name.isEmpty())
-        return CropStatus::CannotWrite;
-    const LayerRecord before = *layer;
-    layer->setBitmap(PhotoImporter::workingPicture(part));
-    selection_.place(g.x, g.y, std::max(1, g.width), std::max(1, g.height));
-    selection_.setContent(name);
-    recordChangeFrom(before);
-    return CropStatus::Cropped;
+PhotoEdits PageDocument::photoEdits() const {
+    return PhotoEdits(project_.projectFolder, project_.projectName);
 }
 
-// What follows the project's name and the layer's id in its file names is the edit suffix.
-std::string PageDocument::editBase(const LayerRecord& layer) const {
-    return (project_.projectName + QString::number(layer.id)).toStdString();
-}
-
-std::optional<imaging::EffectImage> PageDocument::fullSizePicture(const QString& name) const {
-    auto file = imaging::readBmp((project_.projectFolder + name).toStdString());
-    if (!file)
-        return std::nullopt;
-    imaging::EffectImage picture(std::move(*file));
-    picture.toDepth24();
-    return picture;
-}
-
-QString PageDocument::saveAsNextEdit(const LayerRecord& layer, const imaging::DibImage& picture) {
-    const QString name =
-        QString::fromStdString(imaging::nextEditName(layer.content.toStdString(), editBase(layer)));
-    return imaging::saveAsBmp(picture, (project_.projectFolder + name).toStdString()) ? name
-                                                                                      : QString();
-}
-
-void PageDocument::replaceSelectedPicture(const imaging::DibImage& picture, bool turned,
-                                          const QString& content) {
+PageDocument::EditStatus PageDocument::takeEdit(PhotoEdits::Outcome outcome,
+                                                const PageGeometry* frame) {
+    if (outcome.status != PhotoEdits::Status::Done)
+        return outcome.status;
     const LayerRecord before = *selection_.selected();
-    selection_.replacePicture(picture, turned);
-    selection_.setContent(content);
+    if (frame != nullptr) {
+        // A crop has a picture of its own shape, in the box the frame left.
+        selection_.selected()->setBitmap(outcome.working);
+        selection_.place(frame->x, frame->y, std::max(1, frame->width), std::max(1, frame->height));
+    } else {
+        selection_.replacePicture(outcome.working, outcome.turned);
+    }
+    selection_.setContent(outcome.content);
     recordChangeFrom(before);
+    return EditStatus::Done;
 }
 
-PageDocument::EffectStatus PageDocument::applyEffect(const EffectSpec& effect,
-                                                     const EffectValues& values) {
+PageDocument::EditStatus PageDocument::cropSelected(const PageGeometry& frame) {
     const LayerRecord* layer = selection_.selected();
-    if (layer == nullptr || !layer->isPhoto() || values.size() != effect.parameters.size())
-        return EffectStatus::Refused;
-    auto picture = fullSizePicture(layer->content);
-    if (!picture)
-        return EffectStatus::Unreadable;
-    effect.full(*picture, values);
-    // Full-size files stay 24 bits whatever depth the effect worked in.
-    picture->toDepth24();
-    const QString name = saveAsNextEdit(*layer, *picture);
-    if (name.isEmpty())
-        return EffectStatus::CannotWrite;
-    picture->resize(layer->bitmapWidth, layer->bitmapHeight, true, true);
-    replaceSelectedPicture(*picture, false, name);
-    return EffectStatus::Applied;
+    return layer == nullptr ? EditStatus::Refused
+                            : takeEdit(photoEdits().crop(*layer, frame), &frame);
 }
 
-PageDocument::EffectStatus PageDocument::rotateSelected() {
+PageDocument::EditStatus PageDocument::applyEffect(const EffectSpec& effect,
+                                                   const EffectValues& values) {
     const LayerRecord* layer = selection_.selected();
-    if (layer == nullptr || !layer->isPhoto())
-        return EffectStatus::Refused;
-    auto turned = fullSizePicture(layer->content);
-    if (!turned)
-        return EffectStatus::Unreadable;
-    turned->turnClockwise();
-    const QString name = saveAsNextEdit(*layer, *turned);
-    if (name.isEmpty())
-        return EffectStatus::CannotWrite;
-    imaging::EffectImage working(layer->bitmap);
-    working.toDepth24();
-    working.turnClockwise();
-    replaceSelectedPicture(working, true, name);
-    return EffectStatus::Applied;
+    return layer == nullptr ? EditStatus::Refused
+                            : takeEdit(photoEdits().applyEffect(*layer, effect, values));
 }
 
-bool PageDocument::mirrorSelected() {
+PageDocument::EditStatus PageDocument::rotateSelected() {
     const LayerRecord* layer = selection_.selected();
-    if (layer == nullptr || !layer->isPhoto())
-        return false;
-    imaging::EffectImage mirrored(layer->bitmap);
-    mirrored.toDepth24();
-    mirrored.mirror();
-    replaceSelectedPicture(mirrored, false, layer->content);
-    return true;
+    return layer == nullptr ? EditStatus::Refused : takeEdit(photoEdits().turnClockwise(*layer));
 }
 
-bool PageDocument::restoreOriginalSource() {
+PageDocument::EditStatus PageDocument::mirrorSelected() {
     const LayerRecord* layer = selection_.selected();
-    if (layer == nullptr || !layer->isPhoto())
-        return false;
-    const QString name = QString::fromStdString(
-        imaging::uneditedName(layer->content.toStdString(), editBase(*layer)));
-    auto picture = fullSizePicture(name);
-    if (!picture)
-        return false;
-    picture->resize(layer->bitmapWidth, layer->bitmapHeight, true, true);
-    replaceSelectedPicture(*picture, false, name);
-    return true;
+    return layer == nullptr ? EditStatus::Refused : takeEdit(photoEdits().mirror(*layer));
+}
+
+PageDocument::EditStatus PageDocument::restoreOriginalSource() {
+    const LayerRecord* layer = selection_.selected();
+    return layer == nullptr ? EditStatus::Refused : takeEdit(photoEdits().originalSource(*layer));
 }
 
 int PageDocument::addText() {

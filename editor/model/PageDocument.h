@@ -5,6 +5,7 @@
 #include "editor/model/EffectCatalogue.h"
 #include "editor/model/LayerSelection.h"
 #include "editor/model/LayerStack.h"
+#include "editor/model/PhotoEdits.h"
 #include "editor/model/PhotoImporter.h"
 #include "editor/model/ProjectFile.h"
 #include "editor/model/ProjectState.h"
@@ -98,25 +99,20 @@ class PageDocument : public QObject {
     // A change of the selected layer ended: recorded for undo; a photo changed by hand ends
     // automatic arrangement.
     void recordChange();
-    enum class CropStatus { Cropped, Unreadable, CannotWrite, Refused };
-    // Crops the selected photo to the part of it under `frame` (page pixels, the frame the
-    // handle left): that part of the full-size file is written under the next edit name and
-    // becomes the working picture, reduced like an added photo. Recorded for undo.
-    CropStatus cropSelected(const PageGeometry& frame);
-
-    // Effects on the selected photo, each recorded for undo. An effect that changes pixels
-    // is applied to the full-size file, which is saved under the next edit name and becomes
-    // the layer's; the working picture is the result brought back to its size. A full-size
-    // file that cannot be read or written changes nothing.
-    enum class EffectStatus { Applied, Unreadable, CannotWrite, Refused };
-    EffectStatus applyEffect(const EffectSpec& effect, const EffectValues& values);
+    // Photo edits of the selected photo, each recorded for undo. The edit is made on the
+    // full-size file, which is saved under the next edit name and becomes the layer's; the
+    // working picture is the result brought to its size. A full-size file that cannot be
+    // read or written changes nothing.
+    using EditStatus = PhotoEdits::Status;
+    // Crops to the part under `frame` (page pixels, the frame the handle left); the cropped
+    // picture is reduced like an added photo.
+    [[nodiscard]] EditStatus cropSelected(const PageGeometry& frame);
+    [[nodiscard]] EditStatus applyEffect(const EffectSpec& effect, const EffectValues& values);
     // A quarter turn clockwise of the picture, its box and its full-size file.
-    EffectStatus rotateSelected();
-    // "Mirror": the working picture only; the file stays, so the next effect starts unmirrored.
-    bool mirrorSelected();
-    // "Original source": the file from before any edit, brought to the working picture's size.
-    // False, nothing changed, when there is no such file.
-    bool restoreOriginalSource();
+    [[nodiscard]] EditStatus rotateSelected();
+    [[nodiscard]] EditStatus mirrorSelected();
+    // "Original source": the file from before any edit, at the working picture's size.
+    [[nodiscard]] EditStatus restoreOriginalSource();
 
     // Moving, resizing or picking a photo by hand ends automatic arrangement.
     void endArrangement();
@@ -228,14 +224,9 @@ class PageDocument : public QObject {
     void addNewLayer(const LayerRecord& layer);
     // Records a change of the selected layer, which stood as `before` until now.
     void recordChangeFrom(const LayerRecord& before);
-    std::string editBase(const LayerRecord& layer) const;
-    // A full-size file of the project folder at 24 bits, or nothing when it cannot be read.
-    std::optional<imaging::EffectImage> fullSizePicture(const QString& name) const;
-    // The layer's next edit written; its file name, or empty when it could not be written.
-    QString saveAsNextEdit(const LayerRecord& layer, const imaging::DibImage& picture);
-    // The selected layer takes this picture (turned: its box turns too) and content.
-    void replaceSelectedPicture(const imaging::DibImage& picture, bool turned,
-                                const QString& content);
+    PhotoEdits photoEdits() const;
+    // The selected layer takes an edit's picture and file (and `frame`, when given), recorded.
+    EditStatus takeEdit(PhotoEdits::Outcome outcome, const PageGeometry* frame = nullptr);
     StepOutcome apply(const HistoryStep& step);
     bool removeLayerOf(const HistoryEntry& entry);
     bool addLayerOf(const HistoryEntry& entry);

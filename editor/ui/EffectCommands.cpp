@@ -32,11 +32,10 @@ void EffectCommands::effectChosen(int row) {
         return;
     if (row == kOriginalSourceRow) {
         // A missing unedited file leaves the photo as it is, without a word.
-        if (document_.restoreOriginalSource())
+        if (document_.restoreOriginalSource() == PageDocument::EditStatus::Done)
             showChangedLayer();
     } else if (row == kMirrorRow) {
-        if (document_.mirrorSelected())
-            showChangedLayer();
+        say(document_.mirrorSelected());
     } else if (const EffectSpec* effect = EffectCatalogue::forComboRow(row)) {
         runDialog(*effect);
     }
@@ -47,31 +46,31 @@ void EffectCommands::runDialog(const EffectSpec& effect) {
     if (prompts_.runDialog(dialog) != QDialog::Accepted)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PageDocument::EffectStatus status = document_.applyEffect(effect, dialog.values());
+    const PageDocument::EditStatus status = document_.applyEffect(effect, dialog.values());
     QApplication::restoreOverrideCursor();
     say(status);
 }
 
 void EffectCommands::rotate() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PageDocument::EffectStatus status = document_.rotateSelected();
+    const PageDocument::EditStatus status = document_.rotateSelected();
     QApplication::restoreOverrideCursor();
     say(status);
 }
 
-void EffectCommands::say(PageDocument::EffectStatus status) {
+void EffectCommands::say(PageDocument::EditStatus status) {
     switch (status) {
-    case PageDocument::EffectStatus::Applied:
+    case PageDocument::EditStatus::Done:
         showChangedLayer();
         break;
-    case PageDocument::EffectStatus::Unreadable:
+    case PageDocument::EditStatus::Unreadable:
         prompts_.message(tr("Load image failed!"));
         break;
-    case PageDocument::EffectStatus::CannotWrite:
+    case PageDocument::EditStatus::CannotWrite:
         prompts_.message(tr("The edited photo could not be saved in the project folder; the "
                             "photo was left as it was."));
         break;
-    case PageDocument::EffectStatus::Refused:
+    case PageDocument::EditStatus::Refused:
         break;
     }
 }

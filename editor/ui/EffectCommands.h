@@ -34,7 +34,7 @@ class EffectCommands : public QObject {
 
   private:
     void runDialog(const EffectSpec& effect);
-    void say(PageDocument::EffectStatus status);
+    void say(PageDocument::EditStatus status);
     void showChangedLayer();
 
     PageDocument& document_;

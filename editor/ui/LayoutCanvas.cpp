@@ -325,19 +325,19 @@ void LayoutCanvas::finishResize() {
 
 bool LayoutCanvas::cropSelected(const PageGeometry& g) {
     switch (document_.cropSelected(g)) {
-    case PageDocument::CropStatus::Cropped:
+    case PageDocument::EditStatus::Done:
         emit cropFinished();
         return true;
-    case PageDocument::CropStatus::Unreadable:
+    case PageDocument::EditStatus::Unreadable:
         if (prompts_)
             prompts_->message(tr("The photo's file could not be read, so it was not cropped."));
         return false;
-    case PageDocument::CropStatus::CannotWrite:
+    case PageDocument::EditStatus::CannotWrite:
         if (prompts_)
             prompts_->message(
                 tr("The cropped photo could not be saved; the photo was left as it was."));
         return false;
-    case PageDocument::CropStatus::Refused:
+    case PageDocument::EditStatus::Refused:
         break;
     }
     return false;

@@ -12,7 +12,7 @@
 
 using editor::EffectCatalogue;
 using editor::PageDocument;
-using Status = PageDocument::EffectStatus;
+using Status = PageDocument::EditStatus;
 
 namespace {
 
@@ -41,14 +41,14 @@ class EffectTest : public ::testing::Test {
 // Brightness 150 then contrast 50: 30 -> 45 -> 128 + trunc(-41.5) = 87, 120 -> 180 -> 154,
 // 200 -> 255 -> 191.
 TEST_F(EffectTest, AnAdjustmentIsSavedUnderTheNextEditNameAndUndone) {
-    ASSERT_EQ(document.applyEffect(effect("brightness-contrast"), {150, 50}), Status::Applied);
+    ASSERT_EQ(document.applyEffect(effect("brightness-contrast"), {150, 50}), Status::Done);
     EXPECT_EQ(layer().content, "newPrj10_1.bmp");
     EXPECT_EQ(fileColour("newPrj10_1.bmp"), 0x579ABFu);
     EXPECT_EQ(fileColour("newPrj10.bmp"), 0x1E78C8u) << "the photo's own file stays";
     EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 5, 5), 0x579ABFu);
     EXPECT_EQ(layer().bitmapWidth, 40) << "the working picture keeps its size";
 
-    ASSERT_EQ(document.applyEffect(effect("rgb"), {0, 0, -91}), Status::Applied);
+    ASSERT_EQ(document.applyEffect(effect("rgb"), {0, 0, -91}), Status::Done);
     EXPECT_EQ(layer().content, "newPrj10_2.bmp") << "the next effect starts from the last";
     EXPECT_EQ(fileColour("newPrj10_2.bmp"), 0x579A64u);
 
@@ -56,10 +56,10 @@ TEST_F(EffectTest, AnAdjustmentIsSavedUnderTheNextEditNameAndUndone) {
     EXPECT_EQ(layer().content, "newPrj10_1.bmp");
     EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 5, 5), 0x579ABFu);
 
-    ASSERT_TRUE(document.restoreOriginalSource());
+    ASSERT_EQ(document.restoreOriginalSource(), Status::Done);
     EXPECT_EQ(layer().content, "newPrj10.bmp");
     EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 5, 5), 0x1E78C8u);
-    ASSERT_TRUE(document.restoreOriginalSource());
+    ASSERT_EQ(document.restoreOriginalSource(), Status::Done);
     EXPECT_EQ(layer().content, "newPrj10.bmp") << "no suffix: the same file again";
 }
 
@@ -68,30 +68,33 @@ TEST_F(EffectTest, AFullSizeFileThatCannotBeReadChangesNothing) {
     const size_t entries = document.history().entries().size();
     EXPECT_EQ(document.applyEffect(effect("hue-saturation"), {100, 0}), Status::Unreadable);
     EXPECT_EQ(document.rotateSelected(), Status::Unreadable);
-    EXPECT_FALSE(document.restoreOriginalSource());
+    EXPECT_EQ(document.restoreOriginalSource(), Status::Unreadable);
     EXPECT_EQ(layer().content, "newPrj10.bmp");
     EXPECT_EQ(layer().bitmapWidth, 40);
     EXPECT_EQ(document.history().entries().size(), entries);
 }
 
-TEST_F(EffectTest, MirrorChangesTheWorkingPictureOnlyAndRotateTurnsEverything) {
+// Mirror and Rotate make a full-size version as every edit does, so that print, export,
+// undo and a reopened project show what the screen shows.
+TEST_F(EffectTest, MirrorAndRotateMakeAFullSizeVersionOfThePhoto) {
     imaging::DibImage left = testsupport::solid24(40, 30, 0x1E78C8);
     std::fill_n(left.row(0), 3, uint8_t(0)); // a black top-left pixel shows the turn
     ASSERT_TRUE(imaging::saveAsBmp(left, box.stdPath("newPrj10.bmp")));
     document.selection().replacePicture(left, false);
 
-    ASSERT_TRUE(document.mirrorSelected());
+    ASSERT_EQ(document.mirrorSelected(), Status::Done);
     EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 39, 0), 0u);
-    EXPECT_EQ(layer().content, "newPrj10.bmp") << "no file is written";
-    ASSERT_TRUE(document.mirrorSelected());
+    EXPECT_EQ(layer().content, "newPrj10_1.bmp");
+    EXPECT_EQ(testsupport::rgbAt(*imaging::readBmp(box.stdPath("newPrj10_1.bmp")), 39, 0), 0u);
+    ASSERT_EQ(document.mirrorSelected(), Status::Done);
     EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 0, 0), 0u) << "twice is the start again";
 
     const int width = layer().boxWidth(), height = layer().boxHeight();
-    ASSERT_EQ(document.rotateSelected(), Status::Applied);
+    ASSERT_EQ(document.rotateSelected(), Status::Done);
     EXPECT_EQ(layer().boxWidth(), height);
     EXPECT_EQ(layer().boxHeight(), width);
     EXPECT_EQ(layer().bitmapWidth, 30);
-    const auto turned = imaging::readBmp(box.stdPath("newPrj10_1.bmp"));
+    const auto turned = imaging::readBmp(box.stdPath("newPrj10_3.bmp"));
     ASSERT_TRUE(turned);
     EXPECT_EQ(turned->width(), 30);
     EXPECT_EQ(testsupport::rgbAt(*turned, 29, 0), 0u) << "top-left goes to top-right";

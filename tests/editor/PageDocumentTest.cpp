@@ -152,7 +152,7 @@ TEST_F(PageDocumentTest, ACropWritesTheNextEditOfThisLayerOnly) {
     // 400 x 300 on A4 is shown 496 x 372 at (10, 10); the left half of that box is the left
     // half, 200 x 300, of the file.
     ASSERT_EQ(document.stack().find(0)->region, (editor::PageRect{10, 10, 506, 382}));
-    ASSERT_EQ(document.cropSelected({10, 10, 248, 372}), PageDocument::CropStatus::Cropped);
+    ASSERT_EQ(document.cropSelected({10, 10, 248, 372}), PageDocument::EditStatus::Done);
     EXPECT_EQ(document.stack().find(0)->content, "trip_0_1.bmp");
     const auto cropped = imaging::readBmp(box.stdPath("trip_0_1.bmp"));
     ASSERT_TRUE(cropped);
@@ -164,7 +164,7 @@ TEST_F(PageDocumentTest, ACropWritesTheNextEditOfThisLayerOnly) {
     EXPECT_EQ(document.history().entries().back().kind, HistoryKind::Modify);
 
     QFile::remove(box.path("trip_0_1.bmp"));
-    EXPECT_EQ(document.cropSelected({10, 10, 10, 10}), PageDocument::CropStatus::Unreadable);
+    EXPECT_EQ(document.cropSelected({10, 10, 10, 10}), PageDocument::EditStatus::Unreadable);
     EXPECT_EQ(document.stack().find(0)->content, "trip_0_1.bmp") << "a failed crop changes nothing";
 }
 

@@ -1,0 +1,113 @@
+#include "editor/model/PhotoEdits.h"
+
+#include "editor/model/PhotoImporter.h"
+#include "imaging/BmpFile.h"
+#include "imaging/EditName.h"
+#include "imaging/EffectImage.h"
+
+#include <cstdlib>
+
+namespace editor {
+
+PhotoEdits::PhotoEdits(const QString& projectFolder, const QString& projectName)
+    : projectFolder_(projectFolder), projectName_(projectName) {
+}
+
+// What follows the project's name and the layer's id in its file names is the edit suffix.
+std::string PhotoEdits::editBase(const LayerRecord& layer) const {
+    return (projectName_ + QString::number(layer.id)).toStdString();
+}
+
+std::optional<imaging::EffectImage> PhotoEdits::fullSizePicture(const QString& name) const {
+    auto file = imaging::readBmp((projectFolder_ + name).toStdString());
+    if (!file)
+        return std::nullopt;
+    imaging::EffectImage picture(std::move(*file));
+    picture.toDepth24();
+    return picture;
+}
+
+PhotoEdits::Outcome PhotoEdits::saveEdit(const LayerRecord& layer, imaging::EffectImage& full,
+                                         bool turned) const {
+    // Full-size files stay 24 bits whatever depth the edit worked in.
+    full.toDepth24();
+    const QString name =
+        QString::fromStdString(imaging::nextEditName(layer.content.toStdString(), editBase(layer)));
+    if (!imaging::saveAsBmp(full, (projectFolder_ + name).toStdString()))
+        return {Status::CannotWrite, {}, {}, false};
+    const int width = turned ? layer.bitmapHeight : layer.bitmapWidth;
+    const int height = turned ? layer.bitmapWidth : layer.bitmapHeight;
+    full.resize(width, height, true, true);
+    return {Status::Done, std::move(full), name, turned};
+}
+
+PhotoEdits::Outcome PhotoEdits::crop(const LayerRecord& layer, const PageGeometry& g) const {
+    if (!layer.isPhoto() || layer.boxWidth() <= 0 || layer.boxHeight() <= 0)
+        return {};
+    const auto full = fullSizePicture(layer.content);
+    if (!full)
+        return {Status::Unreadable, {}, {}, false};
+    // The frame maps onto the full-size picture in proportion to the box it was drawn in.
+    const int64_t fw = full->width();
+    const int64_t fh = full->height();
+    const int64_t bw = layer.boxWidth();
+    const int64_t bh = layer.boxHeight();
+    const int left = int(std::abs(g.x - layer.x) * fw / bw);
+    const int top = int(std::abs(g.y - layer.y) * fh / bh);
+    const imaging::PixelRect area{left, top, left + int(g.width * fw / bw),
+                                  top + int(g.height * fh / bh)};
+    imaging::DibImage part;
+    if (!full->extract(&part, area))
+        return {};
+    const QString name =
+        QString::fromStdString(imaging::nextEditName(layer.content.toStdString(), editBase(layer)));
+    if (!imaging::saveAsBmp(part, (projectFolder_ + name).toStdString()))
+        return {Status::CannotWrite, {}, {}, false};
+    // The cropped photo is reduced like an added one; its box is the frame.
+    return {Status::Done, PhotoImporter::workingPicture(part), name, false};
+}
+
+PhotoEdits::Outcome PhotoEdits::applyEffect(const LayerRecord& layer, const EffectSpec& effect,
+                                            const EffectValues& values) const {
+    if (!layer.isPhoto() || values.size() != effect.parameters.size())
+        return {};
+    auto picture = fullSizePicture(layer.content);
+    if (!picture)
+        return {Status::Unreadable, {}, {}, false};
+    effect.full(*picture, values);
+    return saveEdit(layer, *picture, false);
+}
+
+PhotoEdits::Outcome PhotoEdits::turnClockwise(const LayerRecord& layer) const {
+    if (!layer.isPhoto())
+        return {};
+    auto turned = fullSizePicture(layer.content);
+    if (!turned)
+        return {Status::Unreadable, {}, {}, false};
+    turned->turnClockwise();
+    return saveEdit(layer, *turned, true);
+}
+
+PhotoEdits::Outcome PhotoEdits::mirror(const LayerRecord& layer) const {
+    if (!layer.isPhoto())
+        return {};
+    auto mirrored = fullSizePicture(layer.content);
+    if (!mirrored)
+        return {Status::Unreadable, {}, {}, false};
+    mirrored->mirror();
+    return saveEdit(layer, *mirrored, false);
+}
+
+PhotoEdits::Outcome PhotoEdits::originalSource(const LayerRecord& layer) const {
+    if (!layer.isPhoto())
+        return {};
+    const QString name =
+        QString::fromStdString(imaging::uneditedName(layer.content.toStdString(), editBase(layer)));
+    auto picture = fullSizePicture(name);
+    if (!picture)
+        return {Status::Unreadable, {}, {}, false};
+    picture->resize(layer.bitmapWidth, layer.bitmapHeight, true, true);
+    return {Status::Done, std::move(*picture), name, false};
+}
+
+} // namespace editor

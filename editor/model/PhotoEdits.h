@@ -1,0 +1,56 @@
+#pragma once
+#include "editor/model/CanvasGeometry.h"
+#include "editor/model/EffectCatalogue.h"
+#include "editor/model/LayerRecord.h"
+#include "imaging/DibImage.h"
+
+#include <QString>
+#include <optional>
+
+namespace imaging {
+class EffectImage;
+}
+
+namespace editor {
+
+// What an edit makes of a photo layer: an effect, a crop, a quarter turn, a mirror or the way
+// back to the photo as it was added. Each works on the layer's full-size file and writes the
+// result under the layer's next edit name ("_1" to "_6"), so that print, export, undo and a
+// reopened project all see the edit; the working picture comes out at the layer's size. The
+// layer itself is left alone: the document puts the outcome in place and records it.
+class PhotoEdits {
+  public:
+    // `projectFolder` holds the full-size files, named after `projectName` and the layer id.
+    PhotoEdits(const QString& projectFolder, const QString& projectName);
+
+    enum class Status { Done, Unreadable, CannotWrite, Refused };
+    struct Outcome {
+        Status status = Status::Refused;
+        imaging::DibImage working; // the layer's new working picture
+        QString content;           // the layer's new full-size file
+        bool turned = false;       // the box turns with the picture
+    };
+
+    // Only the part of the photo under `frame` (page pixels, where the crop handle left it),
+    // reduced to fit like an added photo.
+    [[nodiscard]] Outcome crop(const LayerRecord& layer, const PageGeometry& frame) const;
+    [[nodiscard]] Outcome applyEffect(const LayerRecord& layer, const EffectSpec& effect,
+                                      const EffectValues& values) const;
+    [[nodiscard]] Outcome turnClockwise(const LayerRecord& layer) const;
+    [[nodiscard]] Outcome mirror(const LayerRecord& layer) const;
+    // The file from before any edit; Unreadable when there is none.
+    [[nodiscard]] Outcome originalSource(const LayerRecord& layer) const;
+
+  private:
+    // The layer's full-size file at 24 bits, or nothing when it cannot be read.
+    std::optional<imaging::EffectImage> fullSizePicture(const QString& name) const;
+    // The full-size result written as the layer's next edit; the outcome with the working
+    // picture brought to `workingWidth` x `workingHeight`.
+    Outcome saveEdit(const LayerRecord& layer, imaging::EffectImage& full, bool turned) const;
+    std::string editBase(const LayerRecord& layer) const;
+
+    QString projectFolder_;
+    QString projectName_;
+};
+
+} // namespace editor
