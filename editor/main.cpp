@@ -50,23 +50,17 @@ int exportProject(const QString& out, const QString& projectPath) {
     editor::PageDocument document;
     document.setCaptionDrawer(&drawer);
     // The paper rows mean what they mean in the window: the printer's forms when there is one.
-    const bool hasPrinter = printer.hasDefaultPrinter();
-    const editor::PaperChoice papers = editor::PaperTable::choose(
-        hasPrinter, printer.platformKind(), hasPrinter ? printer.formNames() : QStringList(),
-        hasPrinter ? printer.defaultFormIndex() : -1);
-    document.project().paperIndex = papers.paperIndex;
-    document.project().paperRowCount = int(papers.names.size());
-    document.project().installFolder = quillax::Settings::installFolder();
+    const editor::PaperChoice papers = editor::ProjectCommands::paperChoice(printer);
+    document.setPaperList(printer.platformKind(), papers.paperIndex, papers.shownRow,
+                          int(papers.names.size()));
+    document.setUpFolders(quillax::Settings::installFolder());
     const QString problem =
         document.openProject(projectPath, editor::ProjectCommands::paperSizes(document, printer));
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "PageMontager: %s\n", qPrintable(problem));
         return 1;
     }
-    const editor::ProjectState& project = document.project();
-    const auto page =
-        editor::PageComposer::compose(document.stack(), project.pageWidth, project.pageHeight,
-                                      project.portrait, project.projectFolder);
+    const auto page = document.composePage();
     if (!page) {
         std::fprintf(stderr,
                      "PageMontager: %s has no page to export (no layers, or a photo "

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
     editor::PageDocument document;
-    document.project().installFolder = folder;
+    document.setUpFolders(folder);
     (void)document.openProject(
         path, [](int row) { return row == 5 ? QSizeF(210, 297) : QSizeF(row * 10.0, row * 20.0); });
     const editor::ProjectState& page = document.project();

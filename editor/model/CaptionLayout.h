@@ -23,6 +23,8 @@ struct CaptionSettings {
 struct CaptionLayout {
     // Where a caption is see-through: composing keys this colour out.
     static constexpr imaging::ColorRef kTransparentFill = 0x00A5FFFF;
+    // A new caption spans the page, a strip as high as this share of the page's width.
+    static constexpr double kNewStripHeight = 0.09;
 
     int width = 0;
     int height = 0;

@@ -19,11 +19,27 @@ bool LayerStack::remove(int id) {
                                  [id](const LayerRecord& r) { return r.id == id; });
     if (it == layers_.end())
         return false;
+    const int row = it->listRow;
     layers_.erase(it);
     for (LayerRecord& r : layers_) {
-        if (r.id > id)
+        if (r.listRow > row)
             --r.listRow;
     }
+    renumber();
+    return true;
+}
+
+bool LayerStack::restore(const LayerRecord& record) {
+    if (find(record.id) != nullptr)
+        return false;
+    LayerRecord copy(record);
+    copy.listRow = std::clamp(record.listRow, 0, count());
+    for (LayerRecord& r : layers_) {
+        if (r.listRow >= copy.listRow)
+            ++r.listRow;
+    }
+    const int place = std::clamp(record.zOrder, 0, count());
+    layers_.insert(layers_.begin() + place, std::move(copy));
     renumber();
     return true;
 }

@@ -13,7 +13,11 @@ class LayerStack {
 
     // Appends a copy with zOrder and listRow set to the count; refused when the id is taken.
     bool add(const LayerRecord& record);
-    // Removes by id keeping the order; list rows of higher ids move up by one.
+    // Puts a removed layer back where it was: at its recorded place in the stack and its
+    // recorded list row, the layers from there on moving up by one; refused when the id is
+    // taken.
+    bool restore(const LayerRecord& record);
+    // Removes by id keeping the order; the list rows below its row move up by one.
     bool remove(int id);
     void removeAll() { layers_.clear(); }
 

@@ -2,8 +2,11 @@
 
 #include "editor/model/ArrangeGrid.h"
 #include "editor/model/CaptionText.h"
+#include "editor/model/MissingPhoto.h"
+#include "editor/model/PageComposer.h"
 #include "editor/model/PhotoImporter.h"
 #include "editor/model/PhotoPlacement.h"
+#include "editor/model/ProjectDisk.h"
 #include "editor/model/ProjectFolder.h"
 #include "editor/model/UnitValues.h"
 #include "imaging/BmpFile.h"
@@ -12,12 +15,11 @@
 #include "imaging/Resampling.h"
 #include "shared/DibConversion.h"
 #include "shared/FileTransfer.h"
-#include "shared/RegularFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
+#include <cstdlib>
 
 namespace editor {
 
@@ -35,6 +37,73 @@ PageDocument::PageDocument(QObject* parent) : QObject(parent), transfer_(&plainT
 
 void PageDocument::setFileTransfer(quillax::FileTransfer* transfer) {
     transfer_ = transfer != nullptr ? transfer : &plainTransfer();
+}
+
+void PageDocument::setUpFolders(const QString& installFolder) {
+    project_.installFolder = installFolder;
+    project_.projectFileFolder = installFolder;
+    project_.projectFolder = project_.temporaryFolder();
+    // The first photo's full-size copy needs somewhere to go.
+    QDir().mkpath(project_.projectFolder);
+    emit projectRenamed();
+}
+
+void PageDocument::setPaperList(int platformKind, int paperIndex, int shownRow, int rowCount) {
+    project_.platformKind = platformKind;
+    project_.paperIndex = paperIndex;
+    project_.paperRow = shownRow;
+    project_.paperRowCount = rowCount;
+}
+
+void PageDocument::chooseUserPaper() {
+    if (project_.paperRow == project_.paperRowCount - 1)
+        return;
+    project_.paperRow = project_.paperRowCount - 1;
+    setModified(true);
+}
+
+void PageDocument::select(int id) {
+    if (id >= 0 && stack_.find(id) == nullptr)
+        id = -1;
+    const bool changed = id != selection_.currentId();
+    selection_.setCurrentId(id);
+    selection_.refreshCopy();
+    if (changed)
+        emit selectionChanged(id);
+}
+
+int PageDocument::pickAt(int canvasX, int canvasY) {
+    const int topBefore = stack_.isEmpty() ? -1 : stack_.layers().back().id;
+    const int hit = stack_.hitTest(canvasX, canvasY, selection_.displayScale());
+    if (hit >= 0 && hit != topBefore) {
+        setModified(true);
+        emit stackingChanged();
+    }
+    select(hit >= 0 ? hit : -1);
+    return hit;
+}
+
+void PageDocument::bringSelectedToTop() {
+    const int id = selection_.currentId();
+    if (id < 0 || stack_.isEmpty() || stack_.layers().back().id == id)
+        return;
+    stack_.bringToTop(id);
+    selection_.refreshCopy();
+    setModified(true);
+    emit stackingChanged();
+}
+
+void PageDocument::setDisplayScale(double scale) {
+    selection_.setDisplayScale(scale);
+}
+
+void PageDocument::setSelectionFrame(const ScreenFrame& frame) {
+    selection_.setFrame(frame);
+}
+
+std::optional<imaging::DibImage> PageDocument::composePage() const {
+    return PageComposer::compose(stack_, project_.pageWidth, project_.pageHeight, project_.portrait,
+                                 project_.projectFolder);
 }
 
 void PageDocument::setModified(bool modified) {
@@ -164,7 +233,7 @@ bool PageDocument::addLayerOf(const HistoryEntry& entry) {
     // stay in the history) takes the state back instead: never two layers with one id.
     if (stack_.find(entry.layer.id) != nullptr)
         return restoreLayerOf(entry);
-    if (!stack_.add(entry.layer))
+    if (!stack_.restore(entry.layer))
         return false;
     project_.nextLayerId += 1;
     selection_.setCurrentId(entry.layer.id);
@@ -313,6 +382,15 @@ bool PageDocument::arrangeAll() {
     return true;
 }
 
+bool PageDocument::setCellSize(double width, double height) {
+    if (arrangement_.cellWidth == width && arrangement_.cellHeight == height)
+        return true;
+    arrangement_.cellWidth = width;
+    arrangement_.cellHeight = height;
+    setModified(true); // Save writes the cell size
+    return !arrangement_.on || arrangeAll();
+}
+
 bool PageDocument::setArrangement(bool on) {
     arrangement_.on = on;
     if (!on)
@@ -456,6 +534,16 @@ std::vector<PageDocument::Failure> PageDocument::addPhotos(const QStringList& pa
     return failed;
 }
 
+bool PageDocument::setLayerVisible(int id, bool visible) {
+    const LayerRecord* layer = stack_.find(id);
+    if (layer == nullptr || layer->visible == visible)
+        return layer != nullptr;
+    stack_.setVisible(id, visible);
+    selection_.refreshCopy();
+    setModified(true);
+    return true;
+}
+
 bool PageDocument::deleteLayer(int id) {
     const LayerRecord* layer = stack_.find(id);
     if (layer == nullptr)
@@ -563,7 +651,7 @@ int PageDocument::addText() {
     // Until its first rendering the empty caption spans the page: as wide as the canvas and
     // 9 % of that high.
     caption.region = {12, 12, 12 + int(project_.canvasWidth * unit),
-                      12 + int(project_.canvasWidth * 0.09 * unit)};
+                      12 + int(project_.canvasWidth * CaptionLayout::kNewStripHeight * unit)};
     addNewLayer(caption);
     return caption.id;
 }
@@ -633,19 +721,7 @@ void PageDocument::newProject() {
     emit historyChanged();
 }
 
-void PageDocument::takeProjectName(const QString& path) {
-    const QFileInfo file(path);
-    project_.projectName = file.completeBaseName();
-    project_.projectFileFolder = file.absolutePath() + QLatin1Char('/');
-    // The photos' folder is the name and "srcImg" run together, beside the file.
-    project_.projectFolder =
-        project_.projectFileFolder + project_.projectName + QStringLiteral("srcImg/");
-    emit projectRenamed();
-}
-
-QString PageDocument::writeProjectFile(const QString& path) {
-    if (stack_.isEmpty())
-        return tr("Please add your photo first!");
+ProjectPrefix PageDocument::projectPrefix() const {
     ProjectPrefix prefix;
     prefix.name = project_.projectName;
     prefix.paperRow = project_.paperRow;
@@ -656,13 +732,7 @@ QString PageDocument::writeProjectFile(const QString& path) {
     prefix.arrange = arrangement_.on;
     prefix.cellWidth = int(arrangement_.cellWidth);
     prefix.cellHeight = int(arrangement_.cellHeight);
-    // Written beside the old file and renamed over it: a full disk or a crash halfway leaves
-    // the old project as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ProjectFile::format(prefix, stack_)) < 0 ||
-        !file.commit())
-        return tr("Fail in creating") + path;
-    return {};
+    return prefix;
 }
 
 // After the first save the photo files carry the project's name; so do the names in memory,
@@ -682,32 +752,26 @@ void PageDocument::renamePhotoNames() {
 QString PageDocument::saveProject() {
     if (project_.isTemporary())
         return tr("Project name error!");
+    if (stack_.isEmpty())
+        return tr("Please add your photo first!");
     QDir().mkpath(project_.projectFolder);
-    const QString written = writeProjectFile(project_.projectFileFolder + project_.projectName +
-                                             QStringLiteral(".lyj"));
+    const QString written = ProjectDisk::write(project_.projectFileFolder + project_.projectName +
+                                                   QStringLiteral(".lyj"),
+                                               projectPrefix(), stack_);
     if (written.isEmpty())
         setModified(false);
     return written;
 }
 
-QString PageDocument::projectFileOf(const QString& path) {
-    const QFileInfo file(path);
-    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() +
-           QStringLiteral(".lyj");
-}
-
 bool PageDocument::isThisProjectsFile(const QString& path) const {
-    return !project_.isTemporary() && projectFileOf(path) == project_.projectFileFolder +
-                                                                 project_.projectName +
-                                                                 QStringLiteral(".lyj");
+    return !project_.isTemporary() &&
+           ProjectDisk::projectFileOf(path) ==
+               project_.projectFileFolder + project_.projectName + QStringLiteral(".lyj");
 }
 
 bool PageDocument::wouldReplaceAProject(const QString& path) const {
-    const QFileInfo file(path);
-    const QString photos =
-        file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral("srcImg");
-    return !isThisProjectsFile(path) &&
-           (QFileInfo::exists(projectFileOf(path)) || QFileInfo::exists(photos));
+    return !isThisProjectsFile(path) && (QFileInfo::exists(ProjectDisk::projectFileOf(path)) ||
+                                         QFileInfo::exists(ProjectDisk::photoFolderOf(path)));
 }
 
 QString PageDocument::saveProjectAs(const QString& path) {
@@ -718,37 +782,20 @@ QString PageDocument::saveProjectAs(const QString& path) {
         return tr("Please add your photo first!");
     if (isThisProjectsFile(path))
         return saveProject();
+    ProjectPrefix prefix = projectPrefix();
+    prefix.name = file.completeBaseName();
     const bool wasTemporary = project_.isTemporary();
-    const QString source = wasTemporary ? project_.temporaryFolder() : project_.projectFolder;
-    const ProjectState before = project_;
-    project_.projectName = file.completeBaseName();
+    const QString from = wasTemporary ? project_.temporaryFolder() : project_.projectFolder;
+    // A project whose photos cannot all be copied is not written, and the old project, its
+    // files and the layers stay as they were.
+    const ProjectDisk::Saved saved = ProjectDisk::saveAs(path, from, prefix, stack_, *transfer_);
+    if (!saved.problem.isEmpty())
+        return saved.problem;
+    project_.projectName = prefix.name;
     project_.projectFileFolder = file.absolutePath() + QLatin1Char('/');
-    project_.projectFolder =
-        project_.projectFileFolder + project_.projectName + QStringLiteral("srcImg/");
-
-    // Every photo is copied before anything old goes: a project whose photos cannot all be
-    // copied is not written, and the old project, its files and the layers stay as they were.
-    const ProjectFolder::Staged staged =
-        ProjectFolder::stage(source, project_.projectFolder, project_.projectName, *transfer_);
-    QString aside;
-    QString problem;
-    if (!staged.ok())
-        problem = tr("Saving failed: %1 could not be copied (%2). Nothing was changed.")
-                      .arg(staged.failedFile.isEmpty() ? project_.projectFolder : staged.failedFile,
-                           staged.why);
-    else if (!ProjectFolder::putInPlace(staged.folder, project_.projectFolder, aside))
-        problem = tr("Fail in creating") + project_.projectFolder;
-    else if (problem = writeProjectFile(projectFileOf(path)); !problem.isEmpty())
-        ProjectFolder::putBack(project_.projectFolder, aside); // the old photos take their place
-    if (!problem.isEmpty()) {
-        if (!staged.folder.isEmpty())
-            QDir(staged.folder).removeRecursively();
-        project_ = before;
-        return problem;
-    }
-    ProjectFolder::dropAside(aside);
+    project_.projectFolder = ProjectDisk::photoFolderOf(path);
     if (wasTemporary) {
-        ProjectFolder::removeFiles(source, staged.files);
+        ProjectFolder::removeFiles(from, saved.copied);
         renamePhotoNames();
     }
     setModified(false);
@@ -764,17 +811,33 @@ void PageDocument::setUpPageFrom(const ProjectPrefix& prefix, const PaperSize& p
     arrangement_.on = prefix.arrange;
     arrangement_.cellWidth = prefix.cellWidth;
     arrangement_.cellHeight = prefix.cellHeight;
+    // The size of the listed paper the row names today, in the unit and turned as stored.
     double width = 0;
     double height = 0;
-    const bool listed = prefix.paperRow >= 0 && prefix.paperRow < project_.paperRowCount - 1;
+    bool listed = prefix.paperRow >= 0 && prefix.paperRow < project_.paperRowCount - 1;
     if (listed) {
-        // A listed paper has its own size, in millimetres, turned for landscape.
         const QSizeF mm = paperSize ? paperSize(prefix.paperRow) : QSizeF();
         width = UnitValues::convert(mm.width(), UnitValues::kMillimetre, unit);
         height = UnitValues::convert(mm.height(), UnitValues::kMillimetre, unit);
         if (!prefix.portrait)
             std::swap(width, height);
-    } else {
+    }
+    // The row counts in whichever paper list was in force when the project was saved; where
+    // today's paper of that row makes another page than the one stored, the project opens on
+    // a paper of its own stored size, so that its photos keep their places.
+    const bool storedSizeKnown = prefix.pageWidth > 0 && prefix.pageHeight > 0;
+    if (listed && storedSizeKnown) {
+        const int pixelsWide = CanvasFit::pageWidth(width, project_.unitFactor);
+        const bool samePage =
+            std::abs(pixelsWide - prefix.pageWidth) <= 1 &&
+            std::abs(CanvasFit::pageHeight(pixelsWide, width, height) - prefix.pageHeight) <= 1;
+        if (!samePage) {
+            listed = false;
+            emit pageNote(tr("This project's paper is not in this paper list: it opens on a "
+                             "paper of its own size."));
+        }
+    }
+    if (!listed) {
         // The user's own size comes back from its page pixels, to three decimals.
         width = int(prefix.pageWidth * 1000.0 / project_.unitFactor) * 0.001;
         height = int(prefix.pageHeight * 1000.0 / project_.unitFactor) * 0.001;
@@ -787,9 +850,16 @@ void PageDocument::setUpPageFrom(const ProjectPrefix& prefix, const PaperSize& p
     project_.canvasWidth = width;
     project_.canvasHeight = height;
     applyCanvasSize();
+    // The page that was saved comes back as it was, not a pixel larger by rounding its paper's
+    // size up once more.
+    if (storedSizeKnown && std::abs(project_.pageWidth - prefix.pageWidth) <= 1 &&
+        std::abs(project_.pageHeight - prefix.pageHeight) <= 1) {
+        project_.pageWidth = prefix.pageWidth;
+        project_.pageHeight = prefix.pageHeight;
+    }
 }
 
-QString PageDocument::addSection(const ProjectSection& section) {
+LayerRecord PageDocument::layerOf(const ProjectSection& section, QStringList& missing) {
     LayerRecord layer;
     layer.id = project_.nextLayerId;
     layer.backgroundHidden = section.backgroundHidden;
@@ -805,14 +875,16 @@ QString PageDocument::addSection(const ProjectSection& section) {
     layer.fontSize = section.fontSize;
     layer.textStyle = std::clamp(section.styleCode, 0, 9) * 10 + (section.direction == 1);
     if (section.photo) {
-        // A stored name is a file of the project folder, never a way out of it.
-        const auto full =
-            ProjectFile::isPlainFileName(section.content)
-                ? imaging::readBmp((project_.projectFolder + section.content).toStdString())
-                : std::nullopt;
+        // A photo whose file is gone keeps its layer, shown as such, and is saved back as it
+        // was: a project is never shortened by a file that went missing.
+        const auto full = ProjectDisk::photo(project_.projectFolder, section.content);
         if (!full)
-            return tr("Load image failed!");
-        layer.setBitmap(PhotoImporter::workingPicture(*full));
+            missing.append(section.content);
+        // The list and the Source file field show the photo's file in the project.
+        layer.sourcePath = project_.projectFolder + section.content;
+        layer.setBitmap(full ? PhotoImporter::workingPicture(*full)
+                             : MissingPhoto::picture(section.content, layer.region.width(),
+                                                     layer.region.height()));
         listPictures_.append(quillax::toQImage(PhotoImporter::thumbnail(layer.bitmap)));
         layer.thumbIndex = int(listPictures_.size() - 1);
     } else if (captionDrawer_ != nullptr) {
@@ -832,47 +904,39 @@ QString PageDocument::addSection(const ProjectSection& section) {
         if (shape.fitsAPicture())
             layer.setBitmap(captionDrawer_->draw(caption, shape));
     }
-    stack_.add(layer);
-    project_.nextLayerId += 1;
-    emit layerAdded(layer.id);
-    return {};
+    return layer;
 }
 
 QString PageDocument::openProject(const QString& path, const PaperSize& paperSize) {
-    QFile file;
-    if (!quillax::openRegularFile(path, file, ProjectFile::kMaxBytes)) {
-        QFile probe(path);
-        probe.open(QIODevice::ReadOnly);
-        const QString why = probe.error() == QFileDevice::NoError
-                                ? tr("This is not a project file.")
-                                : probe.errorString();
-        return tr("Cannot open %1: %2").arg(QFileInfo(path).fileName(), why);
-    }
-    const ProjectContents contents = ProjectFile::parse(file.readAll());
-    // Random bytes, an empty file or one cut off inside its first lines is no project: the
-    // page shown stays.
-    if (!contents.prefix || (!contents.prefixEnded && contents.sections.empty()))
-        return tr("Cannot open %1: %2")
-            .arg(QFileInfo(path).fileName(), tr("This is not a project file."));
+    const ProjectDisk::Read read = ProjectDisk::read(path);
+    if (!read.problem.isEmpty())
+        return read.problem; // the page shown stays
+    const ProjectContents& contents = read.contents;
     newProject();
-    takeProjectName(path);
     project_.projectName = contents.prefix->name;
+    project_.projectFileFolder = QFileInfo(path).absolutePath() + QLatin1Char('/');
     project_.projectFolder =
         project_.projectFileFolder + project_.projectName + QStringLiteral("srcImg/");
     emit projectRenamed();
     if (contents.prefixEnded)
         setUpPageFrom(*contents.prefix, paperSize);
-    QString problem;
+    QStringList missing;
     for (const ProjectSection& section : contents.sections) {
-        problem = addSection(section);
-        if (!problem.isEmpty())
-            break;
+        const LayerRecord layer = layerOf(section, missing);
+        stack_.add(layer);
+        project_.nextLayerId += 1;
+        emit layerAdded(layer.id);
     }
     selection_.setCurrentId(-1);
     selection_.refreshCopy();
     setModified(false);
     emit pageApplied();
-    return problem;
+    if (missing.isEmpty())
+        return {};
+    return tr("Load image failed!") + "\n\n" +
+           tr("These photos are not in %1; they are shown in grey and kept in the project:")
+               .arg(QDir::toNativeSeparators(project_.projectFolder)) +
+           "\n" + missing.join(QLatin1Char('\n'));
 }
 
 } // namespace editor

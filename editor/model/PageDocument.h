@@ -43,18 +43,42 @@ class PageDocument : public QObject {
   public:
     explicit PageDocument(QObject* parent = nullptr);
 
-    LayerStack& stack() { return stack_; }
+    // The page's parts, to read. Every change goes through an operation below, which records
+    // it for undo where it is a change of the page, marks the page modified when it changes
+    // what Save writes, and says what changed by a signal.
     const LayerStack& stack() const { return stack_; }
-    LayerSelection& selection() { return selection_; }
     const LayerSelection& selection() const { return selection_; }
-    ProjectState& project() { return project_; }
     const ProjectState& project() const { return project_; }
     const UndoHistory& history() const { return history_; }
-    Arrangement& arrangement() { return arrangement_; }
     const Arrangement& arrangement() const { return arrangement_; }
 
     bool isModified() const { return modified_; }
     void setModified(bool modified);
+
+    // Where the program keeps its temporary project: `installFolder` + "newPrj1/", made when
+    // missing. The page is the empty temporary project's.
+    void setUpFolders(const QString& installFolder);
+    // The paper list the Paper page shows: the printer's forms (paperIndex >= 0) or the
+    // built-in papers, `rowCount` rows with the user-defined size last, `shownRow` chosen.
+    void setPaperList(int platformKind, int paperIndex, int shownRow, int rowCount);
+    // "User-defined Size" chosen: the canvas stays as it is.
+    void chooseUserPaper();
+
+    // The selection. A layer picked on the canvas comes to the top of the stack, the order
+    // that Save writes and overlapping layers print in: a new order marks the page modified.
+    void select(int id);
+    // The layer under a point of the canvas window, brought to the top and selected; nothing
+    // is selected when the point misses every layer. Its id, or a LayerStack miss code.
+    int pickAt(int canvasX, int canvasY);
+    void bringSelectedToTop();
+    // How the canvas shows the page: its scale, and the frame of the selected layer while the
+    // mouse drags it. Neither is page state, and neither marks anything modified.
+    void setDisplayScale(double scale);
+    void setSelectionFrame(const ScreenFrame& frame);
+
+    // The whole page at page resolution, from the photos' full-size files, for printing,
+    // export and the previews; nothing when a picture cannot be made or read.
+    std::optional<imaging::DibImage> composePage() const;
 
     // Rows of the layer list and photo layers, counted from the stack.
     int layerRows() const { return stack_.count(); }
@@ -87,6 +111,8 @@ class PageDocument : public QObject {
     // Replaces photo `id` by a new photo layer from `path`. The new picture is read and
     // copied first: on failure the old layer, its picture and its file stay as they were.
     AddResult changeSource(int id, const QString& path);
+    // A hidden layer is neither shown, printed nor saved.
+    bool setLayerVisible(int id, bool visible);
     // Removes layer `id`, recording it for undo; false when there is no such layer.
     bool deleteLayer(int id);
 
@@ -144,9 +170,12 @@ class PageDocument : public QObject {
 
     // Arrangement: every visible photo into its grid cell, bottom first. False when the
     // photos outnumber the cells; nothing moves then. Sizes of 0 or below arrange nothing.
-    bool arrangeAll();
+    [[nodiscard]] bool arrangeAll();
     // "Arrange automatically" switched; arranges when switched on.
-    bool setArrangement(bool on);
+    [[nodiscard]] bool setArrangement(bool on);
+    // The size of the grid's cells, in the unit; the photos are arranged again while arranging.
+    // False when they no longer fit, with nothing moved.
+    [[nodiscard]] bool setCellSize(double width, double height);
 
     // The selected layer moved or resized by the numbers of the Photo page, in the unit.
     bool moveSelectedTo(double left, double top);
@@ -168,9 +197,9 @@ class PageDocument : public QObject {
     QString saveProject();
     // The size in millimetres of paper row `row`: the printer's form, or the built-in paper.
     using PaperSize = std::function<QSizeF(int row)>;
-    // Opens a project file into a new project: its page, then its layers in file order. A
-    // photo file that cannot be read ends the open with "Load image failed!", keeping the
-    // layers read before it.
+    // Opens a project file into a new project: its page, then its layers in file order. A file
+    // that is no project is refused and the page stays. Every layer is read: a photo whose
+    // file cannot be read is shown as missing, kept, and named in the message that comes back.
     QString openProject(const QString& path, const PaperSize& paperSize);
 
     // The page settings an undo entry keeps: the canvas size in whole units.
@@ -215,6 +244,12 @@ class PageDocument : public QObject {
     void projectRenamed();
     // Undo and Redo became available or not.
     void historyChanged();
+    // Another layer, or none (-1), is selected.
+    void selectionChanged(int id);
+    // The layers' order in the stack changed.
+    void stackingChanged();
+    // Something the user should know that needs no answer (the status line shows it).
+    void pageNote(const QString& note);
 
   private:
     AddResult addImported(const QString& path, const QString& fileName,
@@ -234,11 +269,11 @@ class PageDocument : public QObject {
     void restorePage(HistoryAction action, const PageSettings& page);
     void applyCanvasSize();
     void setUpPageFrom(const ProjectPrefix& prefix, const PaperSize& paperSize);
-    QString addSection(const ProjectSection& section);
-    QString writeProjectFile(const QString& path);
-    void takeProjectName(const QString& path);
-    // The project file a chosen path names: its folder, its name and ".lyj".
-    static QString projectFileOf(const QString& path);
+    // The layer a section of a project file describes; a photo whose file cannot be read
+    // is named in `missing` and shown as missing.
+    LayerRecord layerOf(const ProjectSection& section, QStringList& missing);
+    // The page and arrangement as the project file keeps them.
+    ProjectPrefix projectPrefix() const;
     bool isThisProjectsFile(const QString& path) const;
     void renamePhotoNames();
     // The project-folder name of the next photo's full-size copy: project name and layer id,

@@ -79,7 +79,8 @@ void CaptionView::connectControls() {
 void CaptionView::addText() {
     const double width = document_.project().canvasWidth;
     page_.backgroundWidthEdit->setText(NumberEdit::text(width, 6));
-    page_.backgroundHeightEdit->setText(NumberEdit::text(width * 0.09, 6));
+    page_.backgroundHeightEdit->setText(
+        NumberEdit::text(width * CaptionLayout::kNewStripHeight, 6));
     document_.addText();
 }
 

@@ -113,11 +113,7 @@ void EditorMainDialog::setUpIcon() {
 // The temporary project lives beside the program; it is made if it went missing, so the first
 // photo's full-size copy has somewhere to go.
 void EditorMainDialog::setUpProjectFolder() {
-    ProjectState& project = document_.project();
-    project.installFolder = quillax::Settings::installFolder();
-    project.projectFileFolder = project.installFolder;
-    project.projectFolder = project.temporaryFolder();
-    QDir().mkpath(project.projectFolder);
+    document_.setUpFolders(quillax::Settings::installFolder());
     updateCaption();
 }
 
@@ -196,8 +192,7 @@ void EditorMainDialog::setUpCanvas() {
 }
 
 void EditorMainDialog::setUpPapers() {
-    ProjectState& project = document_.project();
-    project.platformKind = services_.printer.platformKind();
+    const ProjectState& project = document_.project();
     fillPaperCombo();
     paperPage_->canvasWidthEdit->setText(NumberEdit::text(project.canvasWidth, 8));
     paperPage_->canvasHeightEdit->setText(NumberEdit::text(project.canvasHeight, 8));
@@ -210,11 +205,12 @@ void EditorMainDialog::connectDocument() {
     connect(&document_, &PageDocument::arrangementEnded, this,
             [this] { paperPage_->arrangeCheck->setChecked(false); });
     connect(paperPage_->arrangeCheck, &QCheckBox::toggled, this, [this](bool on) {
-        document_.arrangement().on = on;
         paperPage_->layerImagesWidthEdit->setEnabled(on);
         paperPage_->layerImagesHeightEdit->setEnabled(on);
     });
     connect(&document_, &PageDocument::pageApplied, this, &EditorMainDialog::placeCanvas);
+    connect(&document_, &PageDocument::pageNote, this,
+            [this](const QString& note) { statusBar()->showMessage(note); });
     connect(&document_, &PageDocument::layersArranged, canvas_, &LayoutCanvas::refresh);
 }
 
@@ -361,7 +357,7 @@ void EditorMainDialog::onLayerRemoved(int row) {
 }
 
 void EditorMainDialog::listClicked(int row) {
-    document_.selection().setCurrentId(row < 0 ? -1 : document_.stack().idAtRow(row));
+    document_.select(row < 0 ? -1 : document_.stack().idAtRow(row));
     if (canvas_->showLayer(true) && document_.selection().selected()->isPhoto())
         endArrangement();
 }
@@ -382,18 +378,13 @@ void EditorMainDialog::fillFontCombo() {
 }
 
 void EditorMainDialog::fillPaperCombo() {
-    const bool hasPrinter = services_.printer.hasDefaultPrinter();
-    const PaperChoice choice =
-        PaperTable::choose(hasPrinter, document_.project().platformKind,
-                           hasPrinter ? services_.printer.formNames() : QStringList(),
-                           hasPrinter ? services_.printer.defaultFormIndex() : -1);
+    const PaperChoice choice = ProjectCommands::paperChoice(services_.printer);
     QComboBox* combo = paperPage_->paperCombo;
     combo->clear();
     combo->addItems(choice.names);
     combo->setCurrentIndex(choice.shownRow);
-    document_.project().paperIndex = choice.paperIndex;
-    document_.project().paperRow = choice.shownRow;
-    document_.project().paperRowCount = int(choice.names.size());
+    document_.setPaperList(services_.printer.platformKind(), choice.paperIndex, choice.shownRow,
+                           int(choice.names.size()));
 }
 
 void EditorMainDialog::showPageBackground() {
@@ -603,10 +594,7 @@ void EditorMainDialog::showFullScreenPreview() {
         services_.prompts.message(tr("Please add your photo first!"));
         return;
     }
-    const ProjectState& project = document_.project();
-    const auto page =
-        PageComposer::compose(document_.stack(), project.pageWidth, project.pageHeight,
-                              project.portrait, project.projectFolder);
+    const auto page = document_.composePage();
     if (!page) {
         services_.prompts.message(tr("Could not combine image!"));
         return;

@@ -32,7 +32,7 @@ LayoutCanvas::LayoutCanvas(PageDocument& document, QWidget* parent)
 }
 
 void LayoutCanvas::setDisplayScale(double scale) {
-    selection().setDisplayScale(scale);
+    document_.setDisplayScale(scale);
 }
 
 void LayoutCanvas::setPagePicture(const imaging::DibImage& picture) {
@@ -59,7 +59,6 @@ bool LayoutCanvas::composeScreen() {
 }
 
 void LayoutCanvas::refresh() {
-    stack().sortByZOrder();
     composeScreen();
     update();
 }
@@ -122,7 +121,7 @@ void LayoutCanvas::rebuildSelected() {
     const LayerRecord* selected = selection().selected();
     if (selected == nullptr)
         return;
-    selection().setFrame(selection().frameOf(*selected));
+    document_.setSelectionFrame(selection().frameOf(*selected));
     aspect_ =
         selected->bitmapHeight > 0 ? double(selected->bitmapWidth) / selected->bitmapHeight : 1.0;
     composeBackground();
@@ -133,11 +132,10 @@ bool LayoutCanvas::showLayer(bool bringToTop, bool pickedOnCanvas) {
     if (selection().selected() == nullptr)
         return false;
     if (bringToTop)
-        stack().bringToTop(selection().currentId());
+        document_.bringSelectedToTop();
     const LayerRecord& record = *selection().selected();
-    selection().setFrame(selection().frameOf(record));
+    document_.setSelectionFrame(selection().frameOf(record));
     aspect_ = record.bitmapHeight > 0 ? double(record.bitmapWidth) / record.bitmapHeight : 1.0;
-    selection().refreshCopy();
     emit positionShown(record.x, record.y, true);
     if (record.isPhoto())
         emit sizeShown(record.boxWidth(), record.boxHeight(), true);
@@ -154,13 +152,13 @@ void LayoutCanvas::nudge(int dx, int dy) {
     ScreenFrame f = selection().frame();
     f.left += dx;
     f.top += dy;
-    selection().setFrame(f);
+    document_.setSelectionFrame(f);
     const double scale = displayScale();
     const int x = dx != 0 ? int(f.left / scale) : selected->x;
     const int y = dy != 0 ? int(f.top / scale) : selected->y;
     document_.moveSelected(x, y);
     // The frame stays where the keys put it, so small steps add up on screen.
-    selection().setFrame(f);
+    document_.setSelectionFrame(f);
     drawSelection();
     emit positionShown(x, y, false);
 }
@@ -202,17 +200,16 @@ void LayoutCanvas::mousePressEvent(QMouseEvent* event) {
             return;
         }
     }
-    const int hit = stack().hitTest(p.x(), p.y(), displayScale());
+    const int before = selection().currentId();
+    const int hit = document_.pickAt(p.x(), p.y());
     if (hit < 0) {
-        selection().setCurrentId(-1);
         layerHit_ = false;
         emit selectionCleared();
         return;
     }
     layerHit_ = true;
-    if (hit == selection().currentId())
+    if (hit == before)
         return;
-    selection().setCurrentId(hit);
     emit layerPicked(hit);
     showLayer(false, true);
 }
@@ -243,7 +240,7 @@ void LayoutCanvas::mouseMoveEvent(QMouseEvent* event) {
         ScreenFrame f = selection().frame();
         f.left += p.x() - lastPoint_.x();
         f.top += p.y() - lastPoint_.y();
-        selection().setFrame(f);
+        document_.setSelectionFrame(f);
         drawMoving();
         lastPoint_ = p;
         emit positionShown(int(f.left / scale), int(f.top / scale), false);
@@ -297,13 +294,13 @@ void LayoutCanvas::finishMove(bool dropInside) {
         drawSelection();
     } else {
         // Dropped outside: the layer stays, and so does its frame.
-        selection().setFrame(selection().frameOf(*selected));
+        document_.setSelectionFrame(selection().frameOf(*selected));
         drawSelection();
     }
 }
 
 void LayoutCanvas::finishResize() {
-    LayerRecord* selected = selection().selected();
+    const LayerRecord* selected = selection().selected();
     if (selected == nullptr || !pendingValid_) {
         drawSelection();
         return;

@@ -23,9 +23,7 @@ class LayoutCanvas : public QWidget {
     explicit LayoutCanvas(PageDocument& document, QWidget* parent = nullptr);
 
     PageDocument& document() { return document_; }
-    LayerStack& stack() { return document_.stack(); }
     const LayerStack& stack() const { return document_.stack(); }
-    LayerSelection& selection() { return document_.selection(); }
     const LayerSelection& selection() const { return document_.selection(); }
 
     double displayScale() const { return selection().displayScale(); }

@@ -18,9 +18,7 @@ QString PageExporter::filter() {
 }
 
 void PageExporter::run(const PageDocument& document, quillax::Prompts& prompts) {
-    const ProjectState& project = document.project();
-    const auto page = PageComposer::compose(document.stack(), project.pageWidth, project.pageHeight,
-                                            project.portrait, project.projectFolder);
+    const auto page = document.composePage();
     if (!page) {
         prompts.message(tr("Could not export image!"));
         return;

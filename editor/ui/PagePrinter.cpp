@@ -38,9 +38,7 @@ void PagePrinter::addUserPaperForm() {
 }
 
 bool PagePrinter::beginPrinting(QPainter* painter, PrintInformation* info) {
-    const ProjectState& project = document_.project();
-    page_ = PageComposer::compose(document_.stack(), project.pageWidth, project.pageHeight,
-                                  project.portrait, project.projectFolder);
+    page_ = document_.composePage();
     if (!page_ || painter == nullptr || info == nullptr || painter->device() == nullptr)
         return false;
     printableWidth_ = painter->device()->width();

@@ -102,6 +102,8 @@ void PageSetupView::showPage() {
     paper_.paperCombo->setEnabled(project.unitRow != UnitValues::kPixel);
     (project.portrait ? paper_.portraitRadio : paper_.landscapeRadio)->setChecked(true);
     const Arrangement& arrangement = document_.arrangement();
+    // The box shows the arrangement in force, as an opened project has it too.
+    paper_.arrangeCheck->setChecked(arrangement.on);
     if (arrangement.on) {
         NumberEdit::show(paper_.layerImagesWidthEdit, arrangement.cellWidth, kLayerDigits);
         NumberEdit::show(paper_.layerImagesHeightEdit, arrangement.cellHeight, kLayerDigits);
@@ -117,7 +119,7 @@ void PageSetupView::paperChosen(int row) {
                 UnitValues::convert(project.canvasWidth, project.unitRow, UnitValues::kMillimetre),
                 UnitValues::convert(project.canvasHeight, project.unitRow,
                                     UnitValues::kMillimetre));
-        document_.project().paperRow = row;
+        document_.chooseUserPaper();
         return;
     }
     QSizeF size;
@@ -166,20 +168,18 @@ void PageSetupView::canvasSizeLeft() {
 }
 
 void PageSetupView::arrangeClicked(bool on) {
-    readCellSize();
-    if (!document_.setArrangement(on))
+    const bool fits = takeCellSize() && document_.setArrangement(on);
+    if (!fits)
         say(tr("Could not hold these images under current layer images size!"));
 }
 
-void PageSetupView::readCellSize() {
-    Arrangement& arrangement = document_.arrangement();
-    arrangement.cellWidth = NumberEdit::read(paper_.layerImagesWidthEdit).value_or(0);
-    arrangement.cellHeight = NumberEdit::read(paper_.layerImagesHeightEdit).value_or(0);
+bool PageSetupView::takeCellSize() {
+    return document_.setCellSize(NumberEdit::read(paper_.layerImagesWidthEdit).value_or(0),
+                                 NumberEdit::read(paper_.layerImagesHeightEdit).value_or(0));
 }
 
 void PageSetupView::cellSizeTyped() {
-    readCellSize();
-    if (document_.arrangement().on && !document_.arrangeAll())
+    if (!takeCellSize())
         say(tr("Could not hold these images under current layer images size!"));
 }
 

@@ -33,7 +33,8 @@ class PageSetupView : public QObject {
     void canvasSizeTyped();
     void canvasSizeLeft();
     void arrangeClicked(bool on);
-    void readCellSize();
+    // The cell size typed, given to the page; false when the photos no longer fit the grid.
+    bool takeCellSize();
     void cellSizeTyped();
     void positionTyped();
     void sizeTyped(bool byHeight);

@@ -17,6 +17,13 @@ QString ProjectCommands::filter() {
     return QStringLiteral("Pagemontager project(*.lyj)");
 }
 
+PaperChoice ProjectCommands::paperChoice(const PrintService& printer) {
+    const bool hasPrinter = printer.hasDefaultPrinter();
+    return PaperTable::choose(hasPrinter, printer.platformKind(),
+                              hasPrinter ? printer.formNames() : QStringList(),
+                              hasPrinter ? printer.defaultFormIndex() : -1);
+}
+
 PageDocument::PaperSize ProjectCommands::paperSizes(const PageDocument& document,
                                                     const PrintService& printer) {
     const bool fromPrinter = document.project().paperIndex >= 0 && printer.hasDefaultPrinter();

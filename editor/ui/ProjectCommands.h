@@ -1,5 +1,6 @@
 #pragma once
 #include "editor/model/PageDocument.h"
+#include "editor/model/PaperTable.h"
 
 #include <QObject>
 
@@ -31,6 +32,8 @@ class ProjectCommands : public QObject {
     bool mayDiscard();
 
     static QString filter();
+    // The paper list: the default printer's forms, or the built-in papers without one.
+    static PaperChoice paperChoice(const PrintService& printer);
     // The size of a paper row: the printer's form, or the built-in paper without a printer.
     static PageDocument::PaperSize paperSizes(const PageDocument& document,
                                               const PrintService& printer);

@@ -2,12 +2,14 @@
 #include "browser/model/ThumbnailWorker.h"
 #include "browser/ui/CMainFrame.h"
 #include "browser/ui/CVistaRamblerView.h"
+#include "browser/ui/FolderTree.h"
 #include "shared/Launcher.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/ScriptedPrompts.h"
 
 #include <QDir>
 #include <QImage>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -33,9 +35,10 @@ class RecordingLauncher : public quillax::Launcher {
 // a folder of JPEG photos of distinct colours.
 class BrowserWindowTest : public ::testing::Test {
   protected:
-    void start(const QString& editor = "PageMontager") {
+    void start(const QString& editor = "PageMontager") { start(editor, launcher); }
+    void start(const QString& editor, quillax::Launcher& launching) {
         box.writeSettings(box.folder(), editor);
-        frame = std::make_unique<browser::CMainFrame>(browser::BrowserServices{prompts, launcher});
+        frame = std::make_unique<browser::CMainFrame>(browser::BrowserServices{prompts, launching});
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
     }
@@ -53,6 +56,12 @@ class BrowserWindowTest : public ::testing::Test {
                        90);
         }
         return box.path("photos");
+    }
+
+    // Opens `folder` in the tree; whether all its cells were then shown.
+    bool openAndWait(const QString& folder) {
+        QSignalSpy done(&frame->view(), &browser::CVistaRamblerView::allThumbnailsShown);
+        return frame->folderTree().openFolder(folder) && done.wait(20000);
     }
 
     QStringList labels() const {

@@ -15,19 +15,13 @@
 
 using browser::CVistaRamblerDoc;
 
-namespace {
-
-void touch(const QString& path, const QByteArray& bytes = "x") {
-    testsupport::writeFile(path, bytes);
-}
-
-} // namespace
+using testsupport::writeFile;
 
 TEST(Catalogue, ListsPictureFilesOnlyLowerCasedInByteOrder) {
     testsupport::Sandbox box;
     box.writePicture("B.JPG", 40, 30);
     box.writePicture("a.png", 40, 30);
-    touch(box.path("notes.txt"));
+    writeFile(box.path("notes.txt"), "x");
     QDir(box.folder()).mkdir("x.jpg"); // a folder with a picture's name
     box.writePicture("img10.jpg", 40, 30);
     box.writePicture("img2.jpg", 40, 30);
@@ -53,7 +47,7 @@ TEST(Catalogue, ListsPictureFilesOnlyLowerCasedInByteOrder) {
 TEST(Catalogue, SelectDecodesOnceAndNothingIsCurrentOutsideTheList) {
     testsupport::Sandbox box;
     box.writePicture("a.png", 64, 48);
-    touch(box.path("broken.jpg"), "not a picture");
+    writeFile(box.path("broken.jpg"), "not a picture");
     CVistaRamblerDoc doc;
     doc.loadFolder(box.path("").chopped(1));
     QSignalSpy changed(&doc, &CVistaRamblerDoc::currentImageChanged);
@@ -203,7 +197,7 @@ TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnes) {
     dir.mkpath("b/inner");
     dir.mkpath("a");
     dir.mkpath(".secret");
-    touch(box.path("file.jpg"));
+    writeFile(box.path("file.jpg"), "x");
     // Links count as what they point at: a folder is a folder, a FIFO is none.
     ASSERT_EQ(::mkfifo(QFile::encodeName(box.path("pipe")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(box.path("pipe"), box.path("pipe link")));
@@ -255,7 +249,7 @@ TEST(SubFolderProbe, FindsTheFoldersTheTreeWouldListAndAnswersByItsSignal) {
     for (const char* folder :
          {"empty", "files", "hidden/.git", "nested/inner", "linked", "locked/x"})
         dir.mkpath(folder);
-    touch(box.path("files/x.jpg"));
+    writeFile(box.path("files/x.jpg"), "x");
     ASSERT_TRUE(QFile::link(box.path("nested"), box.path("linked/to nested")));
     const QList<std::pair<QString, bool>> expected{
         {"empty", false}, {"files", false}, {"hidden", false}, // hidden folders are not listed

@@ -38,13 +38,8 @@ class HandOffTest : public BrowserWindowTest {
   protected:
     void startWithEditorInstalled() {
         ASSERT_TRUE(QFile::link(PAGEMONTAGER_PATH, box.path("PageMontager")));
-        box.writeSettings(box.folder(), "PageMontager");
-        frame = std::make_unique<browser::CMainFrame>(browser::BrowserServices{prompts, processes});
-        frame->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-        QSignalSpy done(&frame->view(), &browser::CVistaRamblerView::allThumbnailsShown);
-        ASSERT_TRUE(frame->folderTree().openFolder(photoFolder(3, 40, 30)));
-        ASSERT_TRUE(done.wait(20000));
+        start("PageMontager", processes);
+        ASSERT_TRUE(openAndWait(photoFolder(3, 40, 30)));
     }
     void queue(int row) {
         frame->view().setCurrentRow(row);
@@ -60,27 +55,19 @@ class HandOffTest : public BrowserWindowTest {
     ProcessLauncher processes;
 };
 
-int hueOf(const QString& bmp) {
-    const QImage picture(bmp);
-    return picture.isNull() ? -1 : picture.pixelColor(picture.rect().center()).hsvHue();
-}
-
 } // namespace
 
-TEST_F(HandOffTest, QueuedPhotosArriveInTheEditorInOrder) {
+// The order and the lines of the queue are HandOffQueue's; here the editor is started with
+// it, then asked to the front with the next one.
+TEST_F(HandOffTest, QueuedPhotosArriveInTheEditorStartedOnceThenRaised) {
     startWithEditorInstalled();
     queue(0);
     queue(1);
     queue(2);
-    EXPECT_EQ(QFile(queueFile()).size(), 3 * (box.path("photos/IMG_000.JPG").size() + 1));
-
     frame->action("actionToEditor")->trigger();
     ASSERT_EQ(processes.programs, QStringList{box.path("PageMontager")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return editorHas(3); }, 60000))
         << "the editor took the queue";
-    // The photos' hues were 0, 37 and 74 degrees.
-    for (int n = 0; n < 3; ++n)
-        EXPECT_NEAR(hueOf(editorPhoto(n)), n * 37, 6) << "photo " << n;
 
     // Running, the editor is asked to the front rather than started again; the same photo
     // queued twice is added twice.
@@ -89,20 +76,21 @@ TEST_F(HandOffTest, QueuedPhotosArriveInTheEditorInOrder) {
     frame->action("actionToEditor")->trigger();
     EXPECT_EQ(processes.programs.size(), 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return editorHas(5); }, 60000));
-    EXPECT_NEAR(hueOf(editorPhoto(3)), 37, 6);
-    EXPECT_NEAR(hueOf(editorPhoto(4)), 37, 6);
     EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join("; ").toStdString();
 }
 
+// Without the editor, Add photo is greyed in the menu, and from the toolbar it and To editor
+// say why and queue nothing. Whether it is installed is asked anew each time.
 TEST_F(HandOffTest, WithoutTheEditorNothingIsQueued) {
     start("");
-    QSignalSpy done(&frame->view(), &browser::CVistaRamblerView::allThumbnailsShown);
-    ASSERT_TRUE(frame->folderTree().openFolder(photoFolder(1, 40, 30)));
-    ASSERT_TRUE(done.wait(20000));
+    ASSERT_TRUE(openAndWait(photoFolder(1, 40, 30)));
     frame->view().setCurrentRow(0);
+    EXPECT_FALSE(frame->action("actionAddPhotoMenu")->isEnabled());
     frame->action("actionAddPhoto")->trigger();
     frame->action("actionToEditor")->trigger();
     EXPECT_EQ(prompts.shown, QStringList(2, "Add photo to editor need PageMontager installed!"));
     EXPECT_FALSE(QFile::exists(queueFile()));
     EXPECT_TRUE(launcher.programs.isEmpty());
+    box.writeSettings(box.folder(), "PageMontager");
+    EXPECT_TRUE(browser::CMainFrame::editorInstalled());
 }

@@ -120,13 +120,11 @@ TEST_F(CacheFixture, ALargeEntryServesWhenThereIsNoNormalOne) {
 }
 
 TEST_F(CacheFixture, UnreadableFilesAreRecordedAndNotReadAgain) {
-    QFile junk(box.path("my photos/junk.jpg"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a picture");
-    junk.close();
-    EXPECT_TRUE(ThumbnailMaker::makeCell(junk.fileName(), &cache).isNull());
+    const QString junk = box.path("my photos/junk.jpg");
+    ASSERT_TRUE(testsupport::writeFile(junk, "not a picture"));
+    EXPECT_TRUE(ThumbnailMaker::makeCell(junk, &cache).isNull());
     const QImage failure(entryPath("fail/quillax", uriOf("junk.jpg")), "png");
-    EXPECT_EQ(failure.text("Thumb::MTime"), QString::number(mtimeOf(junk.fileName())));
+    EXPECT_EQ(failure.text("Thumb::MTime"), QString::number(mtimeOf(junk)));
     for (const char* folder : {"", "/fail", "/fail/quillax"})
         EXPECT_EQ(modeOf(root + folder), 0700) << "the cache's folders are the user's own";
 

@@ -127,6 +127,6 @@ TEST_F(CaptionDocumentTest, ATallVerticalCaptionGrowsUpwardsAndAHugeOneIsRefused
     EXPECT_FALSE(document.renderCaption(caption("x", 100000)));
     EXPECT_EQ(layer().region, before) << "the caption stays as it was";
 
-    document.selection().setCurrentId(-1);
+    document.select(-1);
     EXPECT_FALSE(document.renderCaption(caption("x", 36))) << "no caption selected";
 }

@@ -6,10 +6,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QProcess>
 #include <QTest>
-#include <QToolBar>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 
 namespace testsupport {
 
@@ -26,24 +27,23 @@ class EditorWindowTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    QStringList toolbarTips() const {
-        QStringList tips;
-        for (QAction* a : window->findChild<QToolBar*>("mainToolBar")->actions())
-            if (!a->isSeparator())
-                tips.append(a->toolTip());
-        return tips;
-    }
-    QStringList comboItems(QComboBox* combo) const {
-        QStringList items;
-        for (int i = 0; i < combo->count(); ++i)
-            items.append(combo->itemText(i));
-        return items;
-    }
-
     Sandbox box;
     ScriptedPrompts prompts;
     FakePrintService printer;
     std::unique_ptr<editor::EditorMainDialog> window;
 };
+
+// The editor program run as a script runs it: its exit code (-1 when it hung or crashed) and
+// what it wrote to stderr. With no print server, whatever runs beside, the paper rows are the
+// built-in papers.
+inline std::pair<int, QByteArray> runEditor(const QStringList& arguments) {
+    QProcess editor;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("CUPS_SERVER", "/nonexistent/cups.sock");
+    editor.setProcessEnvironment(environment);
+    editor.start(PAGEMONTAGER_PATH, arguments);
+    const bool ended = editor.waitForFinished(60000) && editor.exitStatus() == QProcess::NormalExit;
+    return {ended ? editor.exitCode() : -1, editor.readAllStandardError()};
+}
 
 } // namespace testsupport

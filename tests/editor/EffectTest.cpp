@@ -19,13 +19,13 @@ namespace {
 class EffectTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        document.project().projectFolder = box.folder();
+        document.setUpFolders(box.folder());
         ASSERT_EQ(document.addPhoto(box.writePicture("p.png", 40, 30)).status,
                   PageDocument::AddStatus::Added);
     }
     const editor::LayerRecord& layer() const { return *document.selection().selected(); }
     uint32_t fileColour(const QString& name) const {
-        const auto file = imaging::readBmp(box.stdPath(name));
+        const auto file = imaging::readBmp(box.stdPath("newPrj1/" + name));
         return file ? testsupport::rgbAt(*file, 0, 0) : 0xDEADu;
     }
     const editor::EffectSpec& effect(const char* name) const {
@@ -64,7 +64,7 @@ TEST_F(EffectTest, AnAdjustmentIsSavedUnderTheNextEditNameAndUndone) {
 }
 
 TEST_F(EffectTest, AFullSizeFileThatCannotBeReadChangesNothing) {
-    QFile::remove(box.path("newPrj10.bmp"));
+    QFile::remove(box.path("newPrj1/newPrj10.bmp"));
     const size_t entries = document.history().entries().size();
     EXPECT_EQ(document.applyEffect(effect("hue-saturation"), {100, 0}), Status::Unreadable);
     EXPECT_EQ(document.rotateSelected(), Status::Unreadable);
@@ -79,13 +79,13 @@ TEST_F(EffectTest, AFullSizeFileThatCannotBeReadChangesNothing) {
 TEST_F(EffectTest, MirrorAndRotateMakeAFullSizeVersionOfThePhoto) {
     imaging::DibImage left = testsupport::solid24(40, 30, 0x1E78C8);
     std::fill_n(left.row(0), 3, uint8_t(0)); // a black top-left pixel shows the turn
-    ASSERT_TRUE(imaging::saveAsBmp(left, box.stdPath("newPrj10.bmp")));
-    document.selection().replacePicture(left, false);
+    ASSERT_TRUE(imaging::saveAsBmp(left, box.stdPath("newPrj1/newPrj10.bmp")));
 
     ASSERT_EQ(document.mirrorSelected(), Status::Done);
     EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 39, 0), 0u);
     EXPECT_EQ(layer().content, "newPrj10_1.bmp");
-    EXPECT_EQ(testsupport::rgbAt(*imaging::readBmp(box.stdPath("newPrj10_1.bmp")), 39, 0), 0u);
+    EXPECT_EQ(testsupport::rgbAt(*imaging::readBmp(box.stdPath("newPrj1/newPrj10_1.bmp")), 39, 0),
+              0u);
     ASSERT_EQ(document.mirrorSelected(), Status::Done);
     EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 0, 0), 0u) << "twice is the start again";
 
@@ -94,7 +94,7 @@ TEST_F(EffectTest, MirrorAndRotateMakeAFullSizeVersionOfThePhoto) {
     EXPECT_EQ(layer().boxWidth(), height);
     EXPECT_EQ(layer().boxHeight(), width);
     EXPECT_EQ(layer().bitmapWidth, 30);
-    const auto turned = imaging::readBmp(box.stdPath("newPrj10_3.bmp"));
+    const auto turned = imaging::readBmp(box.stdPath("newPrj1/newPrj10_3.bmp"));
     ASSERT_TRUE(turned);
     EXPECT_EQ(turned->width(), 30);
     EXPECT_EQ(testsupport::rgbAt(*turned, 29, 0), 0u) << "top-left goes to top-right";

@@ -8,14 +8,12 @@
 #include "tests/editor/EditorWindowFixture.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
 
 using editor::EditorMainDialog;
-using editor::HistoryKind;
 
 namespace {
 
@@ -29,12 +27,6 @@ class LayerCommandsTest : public testsupport::EditorWindowTest {
     }
     editor::LayoutCanvas& canvas() { return window->canvas(); }
     QTreeWidget* list() { return window->photoPage().layerList; }
-    std::vector<HistoryKind> historyKinds() {
-        std::vector<HistoryKind> kinds;
-        for (const auto& e : window->document().history().entries())
-            kinds.push_back(e.kind);
-        return kinds;
-    }
 };
 
 } // namespace
@@ -50,17 +42,19 @@ TEST_F(LayerCommandsTest, AddedPhotosAreListedSelectedAndShown) {
     EXPECT_EQ(canvas().selection().currentId(), 1);
     EXPECT_EQ(window->tabs().currentIndex(), EditorMainDialog::kPhotoTab);
     EXPECT_EQ(window->photoPage().sourceEdit->text(), box.path("two.jpg"));
-    EXPECT_EQ(canvas().stack().find(0)->thumbIndex, 8) << "after the list's eight pictures";
 }
 
-TEST_F(LayerCommandsTest, PhotosGoIntoTheNextCellWhileArranging) {
-    window->paperPage().arrangeCheck->setChecked(true);
+// The grid is the document's: here the Paper page's controls reach it, and the end of
+// arranging comes back to the check box.
+TEST_F(LayerCommandsTest, TheArrangeControlsReachThePageAndPickingAPhotoEndsArranging) {
+    window->paperPage().arrangeCheck->click();
     QTest::keyClicks(window->paperPage().layerImagesWidthEdit, "100");
     QTest::keyClicks(window->paperPage().layerImagesHeightEdit, "70");
+    const editor::Arrangement& arrangement = window->document().arrangement();
+    EXPECT_TRUE(arrangement.on);
+    EXPECT_EQ(arrangement.cellWidth, 100.0);
+    EXPECT_EQ(arrangement.cellHeight, 70.0);
     addThroughDialog(box.writePicture("one.png", 400, 300));
-    addThroughDialog(box.writePicture("two.png", 400, 300));
-    EXPECT_EQ(canvas().stack().find(1)->x, 507) << "the second column of 100 mm cells";
-    EXPECT_TRUE(window->paperPage().arrangeCheck->isChecked()) << "adding is not arranging by hand";
     window->listClicked(0);
     EXPECT_FALSE(window->paperPage().arrangeCheck->isChecked())
         << "picking a photo by hand ends it";
@@ -68,42 +62,37 @@ TEST_F(LayerCommandsTest, PhotosGoIntoTheNextCellWhileArranging) {
 
 TEST_F(LayerCommandsTest, NothingIsAddedFromACancelledDialogABadFileOrAMissingProject) {
     window->actions().addPhoto->trigger(); // no file scripted: cancelled
-    EXPECT_EQ(canvas().stack().count(), 0);
     EXPECT_TRUE(prompts.shown.size() == 1) << "only the dialog's caption";
-
-    QFile junk(box.path("broken.jpg"));
-    junk.open(QIODevice::WriteOnly);
-    junk.write("\xFF\xD8\xFF\xE0 this is not a photo");
-    junk.close();
+    ASSERT_TRUE(testsupport::writeFile(box.path("broken.jpg"), "\xFF\xD8\xFF\xE0 not a photo"));
     addThroughDialog(box.path("broken.jpg"));
-    EXPECT_EQ(canvas().stack().count(), 0);
     EXPECT_TRUE(prompts.shown.last().contains("could not be read"));
-    EXPECT_EQ(window->document().project().nextLayerId, 0) << "no id is used up";
-    EXPECT_EQ(list()->topLevelItemCount(), 0);
-
-    window->document().project().projectFolder = box.path("gone/");
+    // The temporary project's folder went away under the editor.
+    QDir(window->document().project().projectFolder).removeRecursively();
     addThroughDialog(box.writePicture("one.png", 40, 30));
-    EXPECT_EQ(canvas().stack().count(), 0);
     EXPECT_TRUE(prompts.shown.last().contains("could not be copied"));
+    EXPECT_EQ(canvas().stack().count(), 0);
+    EXPECT_EQ(list()->topLevelItemCount(), 0);
 }
 
-TEST_F(LayerCommandsTest, DeleteLayerAsksFirstAndEmptiesTheList) {
-    addThroughDialog(box.writePicture("one.png", 400, 300));
+// The question is about the selected layer; a photo that arrives while it is open is kept.
+TEST_F(LayerCommandsTest, DeleteAsksFirstAndRemovesTheLayerItAskedAbout) {
+    window->actions().deleteLayer->trigger();
+    EXPECT_TRUE(prompts.shown.isEmpty()) << "nothing selected: nothing asked";
+    addThroughDialog(box.writePicture("asked.png", 40, 30));
     prompts.answers = {quillax::Prompts::Answer::No};
     window->actions().deleteLayer->trigger();
     EXPECT_EQ(prompts.shown.last(), "Delete current layer?");
     EXPECT_EQ(canvas().stack().count(), 1) << "No keeps the layer";
 
+    prompts.whileAsking = [this] {
+        window->layerCommands().addPhoto(box.writePicture("late.png", 40, 30));
+    };
     prompts.answers = {quillax::Prompts::Answer::Yes};
     window->actions().deleteLayer->trigger();
-    EXPECT_EQ(canvas().stack().count(), 0);
-    EXPECT_EQ(list()->topLevelItemCount(), 0);
-    EXPECT_EQ(canvas().shownPicture().pixel(50, 50) & 0xFFFFFF, 0xFFFFFFu) << "an empty page";
-    EXPECT_FALSE(window->photoPage().photoGroup->isVisible());
-
-    const size_t asked = size_t(prompts.shown.size());
-    window->actions().deleteLayer->trigger();
-    EXPECT_EQ(size_t(prompts.shown.size()), asked) << "nothing selected: nothing asked";
+    ASSERT_EQ(canvas().stack().count(), 1);
+    EXPECT_EQ(canvas().stack().find(0), nullptr) << "the layer the question was about";
+    ASSERT_EQ(list()->topLevelItemCount(), 1);
+    EXPECT_EQ(list()->topLevelItem(0)->toolTip(0), box.path("late.png"));
 }
 
 TEST_F(LayerCommandsTest, TheDeleteKeyDeletesAfterAPressOnTheCanvas) {
@@ -124,18 +113,13 @@ TEST_F(LayerCommandsTest, TheDeleteKeyDeletesAfterAPressOnTheCanvas) {
     EXPECT_EQ(canvas().stack().count(), 1);
 }
 
+// What the new layer is and what is recorded are the document's; here the button reaches it.
 TEST_F(LayerCommandsTest, ChangeReplacesTheSelectedPhotoByANewLayer) {
     addThroughDialog(box.writePicture("one.png", 400, 300));
     prompts.files.push_back(box.writePicture("other.png", 200, 100, qRgb(255, 0, 0)));
     window->photoPage().changeSourceButton->click();
-    ASSERT_EQ(canvas().stack().count(), 1);
-    const editor::LayerRecord& layer = canvas().stack().at(0);
-    EXPECT_EQ(layer.id, 1) << "a new layer with a new id";
     ASSERT_EQ(list()->topLevelItemCount(), 1);
     EXPECT_EQ(list()->topLevelItem(0)->toolTip(0), box.path("other.png"));
-    EXPECT_EQ(historyKinds(), (std::vector<HistoryKind>{HistoryKind::Add, HistoryKind::Modify,
-                                                        HistoryKind::Add, HistoryKind::Modify}))
-        << "the removal itself is not recorded";
 }
 
 TEST_F(LayerCommandsTest, ClickingARowRaisesThatLayerAndBelowTheRowsSelectsNothing) {
@@ -145,34 +129,11 @@ TEST_F(LayerCommandsTest, ClickingARowRaisesThatLayerAndBelowTheRowsSelectsNothi
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
                       list()->visualItemRect(firstRow).center());
     EXPECT_EQ(canvas().selection().currentId(), 0);
-    EXPECT_EQ(canvas().stack().layers().back().id, 0);
+    EXPECT_EQ(canvas().stack().layers().back().id, 0) << "and comes to the top";
 
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
                       QPoint(20, list()->viewport()->height() - 5));
     EXPECT_EQ(canvas().selection().currentId(), -1);
-}
-
-TEST_F(LayerCommandsTest, PhotosNamedTogetherAreAllTriedAndTheBadOnesNamedInOneMessage) {
-    window->addPhotosLater({box.writePicture("a.png", 40, 30), box.path("gone.png"),
-                            box.path("notes.txt"), box.writePicture("b.png", 40, 30)});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return canvas().stack().count() == 2; }));
-    EXPECT_EQ(list()->topLevelItem(1)->toolTip(0), box.path("b.png"));
-    ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_TRUE(prompts.shown[0].contains("gone.png"));
-    EXPECT_TRUE(prompts.shown[0].contains("notes.txt"));
-    EXPECT_FALSE(prompts.shown[0].contains("b.png"));
-}
-
-TEST_F(LayerCommandsTest, DeleteRemovesTheLayerItAskedAboutWhatEverArrivesMeanwhile) {
-    addThroughDialog(box.writePicture("asked.png", 40, 30));
-    prompts.whileAsking = [this] {
-        window->layerCommands().addPhoto(box.writePicture("late.png", 40, 30));
-    };
-    prompts.answers = {quillax::Prompts::Answer::Yes};
-    window->actions().deleteLayer->trigger();
-    ASSERT_EQ(canvas().stack().count(), 1);
-    EXPECT_EQ(canvas().stack().find(0), nullptr) << "the layer the question was about";
-    EXPECT_EQ(list()->topLevelItem(0)->toolTip(0), box.path("late.png"));
 }
 
 TEST_F(LayerCommandsTest, TheSourceEditShowsTheSelectedPhotosFileNotOneThatFailed) {
@@ -182,10 +143,10 @@ TEST_F(LayerCommandsTest, TheSourceEditShowsTheSelectedPhotosFileNotOneThatFaile
     prompts.files.push_back(box.path("missing.png"));
     window->photoPage().changeSourceButton->click();
     EXPECT_EQ(window->photoPage().sourceEdit->text(), box.path("good.png"));
-    EXPECT_EQ(canvas().stack().count(), 1) << "a change to an unreadable picture keeps the photo";
-    EXPECT_EQ(list()->topLevelItemCount(), 1);
 }
 
+// Each format's writing is ImageFile's and the page's pixels are PageComposer's; here the
+// command writes the page under the name chosen, or says why not.
 TEST_F(LayerCommandsTest, ExportWritesThePageInTheFormatOfTheName) {
     window->actions().exportPhotos->trigger();
     EXPECT_EQ(prompts.shown.last(), "Could not export image!") << "an empty page";
@@ -197,17 +158,6 @@ TEST_F(LayerCommandsTest, ExportWritesThePageInTheFormatOfTheName) {
         quillax::ImageFile::decode(box.path("page.JPEG"), quillax::kJpeg);
     ASSERT_TRUE(page.isValid());
     EXPECT_EQ(page.image.size(), QSize(992, 1403));
-    EXPECT_LT(qRed(page.image.pixel(100, 100)), 20);
-    EXPECT_GT(qBlue(page.image.pixel(100, 100)), 235);
-    EXPECT_EQ(page.image.pixel(900, 1300) & 0xFFFFFF, 0xFFFFFFu);
-
-    for (const char* name : {"p.bmp", "p.gif", "p.png", "p.ico", "p.tif", "p.pcx", "p.tga"}) {
-        prompts.files.push_back(box.path(name));
-        window->actions().exportPhotos->trigger();
-        EXPECT_TRUE(
-            quillax::ImageFile::decode(box.path(name), quillax::imageTypeFromName(name)).isValid())
-            << name;
-    }
 
     prompts.files.push_back(box.path("page.xyz"));
     window->actions().exportPhotos->trigger();
@@ -217,8 +167,4 @@ TEST_F(LayerCommandsTest, ExportWritesThePageInTheFormatOfTheName) {
     prompts.files.push_back(box.folder());
     window->actions().exportPhotos->trigger();
     EXPECT_EQ(prompts.shown.last(), "save file name error!");
-
-    QFile::remove(window->document().project().projectFolder + "newPrj10.bmp");
-    window->actions().exportPhotos->trigger();
-    EXPECT_EQ(prompts.shown.last(), "Could not export image!") << "the photo's file went missing";
 }

@@ -103,15 +103,13 @@ TEST(PageComposer, PrintedPagesFillThePrintableWidth) {
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 2; ++x)
             std::fill_n(page.row(y) + x * 3, 3, uint8_t(0));
-    const imaging::DibImage reduced = PageComposer::printed(page, 2);
-    ASSERT_EQ(reduced.width(), 2);
-    ASSERT_EQ(reduced.height(), 1);
-    EXPECT_EQ(rgbAt(reduced, 0, 0), 0x000000u);
-    EXPECT_EQ(rgbAt(reduced, 1, 0), 0xFFFFFFu);
+    EXPECT_EQ(testsupport::rgbGrid(PageComposer::printed(page, 2)),
+              (std::vector<uint32_t>{0x000000, 0xFFFFFF}))
+        << "2 x 1, each pixel a whole black or white cell";
     const imaging::DibImage enlarged = PageComposer::printed(page, 16);
     ASSERT_EQ(enlarged.height(), 8);
     const uint8_t nearTheEdge = enlarged.row(4)[8 * 3];
-    EXPECT_GT(nearTheEdge, 0) << "half-tone: no hard black-to-white step";
-    EXPECT_LT(nearTheEdge, 255);
+    EXPECT_TRUE(nearTheEdge > 0 && nearTheEdge < 255)
+        << "half-tone: no hard black-to-white step, " << int(nearTheEdge);
     EXPECT_TRUE(PageComposer::printed(page, 70000).isEmpty()) << "too wide to hold";
 }

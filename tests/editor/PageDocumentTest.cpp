@@ -16,7 +16,7 @@ namespace {
 
 class PageDocumentTest : public ::testing::Test {
   protected:
-    void SetUp() override { document.project().projectFolder = box.folder(); }
+    void SetUp() override { document.setUpFolders(box.folder()); }
 
     std::vector<HistoryKind> historyKinds() const {
         std::vector<HistoryKind> kinds;
@@ -35,10 +35,7 @@ TEST_F(PageDocumentTest, AFailedChangeOfSourceLeavesTheOldPhotoWhole) {
     ASSERT_EQ(document.addPhoto(box.writePicture("old.png", 40, 30)).status,
               PageDocument::AddStatus::Added);
     QSignalSpy removed(&document, &PageDocument::layerRemoved);
-    QFile junk(box.path("junk.png"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a picture");
-    junk.close();
+    ASSERT_TRUE(testsupport::writeFile(box.path("junk.png"), "not a picture"));
 
     EXPECT_EQ(document.changeSource(0, box.path("junk.png")).status,
               PageDocument::AddStatus::Unreadable);
@@ -48,7 +45,7 @@ TEST_F(PageDocumentTest, AFailedChangeOfSourceLeavesTheOldPhotoWhole) {
     EXPECT_EQ(document.stack().find(0)->bitmapWidth, 40);
     EXPECT_EQ(document.stack().find(0)->sourcePath, box.path("old.png"));
     EXPECT_EQ(document.listPictures().size(), PageDocument::kFixedListPictures + 1);
-    EXPECT_TRUE(QFile::exists(box.path("newPrj10.bmp")));
+    EXPECT_TRUE(QFile::exists(box.path("newPrj1/newPrj10.bmp")));
     EXPECT_EQ(removed.count(), 0);
 
     // A picture that reads replaces it under the next id, in the same list row.
@@ -59,6 +56,9 @@ TEST_F(PageDocumentTest, AFailedChangeOfSourceLeavesTheOldPhotoWhole) {
     EXPECT_EQ(document.stack().find(1)->listRow, 0);
     EXPECT_EQ(document.stack().find(1)->content, "newPrj11.bmp");
     EXPECT_EQ(removed.count(), 1);
+    EXPECT_EQ(historyKinds(), (std::vector{HistoryKind::Add, HistoryKind::Modify, HistoryKind::Add,
+                                           HistoryKind::Modify}))
+        << "neither the failed changes nor the removal itself are recorded";
 }
 
 TEST_F(PageDocumentTest, EveryRecordedChangeMarksThePageModified) {
@@ -118,13 +118,14 @@ TEST_F(PageDocumentTest, APanoramaStaysAtLeastOnePagePixelHigh) {
     EXPECT_EQ(layer.bitmapHeight, 1);
     EXPECT_EQ(layer.boxWidth(), 496);
     EXPECT_EQ(layer.boxHeight(), 1);
-    EXPECT_EQ(
-        document.stack().hitTest(int(12 * 494.0 / 1403), int(10 * 494.0 / 1403), 494.0 / 1403), 0)
+    document.setDisplayScale(494.0 / 1403);
+    EXPECT_EQ(document.pickAt(int(12 * 494.0 / 1403), int(10 * 494.0 / 1403)), 0)
         << "and can be picked";
 }
 
 TEST_F(PageDocumentTest, ArrangedPhotosFillTheGridCellsInTurn) {
-    document.arrangement() = {true, 100, 70};
+    ASSERT_TRUE(document.setCellSize(100, 70));
+    ASSERT_TRUE(document.setArrangement(true));
     document.addPhoto(box.writePicture("a.png", 600, 420));
     // A4 at 1403 / 297 page pixels a millimetre: the 100 x 70 mm cell is 472.39 x 330.67,
     // which a picture of its own shape fills to 472 x 330. Margins: (210 - 200) / 4 = 2.5 mm
@@ -143,27 +144,26 @@ TEST_F(PageDocumentTest, ArrangedPhotosFillTheGridCellsInTurn) {
 }
 
 TEST_F(PageDocumentTest, ACropWritesTheNextEditOfThisLayerOnly) {
-    document.project().projectName = "trip_";
     document.addPhoto(box.writePicture("a.png", 400, 300, qRgb(200, 10, 10)));
     document.addPhoto(box.writePicture("b.png", 400, 300, qRgb(10, 200, 10)));
-    document.selection().setCurrentId(0);
-    document.selection().refreshCopy();
+    ASSERT_TRUE(document.saveProjectAs(box.path("trip_.lyj")).isEmpty());
+    document.select(0);
     ASSERT_EQ(document.stack().find(0)->content, "trip_0.bmp");
     // 400 x 300 on A4 is shown 496 x 372 at (10, 10); the left half of that box is the left
     // half, 200 x 300, of the file.
     ASSERT_EQ(document.stack().find(0)->region, (editor::PageRect{10, 10, 506, 382}));
     ASSERT_EQ(document.cropSelected({10, 10, 248, 372}), PageDocument::EditStatus::Done);
     EXPECT_EQ(document.stack().find(0)->content, "trip_0_1.bmp");
-    const auto cropped = imaging::readBmp(box.stdPath("trip_0_1.bmp"));
+    const auto cropped = imaging::readBmp(box.stdPath("trip_srcImg/trip_0_1.bmp"));
     ASSERT_TRUE(cropped);
     EXPECT_EQ(cropped->width(), 200);
     EXPECT_EQ(cropped->height(), 300);
-    const auto other = imaging::readBmp(box.stdPath("trip_1.bmp"));
+    const auto other = imaging::readBmp(box.stdPath("trip_srcImg/trip_1.bmp"));
     ASSERT_TRUE(other);
     EXPECT_EQ(other->pixelColour(0, 0).green, 200) << "layer 1's file is untouched";
     EXPECT_EQ(document.history().entries().back().kind, HistoryKind::Modify);
 
-    QFile::remove(box.path("trip_0_1.bmp"));
+    QFile::remove(box.path("trip_srcImg/trip_0_1.bmp"));
     EXPECT_EQ(document.cropSelected({10, 10, 10, 10}), PageDocument::EditStatus::Unreadable);
     EXPECT_EQ(document.stack().find(0)->content, "trip_0_1.bmp") << "a failed crop changes nothing";
 }
@@ -181,7 +181,8 @@ TEST_F(PageDocumentTest, UndoingADeletionBringsBackTheLayerWithItsIdAndThumbnail
     EXPECT_EQ(added.at(0).at(0).toInt(), 0) << "its old id";
     const editor::LayerRecord* back = document.stack().find(0);
     ASSERT_NE(back, nullptr);
-    EXPECT_EQ(back->listRow, 1) << "a row of its own again, after the others";
+    EXPECT_EQ(back->listRow, 0) << "its old row, above the photo added after it";
+    EXPECT_EQ(document.stack().idAtRow(1), 1);
     EXPECT_EQ(back->thumbIndex, before.thumbIndex);
     EXPECT_EQ(document.listPictures().size(), PageDocument::kFixedListPictures + 2)
         << "its thumbnail never left the list's pictures";
@@ -194,32 +195,29 @@ TEST_F(PageDocumentTest, UndoingADeletionBringsBackTheLayerWithItsIdAndThumbnail
     EXPECT_EQ(document.layerRows(), 1);
 }
 
-TEST_F(PageDocumentTest, ARestoredLayerKeepsTheListRowItHasNow) {
+TEST_F(PageDocumentTest, ListRowsFollowTheStackThroughUndoAndRedo) {
     document.addPhoto(box.writePicture("a.png", 40, 30));
     document.addPhoto(box.writePicture("b.png", 40, 30));
     document.moveSelected(300, 300); // layer 1, in list row 1
-    document.deleteLayer(0);         // layer 1 moves up to row 0
-    document.undo();                 // layer 0 is back, in row 1
-    QSignalSpy restored(&document, &PageDocument::layerRestored);
-    EXPECT_EQ(document.undo(), PageDocument::StepOutcome::Applied);
-    ASSERT_EQ(restored.count(), 1);
-    const editor::LayerRecord& moved = *document.stack().find(1);
-    EXPECT_EQ(moved.x, 10 + 2 * 1) << "back at the default place of the second photo";
-    EXPECT_EQ(moved.listRow, 0) << "not the row 1 it had when that was recorded";
-    EXPECT_EQ(document.stack().idAtRow(1), 0);
+    const int text = document.addText();
+    document.deleteLayer(0); // the others move up a row
+    EXPECT_EQ(document.stack().idAtRow(0), 1);
+    document.undo(); // layer 0 is back in row 0, the others below it again
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(document.stack().idAtRow(row), row == 2 ? text : row);
+    // Redone, the deletion takes layer 0's row, not another's.
+    ASSERT_EQ(document.redo(), PageDocument::StepOutcome::Applied);
+    EXPECT_EQ(document.stack().find(0), nullptr);
+    EXPECT_EQ(document.stack().idAtRow(0), 1);
+    EXPECT_EQ(document.stack().idAtRow(1), text);
 }
 
 TEST_F(PageDocumentTest, PageSettingsComeBackInWholeUnits) {
-    document.project().canvasWidth = 8.5;
-    document.project().canvasHeight = 11;
-    document.project().unitRow = 1;
+    document.changeUnit(1); // inches
+    ASSERT_TRUE(document.setCanvasSize(8.5, 11).isEmpty());
     document.addPhoto(box.writePicture("a.png", 40, 30));
-    document.project().canvasWidth = 11;
-    document.project().canvasHeight = 8.5;
-    document.project().portrait = false;
-    document.recordPageChange(HistoryKind::Orientation);
-    document.project().canvasWidth = 100;
-    document.recordPageChange(HistoryKind::Page);
+    document.setPortrait(false);
+    ASSERT_TRUE(document.setCanvasSize(100, 8.5).isEmpty());
 
     QSignalSpy restored(&document, &PageDocument::pageRestored);
     document.undo();
@@ -233,7 +231,7 @@ TEST_F(PageDocumentTest, PageSettingsComeBackInWholeUnits) {
     EXPECT_EQ(restored.at(1).at(0).value<HistoryKind>(), HistoryKind::Orientation);
 
     // A unit change right after the undo is the undo's own doing, and is not recorded.
-    document.selection().setCurrentId(0);
+    document.select(0);
     const int entries = document.history().count();
     document.recordPageChange(HistoryKind::Unit);
     EXPECT_EQ(document.history().count(), entries);

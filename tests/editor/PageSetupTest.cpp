@@ -16,7 +16,7 @@ namespace {
 
 class PageSetupTest : public ::testing::Test {
   protected:
-    void SetUp() override { document.project().projectFolder = box.folder(); }
+    void SetUp() override { document.setUpFolders(box.folder()); }
     void addPhotos(int count) {
         for (int i = 0; i < count; ++i)
             document.addPhoto(box.writePicture(QString("p%1.png").arg(i), 60, 40));
@@ -44,10 +44,11 @@ TEST_F(PageSetupTest, PaperUnitAndOrientationEachChangeThePageAndAreUndoneInTurn
     EXPECT_EQ(applied.count(), 1);
 
     document.changeUnit(UnitValues::kInch);
-    EXPECT_NEAR(document.project().canvasWidth, 215.9 * 0.03937, 1e-12);
+    // 0.03937 inches a millimetre: 215.9 mm are 8.499983 inches, 279.4 mm are 10.999978.
+    EXPECT_NEAR(document.project().canvasWidth, 8.499983, 1e-9);
     EXPECT_EQ(document.project().pageWidth, 1020) << "a unit change keeps the page pixels";
     document.setPortrait(false);
-    EXPECT_NEAR(document.project().canvasWidth, 279.4 * 0.03937, 1e-12) << "turned";
+    EXPECT_NEAR(document.project().canvasWidth, 10.999978, 1e-9) << "turned";
     document.setPortrait(false);
     EXPECT_FALSE(document.project().portrait);
     EXPECT_EQ(document.history().entries().back().kind, HistoryKind::Orientation)
@@ -56,11 +57,11 @@ TEST_F(PageSetupTest, PaperUnitAndOrientationEachChangeThePageAndAreUndoneInTurn
 
     document.undo();
     EXPECT_TRUE(document.project().portrait);
-    EXPECT_NEAR(document.project().canvasWidth, 215.9 * 0.03937, 1e-12);
+    EXPECT_NEAR(document.project().canvasWidth, 8.499983, 1e-9);
     document.undo();
     EXPECT_EQ(document.project().unitRow, UnitValues::kMillimetre);
-    EXPECT_NEAR(document.project().canvasWidth, 215.9 * 0.03937 * 25.4, 1e-9)
-        << "back through the rounded factors";
+    EXPECT_NEAR(document.project().canvasWidth, 215.8995682, 1e-9)
+        << "back through the rounded factors: 8.499983 x 25.4";
     document.undo();
     EXPECT_EQ(document.project().canvasWidth, 210.0) << "the A4 the photo was added on";
     EXPECT_EQ(document.project().canvasHeight, 297.0);
@@ -82,8 +83,7 @@ TEST_F(PageSetupTest, SizesThatMakeNoPageChangeNothing) {
 
 TEST_F(PageSetupTest, PhotosFillTheGridAndNineDoNotFitEight) {
     addPhotos(8);
-    document.arrangement().cellWidth = 100;
-    document.arrangement().cellHeight = 70;
+    ASSERT_TRUE(document.setCellSize(100, 70));
     ASSERT_TRUE(document.setArrangement(true));
     // 100 x 70 mm cells on A4 make 2 columns and 4 rows, with margins of 2.5 and 2.125 mm.
     // Photo 5 takes row 2, column 1: x = 2.5 mm, y = 2 x 74.25 + 2.125 = 150.625 mm, at
@@ -93,23 +93,22 @@ TEST_F(PageSetupTest, PhotosFillTheGridAndNineDoNotFitEight) {
     EXPECT_EQ(document.history().entries().back().kind, HistoryKind::Arrange);
 
     // A hand-typed move after the arrangement is undone back to the arranged place.
-    document.selection().setCurrentId(4);
-    document.selection().refreshCopy();
+    document.select(4);
     const PageRect arranged = document.stack().find(4)->region;
     ASSERT_TRUE(document.moveSelectedTo(50, 60));
     document.undo();
     EXPECT_EQ(document.stack().find(4)->region, arranged);
 
-    document.arrangement().on = false;
+    (void)document.setArrangement(false);
     addPhotos(1);
     const auto before = regions();
     EXPECT_FALSE(document.arrangeAll()) << "nine photos, eight cells";
     EXPECT_EQ(regions(), before) << "nothing moved";
 
-    document.arrangement().on = true;
+    (void)document.setArrangement(true); // nine photos fit no grid of eight: nothing moves
     document.changeUnit(UnitValues::kInch);
-    EXPECT_NEAR(document.arrangement().cellWidth, 100 * 0.03937, 1e-12)
-        << "the cells follow the unit while arranging";
+    EXPECT_NEAR(document.arrangement().cellWidth, 3.937, 1e-12)
+        << "the cells follow the unit while arranging: 100 mm x 0.03937";
 }
 
 TEST_F(PageSetupTest, TheSelectedLayerMovesAndResizesByNumber) {

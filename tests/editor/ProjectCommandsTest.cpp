@@ -7,7 +7,6 @@
 #include "tests/support/Pictures.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTreeWidget>
 
 using testsupport::EditorWindowTest;
@@ -29,19 +28,32 @@ TEST_F(EditorWindowTest, APageSavedClosedAndOpenedAgainIsTheSamePage) {
     prompts.files.push_back(box.path("Trip.lyj"));
     window->actions().openProject->trigger();
     EXPECT_EQ(window->photoPage().layerList->topLevelItemCount(), 1);
-    EXPECT_EQ(window->document().stack().find(0)->content, "Trip0.bmp");
     EXPECT_EQ(prompts.shown, (QStringList{"Save Project", "Open Project"}))
         << "the two file dialogs, and no message";
 }
 
-TEST_F(EditorWindowTest, ClosingWithUnsavedWorkSavesOrStays) {
+// Closing asks only when there is unsaved work; Cancel, or Yes with the save not done, keeps
+// the window and the work.
+TEST_F(EditorWindowTest, ClosingAsksFirstOnlyWhenWorkIsUnsavedThenSavesOrStays) {
+    using Answer = quillax::Prompts::Answer;
     start();
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(prompts.shown.isEmpty()) << "nothing changed: nothing asked";
+
+    window->show();
     window->document().addPhoto(box.writePicture("p.png", 40, 30));
-    prompts.answers.push_back(quillax::Prompts::Answer::Yes); // save, then cancel the dialog
+    prompts.answers = {Answer::Cancel};
+    window->actions().exit->trigger();
+    EXPECT_TRUE(window->isVisible()) << "Cancel keeps the window open";
+    EXPECT_EQ(prompts.shown, QStringList{"Save current project?"});
+    prompts.answers = {Answer::Yes}; // save, then cancel the file dialog
     EXPECT_FALSE(window->close()) << "a cancelled save keeps the window and the work";
-    EXPECT_TRUE(window->isVisible());
-    prompts.answers.push_back(quillax::Prompts::Answer::Yes);
-    prompts.files.push_back(box.path("Kept.lyj"));
+    prompts.answers = {Answer::No};
+    EXPECT_TRUE(window->close());
+
+    window->show();
+    prompts.answers = {Answer::Yes};
+    prompts.files = {box.path("Kept.lyj")};
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(QFile::exists(box.path("KeptsrcImg/Kept0.bmp")));
 }
@@ -68,27 +80,16 @@ TEST(ExportFromTheCommandLine, WritesThePageOrSaysWhyNot) {
     QDir(box.folder()).mkpath("AlbumsrcImg");
     ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(20, 20, 0x00FF00),
                                    box.stdPath("AlbumsrcImg/Album0.bmp")));
-    QFile project(box.path("Album.lyj"));
-    ASSERT_TRUE(project.open(QIODevice::WriteOnly));
-    project.write("Album\r\n5\r\n0\r\n992\r\n1403\r\n1\r\n0\r\n0,0\r\nprefix end \r\n"
-                  "1\r\n0\r\nAlbum0.bmp\r\n10,10\r\n100,100\r\n0,0,0\r\n-1\r\n0,0,0\r\n0\r\n0\r\n"
-                  "section end \r\n");
-    project.close();
-
-    auto run = [&](const QStringList& arguments) {
-        QProcess editor;
-        // No print server, whatever runs beside: the paper rows are the built-in papers.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("CUPS_SERVER", "/nonexistent/cups.sock");
-        editor.setProcessEnvironment(environment);
-        editor.start(PAGEMONTAGER_PATH, arguments);
-        editor.waitForFinished(60000);
-        return std::pair{editor.exitCode(), editor.readAllStandardError()};
-    };
+    ASSERT_TRUE(testsupport::writeFile(
+        box.path("Album.lyj"),
+        "Album\r\n5\r\n0\r\n992\r\n1403\r\n1\r\n0\r\n0,0\r\nprefix end \r\n"
+        "1\r\n0\r\nAlbum0.bmp\r\n10,10\r\n100,100\r\n0,0,0\r\n-1\r\n0,0,0\r\n0\r\n0\r\n"
+        "section end \r\n"));
+    const auto run = testsupport::runEditor;
     const auto [written, quiet] = run({"--export", box.path("page.png"), box.path("Album.lyj")});
     EXPECT_EQ(written, 0) << quiet.constData();
     const QImage page(box.path("page.png"));
-    ASSERT_EQ(page.size(), QSize(993, 1404)) << "A4 set up from the file: 992.124 rounded up";
+    ASSERT_EQ(page.size(), QSize(992, 1403)) << "the A4 page the file stores, not rounded up";
     EXPECT_EQ(page.pixel(50, 50) & 0xFFFFFF, 0x00FF00u) << "the photo";
     EXPECT_EQ(page.pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu) << "the page around it";
     EXPECT_EQ(page.pixel(111, 111) & 0xFFFFFF, 0xFFFFFFu);

@@ -6,13 +6,11 @@
 #include "tests/editor/Layers.h"
 #include "tests/support/Pictures.h"
 #include "tests/support/Sandbox.h"
-
-#include "shared/FileTransfer.h"
+#include "tests/support/TransferDoubles.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStorageInfo>
-#include <QTemporaryDir>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using editor::PageDocument;
@@ -35,9 +33,7 @@ class ProjectTest : public ::testing::Test {
     }
     void startDocument(PageDocument& d) {
         d.setCaptionDrawer(&drawer);
-        d.project().installFolder = box.path("install/");
-        d.project().projectFileFolder = d.project().installFolder;
-        d.project().projectFolder = d.project().temporaryFolder();
+        d.setUpFolders(box.path("install/"));
     }
     QByteArray read(const QString& name) { return testsupport::readFile(box.path(name)); }
     void write(const QString& name, const QByteArray& bytes) {
@@ -85,17 +81,16 @@ TEST_F(ProjectTest, ATemporaryProjectSavedAsTripTakesItsNameFileAndFolder) {
 }
 
 TEST_F(ProjectTest, AFailedWriteLeavesTheOldFileByteForByte) {
-    document.addPhoto(box.writePicture("p.png", 40, 30));
-    // A name of 250 characters is a file name; the temporary file beside it, 7 longer, is
-    // not: the write fails where a full disk would, after the old file was left alone.
-    const QString name = QString(246, 'n') + ".lyj";
-    write(name, "the old project");
-    document.project().projectName = QString(246, 'n');
-    document.project().projectFileFolder = box.folder();
-    document.project().projectFolder = box.path("nsrcImg/");
+    // A project named with 246 characters: its file name of 250 is a name; the temporary
+    // file beside it, 7 longer, is not, so the write fails where a full disk would, after
+    // the old file was left alone.
+    const QString name = QString(246, 'n');
+    write(name + ".lyj", "the old project");
+    write("long.lyj", name.toLatin1() + kPrefix.mid(4) + photoSection("gone.bmp"));
+    ASSERT_FALSE(document.openProject(box.path("long.lyj"), paperSize).isEmpty()) << "photo gone";
     document.setModified(true);
-    EXPECT_EQ(document.saveProject(), "Fail in creating" + box.path(name));
-    EXPECT_EQ(read(name), "the old project");
+    EXPECT_EQ(document.saveProject(), "Fail in creating" + box.path(name + ".lyj"));
+    EXPECT_EQ(read(name + ".lyj"), "the old project");
     EXPECT_TRUE(document.isModified()) << "the work is still unsaved";
     EXPECT_EQ(QDir(box.folder()).entryList(QDir::Files).size(), 2) << "no temporary file left";
 }
@@ -103,7 +98,7 @@ TEST_F(ProjectTest, AFailedWriteLeavesTheOldFileByteForByte) {
 TEST_F(ProjectTest, EveryKindOfLayerComesBackAndInvisibleOnesAreNotWritten) {
     document.addPhoto(box.writePicture("a.png", 40, 30));
     document.addPhoto(box.writePicture("b.png", 40, 30));
-    document.stack().setVisible(1, false);
+    document.setLayerVisible(1, false);
     document.addText();
     editor::CaptionSettings caption;
     caption.text = "Hello.bmp, world";
@@ -115,7 +110,7 @@ TEST_F(ProjectTest, EveryKindOfLayerComesBackAndInvisibleOnesAreNotWritten) {
     caption.textColour = 0x000000FF;
     caption.backgroundColour = 0x00E71258;
     ASSERT_TRUE(document.renderCaption(caption));
-    document.arrangement() = {false, 3.5, 2.5};
+    ASSERT_TRUE(document.setCellSize(3.5, 2.5));
     ASSERT_TRUE(document.saveProjectAs(box.path("A/All.lyj")).isEmpty());
     EXPECT_TRUE(read("A/All.lyj").contains("\r\n3,2\r\nprefix end \r\n"))
         << "the layer images size in whole units";
@@ -159,15 +154,18 @@ TEST_F(ProjectTest, HandWrittenFilesFollowTheReadersRules) {
     EXPECT_EQ(open("empty.lyj"), "Cannot open empty.lyj: This is not a project file.");
     EXPECT_EQ(reopened.stack().count(), 1);
 
-    write("missing.lyj", kPrefix + photoSection("Trip0.bmp") + photoSection("Gone.bmp") +
-                             photoSection("Trip0.bmp"));
-    EXPECT_EQ(open("missing.lyj"), "Load image failed!");
-    EXPECT_EQ(reopened.stack().count(), 1) << "the layers before it stay";
-
-    for (const QByteArray name : {"../TripsrcImg/Trip0.bmp", "sub/Trip0.bmp", "/etc/x.bmp", "."}) {
-        write("escape.lyj", kPrefix + photoSection(name));
-        EXPECT_EQ(open("escape.lyj"), "Load image failed!") << name.constData();
-    }
+    // A photo whose file went keeps its layer, is named, and is saved back as it was; so is a
+    // name that points out of the project folder, which is never read.
+    const QByteArray missing = kPrefix + photoSection("Trip0.bmp") + photoSection("Gone.bmp") +
+                               photoSection("../TripsrcImg/Trip0.bmp") + photoSection("/etc/x.bmp");
+    write("missing.lyj", missing);
+    const QString problem = open("missing.lyj");
+    EXPECT_TRUE(problem.startsWith("Load image failed!")) << problem.toStdString();
+    for (const char* named : {"Gone.bmp", "../TripsrcImg/Trip0.bmp", "/etc/x.bmp"})
+        EXPECT_TRUE(problem.contains(named)) << named;
+    EXPECT_EQ(reopened.stack().count(), 4) << "every layer is read";
+    EXPECT_TRUE(reopened.saveProject().isEmpty());
+    EXPECT_EQ(read("Trip.lyj"), missing) << "and written back unchanged";
 
     // No "prefix end": the page is not set up, and the sections start on the tenth line.
     write("noend.lyj", "Trip\r\n0\r\n1\r\n99\r\n99\r\n0\r\n0\r\n0,0\r\nsomething\r\n" +
@@ -176,11 +174,22 @@ TEST_F(ProjectTest, HandWrittenFilesFollowTheReadersRules) {
     EXPECT_EQ(reopened.stack().count(), 1);
     EXPECT_EQ(reopened.project().canvasWidth, 210.0);
 
-    // A listed paper opens at that paper's size even without a printer; absurd numbers keep
-    // the page as it is.
-    write("letter.lyj", "Trip\r\n0\r\n0\r\n1020\r\n1320\r\n0\r\n0\r\n0,0\r\nprefix end \r\n");
+    // A listed paper opens at that paper's size even without a printer, on the very page
+    // stored (Letter is 1319.997 page pixels wide: not rounded up to 1321 on the way).
+    write("letter.lyj", "Trip\r\n0\r\n0\r\n1320\r\n1020\r\n0\r\n0\r\n0,0\r\nprefix end \r\n");
     EXPECT_TRUE(open("letter.lyj").isEmpty());
     EXPECT_EQ(reopened.project().canvasWidth, 279.4) << "Letter, landscape";
+    EXPECT_EQ(reopened.project().pageHeight, 1020);
+    // Where the row's paper today makes another page (an A4 page saved while Letter was row
+    // 0), the project opens on a paper of its own stored size, and says so.
+    QSignalSpy note(&reopened, &PageDocument::pageNote);
+    write("a4.lyj", "Trip\r\n0\r\n0\r\n992\r\n1403\r\n1\r\n0\r\n0,0\r\nprefix end \r\n");
+    EXPECT_TRUE(open("a4.lyj").isEmpty());
+    EXPECT_EQ(reopened.project().pageWidth, 992);
+    EXPECT_EQ(reopened.project().pageHeight, 1403);
+    EXPECT_EQ(reopened.project().paperRow, reopened.project().paperRowCount - 1);
+    EXPECT_EQ(note.count(), 1);
+    EXPECT_TRUE(open("letter.lyj").isEmpty());
     write("huge.lyj", "Trip\r\n14\r\n2\r\n1000000000\r\n-5\r\n1\r\n0\r\n0,0\r\nprefix end \r\n");
     EXPECT_TRUE(open("huge.lyj").isEmpty());
     EXPECT_EQ(reopened.project().pageWidth, 1320) << "still the Letter page opened before";
@@ -196,21 +205,10 @@ TEST(ProjectFileNames, TheTemporaryNameGivesWayToTheProjects) {
     EXPECT_FALSE(ProjectFile::isPlainFileName(""));
 }
 
-// A copy that breaks off at its second photo, as a full disk would.
-class BreaksAtTheSecondPhoto : public quillax::FileTransfer {
-  protected:
-    bool writePiece(QFile& out, const char* data, qint64 size) override {
-        return ++pieces_ < 2 && FileTransfer::writePiece(out, data, size);
-    }
-
-  private:
-    int pieces_ = 0;
-};
-
 TEST_F(ProjectTest, ASaveAsThatCannotCopyEveryPhotoChangesNothing) {
     document.addPhoto(box.writePicture("a.png", 40, 30));
     document.addPhoto(box.writePicture("b.png", 40, 30));
-    BreaksAtTheSecondPhoto breaking;
+    testsupport::BreakingTransfer breaking(1); // breaks off at the second photo
     document.setFileTransfer(&breaking);
     const QString problem = document.saveProjectAs(box.path("A/Trip.lyj"));
     EXPECT_TRUE(problem.contains("newPrj11.bmp")) << problem.toStdString();
@@ -233,7 +231,7 @@ TEST_F(ProjectTest, SavingOverAnotherProjectReplacesItOnlyOnceTheNewOneIsWhole) 
     document.addPhoto(box.writePicture("b.png", 40, 30, qRgb(0, 255, 0)));
     EXPECT_TRUE(document.wouldReplaceAProject(box.path("A/Trip.lyj"))) << "the window asks";
     EXPECT_FALSE(document.wouldReplaceAProject(box.path("A/Other.lyj")));
-    BreaksAtTheSecondPhoto breaking;
+    testsupport::BreakingTransfer breaking(1); // breaks off at the second photo
     document.setFileTransfer(&breaking);
     EXPECT_FALSE(document.saveProjectAs(box.path("A/Trip.lyj")).isEmpty());
     EXPECT_EQ(read("A/Trip.lyj"), oldFile);
@@ -262,13 +260,12 @@ TEST_F(ProjectTest, ANewPhotoNeverTakesTheNameOfAFileLeftInTheFolder) {
 
 // A project saved onto another disk: its photos are copied there whole.
 TEST_F(ProjectTest, AProjectSavedOnAnotherFileSystemTakesItsPhotosWhole) {
-    QTemporaryDir other(QStringLiteral("/dev/shm/quillax-XXXXXX"));
-    if (!other.isValid() ||
-        QStorageInfo(other.path()).device() == QStorageInfo(box.folder()).device())
+    const auto other = testsupport::folderOnAnotherFileSystem(box.folder());
+    if (!other)
         GTEST_SKIP() << "no second file system here";
     document.addPhoto(box.writePicture("a.png", 40, 30));
     const QByteArray photo = read("install/newPrj1/newPrj10.bmp");
-    EXPECT_TRUE(document.saveProjectAs(other.filePath("Trip.lyj")).isEmpty());
-    EXPECT_EQ(testsupport::readFile(other.filePath("TripsrcImg/Trip0.bmp")), photo);
+    EXPECT_TRUE(document.saveProjectAs(other->filePath("Trip.lyj")).isEmpty());
+    EXPECT_EQ(testsupport::readFile(other->filePath("TripsrcImg/Trip0.bmp")), photo);
     EXPECT_FALSE(QFile::exists(box.path("install/newPrj1/newPrj10.bmp")));
 }

@@ -5,24 +5,17 @@
 
 #include <QFile>
 #include <cstring>
-#include <fstream>
 #include <gtest/gtest.h>
 
 using imaging::DibImage;
+using testsupport::asSpan;
 
 namespace {
 
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 uint32_t le32(const std::string& b, size_t at) {
     uint32_t v;
     std::memcpy(&v, b.data() + at, 4);
     return v;
-}
-std::span<const uint8_t> asBytes(const std::string& s) {
-    return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
 }
 
 } // namespace
@@ -31,7 +24,7 @@ TEST(BmpFile, TwoByTwoTrueColourPictureIs86Bytes) {
     testsupport::Sandbox box;
     const DibImage image = testsupport::picture24({{0x0000FF, 0x00FF00}, {0xFF0000, 0xFFFFFF}});
     ASSERT_TRUE(imaging::saveAsBmp(image, box.stdPath("two.bmp")));
-    const std::string b = fileBytes(box.stdPath("two.bmp"));
+    const std::string b = testsupport::readFile(box.path("two.bmp")).toStdString();
     ASSERT_EQ(b.size(), 86u);
     EXPECT_EQ(b.substr(0, 2), "BM");
     EXPECT_EQ(le32(b, 2), 86u);
@@ -55,20 +48,15 @@ TEST(BmpFile, PaletteFilesCarryTheirWholeColourTable) {
     for (int i = 0; i < 256; ++i)
         grey[i] = {uint8_t(i), uint8_t(i), uint8_t(i), 0};
     image.writeColourTable(0, 256, grey);
-    image.row(0)[2] = 200;
     const std::string b = imaging::encodeBmp(image);
     EXPECT_EQ(b.size(), 54u + 1024 + 8);
     EXPECT_EQ(le32(b, 10), 54u + 1024);
-    const auto back = imaging::decodeBmp(asBytes(b));
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->bitsPerPixel(), 8);
-    EXPECT_EQ(back->pixelColour(2, 0), (imaging::RgbQuad{200, 200, 200, 0}));
 }
 
 TEST(BmpFile, EveryDepthRoundTrips) {
     for (int bits : {1, 4, 8, 16, 24, 32}) {
         const DibImage image = testsupport::everyValuePicture(bits);
-        const auto back = imaging::decodeBmp(asBytes(imaging::encodeBmp(image)));
+        const auto back = imaging::decodeBmp(asSpan(imaging::encodeBmp(image)));
         ASSERT_TRUE(back) << bits << " bits";
         EXPECT_EQ(back->bitsPerPixel(), bits);
         for (int y = 0; y < 7; ++y)
@@ -87,7 +75,7 @@ TEST(BmpFile, ReadsTopDownFilesAndUnusualBitFields) {
     std::string top = b.substr(70, 8), bottom = b.substr(78, 8);
     b.replace(70, 8, bottom);
     b.replace(78, 8, top);
-    auto back = imaging::decodeBmp(asBytes(b));
+    auto back = imaging::decodeBmp(asSpan(b));
     ASSERT_TRUE(back);
     EXPECT_EQ(testsupport::rgbGrid(*back), testsupport::rgbGrid(image));
 
@@ -97,7 +85,7 @@ TEST(BmpFile, ReadsTopDownFilesAndUnusualBitFields) {
     ASSERT_TRUE(masked.create(1, 1, 32, imaging::kBitFields, &swapped));
     masked.row(0)[0] = 0x10; // red under these masks
     masked.row(0)[2] = 0x30; // blue
-    back = imaging::decodeBmp(asBytes(imaging::encodeBmp(masked)));
+    back = imaging::decodeBmp(asSpan(imaging::encodeBmp(masked)));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->bitsPerPixel(), 24);
     EXPECT_EQ(testsupport::rgbAt(*back, 0, 0), 0x100030u);
@@ -106,7 +94,7 @@ TEST(BmpFile, ReadsTopDownFilesAndUnusualBitFields) {
 TEST(BmpFile, ReadsRunLengthEncodedPalettePictures) {
     // 4 x 2, 8 bits: bottom row "3 x colour 1, 1 x colour 2", top row absolute 2,1,2,1.
     const std::string b = testsupport::rle8Bmp();
-    const auto back = imaging::decodeBmp(asBytes(b));
+    const auto back = imaging::decodeBmp(asSpan(b));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->pixelValue(0, 1), 1u);
     EXPECT_EQ(back->pixelValue(3, 1), 2u);
@@ -116,15 +104,15 @@ TEST(BmpFile, ReadsRunLengthEncodedPalettePictures) {
 
 TEST(BmpFile, CutShortAndOversizedFilesAreRefused) {
     const std::string good = imaging::encodeBmp(testsupport::pattern24(17, 9));
-    ASSERT_TRUE(imaging::decodeBmp(asBytes(good)));
+    ASSERT_TRUE(imaging::decodeBmp(asSpan(good)));
     for (size_t cut = 0; cut + 1 < good.size(); cut += 7)
-        EXPECT_FALSE(imaging::decodeBmp(asBytes(good.substr(0, cut)))) << "cut at " << cut;
+        EXPECT_FALSE(imaging::decodeBmp(asSpan(good.substr(0, cut)))) << "cut at " << cut;
 
     std::string huge = good;
     const int32_t side = 100000;
     std::memcpy(huge.data() + 18, &side, 4);
     std::memcpy(huge.data() + 22, &side, 4);
-    EXPECT_FALSE(imaging::decodeBmp(asBytes(huge)));
+    EXPECT_FALSE(imaging::decodeBmp(asSpan(huge)));
 
     // Found by fuzzing: 0 bits per pixel need no pixel data, so a header alone claiming
     // 3560 x 19712 pixels passed the size check and became a 70-megapixel picture.
@@ -133,10 +121,10 @@ TEST(BmpFile, CutShortAndOversizedFilesAreRefused) {
     std::memcpy(depthless.data() + 18, &wide, 4);
     std::memcpy(depthless.data() + 22, &tall, 4);
     depthless[28] = depthless[29] = 0;
-    EXPECT_FALSE(imaging::decodeBmp(asBytes(depthless)));
-    EXPECT_FALSE(imaging::peekBmp(asBytes(depthless)));
+    EXPECT_FALSE(imaging::decodeBmp(asSpan(depthless)));
+    EXPECT_FALSE(imaging::peekBmp(asSpan(depthless)));
 
-    EXPECT_FALSE(imaging::decodeBmp(asBytes(std::string("BM"))));
+    EXPECT_FALSE(imaging::decodeBmp(asSpan(std::string("BM"))));
     EXPECT_FALSE(imaging::readBmp("/no/such/file.bmp"));
     // Found by fuzzing the project reader: a folder opens, and its end lies past any memory.
     EXPECT_FALSE(imaging::readBmp("/tmp"));
@@ -152,17 +140,17 @@ TEST(BmpFile, AFailedWriteKeepsThePreviousFileAndSaysSo) {
     EXPECT_FALSE(
         imaging::saveAsBmp(testsupport::solid24(2, 2, 0), box.stdPath("missing-folder/x.bmp")));
 
-    ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(3, 3, 0x123456), box.stdPath("kept.bmp")));
-    ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(5, 5, 0x654321), box.stdPath("kept.bmp")));
-    const auto back = imaging::readBmp(box.stdPath("kept.bmp"));
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->width(), 5) << "saving replaces an existing file";
-    EXPECT_FALSE(QFile::exists(box.path("kept.bmp.part")));
+    // A name of 255 bytes, the most a file system takes: the ".part" written beside it first
+    // cannot be made, so this write fails, and the file of that name must stay as it was.
+    const QString kept = box.path(QString(251, 'k') + ".bmp");
+    ASSERT_TRUE(testsupport::writeFile(kept, "the previous picture"));
+    EXPECT_FALSE(imaging::saveAsBmp(testsupport::solid24(5, 5, 0x654321), kept.toStdString()));
+    EXPECT_EQ(testsupport::readFile(kept), "the previous picture");
 }
 
 TEST(BmpFile, PeekReadsSizeAndDepthOnly) {
     const std::string b = imaging::encodeBmp(testsupport::solid24(40, 30, 0));
-    const auto info = imaging::peekBmp(asBytes(b.substr(0, 60)));
+    const auto info = imaging::peekBmp(asSpan(b.substr(0, 60)));
     ASSERT_TRUE(info);
     EXPECT_EQ(info->width, 40);
     EXPECT_EQ(info->height, 30);

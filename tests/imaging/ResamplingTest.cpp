@@ -61,9 +61,11 @@ TEST(Stretch, HalftoneEnlargesSmoothlyAndShrinksByAveraging) {
               (std::vector<uint32_t>{0x000000, 0x000000, 0x202020, 0x606060, 0x9F9F9F, 0xDFDFDF,
                                      0xFFFFFF, 0xFFFFFF}));
 
-    const DibImage photo = testsupport::pattern24(64, 48);
-    EXPECT_EQ(rgbGrid(imaging::stretchHalftone(photo, 16, 12)),
-              rgbGrid(imaging::reduceBitmap(photo, 16, 12)));
+    // Shrinking averages whole cells, the middle pixel shared half and half:
+    // (0 + 90 / 2) x 2 / 3 = 30 and (90 / 2 + 180) x 2 / 3 = 150. Sampling would give 22 and 157.
+    const DibImage three = picture24({{0x000000, 0x5A5A5A, 0xB4B4B4}});
+    EXPECT_EQ(rgbGrid(imaging::stretchHalftone(three, 2, 1)),
+              (std::vector<uint32_t>{0x1E1E1E, 0x969696}));
 }
 
 TEST(Stretch, KeyedStretchLeavesKeyColouredPixelsOut) {

@@ -2,10 +2,10 @@
 // or cross to another file system.
 #include "shared/FileTransfer.h"
 #include "tests/support/Sandbox.h"
+#include "tests/support/TransferDoubles.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -22,29 +22,9 @@ QByteArray threePieces() {
     return bytes;
 }
 
-class BreaksAfterOnePiece : public FileTransfer {
-  protected:
-    bool writePiece(QFile& out, const char* data, qint64 size) override {
-        return pieces_++ == 0 && FileTransfer::writePiece(out, data, size);
-    }
-
-  private:
-    int pieces_ = 0;
-};
-
 // Nothing but these names in the folder: no temporary copy was left behind.
 QStringList filesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-// A folder on another file system than the sandbox, or empty.
-QString otherFileSystem(const QString& than) {
-    struct stat here {
-    }, there{};
-    if (::stat(QFile::encodeName(than).constData(), &here) != 0 ||
-        ::stat("/dev/shm", &there) != 0 || here.st_dev == there.st_dev)
-        return {};
-    return "/dev/shm";
 }
 
 } // namespace
@@ -61,7 +41,7 @@ TEST(FileTransfer, CopyReplacesOnlyWhenToldAndABrokenCopyLeavesTheOldFile) {
     EXPECT_EQ(testsupport::readFile(box.path("b.jpg")), "old photo");
 
     ASSERT_TRUE(testsupport::writeFile(box.path("big.jpg"), threePieces()));
-    BreaksAfterOnePiece breaking;
+    testsupport::BreakingTransfer breaking(1);
     EXPECT_EQ(breaking.copy(box.path("big.jpg"), box.path("b.jpg"), true), Result::Failed);
     EXPECT_EQ(testsupport::readFile(box.path("b.jpg")), "old photo")
         << "the file to be replaced is whole";
@@ -104,21 +84,19 @@ TEST(FileTransfer, MoveAndRenameNeverReplaceAFile) {
 
 TEST(FileTransfer, AMoveToAnotherFileSystemCopiesChecksAndOnlyThenRemoves) {
     testsupport::Sandbox box;
-    const QString other = otherFileSystem(box.folder());
-    if (other.isEmpty())
+    const auto target = testsupport::folderOnAnotherFileSystem(box.folder());
+    if (!target)
         GTEST_SKIP() << "/dev/shm is not another file system here";
-    QTemporaryDir target(other + "/quillax-test-XXXXXX");
-    ASSERT_TRUE(target.isValid());
     ASSERT_TRUE(testsupport::writeFile(box.path("big.jpg"), threePieces()));
 
-    BreaksAfterOnePiece breaking;
-    EXPECT_EQ(breaking.move(box.path("big.jpg"), target.filePath("big.jpg")), Result::Failed);
+    testsupport::BreakingTransfer breaking(1);
+    EXPECT_EQ(breaking.move(box.path("big.jpg"), target->filePath("big.jpg")), Result::Failed);
     EXPECT_EQ(testsupport::readFile(box.path("big.jpg")), threePieces())
         << "the photo stays where it was";
-    EXPECT_TRUE(filesIn(target.path()).isEmpty()) << "and no part of it is left over there";
+    EXPECT_TRUE(filesIn(target->path()).isEmpty()) << "and no part of it is left over there";
 
-    EXPECT_EQ(FileTransfer().move(box.path("big.jpg"), target.filePath("big.jpg")), Result::Done);
-    EXPECT_EQ(testsupport::readFile(target.filePath("big.jpg")), threePieces());
+    EXPECT_EQ(FileTransfer().move(box.path("big.jpg"), target->filePath("big.jpg")), Result::Done);
+    EXPECT_EQ(testsupport::readFile(target->filePath("big.jpg")), threePieces());
     EXPECT_FALSE(QFile::exists(box.path("big.jpg")));
 }
 

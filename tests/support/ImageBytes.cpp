@@ -25,6 +25,11 @@ uint32_t directorySize(size_t entries) {
     return uint32_t(2 + 12 * entries + 4);
 }
 
+// Where the data after the directories starts, from the TIFF header.
+uint32_t exifDataOffset(size_t ifd0Entries, size_t ifd1Entries) {
+    return 8 + directorySize(ifd0Entries) + (ifd1Entries > 0 ? directorySize(ifd1Entries) : 0);
+}
+
 } // namespace
 
 std::span<const uint8_t> asSpan(const std::string& s) {
@@ -36,10 +41,6 @@ std::string bytes(std::initializer_list<int> values) {
     for (int v : values)
         out.push_back(char(v));
     return out;
-}
-
-uint32_t exifDataOffset(size_t ifd0Entries, size_t ifd1Entries) {
-    return 8 + directorySize(ifd0Entries) + (ifd1Entries > 0 ? directorySize(ifd1Entries) : 0);
 }
 
 std::string exifPayload(const std::vector<TiffEntry>& ifd0, const std::vector<TiffEntry>& ifd1,

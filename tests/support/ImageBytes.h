@@ -23,11 +23,10 @@ struct TiffEntry {
     uint32_t value = 0;
 };
 // An APP1 payload: "Exif\0\0", then a little-endian TIFF whose first directory holds `ifd0`
-// and, when `ifd1` is not empty, links to a second directory holding it; `data` follows at
-// exifDataOffset(ifd0.size(), ifd1.size()) from the TIFF header.
+// and, when `ifd1` is not empty, links to a second directory holding it; `data` follows
+// right after the directories.
 std::string exifPayload(const std::vector<TiffEntry>& ifd0, const std::vector<TiffEntry>& ifd1,
                         const std::string& data);
-uint32_t exifDataOffset(size_t ifd0Entries, size_t ifd1Entries);
 // An EXIF payload whose second directory names `thumbnail` as the embedded JPEG thumbnail.
 std::string exifWithThumbnail(const std::string& thumbnail);
 // `jpeg` with one APP1 segment holding `payload` right after its start marker.

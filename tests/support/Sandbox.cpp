@@ -1,5 +1,6 @@
 #include "tests/support/Sandbox.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,6 +40,13 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray encoded(const QImage& image, const char* format, int quality) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, format, quality) ? bytes : QByteArray();
 }
 
 ScopedEnv::ScopedEnv(const char* name, const QByteArray& value)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QImage>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -27,6 +28,8 @@ class Sandbox {
 bool writeFile(const QString& path, const QByteArray& bytes);
 // A whole file read; empty when it cannot be.
 QByteArray readFile(const QString& path);
+// A picture as Qt's writer for `format` encodes it, in memory; empty when it cannot be.
+QByteArray encoded(const QImage& image, const char* format, int quality = -1);
 
 // Points an environment variable elsewhere for the life of the object.
 class ScopedEnv {

@@ -22,49 +22,41 @@ QString ScriptedPrompts::nextFile() {
     return f;
 }
 
-void ScriptedPrompts::message(const QString& text, const QString& title) {
+void ScriptedPrompts::message(const QString& text, const QString&) {
     shown.append(text);
-    titles.append(title);
     if (whileShowing)
         whileShowing();
 }
 
-bool ScriptedPrompts::askYesNo(const QString& text, const QString& title) {
+bool ScriptedPrompts::askYesNo(const QString& text, const QString&) {
     shown.append(text);
-    titles.append(title);
     if (whileAsking)
         std::exchange(whileAsking, nullptr)();
     return next(Answer::No) == Answer::Yes;
 }
 
-quillax::Prompts::Answer ScriptedPrompts::askYesNoCancel(const QString& text,
-                                                         const QString& title) {
+quillax::Prompts::Answer ScriptedPrompts::askYesNoCancel(const QString& text, const QString&) {
     shown.append(text);
-    titles.append(title);
     return next(Answer::Cancel);
 }
 
 QString ScriptedPrompts::openFile(const QString& caption, const QString&, const QString&) {
     shown.append(caption);
-    titles.append(caption);
     return nextFile();
 }
 
 QString ScriptedPrompts::saveFile(const QString& caption, const QString&, const QString&,
                                   const QString&, Overwrite) {
     shown.append(caption);
-    titles.append(caption);
     return nextFile();
 }
 
 QString ScriptedPrompts::folder(const QString& caption, const QString&) {
     shown.append(caption);
-    titles.append(caption);
     return nextFile();
 }
 
-QColor ScriptedPrompts::colour(const QColor&, const QString& title) {
-    titles.append(title);
+QColor ScriptedPrompts::colour(const QColor&, const QString&) {
     if (colours.empty())
         return {};
     QColor c = colours.front();

@@ -13,7 +13,6 @@ namespace testsupport {
 class ScriptedPrompts : public quillax::Prompts {
   public:
     QStringList shown;          // every message and question, in order
-    QStringList titles;         // their titles
     std::deque<Answer> answers; // for askYesNo and askYesNoCancel
     std::deque<QString> files;  // for openFile, saveFile and folder
     std::deque<QColor> colours;
