@@ -13,7 +13,7 @@ PREFIX     ?= $(HOME)/.local/opt/Quillax
 CONFIGDIR  ?= $(HOME)/.config/Quillax
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test check-fast check-format check-sanitize check-thread fuzz \
+.PHONY: all deps build run test check-fast check-format check-lines check-sanitize check-thread fuzz \
         bench install stage resources clean
 
 all: build
@@ -38,7 +38,7 @@ run: stage
 # Everything: the format, the plain suite, the whole suite again under the address and
 # undefined-behaviour sanitizers, and the threaded code's tests under the thread sanitizer.
 # Every suite replays the fuzz corpora too.
-test: check-format check-fast check-sanitize check-thread
+test: check-format check-lines check-fast check-sanitize check-thread
 
 # The plain suite only, for quick work.
 check-fast: build
@@ -46,6 +46,10 @@ check-fast: build
 
 check-format: deps
 	scripts/check-format
+
+# The tests stay a modest share of the code.
+check-lines:
+	scripts/count-lines --check
 
 check-sanitize: deps
 	cmake -S . -B $(ASANBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLAX_SANITIZE=ON
