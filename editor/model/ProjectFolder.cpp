@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 namespace editor {
 
@@ -34,6 +35,10 @@ ProjectFolder::Staged ProjectFolder::stage(const QString& source, const QString&
             quillax::FileTransfer::Result::Done)
             return {{}, {}, file, transfer.errorText()};
     }
+    // A temporary folder is the user's alone; a project folder is made as any other folder.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(fresh.path()).constData(), 0777 & ~mask);
     fresh.setAutoRemove(false);
     return {fresh.path(), files, {}, {}};
 }

@@ -246,6 +246,7 @@ void EditorMainDialog::connectCommands() {
     connect(actions_->fullScreenPreview, &QAction::triggered, this,
             &EditorMainDialog::showFullScreenPreview);
     connect(&document_, &PageDocument::projectRenamed, this, &EditorMainDialog::updateCaption);
+    connect(&document_, &PageDocument::modifiedChanged, this, &QWidget::setWindowModified);
     document_.setCaptionDrawer(&captionDrawer_);
     connect(actions_->addText, &QAction::triggered, captionView_, &CaptionView::addText);
     connect(actions_->addPhoto, &QAction::triggered, layerCommands_,
@@ -344,7 +345,8 @@ void EditorMainDialog::onLayerAdded(int id) {
     selectRow(layer->listRow);
     canvas_->refresh();
     tabs_->setCurrentIndex(kPhotoTab);
-    canvas_->showLayer(true);
+    // A new photo is on top already; one an undo brought back keeps its place in the stack.
+    canvas_->showLayer(false);
 }
 
 void EditorMainDialog::onLayerRemoved(int row) {
@@ -396,7 +398,9 @@ void EditorMainDialog::showPageBackground() {
 }
 
 void EditorMainDialog::updateCaption() {
-    setWindowTitle(document_.project().projectName + "-Pagemontager (V1.1)");
+    // "[*]" is where the desktop's mark of unsaved work goes.
+    setWindowTitle(document_.project().projectName + "[*]-Pagemontager (V1.1)");
+    setWindowModified(document_.isModified());
 }
 
 void EditorMainDialog::showControlsForTab(int index) {

@@ -15,15 +15,16 @@ TEST_F(EditorWindowTest, APageSavedClosedAndOpenedAgainIsTheSamePage) {
     start();
     ASSERT_EQ(window->document().addPhoto(box.writePicture("p.png", 40, 30)).status,
               editor::PageDocument::AddStatus::Added);
+    EXPECT_TRUE(window->isWindowModified()) << "the title's mark of unsaved work";
     prompts.files.push_back(box.path("Trip.lyj"));
     window->actions().saveProject->trigger();
     EXPECT_TRUE(QFile::exists(box.path("Trip.lyj")));
-    EXPECT_EQ(window->windowTitle(), "Trip-Pagemontager (V1.1)");
-    EXPECT_FALSE(window->document().isModified());
+    EXPECT_EQ(window->windowTitle(), "Trip[*]-Pagemontager (V1.1)");
+    EXPECT_FALSE(window->isWindowModified());
 
     window->actions().newProject->trigger();
     EXPECT_EQ(window->photoPage().layerList->topLevelItemCount(), 0);
-    EXPECT_EQ(window->windowTitle(), "newPrj1-Pagemontager (V1.1)");
+    EXPECT_EQ(window->windowTitle(), "newPrj1[*]-Pagemontager (V1.1)");
 
     prompts.files.push_back(box.path("Trip.lyj"));
     window->actions().openProject->trigger();
