@@ -60,7 +60,7 @@ int exportProject(const QString& out, const QString& projectPath) {
         std::fprintf(stderr, "PageMontager: %s\n", qPrintable(problem));
         return 1;
     }
-    const auto page = document.composePage();
+    const auto page = document.composePage(editor::PageDocument::PageTurn::AsShown);
     if (!page) {
         std::fprintf(stderr,
                      "PageMontager: %s has no page to export (no layers, or a photo "

@@ -101,8 +101,9 @@ void PageDocument::setSelectionFrame(const ScreenFrame& frame) {
     selection_.setFrame(frame);
 }
 
-std::optional<imaging::DibImage> PageDocument::composePage() const {
-    return PageComposer::compose(stack_, project_.pageWidth, project_.pageHeight, project_.portrait,
+std::optional<imaging::DibImage> PageDocument::composePage(PageTurn turn) const {
+    const bool upright = project_.portrait || turn == PageTurn::AsShown;
+    return PageComposer::compose(stack_, project_.pageWidth, project_.pageHeight, upright,
                                  project_.projectFolder);
 }
 

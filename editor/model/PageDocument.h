@@ -77,8 +77,11 @@ class PageDocument : public QObject {
     void setSelectionFrame(const ScreenFrame& frame);
 
     // The whole page at page resolution, from the photos' full-size files, for printing,
-    // export and the previews; nothing when a picture cannot be made or read.
-    std::optional<imaging::DibImage> composePage() const;
+    // export and the previews; nothing when a picture cannot be made or read. Export and the
+    // previews show the page as the canvas does; only a printed landscape page is turned
+    // onto the sheet.
+    enum class PageTurn { AsShown, OntoSheet };
+    [[nodiscard]] std::optional<imaging::DibImage> composePage(PageTurn turn) const;
 
     // Rows of the layer list and photo layers, counted from the stack.
     int layerRows() const { return stack_.count(); }

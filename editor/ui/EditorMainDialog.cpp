@@ -598,7 +598,7 @@ void EditorMainDialog::showFullScreenPreview() {
         services_.prompts.message(tr("Please add your photo first!"));
         return;
     }
-    const auto page = document_.composePage();
+    const auto page = document_.composePage(PageDocument::PageTurn::AsShown);
     if (!page) {
         services_.prompts.message(tr("Could not combine image!"));
         return;

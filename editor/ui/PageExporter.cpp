@@ -18,7 +18,7 @@ QString PageExporter::filter() {
 }
 
 void PageExporter::run(const PageDocument& document, quillax::Prompts& prompts) {
-    const auto page = document.composePage();
+    const auto page = document.composePage(PageDocument::PageTurn::AsShown);
     if (!page) {
         prompts.message(tr("Could not export image!"));
         return;

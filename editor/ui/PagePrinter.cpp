@@ -38,7 +38,7 @@ void PagePrinter::addUserPaperForm() {
 }
 
 bool PagePrinter::beginPrinting(QPainter* painter, PrintInformation* info) {
-    page_ = document_.composePage();
+    page_ = document_.composePage(PageDocument::PageTurn::OntoSheet);
     if (!page_ || painter == nullptr || info == nullptr || painter->device() == nullptr)
         return false;
     printableWidth_ = painter->device()->width();

@@ -44,6 +44,30 @@ TEST(PageComposer, PhotosAreReadFromTheirFullSizeFiles) {
     EXPECT_EQ(rgbAt(*small, 7, 7), 0xFFFFFFu);
 }
 
+// A photo whose box is far larger than the page: the part of it on the page is drawn, the
+// rest is not made at all. Its 2 x 2 file is red on the left, green on the right; its box,
+// 20000 x 20000 at (-10000, -100), puts the colours' border at x = 0: the page is green.
+TEST(PageComposer, OnlyThePartOfALayerOnThePageIsDrawnWhateverItsBox) {
+    testsupport::Sandbox box;
+    imaging::DibImage halves = testsupport::solid24(2, 2, 0xFF0000);
+    for (int y = 0; y < 2; ++y)
+        std::fill_n(halves.row(y) + 3, 3, uint8_t(0)), halves.row(y)[4] = 0xFF;
+    ASSERT_TRUE(imaging::saveAsBmp(halves, box.stdPath("newPrj11.bmp")));
+    LayerStack stack;
+    editor::LayerRecord huge = testsupport::photoLayer(1, -10000, -100, 2, 2);
+    huge.region = {-10000, -100, 10000, 19900};
+    stack.add(huge);
+    const auto page = PageComposer::compose(stack, 40, 60, true, box.folder());
+    ASSERT_TRUE(page);
+    EXPECT_EQ(rgbAt(*page, 0, 0), 0x00FF00u);
+    EXPECT_EQ(rgbAt(*page, 39, 59), 0x00FF00u);
+
+    stack.find(1)->region = {100, 100, 120, 120}; // wholly off the page: nothing to draw
+    const auto blank = PageComposer::compose(stack, 40, 60, true, box.folder());
+    ASSERT_TRUE(blank) << "a layer off the page is no failure";
+    EXPECT_EQ(rgbAt(*blank, 20, 30), 0xFFFFFFu);
+}
+
 TEST(PageComposer, HiddenBackgroundsAreKeyedOutAndHiddenLayersSkipped) {
     testsupport::Sandbox box;
     LayerStack stack;

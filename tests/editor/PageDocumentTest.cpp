@@ -239,3 +239,16 @@ TEST_F(PageDocumentTest, PageSettingsComeBackInWholeUnits) {
     document.recordPageChange(HistoryKind::Unit);
     EXPECT_EQ(document.history().count(), entries + 2) << "after another change it is";
 }
+
+// The exported page and the full-screen preview show a landscape page as the canvas does;
+// only the printer gets it turned onto the sheet.
+TEST_F(PageDocumentTest, ALandscapePageIsTurnedOnlyOntoThePrintedSheet) {
+    document.addPhoto(box.writePicture("a.png", 40, 30));
+    document.setPortrait(false);
+    const auto shown = document.composePage(PageDocument::PageTurn::AsShown);
+    const auto printed = document.composePage(PageDocument::PageTurn::OntoSheet);
+    ASSERT_TRUE(shown && printed);
+    EXPECT_GT(shown->width(), shown->height());
+    EXPECT_EQ(printed->width(), shown->height());
+    EXPECT_EQ(printed->height(), shown->width());
+}
