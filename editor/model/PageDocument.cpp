@@ -386,10 +386,15 @@ bool PageDocument::arrangeAll() {
 bool PageDocument::setCellSize(double width, double height) {
     if (arrangement_.cellWidth == width && arrangement_.cellHeight == height)
         return true;
+    const Arrangement before = arrangement_;
     arrangement_.cellWidth = width;
     arrangement_.cellHeight = height;
+    if (arrangement_.on && !arrangeAll()) {
+        arrangement_ = before; // the photos keep the cells they fit
+        return false;
+    }
     setModified(true); // Save writes the cell size
-    return !arrangement_.on || arrangeAll();
+    return true;
 }
 
 bool PageDocument::setArrangement(bool on) {

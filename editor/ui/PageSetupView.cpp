@@ -53,11 +53,8 @@ void PageSetupView::connectPaperPage() {
     }
     connect(paper_.paperCombo, &QComboBox::activated, this, &PageSetupView::paperChosen);
     for (QLineEdit* edit : {paper_.canvasWidthEdit, paper_.canvasHeightEdit}) {
-        connect(edit, &QLineEdit::textEdited, this, [this, edit] {
-            const NumberEdit::Typing typing(edit);
-            canvasSizeTyped();
-        });
-        connect(edit, &QLineEdit::editingFinished, this, &PageSetupView::canvasSizeLeft);
+        connect(edit, &QLineEdit::editingFinished, this,
+                [this, edit] { whenEdited(edit, [this] { canvasSizeTyped(); }); });
     }
     connect(paper_.unitCombo, &QComboBox::activated, &document_, &PageDocument::changeUnit);
     connect(paper_.portraitRadio, &QRadioButton::clicked, this,
@@ -66,10 +63,8 @@ void PageSetupView::connectPaperPage() {
             [this] { document_.setPortrait(false); });
     connect(paper_.arrangeCheck, &QCheckBox::clicked, this, &PageSetupView::arrangeClicked);
     for (QLineEdit* edit : {paper_.layerImagesWidthEdit, paper_.layerImagesHeightEdit}) {
-        connect(edit, &QLineEdit::textEdited, this, [this, edit] {
-            const NumberEdit::Typing typing(edit);
-            cellSizeTyped();
-        });
+        connect(edit, &QLineEdit::editingFinished, this,
+                [this, edit] { whenEdited(edit, [this] { cellSizeTyped(); }); });
     }
 }
 
@@ -79,15 +74,12 @@ void PageSetupView::connectPhotoEdits() {
         acceptNumbersOnly(edit);
     }
     for (QLineEdit* edit : {photo_.topEdit, photo_.leftEdit}) {
-        connect(edit, &QLineEdit::textEdited, this, [this, edit] {
-            const NumberEdit::Typing typing(edit);
-            positionTyped();
-        });
+        connect(edit, &QLineEdit::editingFinished, this,
+                [this, edit] { whenEdited(edit, [this] { positionTyped(); }); });
     }
     for (QLineEdit* edit : {photo_.layerWidthEdit, photo_.layerHeightEdit}) {
-        connect(edit, &QLineEdit::textEdited, this, [this, edit] {
-            const NumberEdit::Typing typing(edit);
-            sizeTyped(edit == photo_.layerHeightEdit);
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+            whenEdited(edit, [this, edit] { sizeTyped(edit == photo_.layerHeightEdit); });
         });
     }
 }
@@ -141,30 +133,27 @@ void PageSetupView::paperChosen(int row) {
         printer_.choosePaper(row);
 }
 
-void PageSetupView::canvasSizeTyped() {
-    const auto width = NumberEdit::read(paper_.canvasWidthEdit);
-    const auto height = NumberEdit::read(paper_.canvasHeightEdit);
-    // A size on its way to being typed (empty, 0, a first digit of a large one that is too
-    // large yet) is left alone until the edit is left.
-    if (!width || !height ||
-        CanvasFit::problemWith(*width, *height, document_.project().unitFactor) != nullptr)
-        return;
-    document_.setCanvasSize(*width, *height);
+// A value takes effect when its edit is finished (Enter, Tab or the focus leaving it), as one
+// change: "9", "99" and "999" on the way to "9999" are no pages of their own.
+void PageSetupView::whenEdited(QLineEdit* edit, const std::function<void()>& apply) {
+    if (!edit->isModified())
+        return; // left without a change
+    edit->setModified(false);
+    apply();
 }
 
-void PageSetupView::canvasSizeLeft() {
+void PageSetupView::canvasSizeTyped() {
     const ProjectState& project = document_.project();
     const auto width = NumberEdit::read(paper_.canvasWidthEdit);
     const auto height = NumberEdit::read(paper_.canvasHeightEdit);
-    const char* problem = !width || !height
-                              ? "The canvas width and height must be numbers."
-                              : CanvasFit::problemWith(*width, *height, project.unitFactor);
-    if (problem == nullptr)
+    QString problem = !width || !height ? tr("The canvas width and height must be numbers.")
+                                        : document_.setCanvasSize(*width, *height);
+    if (problem.isEmpty())
         return;
-    // The page keeps the last size that made one.
-    paper_.canvasWidthEdit->setText(NumberEdit::text(project.canvasWidth, kCanvasDigits));
-    paper_.canvasHeightEdit->setText(NumberEdit::text(project.canvasHeight, kCanvasDigits));
-    say(tr(problem));
+    // The page keeps the last size that made one, and the edits show it again.
+    NumberEdit::show(paper_.canvasWidthEdit, project.canvasWidth, kCanvasDigits);
+    NumberEdit::show(paper_.canvasHeightEdit, project.canvasHeight, kCanvasDigits);
+    say(problem);
 }
 
 void PageSetupView::arrangeClicked(bool on) {
@@ -179,8 +168,13 @@ bool PageSetupView::takeCellSize() {
 }
 
 void PageSetupView::cellSizeTyped() {
-    if (!takeCellSize())
-        say(tr("Could not hold these images under current layer images size!"));
+    if (takeCellSize())
+        return;
+    // The photos keep their cells, and the edits the size they fit.
+    NumberEdit::show(paper_.layerImagesWidthEdit, document_.arrangement().cellWidth, kLayerDigits);
+    NumberEdit::show(paper_.layerImagesHeightEdit, document_.arrangement().cellHeight,
+                     kLayerDigits);
+    say(tr("Could not hold these images under current layer images size!"));
 }
 
 void PageSetupView::positionTyped() {

@@ -1,5 +1,8 @@
 #pragma once
 #include <QObject>
+#include <functional>
+
+class QLineEdit;
 
 namespace quillax {
 class Prompts;
@@ -30,8 +33,9 @@ class PageSetupView : public QObject {
     void connectPaperPage();
     void connectPhotoEdits();
     void paperChosen(int row);
+    // Runs `apply` when the user changed the edit since it was last applied or shown.
+    void whenEdited(QLineEdit* edit, const std::function<void()>& apply);
     void canvasSizeTyped();
-    void canvasSizeLeft();
     void arrangeClicked(bool on);
     // The cell size typed, given to the page; false when the photos no longer fit the grid.
     bool takeCellSize();

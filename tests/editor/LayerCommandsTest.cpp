@@ -48,8 +48,8 @@ TEST_F(LayerCommandsTest, AddedPhotosAreListedSelectedAndShown) {
 // arranging comes back to the check box.
 TEST_F(LayerCommandsTest, TheArrangeControlsReachThePageAndPickingAPhotoEndsArranging) {
     window->paperPage().arrangeCheck->click();
-    QTest::keyClicks(window->paperPage().layerImagesWidthEdit, "100");
-    QTest::keyClicks(window->paperPage().layerImagesHeightEdit, "70");
+    QTest::keyClicks(window->paperPage().layerImagesWidthEdit, "100\r");
+    QTest::keyClicks(window->paperPage().layerImagesHeightEdit, "70\r");
     const editor::Arrangement& arrangement = window->document().arrangement();
     EXPECT_TRUE(arrangement.on);
     EXPECT_EQ(arrangement.cellWidth, 100.0);

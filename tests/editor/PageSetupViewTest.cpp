@@ -22,9 +22,11 @@ class PageSetupViewTest : public EditorWindowTest {
         combo->setCurrentIndex(row);
         emit combo->activated(row);
     }
+    // Types a value and finishes the edit with Enter.
     void type(QLineEdit* edit, const QString& text) {
         edit->selectAll();
         QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
     }
     QStringList canvasEdits() {
         return {paper().canvasWidthEdit->text(), paper().canvasHeightEdit->text()};
@@ -101,4 +103,25 @@ TEST_F(PageSetupViewTest, APageSetUpStepByStepIsUndoneStepByStep) {
         << "3-inch cells on 11 x 8.5 inches held the six photos; the arrangement stays";
     undo();
     EXPECT_TRUE(paper().portraitRadio->isChecked());
+}
+
+// A size takes effect when its edit is finished, as one undo step; a refused one puts the
+// size before it back.
+TEST_F(PageSetupViewTest, ATypedSizeTakesEffectWhenFinishedAsOneStep) {
+    start();
+    editor::PageDocument& document = window->document();
+    const double width = document.project().canvasWidth;
+    QLineEdit* edit = paper().canvasWidthEdit;
+    edit->selectAll();
+    QTest::keyClicks(edit, "300");
+    EXPECT_EQ(document.project().canvasWidth, width) << "no page of 3 or 30 mm on the way";
+    const int entries = document.history().count();
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(document.project().canvasWidth, 300.0);
+    EXPECT_EQ(document.history().count(), entries + 1);
+
+    type(edit, "99999");
+    EXPECT_EQ(document.project().canvasWidth, 300.0);
+    EXPECT_EQ(edit->text(), "300") << "the size from before the typing";
+    EXPECT_EQ(prompts.shown.size(), 1) << "and why it was refused";
 }
