@@ -54,4 +54,9 @@ double UnitValues::snapToWhole(double value, double windowUnitFactor) {
     return value;
 }
 
+double UnitValues::shown(double value, int unit) {
+    const double steps = unit == kMillimetre ? 10.0 : unit == kInch ? 100.0 : 1.0;
+    return std::round(value * steps) / steps;
+}
+
 } // namespace editor

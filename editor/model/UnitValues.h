@@ -23,6 +23,10 @@ class UnitValues {
     static double size(int pageValue, double f);
     // With millimetres, values within 0.12 of a whole number become that number.
     static double snapToWhole(double value, double windowUnitFactor);
+    // A canvas size as the Paper page shows it: to a tenth of a millimetre, a hundredth of an
+    // inch or a whole pixel, so that the factors' rounding (215.9 mm is 8.499983 inches)
+    // does not show.
+    static double shown(double value, int unit);
 };
 
 } // namespace editor

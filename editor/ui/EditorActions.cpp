@@ -32,6 +32,7 @@ EditorActions::EditorActions(QObject* parent) : QObject(parent) {
     newProject->setShortcut(QKeySequence::New);
     openProject->setShortcut(QKeySequence::Open);
     saveProject->setShortcut(QKeySequence::Save);
+    saveProjectAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     printPhotos->setShortcut(QKeySequence::Print);
     undo->setShortcut(QKeySequence::Undo);
     redo->setShortcuts(

@@ -86,8 +86,10 @@ void PageSetupView::connectPhotoEdits() {
 
 void PageSetupView::showPage() {
     const ProjectState& project = document_.project();
-    NumberEdit::show(paper_.canvasWidthEdit, project.canvasWidth, kCanvasDigits);
-    NumberEdit::show(paper_.canvasHeightEdit, project.canvasHeight, kCanvasDigits);
+    NumberEdit::show(paper_.canvasWidthEdit,
+                     UnitValues::shown(project.canvasWidth, project.unitRow), kCanvasDigits);
+    NumberEdit::show(paper_.canvasHeightEdit,
+                     UnitValues::shown(project.canvasHeight, project.unitRow), kCanvasDigits);
     paper_.unitCombo->setCurrentIndex(project.unitRow);
     paper_.paperCombo->setCurrentIndex(project.paperRow);
     // Pixels are no paper size.

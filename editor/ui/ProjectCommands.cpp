@@ -5,6 +5,7 @@
 #include "shared/Prompts.h"
 
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace editor {
 
@@ -38,6 +39,14 @@ PageDocument::PaperSize ProjectCommands::paperSizes(const PageDocument& document
     };
 }
 
+QString ProjectCommands::startFolder() const {
+    // The folder of the project shown, else the user's documents: never the program's own
+    // folder, where the temporary project lives.
+    if (!document_.project().isTemporary())
+        return document_.project().projectFileFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
 bool ProjectCommands::say(const QString& problem) {
     if (!problem.isEmpty())
         prompts_.message(problem);
@@ -66,8 +75,7 @@ void ProjectCommands::newProject() {
 void ProjectCommands::openProject() {
     if (!mayDiscard())
         return;
-    const QString path =
-        prompts_.openFile(tr("Open Project"), document_.project().projectFileFolder, filter());
+    const QString path = prompts_.openFile(tr("Open Project"), startFolder(), filter());
     if (path.isNull())
         return;
     if (path.isEmpty()) {
@@ -92,9 +100,8 @@ bool ProjectCommands::saveProject() {
 bool ProjectCommands::saveProjectAs() {
     if (document_.stack().isEmpty())
         return say(tr("Please add your photo first!"));
-    const QString path =
-        prompts_.saveFile(tr("Save Project"), document_.project().projectFileFolder, filter(),
-                          "lyj", quillax::Prompts::Overwrite::CallerAsks);
+    const QString path = prompts_.saveFile(tr("Save Project"), startFolder(), filter(), "lyj",
+                                           quillax::Prompts::Overwrite::CallerAsks);
     if (path.isNull())
         return false;
     if (path.isEmpty())

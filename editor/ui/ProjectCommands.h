@@ -30,6 +30,8 @@ class ProjectCommands : public QObject {
     // "Save current project?" before the page is given up: true to go on. A save that is
     // cancelled or fails stops it, so unsaved work is never lost by a slip.
     bool mayDiscard();
+    // Where the project dialogs open.
+    QString startFolder() const;
 
     static QString filter();
     // The paper list: the default printer's forms, or the built-in papers without one.

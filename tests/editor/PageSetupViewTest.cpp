@@ -40,7 +40,8 @@ TEST_F(PageSetupViewTest, UnitsConvertTheCanvasAndPixelsAreNoPaper) {
     start();
     pick(paper().unitCombo, 1);
     EXPECT_EQ(window->document().project().unitRow, 1);
-    EXPECT_EQ(canvasEdits(), (QStringList{"8.2677", "11.69289"})) << "210 x 297 mm in inches";
+    EXPECT_EQ(canvasEdits(), (QStringList{"8.27", "11.69"}))
+        << "210 x 297 mm in inches, shown to 0.01";
     pick(paper().unitCombo, 2);
     EXPECT_FALSE(paper().paperCombo->isEnabled());
     EXPECT_EQ(paper().paperCombo->currentText(), "User-defined Size");

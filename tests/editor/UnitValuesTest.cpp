@@ -31,3 +31,11 @@ TEST(UnitValues, ConversionsUseTheEditorsRoundedFactors) {
     EXPECT_NEAR(U::convert(992, U::kPixel, U::kMillimetre), 209.973664, 1e-9);
     EXPECT_EQ(U::windowUnitFactor(U::kInch), 120.0);
 }
+
+TEST(UnitValues, CanvasSizesShowAtTheirUnitsPrecision) {
+    using editor::UnitValues;
+    EXPECT_EQ(UnitValues::shown(8.499983, UnitValues::kInch), 8.5) << "Letter, 215.9 mm wide";
+    EXPECT_EQ(UnitValues::shown(10.999978, UnitValues::kInch), 11.0);
+    EXPECT_EQ(UnitValues::shown(215.8995682, UnitValues::kMillimetre), 215.9);
+    EXPECT_EQ(UnitValues::shown(991.6, UnitValues::kPixel), 992.0);
+}
