@@ -679,10 +679,12 @@ bool PageDocument::renderCaption(const CaptionSettings& settings) {
     caption->fontSize = settings.size;
     caption->color = settings.textColour;
     caption->textStyle = settings.style.code();
-    // A tall vertical caption grows upwards, keeping its bottom edge where it was.
-    const int y = settings.style.vertical && layout.height > 500
-                      ? caption->y + oldHeight - layout.height
-                      : caption->y;
+    // A tall vertical caption grows upwards, keeping its bottom edge where it was, but never
+    // past the top of the page it stood on: there it grows downwards instead.
+    int y = settings.style.vertical && layout.height > 500 ? caption->y + oldHeight - layout.height
+                                                           : caption->y;
+    if (y < 0 && caption->y >= 0)
+        y = 0;
     selection_.place(caption->x, y, layout.width, layout.height);
 
     // Only a change of size, font size, background or style is a step of its own.

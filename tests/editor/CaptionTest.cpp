@@ -112,14 +112,20 @@ TEST_F(CaptionDocumentTest, RenderingStoresTheCaptionAndRecordsOnlyChangesOfShap
     EXPECT_EQ(layer().textStyle, 0);
 }
 
-TEST_F(CaptionDocumentTest, ATallVerticalCaptionGrowsUpwardsAndAHugeOneIsRefused) {
+TEST_F(CaptionDocumentTest, ATallVerticalCaptionGrowsUpwardsWithinThePageAndAHugeOneIsRefused) {
     id = document.addText();
     ASSERT_TRUE(document.renderCaption(caption("Hello", 36, true)));
     ASSERT_EQ(layer().y, 12);
-    // 20 characters at 36 are 720 long: the bottom edge stays at 12 + 500.
+    // 20 characters at 36 are 720 long: the bottom edge stays at 600 + 500.
+    document.moveSelected(12, 600);
     ASSERT_TRUE(document.renderCaption(caption(QString(20, 'x'), 36, true)));
     EXPECT_EQ(layer().bitmapHeight, 720);
-    EXPECT_EQ(layer().y + layer().boxHeight(), 512);
+    EXPECT_EQ(layer().y, 380);
+    // Near the top of the page it stops there and grows downwards: 30 characters are 1080
+    // long, and 12 + 720 - 1080 would be off the page.
+    document.moveSelected(12, 12);
+    ASSERT_TRUE(document.renderCaption(caption(QString(30, 'x'), 36, true)));
+    EXPECT_EQ(layer().y, 0);
 
     const editor::PageRect before = layer().region;
     EXPECT_FALSE(document.renderCaption(caption(QString(10000, 'x'), 36)))
