@@ -36,12 +36,14 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -232,6 +234,7 @@ void EditorMainDialog::connectCommands() {
                       services_.prompts, this);
     captionView_ = new CaptionView(document_, *photoPage_, *canvas_, services_.prompts, this);
     projectCommands_ = new ProjectCommands(document_, services_.prompts, services_.printer, this);
+    addRecentProjectsMenu();
     connect(actions_->newProject, &QAction::triggered, projectCommands_,
             &ProjectCommands::newProject);
     connect(actions_->openProject, &QAction::triggered, projectCommands_,
@@ -395,6 +398,28 @@ void EditorMainDialog::showPageBackground() {
         return;
     imaging::fill(page, 0x00A5FFFF);
     canvas_->setPagePicture(page);
+}
+
+// File > Open Recent, filled from the list each time it opens; a project that is gone since is
+// shown greyed.
+void EditorMainDialog::addRecentProjectsMenu() {
+    QMenu* file = menuBar()->findChild<QMenu*>("menuFile");
+    if (file == nullptr)
+        return;
+    auto* recent = new QMenu(tr("Open &Recent"), file);
+    recent->setObjectName("menuOpenRecent");
+    file->insertMenu(actions_->saveProject, recent);
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+        recent->clear();
+        for (const QString& path : projectCommands_->recentProjects().paths()) {
+            QAction* open = recent->addAction(QDir::toNativeSeparators(path));
+            open->setEnabled(QFileInfo(path).isFile());
+            connect(open, &QAction::triggered, projectCommands_,
+                    [this, path] { projectCommands_->openRecent(path); });
+        }
+        if (recent->isEmpty())
+            recent->addAction(tr("No projects yet"))->setEnabled(false);
+    });
 }
 
 void EditorMainDialog::updateCaption() {

@@ -59,6 +59,7 @@ class EditorMainDialog : public QMainWindow {
     imaging::ColorRef textColour() const { return captionView_->textColour(); }
     imaging::ColorRef backgroundColour() const { return captionView_->backgroundColour(); }
     LayerCommands& layerCommands() { return *layerCommands_; }
+    ProjectCommands& projectCommands() { return *projectCommands_; }
     PrintCommands& printCommands() { return *printCommands_; }
 
     // Selects and shows a row of the layer list.
@@ -112,6 +113,7 @@ class EditorMainDialog : public QMainWindow {
     void fillPaperCombo();
     void showPageBackground();
     void updateCaption();
+    void addRecentProjectsMenu();
     void setCanvasGeometry(int left, int top, int width, int height);
     void onProjectCleared();
     void showFullScreenPreview();

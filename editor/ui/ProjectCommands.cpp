@@ -86,7 +86,16 @@ void ProjectCommands::openProject() {
 }
 
 QString ProjectCommands::openProjectFile(const QString& path) {
-    return document_.openProject(path, paperSizes(document_, printer_));
+    const QString problem = document_.openProject(path, paperSizes(document_, printer_));
+    // A project that opened, if with a photo missing, is one to come back to.
+    if (!document_.project().isTemporary())
+        recent_.add(path);
+    return problem;
+}
+
+void ProjectCommands::openRecent(const QString& path) {
+    if (mayDiscard())
+        say(openProjectFile(path));
 }
 
 bool ProjectCommands::saveProject() {
@@ -111,7 +120,11 @@ bool ProjectCommands::saveProjectAs() {
     if (document_.wouldReplaceAProject(path) &&
         !prompts_.askYesNo(tr("%1 already exists. Replace it?").arg(QFileInfo(path).fileName())))
         return false;
-    return say(document_.saveProjectAs(path));
+    if (!say(document_.saveProjectAs(path)))
+        return false;
+    recent_.add(document_.project().projectFileFolder + document_.project().projectName +
+                QStringLiteral(".lyj"));
+    return true;
 }
 
 } // namespace editor

@@ -1,6 +1,7 @@
 #pragma once
 #include "editor/model/PageDocument.h"
 #include "editor/model/PaperTable.h"
+#include "editor/model/RecentProjects.h"
 
 #include <QObject>
 
@@ -24,6 +25,9 @@ class ProjectCommands : public QObject {
     void openProject();
     // Opens a project named on the command line; the message to show, empty when it worked.
     QString openProjectFile(const QString& path);
+    // File > Open Recent: the project at `path`, after the usual question about unsaved work.
+    void openRecent(const QString& path);
+    const RecentProjects& recentProjects() const { return recent_; }
     // True when the project was written; false when cancelled or it failed (and was said).
     bool saveProject();
     bool saveProjectAs();
@@ -46,6 +50,7 @@ class ProjectCommands : public QObject {
     PageDocument& document_;
     quillax::Prompts& prompts_;
     PrintService& printer_;
+    RecentProjects recent_{RecentProjects::defaultFile()};
 };
 
 } // namespace editor

@@ -1,4 +1,5 @@
 // Projects through the window and the command line, as a person or a script uses them.
+#include "editor/ui/ProjectCommands.h"
 #include "editor/ui/EditorActions.h"
 #include "editor/ui/EditorMainDialog.h"
 #include "editor/ui/PhotoPage.h"
@@ -29,6 +30,8 @@ TEST_F(EditorWindowTest, APageSavedClosedAndOpenedAgainIsTheSamePage) {
     prompts.files.push_back(box.path("Trip.lyj"));
     window->actions().openProject->trigger();
     EXPECT_EQ(window->photoPage().layerList->topLevelItemCount(), 1);
+    EXPECT_EQ(window->projectCommands().recentProjects().paths(), QStringList{box.path("Trip.lyj")})
+        << "File > Open Recent offers it";
     EXPECT_EQ(prompts.shown, (QStringList{"Save Project", "Open Project"}))
         << "the two file dialogs, and no message";
 }

@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(runtime.path() + "/config"));
     qputenv("XDG_DATA_HOME", QFile::encodeName(runtime.path() + "/data"));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(runtime.path() + "/cache"));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(runtime.path() + "/state"));
     qputenv("QUILLAX_CONFIG", QFile::encodeName(runtime.path() + "/no-such.conf"));
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
