@@ -27,18 +27,30 @@ std::optional<imaging::EffectImage> PhotoEdits::fullSizePicture(const QString& n
     return picture;
 }
 
-PhotoEdits::Outcome PhotoEdits::saveEdit(const LayerRecord& layer, imaging::EffectImage& full,
-                                         bool turned) const {
-    // Full-size files stay 24 bits whatever depth the edit worked in.
-    full.toDepth24();
+QString PhotoEdits::writeNextEdit(const LayerRecord& layer, const imaging::DibImage& full) const {
     const QString name =
         QString::fromStdString(imaging::nextEditName(layer.content.toStdString(), editBase(layer)));
-    if (!imaging::saveAsBmp(full, (projectFolder_ + name).toStdString()))
+    return imaging::saveAsBmp(full, (projectFolder_ + name).toStdString()) ? name : QString();
+}
+
+PhotoEdits::Outcome
+PhotoEdits::edited(const LayerRecord& layer, bool turned,
+                   const std::function<void(imaging::EffectImage&)>& change) const {
+    if (!layer.isPhoto())
+        return {};
+    auto full = fullSizePicture(layer.content);
+    if (!full)
+        return {Status::Unreadable, {}, {}, false};
+    change(*full);
+    // Full-size files stay 24 bits whatever depth the edit worked in.
+    full->toDepth24();
+    const QString name = writeNextEdit(layer, *full);
+    if (name.isEmpty())
         return {Status::CannotWrite, {}, {}, false};
     const int width = turned ? layer.bitmapHeight : layer.bitmapWidth;
     const int height = turned ? layer.bitmapWidth : layer.bitmapHeight;
-    full.resize(width, height, true, true);
-    return {Status::Done, std::move(full), name, turned};
+    full->resize(width, height, true, true);
+    return {Status::Done, std::move(*full), name, turned};
 }
 
 PhotoEdits::Outcome PhotoEdits::crop(const LayerRecord& layer, const PageGeometry& g) const {
@@ -59,9 +71,8 @@ PhotoEdits::Outcome PhotoEdits::crop(const LayerRecord& layer, const PageGeometr
     imaging::DibImage part;
     if (!full->extract(&part, area))
         return {};
-    const QString name =
-        QString::fromStdString(imaging::nextEditName(layer.content.toStdString(), editBase(layer)));
-    if (!imaging::saveAsBmp(part, (projectFolder_ + name).toStdString()))
+    const QString name = writeNextEdit(layer, part);
+    if (name.isEmpty())
         return {Status::CannotWrite, {}, {}, false};
     // The cropped photo is reduced like an added one; its box is the frame.
     return {Status::Done, PhotoImporter::workingPicture(part), name, false};
@@ -69,33 +80,18 @@ PhotoEdits::Outcome PhotoEdits::crop(const LayerRecord& layer, const PageGeometr
 
 PhotoEdits::Outcome PhotoEdits::applyEffect(const LayerRecord& layer, const EffectSpec& effect,
                                             const EffectValues& values) const {
-    if (!layer.isPhoto() || values.size() != effect.parameters.size())
+    if (values.size() != effect.parameters.size())
         return {};
-    auto picture = fullSizePicture(layer.content);
-    if (!picture)
-        return {Status::Unreadable, {}, {}, false};
-    effect.full(*picture, values);
-    return saveEdit(layer, *picture, false);
+    return edited(layer, false,
+                  [&](imaging::EffectImage& picture) { effect.full(picture, values); });
 }
 
 PhotoEdits::Outcome PhotoEdits::turnClockwise(const LayerRecord& layer) const {
-    if (!layer.isPhoto())
-        return {};
-    auto turned = fullSizePicture(layer.content);
-    if (!turned)
-        return {Status::Unreadable, {}, {}, false};
-    turned->turnClockwise();
-    return saveEdit(layer, *turned, true);
+    return edited(layer, true, [](imaging::EffectImage& picture) { picture.turnClockwise(); });
 }
 
 PhotoEdits::Outcome PhotoEdits::mirror(const LayerRecord& layer) const {
-    if (!layer.isPhoto())
-        return {};
-    auto mirrored = fullSizePicture(layer.content);
-    if (!mirrored)
-        return {Status::Unreadable, {}, {}, false};
-    mirrored->mirror();
-    return saveEdit(layer, *mirrored, false);
+    return edited(layer, false, [](imaging::EffectImage& picture) { picture.mirror(); });
 }
 
 PhotoEdits::Outcome PhotoEdits::originalSource(const LayerRecord& layer) const {

@@ -5,6 +5,7 @@
 #include "imaging/DibImage.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace imaging {
@@ -44,9 +45,12 @@ class PhotoEdits {
   private:
     // The layer's full-size file at 24 bits, or nothing when it cannot be read.
     std::optional<imaging::EffectImage> fullSizePicture(const QString& name) const;
-    // The full-size result written as the layer's next edit; the outcome with the working
-    // picture brought to `workingWidth` x `workingHeight`.
-    Outcome saveEdit(const LayerRecord& layer, imaging::EffectImage& full, bool turned) const;
+    // Writes the layer's next edit; its file name, or empty when it could not be written.
+    QString writeNextEdit(const LayerRecord& layer, const imaging::DibImage& full) const;
+    // The full-size file changed by `change` and written as the layer's next edit; the working
+    // picture is the result at the layer's size (turned with the picture when `turned`).
+    Outcome edited(const LayerRecord& layer, bool turned,
+                   const std::function<void(imaging::EffectImage&)>& change) const;
     std::string editBase(const LayerRecord& layer) const;
 
     QString projectFolder_;
