@@ -69,6 +69,20 @@ QImage usableEmbeddedThumbnail(const QByteArray& head, QSize stored) {
     return sameShape && bigEnough ? thumb : QImage();
 }
 
+// Whether a JPEG file runs to its end-of-image marker. Most end with it, which two bytes tell;
+// only the others (a camera's trailer after it, or a cut-off file) are walked through, so that
+// a photo whose embedded thumbnail serves is not read whole for this.
+bool isWholeJpeg(QFile& file) {
+    const qint64 size = file.size();
+    if (size >= 4 && file.seek(size - 2) && file.read(2) == QByteArray("\xFF\xD9", 2))
+        return true;
+    const uchar* whole = file.map(0, size);
+    const bool complete = whole != nullptr && codecs::isCompleteJpeg({whole, size_t(size)});
+    if (whole != nullptr)
+        file.unmap(const_cast<uchar*>(whole));
+    return complete;
+}
+
 Reduced readJpeg(const QString& path) {
     QFile file;
     if (!quillax::openRegularFile(path, file, quillax::ImageFile::kMaxFileBytes))
@@ -77,11 +91,7 @@ Reduced readJpeg(const QString& path) {
     const QByteArray head = file.read(64 * 1024);
     // A cut-off photo decodes to a partial picture with a grey end; the preview refuses it,
     // so the cell does too, and no partial picture reaches the shared cache.
-    const uchar* whole = file.map(0, file.size());
-    const bool complete = whole != nullptr && codecs::isCompleteJpeg({whole, size_t(file.size())});
-    if (whole != nullptr)
-        file.unmap(const_cast<uchar*>(whole));
-    if (!complete)
+    if (!isWholeJpeg(file))
         return {};
     file.seek(0);
     QImageReader reader(&file, "jpeg");
