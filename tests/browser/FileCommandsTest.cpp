@@ -5,7 +5,6 @@
 #include "browser/ui/CVistaRamblerView.h"
 #include "browser/ui/CopyMoveDialog.h"
 #include "browser/ui/FolderTree.h"
-#include "browser/ui/ImagePropertiesDialog.h"
 #include "tests/browser/BrowserWindowFixture.h"
 
 #include <QAction>
@@ -14,10 +13,8 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <unistd.h>
 
 using browser::CopyMoveDialog;
@@ -38,14 +35,16 @@ class FileCommandsTest : public BrowserWindowTest {
     QString second() const { return folder + "/IMG_001.JPG"; }
     // What the user does in the Copy/Move dialog: types a folder and presses OK.
     void whenAskedChoose(const QString& destination) {
-        prompts.whileInDialog = [destination](QDialog& d) {
+        prompts.whileInDialog = [this, destination](QDialog& d) {
             auto& dialog = static_cast<CopyMoveDialog&>(d);
             dialog.destinationEdit()->setText(destination);
             dialog.accept();
+            accepted = dialog.result() == QDialog::Accepted;
         };
     }
 
     QString folder;
+    bool accepted = false;
 };
 
 } // namespace
@@ -92,41 +91,31 @@ TEST_F(FileCommandsTest, APhotoThatCannotBeDeletedStaysListed) {
     EXPECT_EQ(frame->view().count(), 3);
 }
 
-TEST_F(FileCommandsTest, CopyOntoAPhotoOfTheSameNameAsksFirst) {
+// Neither a copy nor a move goes over another photo unasked; the file work itself is
+// FileTransfer's.
+TEST_F(FileCommandsTest, CopyOntoAPhotoOfTheSameNameAsksFirstAndMoveRefuses) {
     startOnThreePhotos();
     QDir(box.folder()).mkdir("album");
     QFile::copy(folder + "/IMG_000.JPG", box.path("album/IMG_001.JPG"));
     const QByteArray old = testsupport::readFile(box.path("album/IMG_001.JPG"));
-    whenAskedChoose(box.path("album"));
-    frame->action("actionCopyTo")->trigger();
-    EXPECT_EQ(prompts.dialogTitles, QStringList{"Copy files"});
-    EXPECT_EQ(prompts.shown, QStringList{"Destination file already exists, overwrite it?"});
-    EXPECT_EQ(testsupport::readFile(box.path("album/IMG_001.JPG")), old)
-        << "No: the other photo stays, and so does the dialog";
-
-    prompts.answers = {quillax::Prompts::Answer::Yes};
-    prompts.whileInDialog = [&](QDialog& d) {
-        auto& dialog = static_cast<CopyMoveDialog&>(d);
-        dialog.destinationEdit()->setText(box.path("album"));
-        dialog.accept();
-        EXPECT_EQ(dialog.result(), QDialog::Accepted) << "Yes copies over it and closes";
-    };
-    frame->action("actionCopyTo")->trigger();
-    EXPECT_EQ(QFileInfo(box.path("album/IMG_001.JPG")).size(), QFileInfo(second()).size());
-    EXPECT_EQ(frame->view().count(), 3) << "a copy leaves the list as it is";
-}
-
-TEST_F(FileCommandsTest, MoveTakesThePhotoOutOfTheListOnlyWhenItMoved) {
-    startOnThreePhotos();
-    QDir(box.folder()).mkdir("album");
-    QFile::copy(folder + "/IMG_000.JPG", box.path("album/IMG_001.JPG"));
     whenAskedChoose("../album"); // beside the folder shown
     frame->action("actionMoveTo")->trigger();
     EXPECT_EQ(prompts.shown,
-              QStringList{"Move the file failed!\n\na file of that name is already there"})
-        << "never over another photo";
+              QStringList{"Move the file failed!\n\na file of that name is already there"});
     EXPECT_TRUE(QFile::exists(second()));
     EXPECT_EQ(frame->view().count(), 3);
+
+    prompts.shown.clear();
+    frame->action("actionCopyTo")->trigger();
+    EXPECT_EQ(prompts.dialogTitles, (QStringList{"Move files", "Copy files"}));
+    EXPECT_EQ(prompts.shown, QStringList{"Destination file already exists, overwrite it?"});
+    EXPECT_EQ(testsupport::readFile(box.path("album/IMG_001.JPG")), old) << "No: the photo stays";
+    EXPECT_FALSE(accepted) << "and so does the dialog";
+    prompts.answers = {quillax::Prompts::Answer::Yes};
+    frame->action("actionCopyTo")->trigger();
+    EXPECT_TRUE(accepted) << "Yes copies over it and closes";
+    EXPECT_EQ(QFileInfo(box.path("album/IMG_001.JPG")).size(), QFileInfo(second()).size());
+    EXPECT_EQ(frame->view().count(), 3) << "a copy leaves the list as it is";
 
     QFile::remove(box.path("album/IMG_001.JPG"));
     frame->action("actionMoveTo")->trigger();
@@ -196,23 +185,8 @@ TEST_F(FileCommandsTest, APhotoGoneBehindTheListsBackIsSaidAndTheListReadAgain) 
     EXPECT_EQ(labels(), (QStringList{"img_000.jpg", "img_002.jpg"}));
 }
 
-// What the dialog tells is ImageProperties'; here the command opens it on the highlighted photo.
-TEST_F(FileCommandsTest, PropertiesAreForTheHighlightedPhoto) {
-    start();
-    box.writePicture("Small.bmp", 10, 10);
-    EXPECT_FALSE(frame->contextActions().last()->isEnabled()) << "nothing highlighted";
-    ASSERT_TRUE(frame->folderTree().openFolder(box.folder().chopped(1)));
-    frame->contextActions().last()->trigger();
-    EXPECT_EQ(prompts.dialogTitles.size(), 1);
-}
-
-TEST_F(FileCommandsTest, TheContextMenuOffersTheCommandsWithTheirPictures) {
+TEST_F(FileCommandsTest, EnterViewsThePhotoAndAltEnterShowsItsProperties) {
     startOnThreePhotos();
-    QMenu* menu = frame->fileCommands().contextMenu(frame->contextActions(), frame.get());
-    EXPECT_EQ(menu->defaultAction(), frame->contextActions().first()) << "drawn bold";
-    EXPECT_FALSE(frame->contextActions().last()->icon().isNull());
-    delete menu;
-
     frame->photoPreviewBar().hide();
     frame->togglePreviewBar(); // hidden through the View menu
     ASSERT_FALSE(frame->isPreviewBarShown());
