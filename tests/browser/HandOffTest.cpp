@@ -45,12 +45,12 @@ class HandOffTest : public BrowserWindowTest {
         frame->view().setCurrentRow(row);
         frame->action("actionAddPhoto")->trigger();
     }
-    // The editor's copy of its n-th photo, as it writes it into the temporary project.
-    QString editorPhoto(int n) const { return box.path(QString("newPrj1/newPrj1%1.bmp").arg(n)); }
+    // The editor has taken the queue and written its copy of its n-th photo into the
+    // temporary project.
     bool editorHas(int photos) const {
-        return QFile::exists(editorPhoto(photos - 1)) && !QFile::exists(queueFile());
+        return QFile::exists(box.path(QString("newPrj1/newPrj1%1.bmp").arg(photos - 1))) &&
+               !QFile::exists(box.path("toAddList.txt"));
     }
-    QString queueFile() const { return box.path("toAddList.txt"); }
 
     ProcessLauncher processes;
 };
@@ -61,9 +61,8 @@ class HandOffTest : public BrowserWindowTest {
 // it, then asked to the front with the next one.
 TEST_F(HandOffTest, QueuedPhotosArriveInTheEditorStartedOnceThenRaised) {
     startWithEditorInstalled();
-    queue(0);
-    queue(1);
-    queue(2);
+    for (int row : {0, 1, 2})
+        queue(row);
     frame->action("actionToEditor")->trigger();
     ASSERT_EQ(processes.programs, QStringList{box.path("PageMontager")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return editorHas(3); }, 60000))
@@ -89,7 +88,7 @@ TEST_F(HandOffTest, WithoutTheEditorNothingIsQueued) {
     frame->action("actionAddPhoto")->trigger();
     frame->action("actionToEditor")->trigger();
     EXPECT_EQ(prompts.shown, QStringList(2, "Add photo to editor need PageMontager installed!"));
-    EXPECT_FALSE(QFile::exists(queueFile()));
+    EXPECT_FALSE(QFile::exists(box.path("toAddList.txt")));
     EXPECT_TRUE(launcher.programs.isEmpty());
     box.writeSettings(box.folder(), "PageMontager");
     EXPECT_TRUE(browser::CMainFrame::editorInstalled());
