@@ -14,7 +14,6 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-using testsupport::rgbAt;
 using testsupport::rgbGrid;
 
 using testsupport::asSpan;
@@ -56,12 +55,9 @@ TEST(Pcx, SixteenColourPlanesAreCombined) {
     const auto image = codecs::decodePcx(asSpan(file));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->bitsPerPixel(), 4);
-    EXPECT_EQ(image->pixelValue(0, 0), 0b1001u);
-    EXPECT_EQ(image->pixelValue(1, 0), 0b1010u);
-    EXPECT_EQ(image->pixelValue(2, 0), 0b1100u);
-    EXPECT_EQ(image->pixelValue(3, 0), 0b1000u);
-    EXPECT_EQ(image->pixelValue(4, 0), 0u);
-    EXPECT_EQ(image->pixelColour(1, 0).red, 0xA0);
+    // Pixels 0b1001, 0b1010, 0b1100, 0b1000, then 0, through the grey palette.
+    EXPECT_EQ(rgbGrid(*image),
+              (std::vector<uint32_t>{0x909090, 0xA0A0A0, 0xC0C0C0, 0x808080, 0, 0, 0, 0}));
 }
 
 TEST(Pcx, DamagedFilesAreRefused) {
@@ -69,10 +65,7 @@ TEST(Pcx, DamagedFilesAreRefused) {
     EXPECT_FALSE(codecs::decodePcx(asSpan(good.substr(0, good.size() / 2))));
     EXPECT_FALSE(codecs::decodePcx(asSpan(good.substr(0, 100))));
     std::string huge = good;
-    huge[8] = char(0xFF);
-    huge[9] = char(0xFF);
-    huge[10] = char(0xFF);
-    huge[11] = char(0xFF);
+    huge.replace(8, 4, 4, char(0xFF));
     EXPECT_FALSE(codecs::decodePcx(asSpan(huge))) << "65536 x 65536 from a tiny file";
 }
 
@@ -90,8 +83,8 @@ TEST(Tga, ReadsTheKindsOtherProgramsWrite) {
                         bytes({1, 2, 3, 4, 5, 6, /* top row: */ 7, 8, 9, 10, 11, 12});
     auto image = codecs::decodeTga(asSpan(plain));
     ASSERT_TRUE(image);
-    EXPECT_EQ(rgbAt(image->image, 0, 0), 0x090807u);
-    EXPECT_EQ(rgbAt(image->image, 1, 1), 0x060504u);
+    EXPECT_EQ(rgbGrid(image->image),
+              (std::vector<uint32_t>{0x090807, 0x0C0B0A, 0x030201, 0x060504}));
 
     // Colour-mapped, three 24-bit entries, run-length encoded: a run of 3 then 1 raw pixel.
     std::string mapped = tgaHeader(9, 1, 3, 24, 4, 1, 8, 0x20) +
