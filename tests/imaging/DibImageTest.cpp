@@ -2,6 +2,7 @@
 #include "tests/support/Pictures.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using imaging::DibImage;
 using imaging::RgbQuad;
@@ -29,9 +30,8 @@ TEST(DibImage, CreateTakesMissingValuesFromTheDisplayAndRefusesBadArguments) {
     DibImage::setDisplayMetrics(640, 480, 32);
     DibImage image;
     ASSERT_TRUE(image.create(0, 0, 0));
-    EXPECT_EQ(image.width(), 640);
-    EXPECT_EQ(image.height(), 480);
-    EXPECT_EQ(image.bitsPerPixel(), 32);
+    EXPECT_EQ(std::tuple(image.width(), image.height(), image.bitsPerPixel()),
+              std::tuple(640, 480, 32));
     DibImage::setDisplayMetrics(1920, 1080, 32);
 
     EXPECT_FALSE(image.create(4, 4, 12)) << "unsupported depth";

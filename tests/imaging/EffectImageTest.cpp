@@ -43,13 +43,11 @@ TEST(EffectImage, PasteIsClippedAtEveryEdge) {
 TEST(EffectImage, ResizeKeepsAspectInsideTheBox) {
     EffectImage wide(testsupport::solid24(1000, 500, A));
     ASSERT_TRUE(wide.resize(240, 180, true, true));
-    EXPECT_EQ(wide.width(), 240);
-    EXPECT_EQ(wide.height(), 120);
+    EXPECT_EQ(std::pair(wide.width(), wide.height()), std::pair(240, 120));
 
     EffectImage tall(testsupport::solid24(500, 1000, A));
     ASSERT_TRUE(tall.resize(240, 180, true, true));
-    EXPECT_EQ(tall.width(), 90);
-    EXPECT_EQ(tall.height(), 180);
+    EXPECT_EQ(std::pair(tall.width(), tall.height()), std::pair(90, 180));
 
     EffectImage small(testsupport::solid24(4, 4, A));
     EXPECT_FALSE(small.resize(0, 3, false, true));
@@ -80,8 +78,7 @@ TEST(EffectImage, MirrorAndTurns) {
 
     EffectImage turned(picture24({{A, B, C}, {D, E, F}}));
     turned.turnClockwise();
-    ASSERT_EQ(turned.width(), 2);
-    ASSERT_EQ(turned.height(), 3);
+    ASSERT_EQ(std::pair(turned.width(), turned.height()), std::pair(2, 3));
     EXPECT_EQ(rgbGrid(turned), (std::vector<uint32_t>{D, A, E, B, F, C}));
     turned.turnCounterClockwise();
     EXPECT_EQ(rgbGrid(turned), (std::vector<uint32_t>{A, B, C, D, E, F}));

@@ -16,13 +16,10 @@ double meanOf(const DibImage& image) {
 }
 } // namespace
 
+// Along a row, the halftone stretch's shrink checks the same split.
 TEST(Reducer, SplitsStraddlingPixelsBetweenTargetCells) {
     // Three pixels into two: the middle one is shared half and half.
     // cell 0 = (0 + 90/2) * 2/3 = 30, cell 1 = (90/2 + 180) * 2/3 = 150
-    const DibImage row = picture24({{0x000000, 0x5A5A5A, 0xB4B4B4}});
-    const DibImage out = imaging::reduceBitmap(row, 2, 1);
-    EXPECT_EQ(rgbGrid(out), (std::vector<uint32_t>{0x1E1E1E, 0x969696}));
-
     const DibImage column = picture24({{0x000000}, {0x5A5A5A}, {0xB4B4B4}});
     EXPECT_EQ(rgbGrid(imaging::reduceBitmap(column, 1, 2)),
               (std::vector<uint32_t>{0x1E1E1E, 0x969696}));
@@ -35,8 +32,7 @@ TEST(Reducer, KeepsConstantsConstantAndTheMeanOfAPhoto) {
 
     const DibImage photo = testsupport::pattern24(301, 199);
     const DibImage small = imaging::reduceBitmap(photo, 40, 31);
-    ASSERT_EQ(small.width(), 40);
-    ASSERT_EQ(small.height(), 31);
+    ASSERT_EQ(std::pair(small.width(), small.height()), std::pair(40, 31));
     EXPECT_NEAR(meanOf(small), meanOf(photo), 0.75);
 
     EXPECT_TRUE(imaging::reduceBitmap(photo, 0, 3).isEmpty());
