@@ -185,7 +185,7 @@ TEST_F(FileCommandsTest, APhotoGoneBehindTheListsBackIsSaidAndTheListReadAgain) 
     EXPECT_EQ(labels(), (QStringList{"img_000.jpg", "img_002.jpg"}));
 }
 
-TEST_F(FileCommandsTest, EnterViewsThePhotoAndAltEnterShowsItsProperties) {
+TEST_F(FileCommandsTest, EnterViewsAltEnterTellsAndOpenOnlyShows) {
     startOnThreePhotos();
     frame->photoPreviewBar().hide();
     frame->togglePreviewBar(); // hidden through the View menu
@@ -194,11 +194,8 @@ TEST_F(FileCommandsTest, EnterViewsThePhotoAndAltEnterShowsItsProperties) {
     EXPECT_TRUE(frame->isPreviewBarShown()) << "Enter views the photo";
     QTest::keyClick(&frame->view(), Qt::Key_Return, Qt::AltModifier);
     EXPECT_EQ(prompts.dialogTitles.size(), 1) << "Alt+Enter shows the properties";
-}
 
-// A picture opened from elsewhere is only shown: Delete still asks for the highlighted photo.
-TEST_F(FileCommandsTest, OpenShowsAPictureChosenFromAnywhereButTheCommandsStayInTheList) {
-    startOnThreePhotos();
+    // A picture opened from elsewhere is only shown: Delete still asks for the highlighted one.
     prompts.files = {box.writePicture("notes.txt", 4, 4)};
     frame->action("actionOpen")->trigger();
     EXPECT_EQ(prompts.shown.last(), "Please specify an image first!");
