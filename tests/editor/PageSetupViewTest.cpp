@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTreeWidget>
 
 using testsupport::EditorWindowTest;
 
@@ -28,101 +27,52 @@ class PageSetupViewTest : public EditorWindowTest {
         QTest::keyClicks(edit, text);
         QTest::keyClick(edit, Qt::Key_Return);
     }
-    QStringList canvasEdits() {
-        return {paper().canvasWidthEdit->text(), paper().canvasHeightEdit->text()};
-    }
     void undo() { QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier); }
 };
 
 } // namespace
 
-TEST_F(PageSetupViewTest, UnitsConvertTheCanvasAndPixelsAreNoPaper) {
-    start();
-    pick(paper().unitCombo, 1);
-    EXPECT_EQ(window->document().project().unitRow, 1);
-    EXPECT_EQ(canvasEdits(), (QStringList{"8.27", "11.69"}))
-        << "210 x 297 mm in inches, shown to 0.01";
-    pick(paper().unitCombo, 2);
-    EXPECT_FALSE(paper().paperCombo->isEnabled());
-    EXPECT_EQ(paper().paperCombo->currentText(), "User-defined Size");
-}
-
-TEST_F(PageSetupViewTest, ACanvasSizeThatMakesNoPageIsTakenBackWithTheReason) {
-    start();
-    type(paper().canvasWidthEdit, "0");
-    emit paper().canvasWidthEdit->editingFinished();
-    EXPECT_EQ(paper().canvasWidthEdit->text(), "210");
-    ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_TRUE(prompts.shown.at(0).contains("greater than 0"));
-    type(paper().canvasWidthEdit, "abc");
-    EXPECT_EQ(paper().canvasWidthEdit->text(), "210") << "letters are not taken at all";
-
-    type(paper().canvasWidthEdit, "150");
-    emit paper().canvasWidthEdit->editingFinished();
-    EXPECT_EQ(window->document().project().canvasWidth, 150.0);
-    EXPECT_EQ(prompts.shown.size(), 1);
-}
-
-TEST_F(PageSetupViewTest, ThePrintersFormsGiveTheCanvasItsSizeAndTheJobItsPaper) {
+// Each control of the Paper page reaches the document; the printer is told its paper.
+TEST_F(PageSetupViewTest, ThePaperControlsReachThePageAndThePrinter) {
     printer.present = true;
     printer.forms = {"A4", "A4 Small"};
     printer.formSizes = {QSizeF(210, 297), QSizeF(210, 280)};
     printer.defaultForm = 0;
     start();
+    const editor::ProjectState& project = window->document().project();
     pick(paper().paperCombo, 1);
-    EXPECT_EQ(canvasEdits(), (QStringList{"210", "280"}));
+    EXPECT_EQ(project.canvasHeight, 280.0);
     EXPECT_EQ(printer.chosenRow, 1);
     pick(paper().paperCombo, 2);
-    EXPECT_EQ(printer.chosenRow, -1) << "the user-defined size goes to the job as it is";
-    EXPECT_EQ(printer.chosenSize, QSizeF(210, 280));
-    EXPECT_EQ(canvasEdits(), (QStringList{"210", "280"})) << "and the canvas stays";
-}
-
-// Letter, inches, landscape, six photos arranged, a position typed: each control reaches the
-// page, and Ctrl+Z takes the steps back into the controls.
-TEST_F(PageSetupViewTest, APageSetUpStepByStepIsUndoneStepByStep) {
-    start();
-    editor::PageDocument& document = window->document();
-    for (int i = 0; i < 6; ++i)
-        document.addPhoto(box.writePicture(QString("p%1.png").arg(i), 60, 40));
-    pick(paper().paperCombo, 0);
-    EXPECT_EQ(document.project().paperRow, 0);
-    pick(paper().unitCombo, 1);
+    EXPECT_EQ(printer.chosenSize, QSizeF(210, 280)) << "the user-defined size, as it is";
     paper().landscapeRadio->click();
-    EXPECT_FALSE(document.project().portrait);
+    EXPECT_FALSE(project.portrait);
     paper().arrangeCheck->click();
-    type(paper().layerImagesWidthEdit, "3");
-    type(paper().layerImagesHeightEdit, "3");
-    EXPECT_TRUE(document.arrangement().on);
-    window->listClicked(0);
-    type(photo().leftEdit, "5");
-    EXPECT_EQ(document.stack().find(0)->x, 600) << "5 inches of 120 page pixels";
-
-    undo();
-    undo();
-    EXPECT_EQ(prompts.shown, QStringList{"Could not restore AutoArrange operation!"})
-        << "3-inch cells on 11 x 8.5 inches held the six photos; the arrangement stays";
-    undo();
-    EXPECT_TRUE(paper().portraitRadio->isChecked());
+    EXPECT_TRUE(window->document().arrangement().on);
+    pick(paper().unitCombo, 2);
+    EXPECT_EQ(project.unitRow, 2);
+    EXPECT_FALSE(paper().paperCombo->isEnabled()) << "pixels are no paper";
 }
 
 // A size takes effect when its edit is finished, as one undo step; a refused one puts the
-// size before it back.
-TEST_F(PageSetupViewTest, ATypedSizeTakesEffectWhenFinishedAsOneStep) {
+// size before it back and says why. Undo shows the page it brings back.
+TEST_F(PageSetupViewTest, ATypedSizeTakesEffectWhenFinishedAndUndoShowsThePageBefore) {
     start();
     editor::PageDocument& document = window->document();
-    const double width = document.project().canvasWidth;
     QLineEdit* edit = paper().canvasWidthEdit;
     edit->selectAll();
     QTest::keyClicks(edit, "300");
-    EXPECT_EQ(document.project().canvasWidth, width) << "no page of 3 or 30 mm on the way";
+    EXPECT_EQ(document.project().canvasWidth, 210.0) << "no page of 3 or 30 mm on the way";
     const int entries = document.history().count();
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(document.project().canvasWidth, 300.0);
     EXPECT_EQ(document.history().count(), entries + 1);
-
     type(edit, "99999");
-    EXPECT_EQ(document.project().canvasWidth, 300.0);
     EXPECT_EQ(edit->text(), "300") << "the size from before the typing";
     EXPECT_EQ(prompts.shown.size(), 1) << "and why it was refused";
+
+    paper().landscapeRadio->click();
+    undo();
+    EXPECT_TRUE(paper().portraitRadio->isChecked());
+    EXPECT_EQ(edit->text(), "300");
 }
