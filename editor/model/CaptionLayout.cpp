@@ -54,4 +54,11 @@ CaptionLayout CaptionLayout::of(const CaptionSettings& caption, double windowUni
     return layout;
 }
 
+CaptionLayout::Size CaptionLayout::backgroundAlongText(Size background, bool vertical) {
+    const bool across = background.width >= background.height;
+    if (vertical == across && background.width != background.height)
+        return {background.height, background.width};
+    return background;
+}
+
 } // namespace editor

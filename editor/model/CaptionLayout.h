@@ -38,6 +38,14 @@ struct CaptionLayout {
     static CaptionLayout of(const CaptionSettings& caption, double windowUnitFactor);
     // Whether a picture this large may be made at all.
     bool fitsAPicture() const;
+    // An opaque background's size once the text runs `vertical`ly or across: its longer side
+    // along the text, turned when it lay the other way.
+    struct Size {
+        double width;
+        double height;
+        bool operator==(const Size&) const = default;
+    };
+    static Size backgroundAlongText(Size background, bool vertical);
     bool operator==(const CaptionLayout&) const = default;
 };
 

@@ -2,12 +2,13 @@
 
 #include "editor/model/ArrangeGrid.h"
 #include "editor/model/CaptionText.h"
-#include "editor/model/MissingPhoto.h"
 #include "editor/model/PageComposer.h"
 #include "editor/model/PhotoImporter.h"
 #include "editor/model/PhotoPlacement.h"
 #include "editor/model/ProjectDisk.h"
 #include "editor/model/ProjectFolder.h"
+#include "editor/model/StoredProject.h"
+#include "editor/model/TemporaryFolder.h"
 #include "editor/model/UnitValues.h"
 #include "imaging/BmpFile.h"
 #include "imaging/EditName.h"
@@ -35,6 +36,8 @@ quillax::FileTransfer& plainTransfer() {
 PageDocument::PageDocument(QObject* parent) : QObject(parent), transfer_(&plainTransfer()) {
 }
 
+PageDocument::~PageDocument() = default;
+
 void PageDocument::setFileTransfer(quillax::FileTransfer* transfer) {
     transfer_ = transfer != nullptr ? transfer : &plainTransfer();
 }
@@ -43,6 +46,7 @@ void PageDocument::setUpFolders(const QString& installFolder) {
     project_.installFolder = installFolder;
     project_.projectFileFolder = installFolder;
     project_.projectFolder = project_.temporaryFolder();
+    temporaryFolder_ = std::make_unique<TemporaryFolder>(project_.temporaryFolder());
     // The first photo's full-size copy needs somewhere to go.
     QDir().mkpath(project_.projectFolder);
     emit projectRenamed();
@@ -133,8 +137,8 @@ void PageDocument::recordSelected(HistoryKind kind) {
 }
 
 PageSettings PageDocument::pageSettings() const {
-    return {project_.paperRow, int(project_.canvasWidth), int(project_.canvasHeight),
-            project_.unitRow,  project_.portrait,         arrangement_.on};
+    return {project_.paperRow, project_.canvasWidth, project_.canvasHeight,
+            project_.unitRow,  project_.portrait,    arrangement_.on};
 }
 
 void PageDocument::recordPageChange(HistoryKind kind) {
@@ -261,16 +265,24 @@ bool PageDocument::restoreLayerOf(const HistoryEntry& entry) {
 
 void PageDocument::restorePage(HistoryAction action, const PageSettings& page) {
     switch (action) {
-    case HistoryAction::RestorePageSize:
-        // An entry of a size that makes no page (half an inch kept as 0) is not applied.
-        if (CanvasFit::problemWith(page.pageWidth, page.pageHeight, project_.unitFactor))
+    case HistoryAction::RestorePageSize: {
+        // The page comes back as it stood, exactly and turned as it was: a paper chosen in
+        // landscape was a portrait page, and 8.5 inches are not 8. The entry's size is
+        // measured in the unit of its day.
+        const double width = UnitValues::convert(page.canvasWidth, page.unitRow, project_.unitRow);
+        const double height =
+            UnitValues::convert(page.canvasHeight, page.unitRow, project_.unitRow);
+        if (CanvasFit::problemWith(width, height, project_.unitFactor))
             return;
-        project_.canvasWidth = page.pageWidth;
-        project_.canvasHeight = page.pageHeight;
-        project_.paperRow = page.paperRow;
+        project_.canvasWidth = width;
+        project_.canvasHeight = height;
+        project_.portrait = page.portrait;
+        project_.paperRow =
+            project_.unitRow == UnitValues::kPixel ? project_.paperRowCount - 1 : page.paperRow;
         applyCanvasSize();
         emit pageRestored(HistoryKind::Page);
         break;
+    }
     case HistoryAction::RestoreUnit:
         changeUnit(page.unitRow);
         emit pageRestored(HistoryKind::Unit);
@@ -412,17 +424,16 @@ bool PageDocument::moveSelectedTo(double left, double top) {
                         CanvasGeometry::snap(int(top * f), project_.unitFactor));
 }
 
-bool PageDocument::resizeSelectedTo(double width, double height, bool constrain, bool byHeight) {
+bool PageDocument::resizeSelectedTo(double width, double height, Proportions proportions) {
     const LayerRecord* layer = selection_.selected();
     if (layer == nullptr || !(width > 0) || !(height > 0))
         return false;
     const double f = project_.canvasUnitFactor();
     int w = CanvasGeometry::snap(width * f, project_.unitFactor);
     int h = CanvasGeometry::snap(height * f, project_.unitFactor);
-    if (constrain && layer->bitmapWidth > 0 && layer->bitmapHeight > 0) {
-        // The side typed into leads; the other keeps the picture's proportions.
+    if (proportions != Proportions::Free && layer->bitmapWidth > 0 && layer->bitmapHeight > 0) {
         const double aspect = double(layer->bitmapWidth) / layer->bitmapHeight;
-        if (byHeight)
+        if (proportions == Proportions::HeightLeads)
             w = CanvasGeometry::snap(h * aspect, project_.unitFactor);
         else
             h = CanvasGeometry::snap(w / aspect, project_.unitFactor);
@@ -444,6 +455,8 @@ QString PageDocument::takeFreePhotoFileName() {
     };
     while (taken(project_.nextLayerId))
         ++project_.nextLayerId;
+    if (project_.isTemporary())
+        temporaryIds_.insert(project_.nextLayerId);
     return project_.projectName + QString::number(project_.nextLayerId) + ".bmp";
 }
 
@@ -713,7 +726,42 @@ void PageDocument::endArrangement() {
 
 namespace editor {
 
+void PageDocument::tidyTemporaryFolder() {
+    if (temporaryFolder_ == nullptr || !temporaryFolder_->claim())
+        return; // another editor uses the folder, and what is there may be its photos
+    const QStringList kept = temporaryFolder_->trashLeftovers();
+    if (!kept.isEmpty())
+        emit pageNote(tr("%n file(s) an earlier run left in %1 could not be moved to the trash.",
+                         nullptr, int(kept.size()))
+                          .arg(QDir::toNativeSeparators(project_.temporaryFolder())));
+}
+
+std::set<int> PageDocument::photoIdsInUse() const {
+    // The photos of the page, and those that undo or redo can bring back.
+    std::set<int> ids;
+    const auto use = [&](const LayerRecord& layer) {
+        if (layer.isPhoto())
+            ids.insert(ProjectFolder::photoIdOf(layer.content, project_.projectName));
+    };
+    for (const LayerRecord& layer : stack_.layers())
+        use(layer);
+    for (const HistoryEntry& entry : history_.entries())
+        use(entry.layer);
+    return ids;
+}
+
+void PageDocument::dropTemporaryPhotos() {
+    // Only the photos this editor wrote: another editor may be using the folder too.
+    ProjectFolder::removeFiles(project_.temporaryFolder(),
+                               ProjectFolder::photoFilesOf(project_.temporaryFolder(),
+                                                           project_.projectName, temporaryIds_));
+    temporaryIds_.clear();
+}
+
 void PageDocument::newProject() {
+    // The page is given up (the window asked first): its photos' files go with it.
+    if (project_.isTemporary())
+        dropTemporaryPhotos();
     project_.projectName = QStringLiteral("newPrj1");
     project_.projectFileFolder = project_.installFolder;
     project_.projectFolder = project_.temporaryFolder();
@@ -794,125 +842,53 @@ QString PageDocument::saveProjectAs(const QString& path) {
     prefix.name = file.completeBaseName();
     const bool wasTemporary = project_.isTemporary();
     const QString from = wasTemporary ? project_.temporaryFolder() : project_.projectFolder;
+    // A temporary project's folder may hold photos given up since, and another editor's: the
+    // project takes only the files of its own layers.
+    const QStringList files =
+        wasTemporary ? ProjectFolder::photoFilesOf(from, project_.projectName, photoIdsInUse())
+                     : ProjectFolder::filesOf(from);
     // A project whose photos cannot all be copied is not written, and the old project, its
     // files and the layers stay as they were.
-    const ProjectDisk::Saved saved = ProjectDisk::saveAs(path, from, prefix, stack_, *transfer_);
+    const ProjectDisk::Saved saved =
+        ProjectDisk::saveAs(path, from, files, prefix, stack_, *transfer_);
     if (!saved.problem.isEmpty())
         return saved.problem;
+    if (wasTemporary)
+        dropTemporaryPhotos(); // the saved project holds copies of those it uses
     project_.projectName = prefix.name;
     project_.projectFileFolder = file.absolutePath() + QLatin1Char('/');
     project_.projectFolder = ProjectDisk::photoFolderOf(path);
-    if (wasTemporary) {
-        ProjectFolder::removeFiles(from, saved.copied);
+    if (wasTemporary)
         renamePhotoNames();
-    }
     setModified(false);
     emit projectRenamed();
     return {};
 }
 
 void PageDocument::setUpPageFrom(const ProjectPrefix& prefix, const PaperSize& paperSize) {
-    const int unit = std::clamp(prefix.unitRow, 0, 2);
-    project_.unitRow = unit;
-    project_.unitFactor = UnitValues::windowUnitFactor(unit);
-    project_.portrait = prefix.portrait;
     arrangement_.on = prefix.arrange;
     arrangement_.cellWidth = prefix.cellWidth;
     arrangement_.cellHeight = prefix.cellHeight;
-    // The size of the listed paper the row names today, in the unit and turned as stored.
-    double width = 0;
-    double height = 0;
-    bool listed = prefix.paperRow >= 0 && prefix.paperRow < project_.paperRowCount - 1;
-    if (listed) {
-        const QSizeF mm = paperSize ? paperSize(prefix.paperRow) : QSizeF();
-        width = UnitValues::convert(mm.width(), UnitValues::kMillimetre, unit);
-        height = UnitValues::convert(mm.height(), UnitValues::kMillimetre, unit);
-        if (!prefix.portrait)
-            std::swap(width, height);
-    }
-    // The row counts in whichever paper list was in force when the project was saved; where
-    // today's paper of that row makes another page than the one stored, the project opens on
-    // a paper of its own stored size, so that its photos keep their places.
-    const bool storedSizeKnown = prefix.pageWidth > 0 && prefix.pageHeight > 0;
-    if (listed && storedSizeKnown) {
-        const int pixelsWide = CanvasFit::pageWidth(width, project_.unitFactor);
-        const bool samePage =
-            std::abs(pixelsWide - prefix.pageWidth) <= 1 &&
-            std::abs(CanvasFit::pageHeight(pixelsWide, width, height) - prefix.pageHeight) <= 1;
-        if (!samePage) {
-            listed = false;
-            emit pageNote(tr("This project's paper is not in this paper list: it opens on a "
-                             "paper of its own size."));
-        }
-    }
-    if (!listed) {
-        // The user's own size comes back from its page pixels, to three decimals.
-        width = int(prefix.pageWidth * 1000.0 / project_.unitFactor) * 0.001;
-        height = int(prefix.pageHeight * 1000.0 / project_.unitFactor) * 0.001;
-    }
-    // A size that makes no page (a paper this machine does not list, or numbers beyond any
-    // page) leaves the page as it is.
-    if (CanvasFit::problemWith(width, height, project_.unitFactor) != nullptr)
-        return;
-    project_.paperRow = listed ? prefix.paperRow : project_.paperRowCount - 1;
-    project_.canvasWidth = width;
-    project_.canvasHeight = height;
+    project_.portrait = prefix.portrait;
+    const auto page = StoredProject::pageOf(prefix, project_.paperRowCount, paperSize);
+    if (!page)
+        return; // the page stays as it is
+    project_.unitRow = page->unitRow;
+    project_.unitFactor = UnitValues::windowUnitFactor(page->unitRow);
+    project_.paperRow = page->paperRow;
+    project_.canvasWidth = page->canvasWidth;
+    project_.canvasHeight = page->canvasHeight;
     applyCanvasSize();
+    if (page->ownPaper)
+        emit pageNote(tr("This project's paper is not in this paper list: it opens on a "
+                         "paper of its own size."));
     // The page that was saved comes back as it was, not a pixel larger by rounding its paper's
     // size up once more.
-    if (storedSizeKnown && std::abs(project_.pageWidth - prefix.pageWidth) <= 1 &&
+    if (std::abs(project_.pageWidth - prefix.pageWidth) <= 1 &&
         std::abs(project_.pageHeight - prefix.pageHeight) <= 1) {
         project_.pageWidth = prefix.pageWidth;
         project_.pageHeight = prefix.pageHeight;
     }
-}
-
-LayerRecord PageDocument::layerOf(const ProjectSection& section, QStringList& missing) {
-    LayerRecord layer;
-    layer.id = project_.nextLayerId;
-    layer.backgroundHidden = section.backgroundHidden;
-    layer.content = section.content;
-    // Boxes are held to what a picture may be, whatever the numbers say.
-    const int side = imaging::DibImage::kMaxSide;
-    layer.x = std::clamp(section.x, -side, side);
-    layer.y = std::clamp(section.y, -side, side);
-    layer.region = {layer.x, layer.y, layer.x + std::clamp(section.width, 1, side),
-                    layer.y + std::clamp(section.height, 1, side)};
-    layer.hasRegion = true;
-    layer.color = section.colour;
-    layer.fontSize = section.fontSize;
-    layer.textStyle = std::clamp(section.styleCode, 0, 9) * 10 + (section.direction == 1);
-    if (section.photo) {
-        // A photo whose file is gone keeps its layer, shown as such, and is saved back as it
-        // was: a project is never shortened by a file that went missing.
-        const auto full = ProjectDisk::photo(project_.projectFolder, section.content);
-        if (!full)
-            missing.append(section.content);
-        // The list and the Source file field show the photo's file in the project.
-        layer.sourcePath = project_.projectFolder + section.content;
-        layer.setBitmap(full ? PhotoImporter::workingPicture(*full)
-                             : MissingPhoto::picture(section.content, layer.region.width(),
-                                                     layer.region.height()));
-        listPictures_.append(quillax::toQImage(PhotoImporter::thumbnail(layer.bitmap)));
-        layer.thumbIndex = int(listPictures_.size() - 1);
-    } else if (captionDrawer_ != nullptr) {
-        const auto text = CaptionText::parse(section.content);
-        CaptionSettings caption;
-        caption.face = text ? text->face : QString();
-        caption.text = text ? text->text : section.content;
-        caption.size = layer.fontSize;
-        caption.style = TextStyle::fromCode(layer.textStyle);
-        caption.style.vertical = section.direction == 1;
-        caption.textColour = section.colour;
-        caption.opaque = !section.backgroundHidden;
-        caption.backgroundColour = section.background;
-        caption.backgroundWidth = layer.region.width() / project_.unitFactor;
-        caption.backgroundHeight = layer.region.height() / project_.unitFactor;
-        const CaptionLayout shape = CaptionLayout::of(caption, project_.unitFactor);
-        if (shape.fitsAPicture())
-            layer.setBitmap(captionDrawer_->draw(caption, shape));
-    }
-    return layer;
 }
 
 QString PageDocument::openProject(const QString& path, const PaperSize& paperSize) {
@@ -930,7 +906,16 @@ QString PageDocument::openProject(const QString& path, const PaperSize& paperSiz
         setUpPageFrom(*contents.prefix, paperSize);
     QStringList missing;
     for (const ProjectSection& section : contents.sections) {
-        const LayerRecord layer = layerOf(section, missing);
+        StoredProject::Layer read =
+            StoredProject::layerOf(section, project_.nextLayerId, project_.projectFolder,
+                                   project_.unitFactor, captionDrawer_);
+        LayerRecord& layer = read.record;
+        if (read.missing)
+            missing.append(section.content);
+        if (section.photo) {
+            listPictures_.append(quillax::toQImage(PhotoImporter::thumbnail(layer.bitmap)));
+            layer.thumbIndex = int(listPictures_.size() - 1);
+        }
         stack_.add(layer);
         project_.nextLayerId += 1;
         emit layerAdded(layer.id);

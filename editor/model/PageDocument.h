@@ -9,6 +9,7 @@
 #include "editor/model/PhotoImporter.h"
 #include "editor/model/ProjectFile.h"
 #include "editor/model/ProjectState.h"
+#include "editor/model/StoredProject.h"
 #include "editor/model/UndoHistory.h"
 
 #include <QImage>
@@ -17,7 +18,9 @@
 #include <QSizeF>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,6 +29,8 @@ class FileTransfer;
 }
 
 namespace editor {
+
+class TemporaryFolder;
 
 // Automatic arrangement as the Paper page sets it: whether new photos go into the grid, and
 // the size of its cells in the unit.
@@ -42,6 +47,7 @@ class PageDocument : public QObject {
     Q_OBJECT
   public:
     explicit PageDocument(QObject* parent = nullptr);
+    ~PageDocument() override;
 
     // The page's parts, to read. Every change goes through an operation below, which records
     // it for undo where it is a change of the page, marks the page modified when it changes
@@ -58,6 +64,9 @@ class PageDocument : public QObject {
     // Where the program keeps its temporary project: `installFolder` + "newPrj1/", made when
     // missing. The page is the empty temporary project's.
     void setUpFolders(const QString& installFolder);
+    // For the editor the user started: files an earlier run left in the temporary project's
+    // folder go to the trash, unless another editor is using the folder.
+    void tidyTemporaryFolder();
     // The paper list the Paper page shows: the printer's forms (paperIndex >= 0) or the
     // built-in papers, `rowCount` rows with the user-defined size last, `shownRow` chosen.
     void setPaperList(int platformKind, int paperIndex, int shownRow, int rowCount);
@@ -182,9 +191,10 @@ class PageDocument : public QObject {
 
     // The selected layer moved or resized by the numbers of the Photo page, in the unit.
     bool moveSelectedTo(double left, double top);
-    // Keeps the picture's proportions when `constrain`: the other side follows `width`
-    // (or `height` when `byHeight`).
-    bool resizeSelectedTo(double width, double height, bool constrain, bool byHeight);
+    // Each side as typed, or the picture's proportions kept with the other side following the
+    // one that leads.
+    enum class Proportions { Free, WidthLeads, HeightLeads };
+    bool resizeSelectedTo(double width, double height, Proportions proportions);
 
     // Projects. A new project is the empty temporary one. Saving writes the project file by
     // way of a temporary file renamed over the old, so a failed write leaves the old file
@@ -198,8 +208,7 @@ class PageDocument : public QObject {
     bool wouldReplaceAProject(const QString& path) const;
     QString saveProjectAs(const QString& path);
     QString saveProject();
-    // The size in millimetres of paper row `row`: the printer's form, or the built-in paper.
-    using PaperSize = std::function<QSizeF(int row)>;
+    using PaperSize = StoredProject::PaperSize;
     // Opens a project file into a new project: its page, then its layers in file order. A file
     // that is no project is refused and the page stays. Every layer is read: a photo whose
     // file cannot be read is shown as missing, kept, and named in the message that comes back.
@@ -272,13 +281,13 @@ class PageDocument : public QObject {
     void restorePage(HistoryAction action, const PageSettings& page);
     void applyCanvasSize();
     void setUpPageFrom(const ProjectPrefix& prefix, const PaperSize& paperSize);
-    // The layer a section of a project file describes; a photo whose file cannot be read
-    // is named in `missing` and shown as missing.
-    LayerRecord layerOf(const ProjectSection& section, QStringList& missing);
     // The page and arrangement as the project file keeps them.
     ProjectPrefix projectPrefix() const;
     bool isThisProjectsFile(const QString& path) const;
     void renamePhotoNames();
+    std::set<int> photoIdsInUse() const;
+    // Removes the files this document wrote into the temporary project's folder.
+    void dropTemporaryPhotos();
     // The project-folder name of the next photo's full-size copy: project name and layer id,
     // the id moved on past any that files already there go by.
     QString takeFreePhotoFileName();
@@ -293,6 +302,9 @@ class PageDocument : public QObject {
     const CaptionDrawer* captionDrawer_ = nullptr;
     quillax::FileTransfer* transfer_;
     bool modified_ = false;
+    std::unique_ptr<TemporaryFolder> temporaryFolder_;
+    // The layers whose photo files this document wrote into the temporary folder.
+    std::set<int> temporaryIds_;
 };
 
 } // namespace editor

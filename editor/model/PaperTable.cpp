@@ -50,4 +50,11 @@ PaperChoice PaperTable::choose(bool hasPrinter, int platformKind, const QStringL
     return choice;
 }
 
+QSizeF PaperTable::builtInSize(int row) {
+    const auto& papers = builtIn();
+    if (row < 0 || row >= int(papers.size()))
+        return {};
+    return {papers[size_t(row)].widthMm, papers[size_t(row)].heightMm};
+}
+
 } // namespace editor

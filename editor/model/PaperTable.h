@@ -1,4 +1,5 @@
 #pragma once
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -25,6 +26,8 @@ class PaperTable {
     static const std::array<Paper, 14>& builtIn();
     static constexpr int kDefaultRow = 5; // "A4"
     static QString userDefinedName() { return QStringLiteral("User-defined Size"); }
+    // The size in millimetres of built-in row `row`; empty past the table.
+    static QSizeF builtInSize(int row);
 
     // With a default printer, its forms, on the printer's default form or else the last
     // short "A4" entry; without a printer, on a platform that cannot list forms (kind 2), or

@@ -70,11 +70,11 @@ QString ProjectDisk::write(const QString& path, const ProjectPrefix& prefix,
 }
 
 ProjectDisk::Saved ProjectDisk::saveAs(const QString& path, const QString& fromFolder,
-                                       const ProjectPrefix& prefix, const LayerStack& layers,
-                                       quillax::FileTransfer& transfer) {
+                                       const QStringList& files, const ProjectPrefix& prefix,
+                                       const LayerStack& layers, quillax::FileTransfer& transfer) {
     const QString folder = photoFolderOf(path);
     const ProjectFolder::Staged staged =
-        ProjectFolder::stage(fromFolder, folder, prefix.name, transfer);
+        ProjectFolder::stage(fromFolder, files, folder, prefix.name, transfer);
     if (!staged.ok())
         return {tr("Saving failed: %1 could not be copied (%2). Nothing was changed.")
                     .arg(staged.failedFile.isEmpty() ? folder : staged.failedFile, staged.why),

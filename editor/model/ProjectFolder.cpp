@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 
@@ -19,8 +20,33 @@ QString withoutSlash(const QString& folder) {
 
 } // namespace
 
-ProjectFolder::Staged ProjectFolder::stage(const QString& source, const QString& target,
-                                           const QString& name, quillax::FileTransfer& transfer) {
+QStringList ProjectFolder::filesOf(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+int ProjectFolder::photoIdOf(const QString& fileName, const QString& name) {
+    static const QRegularExpression photo(QStringLiteral("^(\\d+)(_\\d+)?\\.bmp$"));
+    if (!fileName.startsWith(name))
+        return -1;
+    const QRegularExpressionMatch match = photo.match(fileName.mid(name.size()));
+    bool ok = false;
+    const int id = match.hasMatch() ? match.captured(1).toInt(&ok) : -1;
+    return ok ? id : -1;
+}
+
+QStringList ProjectFolder::photoFilesOf(const QString& folder, const QString& name,
+                                        const std::set<int>& ids) {
+    QStringList files;
+    for (const QString& file : filesOf(folder)) {
+        if (ids.count(photoIdOf(file, name)) != 0)
+            files.append(file);
+    }
+    return files;
+}
+
+ProjectFolder::Staged ProjectFolder::stage(const QString& source, const QStringList& files,
+                                           const QString& target, const QString& name,
+                                           quillax::FileTransfer& transfer) {
     const QString into = withoutSlash(target);
     if (!QDir().mkpath(QFileInfo(into).absolutePath()))
         return {{}, {}, {}, QObject::tr("%1 cannot be made").arg(QFileInfo(into).absolutePath())};
@@ -28,7 +54,6 @@ ProjectFolder::Staged ProjectFolder::stage(const QString& source, const QString&
     if (!fresh.isValid())
         return {{}, {}, {}, fresh.errorString()};
     const QDir from(source);
-    const QStringList files = from.entryList(QDir::Files | QDir::Hidden);
     for (const QString& file : files) {
         const QString copy = fresh.filePath(ProjectFile::renamedFor(file, name));
         if (transfer.copy(from.absoluteFilePath(file), copy, false) !=

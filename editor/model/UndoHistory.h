@@ -21,8 +21,8 @@ enum class HistoryKind {
 // The page settings as they stood when a change was recorded.
 struct PageSettings {
     int paperRow = 0;
-    int pageWidth = 0; // canvas size in the unit, truncated to whole units
-    int pageHeight = 0;
+    double canvasWidth = 0; // in the unit
+    double canvasHeight = 0;
     int unitRow = 0;
     bool portrait = true;
     bool arrange = false;

@@ -23,7 +23,7 @@ CaptionView::CaptionView(PageDocument& document, PhotoPage& page, LayoutCanvas& 
     // edit being typed in.
     connect(&document_, &PageDocument::captionRendered, this, [this] {
         canvas_.refresh();
-        canvas_.showLayer(false);
+        canvas_.showLayer(LayoutCanvas::Shown::InPlace);
     });
     // A caption resized with the mouse is rendered again at the font size the box gave it.
     connect(&canvas_, &LayoutCanvas::resizeFinished, this, [this] {
@@ -109,13 +109,14 @@ void CaptionView::render() {
 void CaptionView::turnBackgroundAlongText() {
     if (!page_.opaqueCheck->isChecked())
         return;
-    const double w = NumberEdit::read(page_.backgroundWidthEdit).value_or(0);
-    const double h = NumberEdit::read(page_.backgroundHeightEdit).value_or(0);
-    const bool vertical = page_.verticalRadio->isChecked();
-    if ((!vertical && w < h) || (vertical && w > h)) {
-        page_.backgroundWidthEdit->setText(NumberEdit::text(h, 6));
-        page_.backgroundHeightEdit->setText(NumberEdit::text(w, 6));
-    }
+    const CaptionLayout::Size before{NumberEdit::read(page_.backgroundWidthEdit).value_or(0),
+                                     NumberEdit::read(page_.backgroundHeightEdit).value_or(0)};
+    const CaptionLayout::Size after =
+        CaptionLayout::backgroundAlongText(before, page_.verticalRadio->isChecked());
+    if (after == before)
+        return;
+    page_.backgroundWidthEdit->setText(NumberEdit::text(after.width, 6));
+    page_.backgroundHeightEdit->setText(NumberEdit::text(after.height, 6));
 }
 
 void CaptionView::chooseColour(imaging::ColorRef& colour, bool text) {

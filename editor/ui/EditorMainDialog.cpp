@@ -5,6 +5,7 @@
 #include "editor/model/CaptionText.h"
 #include "editor/model/LayerLabel.h"
 #include "editor/model/PaperTable.h"
+#include "editor/model/PhotoPageGroups.h"
 #include "editor/model/TextStyle.h"
 #include "editor/model/UnitValues.h"
 #include "editor/ui/BrowserHandOff.h"
@@ -103,6 +104,7 @@ void EditorMainDialog::startUp() {
     connectKeys();
     greyUnbuiltControls();
     showControlsForTab(tabs_->currentIndex());
+    document_.tidyTemporaryFolder();
 }
 
 void EditorMainDialog::setUpIcon() {
@@ -312,7 +314,7 @@ void EditorMainDialog::onLayerRestored(int id) {
     canvas_->refresh();
     tabs_->setCurrentIndex(kPhotoTab);
     // Shown where it lies in the stack: an undo does not bring a layer to the top.
-    canvas_->showLayer(false);
+    canvas_->showLayer(LayoutCanvas::Shown::InPlace);
 }
 
 // The page tab shows what undo or redo changed.
@@ -349,7 +351,7 @@ void EditorMainDialog::onLayerAdded(int id) {
     canvas_->refresh();
     tabs_->setCurrentIndex(kPhotoTab);
     // A new photo is on top already; one an undo brought back keeps its place in the stack.
-    canvas_->showLayer(false);
+    canvas_->showLayer(LayoutCanvas::Shown::InPlace);
 }
 
 void EditorMainDialog::onLayerRemoved(int row) {
@@ -363,7 +365,8 @@ void EditorMainDialog::onLayerRemoved(int row) {
 
 void EditorMainDialog::listClicked(int row) {
     document_.select(row < 0 ? -1 : document_.stack().idAtRow(row));
-    if (canvas_->showLayer(true) && document_.selection().selected()->isPhoto())
+    if (canvas_->showLayer(LayoutCanvas::Shown::BroughtToTop) &&
+        document_.selection().selected()->isPhoto())
         endArrangement();
 }
 
@@ -429,28 +432,17 @@ void EditorMainDialog::updateCaption() {
 }
 
 void EditorMainDialog::showControlsForTab(int index) {
-    const LayerSelection& selection = document_.selection();
-    const bool layerSelected = selection.currentId() >= 0 && selection.selected();
-    const bool isPhoto = layerSelected && selection.selected()->isPhoto();
     PhotoPage& p = *photoPage_;
-    auto showPhotoGroups = [&](bool list, bool position, bool photo, bool text, bool background) {
-        p.layerList->setVisible(list);
-        p.positionGroup->setVisible(position);
-        p.photoGroup->setVisible(photo);
-        p.textGroup->setVisible(text);
-        p.backgroundGroup->setVisible(background);
-    };
-    if (index == kPaperTab) {
+    const auto tab = index == kPaperTab ? PhotoPageGroups::Tab::Paper : PhotoPageGroups::Tab::Photo;
+    const PhotoPageGroups shown = PhotoPageGroups::shownFor(tab, document_.selection().selected(),
+                                                            p.opaqueCheck->isChecked());
+    if (tab == PhotoPageGroups::Tab::Paper)
         paperPage_->show();
-        showPhotoGroups(false, false, false, false, false);
-        return;
-    }
-    if (!layerSelected)
-        showPhotoGroups(true, false, false, false, false);
-    else if (isPhoto)
-        showPhotoGroups(true, true, true, false, false);
-    else
-        showPhotoGroups(true, true, false, true, p.opaqueCheck->isChecked());
+    p.layerList->setVisible(shown.list);
+    p.positionGroup->setVisible(shown.position);
+    p.photoGroup->setVisible(shown.photo);
+    p.textGroup->setVisible(shown.text);
+    p.backgroundGroup->setVisible(shown.background);
 }
 
 void EditorMainDialog::connectCanvas() {

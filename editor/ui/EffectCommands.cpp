@@ -79,7 +79,7 @@ void EffectCommands::say(PageDocument::EditStatus status) {
 // sizes, are shown.
 void EffectCommands::showChangedLayer() {
     canvas_.refresh();
-    canvas_.showLayer(false);
+    canvas_.showLayer(LayoutCanvas::Shown::InPlace);
 }
 
 void EffectCommands::changeSecondPicture() {

@@ -128,10 +128,10 @@ void LayoutCanvas::rebuildSelected() {
     drawSelection();
 }
 
-bool LayoutCanvas::showLayer(bool bringToTop, bool pickedOnCanvas) {
+bool LayoutCanvas::showLayer(Shown how) {
     if (selection().selected() == nullptr)
         return false;
-    if (bringToTop)
+    if (how == Shown::BroughtToTop)
         document_.bringSelectedToTop();
     const LayerRecord& record = *selection().selected();
     document_.setSelectionFrame(selection().frameOf(record));
@@ -139,7 +139,7 @@ bool LayoutCanvas::showLayer(bool bringToTop, bool pickedOnCanvas) {
     emit positionShown(record.x, record.y, true);
     if (record.isPhoto())
         emit sizeShown(record.boxWidth(), record.boxHeight(), true);
-    emit layerShown(record.id, pickedOnCanvas);
+    emit layerShown(record.id, how == Shown::PickedOnCanvas);
     composeBackground();
     drawSelection();
     return true;
@@ -211,7 +211,7 @@ void LayoutCanvas::mousePressEvent(QMouseEvent* event) {
     if (hit == before)
         return;
     emit layerPicked(hit);
-    showLayer(false, true);
+    showLayer(Shown::PickedOnCanvas);
 }
 
 void LayoutCanvas::mouseMoveEvent(QMouseEvent* event) {

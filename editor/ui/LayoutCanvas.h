@@ -39,8 +39,10 @@ class LayoutCanvas : public QWidget {
     // Sorts the stack by stacking order, composes and repaints.
     void refresh();
     // Makes the current id's layer the selected one and draws it with its handles; false when
-    // the id names no layer.
-    bool showLayer(bool bringToTop, bool pickedOnCanvas = false);
+    // the id names no layer. A layer chosen in the list comes to the top; one picked on the
+    // canvas is there already, and the window hears it was picked there.
+    enum class Shown { InPlace, BroughtToTop, PickedOnCanvas };
+    bool showLayer(Shown how);
     // Copies the background and the selected layer into the shown picture with its handles.
     bool drawSelection();
     // Draws the others into the background picture and builds the selected layer's picture.

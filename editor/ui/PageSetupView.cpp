@@ -2,7 +2,6 @@
 
 #include "editor/model/CanvasFit.h"
 #include "editor/model/PageDocument.h"
-#include "editor/model/PaperTable.h"
 #include "editor/model/UnitValues.h"
 #include "editor/ui/LayoutCanvas.h"
 #include "editor/ui/NumberEdit.h"
@@ -116,14 +115,7 @@ void PageSetupView::paperChosen(int row) {
         document_.chooseUserPaper();
         return;
     }
-    QSizeF size;
-    if (project.paperIndex < 0) {
-        const auto& papers = PaperTable::builtIn();
-        if (row >= 0 && row < int(papers.size()))
-            size = QSizeF(papers[size_t(row)].widthMm, papers[size_t(row)].heightMm);
-    } else {
-        size = printer_.formSize(row);
-    }
+    const QSizeF size = printer_.paperSize(project.paperIndex, row);
     QString problem = size.isEmpty() ? tr("The size of this paper cannot be read.")
                                      : document_.choosePaper(row, size.width(), size.height());
     if (!problem.isEmpty()) {
@@ -191,8 +183,12 @@ void PageSetupView::positionTyped() {
 void PageSetupView::sizeTyped(bool byHeight) {
     const auto width = NumberEdit::read(photo_.layerWidthEdit);
     const auto height = NumberEdit::read(photo_.layerHeightEdit);
-    if (!width || !height ||
-        !document_.resizeSelectedTo(*width, *height, photo_.constrainCheck->isChecked(), byHeight))
+    // The side typed into leads when the proportions are kept.
+    using Proportions = PageDocument::Proportions;
+    const Proportions proportions = !photo_.constrainCheck->isChecked() ? Proportions::Free
+                                    : byHeight                          ? Proportions::HeightLeads
+                                                                        : Proportions::WidthLeads;
+    if (!width || !height || !document_.resizeSelectedTo(*width, *height, proportions))
         return;
     showSelected();
 }
@@ -203,7 +199,7 @@ void PageSetupView::showSelected() {
     if (document_.selection().selected() == nullptr)
         return;
     canvas_.refresh();
-    canvas_.showLayer(false);
+    canvas_.showLayer(LayoutCanvas::Shown::InPlace);
 }
 
 void PageSetupView::say(const QString& why) {

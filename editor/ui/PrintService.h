@@ -22,6 +22,10 @@ class PrintService {
     virtual int platformKind() const { return 1; }
     // The size of form `row` in millimetres; empty when there is no such form.
     virtual QSizeF formSize(int row) const = 0;
+    // The size in millimetres of row `row` of the paper list: the printer's form where the
+    // list holds its forms (`paperIndex` >= 0), else the built-in paper, which also stands in
+    // when the printer has gone; empty when the row names no paper.
+    QSizeF paperSize(int paperIndex, int row) const;
     // The paper later jobs and previews print on: form `row`, or a size of the user's own.
     // The printer's own defaults are left as they are.
     virtual void choosePaper(int row) = 0;

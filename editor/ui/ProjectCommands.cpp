@@ -27,15 +27,9 @@ PaperChoice ProjectCommands::paperChoice(const PrintService& printer) {
 
 PageDocument::PaperSize ProjectCommands::paperSizes(const PageDocument& document,
                                                     const PrintService& printer) {
-    const bool fromPrinter = document.project().paperIndex >= 0 && printer.hasDefaultPrinter();
-    return [fromPrinter, &printer](int row) {
-        if (fromPrinter)
-            return printer.formSize(row);
-        // Without a printer the built-in papers stand in, so the project still opens whole.
-        const auto& papers = PaperTable::builtIn();
-        if (row < 0 || row >= int(papers.size()))
-            return QSizeF();
-        return QSizeF(papers[size_t(row)].widthMm, papers[size_t(row)].heightMm);
+    // Without a printer the built-in papers stand in, so the project still opens whole.
+    return [index = document.project().paperIndex, &printer](int row) {
+        return printer.paperSize(index, row);
     };
 }
 

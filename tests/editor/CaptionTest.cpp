@@ -63,6 +63,25 @@ TEST(CaptionLayout, PictureSizesAndTextPlaces) {
         EXPECT_EQ(CaptionLayout::of(row.settings, mm), row.expected) << row.why;
 }
 
+TEST(CaptionLayout, AnOpaqueBackgroundTurnsToRunAlongItsText) {
+    using Size = CaptionLayout::Size;
+    const struct {
+        const char* why;
+        Size before;
+        bool vertical;
+        Size expected;
+    } rows[] = {
+        {"wide, across: kept", {100, 20}, false, {100, 20}},
+        {"wide, turned upright: tall", {100, 20}, true, {20, 100}},
+        {"tall, across again: wide", {20, 100}, false, {100, 20}},
+        {"tall, upright: kept", {20, 100}, true, {20, 100}},
+        {"square: either way", {50, 50}, true, {50, 50}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CaptionLayout::backgroundAlongText(row.before, row.vertical), row.expected)
+            << row.why;
+}
+
 class CaptionDocumentTest : public ::testing::Test {
   protected:
     void SetUp() override { document.setCaptionDrawer(&drawer); }

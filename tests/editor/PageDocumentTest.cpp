@@ -212,22 +212,31 @@ TEST_F(PageDocumentTest, ListRowsFollowTheStackThroughUndoAndRedo) {
     EXPECT_EQ(document.stack().idAtRow(1), text);
 }
 
-TEST_F(PageDocumentTest, PageSettingsComeBackInWholeUnits) {
-    document.changeUnit(1); // inches
-    ASSERT_TRUE(document.setCanvasSize(8.5, 11).isEmpty());
+TEST_F(PageDocumentTest, UndoAndRedoBringBackThePageAsItStood) {
+    // Letter in inches (8.499983 x 10.999978 by the rounded factor), turned, then an 8 x 10
+    // in paper, which is chosen upright.
+    document.changeUnit(1);
+    ASSERT_TRUE(document.choosePaper(1, 215.9, 279.4).isEmpty());
     document.addPhoto(box.writePicture("a.png", 40, 30));
     document.setPortrait(false);
-    ASSERT_TRUE(document.setCanvasSize(100, 8.5).isEmpty());
+    ASSERT_TRUE(document.choosePaper(2, 203.2, 254).isEmpty());
+    const auto expectPage = [this](double width, double height, bool portrait, int row) {
+        const auto& p = document.project();
+        EXPECT_NEAR(p.canvasWidth, width, 1e-5);
+        EXPECT_NEAR(p.canvasHeight, height, 1e-5);
+        EXPECT_EQ(p.portrait, portrait);
+        EXPECT_EQ(p.paperRow, row);
+    };
 
     QSignalSpy restored(&document, &PageDocument::pageRestored);
     document.undo();
-    EXPECT_EQ(document.project().canvasWidth, 11.0) << "the size before, 11 x 8.5, as 11 x 8";
-    EXPECT_EQ(document.project().canvasHeight, 8.0);
+    expectPage(10.999978, 8.499983, false, 1); // Letter on its side, not 10 x 8 upright
     document.undo();
-    EXPECT_TRUE(document.project().portrait);
-    EXPECT_EQ(document.project().canvasWidth, 8.0) << "turned back: 11 x 8 becomes 8 x 11";
-    EXPECT_EQ(document.project().canvasHeight, 11.0);
-    ASSERT_EQ(restored.count(), 2);
+    expectPage(8.499983, 10.999978, true, 1);
+    document.redo();
+    document.redo();
+    expectPage(7.999984, 9.99998, true, 2);
+    ASSERT_EQ(restored.count(), 4);
     EXPECT_EQ(restored.at(1).at(0).value<HistoryKind>(), HistoryKind::Orientation);
 
     // A unit change right after the undo is the undo's own doing, and is not recorded.

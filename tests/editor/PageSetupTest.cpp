@@ -120,13 +120,13 @@ TEST_F(PageSetupTest, TheSelectedLayerMovesAndResizesByNumber) {
     EXPECT_EQ(document.stack().find(0)->y, int(60 * f));
 
     // 100 mm wide keeping 4 : 3 is 472 x 354 page pixels (75 mm high after snapping).
-    ASSERT_TRUE(document.resizeSelectedTo(100, 1, true, false));
+    ASSERT_TRUE(document.resizeSelectedTo(100, 1, PageDocument::Proportions::WidthLeads));
     EXPECT_EQ(document.stack().find(0)->boxWidth(), 472);
     EXPECT_EQ(document.stack().find(0)->boxHeight(), 354);
-    ASSERT_TRUE(document.resizeSelectedTo(100, 50, false, false));
+    ASSERT_TRUE(document.resizeSelectedTo(100, 50, PageDocument::Proportions::Free));
     EXPECT_EQ(document.stack().find(0)->boxHeight(), 236) << "each side its own";
     EXPECT_EQ(document.stack().find(0)->x, 236) << "resizing keeps the corner";
-    EXPECT_FALSE(document.resizeSelectedTo(0, 50, false, false));
+    EXPECT_FALSE(document.resizeSelectedTo(0, 50, PageDocument::Proportions::Free));
 
     document.undo();
     EXPECT_EQ(document.stack().find(0)->boxHeight(), 354);

@@ -248,14 +248,33 @@ TEST_F(ProjectTest, SavingOverAnotherProjectReplacesItOnlyOnceTheNewOneIsWhole) 
     EXPECT_TRUE(QDir(box.path("install/newPrj1")).isEmpty()) << "the temporary photos moved";
 }
 
-TEST_F(ProjectTest, ANewPhotoNeverTakesTheNameOfAFileLeftInTheFolder) {
+// The temporary project's folder holds only the photos of pages in use: a page given up takes
+// its photos along, and what an earlier run left goes to the trash once no editor uses it.
+TEST_F(ProjectTest, TheTemporaryFolderKeepsOnlyThePhotosOfPagesInUse) {
     write("install/newPrj1/newPrj10.bmp", "left by a run that crashed");
     write("install/newPrj1/newPrj11_3.bmp", "and its edit");
+    const auto there = [this](const QString& name) { return QFile::exists(box.path(name)); };
     document.newProject();
     document.addPhoto(box.writePicture("a.png", 40, 30));
-    EXPECT_EQ(document.stack().layers().front().content, "newPrj12.bmp");
-    EXPECT_EQ(read("install/newPrj1/newPrj10.bmp"), "left by a run that crashed");
-    EXPECT_EQ(read("install/newPrj1/newPrj11_3.bmp"), "and its edit");
+    EXPECT_EQ(document.stack().layers().front().content, "newPrj12.bmp") << "never over a file";
+    document.newProject();
+    EXPECT_FALSE(there("install/newPrj1/newPrj12.bmp")) << "given up with its page";
+    EXPECT_EQ(read("install/newPrj1/newPrj11_3.bmp"), "and its edit") << "not this editor's";
+
+    document.addPhoto(box.writePicture("b.png", 40, 30));
+    ASSERT_TRUE(document.saveProjectAs(box.path("A/Trip.lyj")).isEmpty());
+    EXPECT_EQ(QDir(box.path("A/TripsrcImg")).entryList(QDir::Files), QStringList{"Trip2.bmp"});
+    EXPECT_EQ(QDir(box.path("install/newPrj1")).entryList(QDir::Files),
+              (QStringList{"newPrj10.bmp", "newPrj11_3.bmp"}));
+
+    // The first editor to start finds them left over; a second one finds the folder in use.
+    reopened.tidyTemporaryFolder();
+    EXPECT_TRUE(QDir(box.path("install/newPrj1")).isEmpty());
+    const QString trash = qEnvironmentVariable("XDG_DATA_HOME") + "/Trash/files/";
+    EXPECT_EQ(testsupport::readFile(trash + "newPrj10.bmp"), "left by a run that crashed");
+    write("install/newPrj1/newPrj15.bmp", "the first editor's photo");
+    document.tidyTemporaryFolder();
+    EXPECT_TRUE(there("install/newPrj1/newPrj15.bmp"));
 }
 
 // A project saved onto another disk: its photos are copied there whole.

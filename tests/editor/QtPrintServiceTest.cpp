@@ -59,7 +59,7 @@ void coverThePageWithOnePhoto(editor::PageDocument& document, const QString& pic
     ASSERT_EQ(document.setCanvasSize(width, height), QString());
     ASSERT_EQ(document.addPhoto(picture).status, editor::PageDocument::AddStatus::Added);
     ASSERT_TRUE(document.moveSelectedTo(0, 0));
-    ASSERT_TRUE(document.resizeSelectedTo(width, height, false, false));
+    ASSERT_TRUE(document.resizeSelectedTo(width, height, editor::PageDocument::Proportions::Free));
 }
 
 // Tests that need the print server ctest starts; they say so and stop anywhere else.

@@ -20,7 +20,7 @@ editor::LayerRecord layerAt(int id, int x) {
 
 PageSettings pageOf(int width) {
     PageSettings page;
-    page.pageWidth = width;
+    page.canvasWidth = width;
     return page;
 }
 
@@ -140,10 +140,10 @@ TEST_F(UndoHistoryTest, PageChangesRestoreTheSettingsOfTheEntryBefore) {
     history.record(HistoryKind::Page, pageOf(297), layerAt(0, 10));
     const editor::HistoryStep undone = history.undo();
     EXPECT_EQ(undone.action, HistoryAction::RestorePageSize);
-    EXPECT_EQ(undone.entry->page.pageWidth, 210);
+    EXPECT_EQ(undone.entry->page.canvasWidth, 210);
     const editor::HistoryStep redone = history.redo();
     EXPECT_EQ(redone.action, HistoryAction::RestorePageSize);
-    EXPECT_EQ(redone.entry->page.pageWidth, 297);
+    EXPECT_EQ(redone.entry->page.canvasWidth, 297);
 }
 
 TEST(UndoHistoryDecision, EachEntryKindAndDirection) {
