@@ -57,7 +57,8 @@ void BM_ResizeSmooth24MpTo600x450(benchmark::State& state) {
     const imaging::EffectImage source(photo(6000, 4000));
     for (auto _ : state) {
         imaging::EffectImage work(source);
-        work.resize(600, 450, true, true);
+        work.resize(600, 450, imaging::EffectImage::Shape::KeepAspect,
+                    imaging::EffectImage::Scaling::Smooth);
         benchmark::DoNotOptimize(work);
     }
     reportMegapixels(state, 6000LL * 4000);
@@ -68,7 +69,8 @@ void BM_ResizeNearest24MpTo3000x2000(benchmark::State& state) {
     const imaging::EffectImage source(photo(6000, 4000));
     for (auto _ : state) {
         imaging::EffectImage work(source);
-        work.resize(3000, 2000, false, false);
+        work.resize(3000, 2000, imaging::EffectImage::Shape::Exact,
+                    imaging::EffectImage::Scaling::Nearest);
         benchmark::DoNotOptimize(work);
     }
     reportMegapixels(state, 6000LL * 4000);

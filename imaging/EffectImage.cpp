@@ -70,12 +70,12 @@ void EffectImage::paste(const DibImage& source, int x, int y) {
     }
 }
 
-bool EffectImage::resize(int w, int h, bool keepAspect, bool smooth) {
+bool EffectImage::resize(int w, int h, Shape shape, Scaling scaling) {
     if (isEmpty() || bitsPerPixel() < 8 || w <= 0 || h <= 0)
         return false;
     // Both scalers build a new picture from this one, so no copy of the source is needed.
     const DibImage& source = *this;
-    if (keepAspect) {
+    if (shape == Shape::KeepAspect) {
         const double r = double(source.width()) / double(source.height());
         if (int(std::trunc(h * r)) >= w) {
             h = int(std::trunc(w / r));
@@ -85,7 +85,7 @@ bool EffectImage::resize(int w, int h, bool keepAspect, bool smooth) {
         if (w <= 0 || h <= 0)
             return false;
     }
-    if (smooth && source.width() >= w && source.height() >= h) {
+    if (scaling == Scaling::Smooth && source.width() >= w && source.height() >= h) {
         DibImage reduced = reduceBitmap(source, w, h);
         if (reduced.isEmpty())
             return false;

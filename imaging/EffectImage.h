@@ -16,10 +16,12 @@ class EffectImage : public DibImage {
     bool extract(DibImage* destination, PixelRect rect) const;
     // Copies source's rows in with its top-left at (x, y), clipped to this picture.
     void paste(const DibImage& source, int x, int y);
-    // Scales to width x height (or to fit inside it with keepAspect). Smooth shrinking
+    // Scales to width x height, or to fit inside it keeping its proportions. Smooth shrinking
     // averages areas and gives 24 bits; otherwise rows and columns are dropped or repeated.
     // False, nothing changed, below 8 bits or for a zero size.
-    bool resize(int width, int height, bool keepAspect, bool smooth);
+    enum class Shape { Exact, KeepAspect };
+    enum class Scaling { Nearest, Smooth };
+    bool resize(int width, int height, Shape shape, Scaling scaling);
     // Reverses every row in place (8 bits or more).
     void mirror();
     void turnClockwise();

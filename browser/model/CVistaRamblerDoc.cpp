@@ -4,6 +4,7 @@
 
 #include <QDirIterator>
 #include <algorithm>
+#include <vector>
 
 namespace browser {
 
@@ -16,25 +17,33 @@ void CVistaRamblerDoc::discardCurrentImage() {
 }
 
 QStringList CVistaRamblerDoc::picturesIn(const QString& folder) {
-    QStringList found;
     if (folder.isEmpty())
-        return found;
+        return {};
+    // Plain byte order of the lowered names; the real spelling breaks ties between names that
+    // differ only in case. The keys are made once per name, not at every comparison.
+    struct Keyed {
+        QByteArray lowered;
+        QByteArray spelled;
+        QString name;
+    };
+    std::vector<Keyed> found;
     // Hidden files are listed like any other; folders never are, nor FIFOs, sockets and
     // devices, also behind links: opening one would hang or read forever.
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
-        if (it.fileInfo().isFile() &&
-            quillax::imageTypeFromName(it.fileName()) != quillax::kUnknownFormat)
-            found.append(it.fileName());
+        const QString name = it.fileName();
+        if (it.fileInfo().isFile() && quillax::imageTypeFromName(name) != quillax::kUnknownFormat)
+            found.push_back({name.toLower().toUtf8(), name.toUtf8(), name});
     }
-    // Plain byte order of the lowered names; the real spelling breaks ties between names that
-    // differ only in case.
-    std::sort(found.begin(), found.end(), [](const QString& a, const QString& b) {
-        const QByteArray la = a.toLower().toUtf8(), lb = b.toLower().toUtf8();
-        return la != lb ? la < lb : a.toUtf8() < b.toUtf8();
+    std::sort(found.begin(), found.end(), [](const Keyed& a, const Keyed& b) {
+        return a.lowered != b.lowered ? a.lowered < b.lowered : a.spelled < b.spelled;
     });
-    return found;
+    QStringList names;
+    names.reserve(qsizetype(found.size()));
+    for (const Keyed& entry : found)
+        names.append(entry.name);
+    return names;
 }
 
 void CVistaRamblerDoc::replaceFiles(const QStringList& files) {

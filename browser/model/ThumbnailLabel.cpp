@@ -15,30 +15,43 @@ int safeCut(const QString& text, int at) {
     return at;
 }
 
+// The largest n in [low, high] for which fits(n) holds, fits being true up to some n and
+// false after it; `low` when none does. A label is made at every paint, so each candidate
+// width is measured log n times, not n times.
+template <typename Fits> int largestFitting(int low, int high, Fits fits) {
+    while (low < high) {
+        const int middle = low + (high - low + 1) / 2;
+        if (fits(middle))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
+}
+
 } // namespace
 
 QString ThumbnailLabel::elideMiddle(const QString& text, int width, const Measure& measure) {
     if (measure(text) <= width)
         return text;
-    for (int kept = int(text.size()) - 1; kept > 0; --kept) {
-        // The end keeps the larger half: it holds the number and the ending that tell
-        // photos apart.
+    // The end keeps the larger half: it holds the number and the ending that tell photos
+    // apart.
+    const auto keeping = [&text](int kept) {
         const int tail = safeCut(text, int(text.size()) - (kept + 1) / 2);
         const int head = safeCut(text, kept / 2);
-        const QString candidate = text.left(head) + kEllipsis + text.mid(tail);
-        if (measure(candidate) <= width)
-            return candidate;
-    }
-    return kEllipsis;
+        return text.left(head) + kEllipsis + text.mid(tail);
+    };
+    const int kept = largestFitting(0, int(text.size()) - 1,
+                                    [&](int n) { return n > 0 && measure(keeping(n)) <= width; });
+    return kept > 0 ? keeping(kept) : kEllipsis;
 }
 
 QString ThumbnailLabel::lines(const QString& name, int width, const Measure& measure) {
     if (measure(name) <= width)
         return name;
-    int fits = 0;
-    while (fits < name.size() && measure(name.left(fits + 1)) <= width)
-        ++fits;
-    fits = safeCut(name, fits);
+    const int fits = safeCut(name, largestFitting(0, int(name.size()), [&](int n) {
+                                 return measure(name.left(n)) <= width;
+                             }));
     // A break after the last space of the first line reads better than one inside a word.
     const int space = int(name.left(fits).lastIndexOf(QLatin1Char(' ')));
     const int cut = space > 0 ? space + 1 : std::max(fits, 1);

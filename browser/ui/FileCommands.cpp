@@ -42,6 +42,8 @@ QString FileCommands::openFilter() {
 }
 
 bool FileCommands::currentFileIsThere() {
+    if (!doc_.hasCurrentEntry())
+        return false; // nothing highlighted: nothing to act on
     const QString path = doc_.currentPath();
     if (QFileInfo(path).isFile())
         return true;
@@ -72,7 +74,7 @@ void FileCommands::moveTo() {
 }
 
 bool FileCommands::copyOrMove(CopyMoveDialog::Mode mode) {
-    if (!doc_.hasCurrentEntry() || !currentFileIsThere())
+    if (!currentFileIsThere())
         return false;
     CopyMoveDialog dialog(mode, doc_.currentPath(), prompts_, *transfer_, &view_);
     prompts_.runDialog(dialog);
@@ -80,7 +82,7 @@ bool FileCommands::copyOrMove(CopyMoveDialog::Mode mode) {
 }
 
 void FileCommands::deleteFile() {
-    if (!doc_.hasCurrentEntry() || !currentFileIsThere())
+    if (!currentFileIsThere())
         return;
     const QString path = doc_.currentPath();
     const bool toTrash = FileTransfer::canTrash(path);

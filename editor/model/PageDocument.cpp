@@ -118,6 +118,11 @@ void PageDocument::setModified(bool modified) {
     emit modifiedChanged(modified);
 }
 
+int PageDocument::addListPicture(const imaging::DibImage& thumbnail) {
+    listPictures_.append(quillax::toQImage(thumbnail));
+    return int(listPictures_.size() - 1);
+}
+
 void PageDocument::setFixedListPictures(const QList<QImage>& pictures) {
     for (int i = 0; i < kFixedListPictures && i < pictures.size(); ++i)
         listPictures_[i] = pictures[i];
@@ -526,8 +531,7 @@ PageDocument::AddResult PageDocument::addImported(const QString& path, const QSt
                                                     project_.pageWidth, project_.pageHeight));
     layer.x = layer.region.left;
     layer.y = layer.region.top;
-    listPictures_.append(quillax::toQImage(imported.thumbnail));
-    layer.thumbIndex = int(listPictures_.size() - 1);
+    layer.thumbIndex = addListPicture(imported.thumbnail);
     addNewLayer(layer);
     return {AddStatus::Added, layer.id};
 }
@@ -811,18 +815,14 @@ QString PageDocument::saveProject() {
     if (stack_.isEmpty())
         return tr("Please add your photo first!");
     QDir().mkpath(project_.projectFolder);
-    const QString written = ProjectDisk::write(project_.projectFileFolder + project_.projectName +
-                                                   QStringLiteral(".lyj"),
-                                               projectPrefix(), stack_);
+    const QString written = ProjectDisk::write(project_.projectFile(), projectPrefix(), stack_);
     if (written.isEmpty())
         setModified(false);
     return written;
 }
 
 bool PageDocument::isThisProjectsFile(const QString& path) const {
-    return !project_.isTemporary() &&
-           ProjectDisk::projectFileOf(path) ==
-               project_.projectFileFolder + project_.projectName + QStringLiteral(".lyj");
+    return !project_.isTemporary() && ProjectDisk::projectFileOf(path) == project_.projectFile();
 }
 
 bool PageDocument::wouldReplaceAProject(const QString& path) const {
@@ -849,10 +849,9 @@ QString PageDocument::saveProjectAs(const QString& path) {
                      : ProjectFolder::filesOf(from);
     // A project whose photos cannot all be copied is not written, and the old project, its
     // files and the layers stay as they were.
-    const ProjectDisk::Saved saved =
-        ProjectDisk::saveAs(path, from, files, prefix, stack_, *transfer_);
-    if (!saved.problem.isEmpty())
-        return saved.problem;
+    if (const QString problem = ProjectDisk::saveAs(path, from, files, prefix, stack_, *transfer_);
+        !problem.isEmpty())
+        return problem;
     if (wasTemporary)
         dropTemporaryPhotos(); // the saved project holds copies of those it uses
     project_.projectName = prefix.name;
@@ -873,11 +872,12 @@ void PageDocument::setUpPageFrom(const ProjectPrefix& prefix, const PaperSize& p
     const auto page = StoredProject::pageOf(prefix, project_.paperRowCount, paperSize);
     if (!page)
         return; // the page stays as it is
-    project_.unitRow = page->unitRow;
-    project_.unitFactor = UnitValues::windowUnitFactor(page->unitRow);
-    project_.paperRow = page->paperRow;
-    project_.canvasWidth = page->canvasWidth;
-    project_.canvasHeight = page->canvasHeight;
+    const PageSettings& settings = page->settings;
+    project_.unitRow = settings.unitRow;
+    project_.unitFactor = UnitValues::windowUnitFactor(settings.unitRow);
+    project_.paperRow = settings.paperRow;
+    project_.canvasWidth = settings.canvasWidth;
+    project_.canvasHeight = settings.canvasHeight;
     applyCanvasSize();
     if (page->ownPaper)
         emit pageNote(tr("This project's paper is not in this paper list: it opens on a "
@@ -906,16 +906,14 @@ QString PageDocument::openProject(const QString& path, const PaperSize& paperSiz
         setUpPageFrom(*contents.prefix, paperSize);
     QStringList missing;
     for (const ProjectSection& section : contents.sections) {
-        StoredProject::Layer read =
+        StoredProject::Layer stored =
             StoredProject::layerOf(section, project_.nextLayerId, project_.projectFolder,
                                    project_.unitFactor, captionDrawer_);
-        LayerRecord& layer = read.record;
-        if (read.missing)
+        LayerRecord& layer = stored.record;
+        if (stored.missing)
             missing.append(section.content);
-        if (section.photo) {
-            listPictures_.append(quillax::toQImage(PhotoImporter::thumbnail(layer.bitmap)));
-            layer.thumbIndex = int(listPictures_.size() - 1);
-        }
+        if (section.photo)
+            layer.thumbIndex = addListPicture(PhotoImporter::thumbnail(layer.bitmap));
         stack_.add(layer);
         project_.nextLayerId += 1;
         emit layerAdded(layer.id);

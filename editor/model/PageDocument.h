@@ -269,6 +269,8 @@ class PageDocument : public QObject {
     void recordSelected(HistoryKind kind);
     // A new layer on top, selected and recorded as an addition; the next id is taken.
     void addNewLayer(const LayerRecord& layer);
+    // A photo's thumbnail at the end of the list's pictures; its index there.
+    int addListPicture(const imaging::DibImage& thumbnail);
     // Records a change of the selected layer, which stood as `before` until now.
     void recordChangeFrom(const LayerRecord& before);
     PhotoEdits photoEdits() const;

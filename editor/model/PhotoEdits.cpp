@@ -49,7 +49,8 @@ PhotoEdits::edited(const LayerRecord& layer, bool turned,
         return {Status::CannotWrite, {}, {}, false};
     const int width = turned ? layer.bitmapHeight : layer.bitmapWidth;
     const int height = turned ? layer.bitmapWidth : layer.bitmapHeight;
-    full->resize(width, height, true, true);
+    full->resize(width, height, imaging::EffectImage::Shape::KeepAspect,
+                 imaging::EffectImage::Scaling::Smooth);
     return {Status::Done, std::move(*full), name, turned};
 }
 
@@ -102,7 +103,8 @@ PhotoEdits::Outcome PhotoEdits::originalSource(const LayerRecord& layer) const {
     auto picture = fullSizePicture(name);
     if (!picture)
         return {Status::Unreadable, {}, {}, false};
-    picture->resize(layer.bitmapWidth, layer.bitmapHeight, true, true);
+    picture->resize(layer.bitmapWidth, layer.bitmapHeight, imaging::EffectImage::Shape::KeepAspect,
+                    imaging::EffectImage::Scaling::Smooth);
     return {Status::Done, std::move(*picture), name, false};
 }
 

@@ -69,27 +69,26 @@ QString ProjectDisk::write(const QString& path, const ProjectPrefix& prefix,
     return {};
 }
 
-ProjectDisk::Saved ProjectDisk::saveAs(const QString& path, const QString& fromFolder,
-                                       const QStringList& files, const ProjectPrefix& prefix,
-                                       const LayerStack& layers, quillax::FileTransfer& transfer) {
+QString ProjectDisk::saveAs(const QString& path, const QString& fromFolder,
+                            const QStringList& files, const ProjectPrefix& prefix,
+                            const LayerStack& layers, quillax::FileTransfer& transfer) {
     const QString folder = photoFolderOf(path);
     const ProjectFolder::Staged staged =
         ProjectFolder::stage(fromFolder, files, folder, prefix.name, transfer);
     if (!staged.ok())
-        return {tr("Saving failed: %1 could not be copied (%2). Nothing was changed.")
-                    .arg(staged.failedFile.isEmpty() ? folder : staged.failedFile, staged.why),
-                {}};
+        return tr("Saving failed: %1 could not be copied (%2). Nothing was changed.")
+            .arg(staged.failedFile.isEmpty() ? folder : staged.failedFile, staged.why);
     QString aside;
     if (!ProjectFolder::putInPlace(staged.folder, folder, aside)) {
         QDir(staged.folder).removeRecursively();
-        return {tr("Fail in creating") + folder, {}};
+        return tr("Fail in creating") + folder;
     }
     if (const QString problem = write(projectFileOf(path), prefix, layers); !problem.isEmpty()) {
         ProjectFolder::putBack(folder, aside); // the old photos take their place again
-        return {problem, {}};
+        return problem;
     }
     ProjectFolder::dropAside(aside);
-    return {{}, staged.files};
+    return {};
 }
 
 } // namespace editor

@@ -35,16 +35,13 @@ class ProjectDisk {
     [[nodiscard]] static QString write(const QString& path, const ProjectPrefix& prefix,
                                        const LayerStack& layers);
 
-    struct Saved {
-        QString problem;    // empty when the project was written with all its photos
-        QStringList copied; // the files of the old photo folder that the new one holds now
-    };
     // Writes the project under `prefix.name` at `path` with copies of `files` of
     // `fromFolder`, renamed for the project. Only once every copy is whole and the file is
-    // written does a project that stood there before lose its photos.
-    [[nodiscard]] static Saved saveAs(const QString& path, const QString& fromFolder,
-                                      const QStringList& files, const ProjectPrefix& prefix,
-                                      const LayerStack& layers, quillax::FileTransfer& transfer);
+    // written does a project that stood there before lose its photos. The message to show;
+    // empty when the project was written with all its photos.
+    [[nodiscard]] static QString saveAs(const QString& path, const QString& fromFolder,
+                                        const QStringList& files, const ProjectPrefix& prefix,
+                                        const LayerStack& layers, quillax::FileTransfer& transfer);
 };
 
 } // namespace editor

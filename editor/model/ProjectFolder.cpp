@@ -49,23 +49,23 @@ ProjectFolder::Staged ProjectFolder::stage(const QString& source, const QStringL
                                            quillax::FileTransfer& transfer) {
     const QString into = withoutSlash(target);
     if (!QDir().mkpath(QFileInfo(into).absolutePath()))
-        return {{}, {}, {}, QObject::tr("%1 cannot be made").arg(QFileInfo(into).absolutePath())};
+        return {{}, {}, QObject::tr("%1 cannot be made").arg(QFileInfo(into).absolutePath())};
     QTemporaryDir fresh(into + QStringLiteral(".saving-XXXXXX"));
     if (!fresh.isValid())
-        return {{}, {}, {}, fresh.errorString()};
+        return {{}, {}, fresh.errorString()};
     const QDir from(source);
     for (const QString& file : files) {
         const QString copy = fresh.filePath(ProjectFile::renamedFor(file, name));
         if (transfer.copy(from.absoluteFilePath(file), copy, false) !=
             quillax::FileTransfer::Result::Done)
-            return {{}, {}, file, transfer.errorText()};
+            return {{}, file, transfer.errorText()};
     }
     // A temporary folder is the user's alone; a project folder is made as any other folder.
     const mode_t mask = ::umask(0);
     ::umask(mask);
     ::chmod(QFile::encodeName(fresh.path()).constData(), 0777 & ~mask);
     fresh.setAutoRemove(false);
-    return {fresh.path(), files, {}, {}};
+    return {fresh.path(), {}, {}};
 }
 
 bool ProjectFolder::putInPlace(const QString& staged, const QString& target, QString& aside) {

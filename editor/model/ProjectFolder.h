@@ -17,7 +17,6 @@ class ProjectFolder {
     // What a transfer left: the fresh folder, or the photo that could not be copied and why.
     struct Staged {
         QString folder;
-        QStringList files; // the files copied, by their names in `source`
         QString failedFile;
         QString why;
         bool ok() const { return failedFile.isEmpty() && why.isEmpty(); }

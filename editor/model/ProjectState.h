@@ -26,6 +26,8 @@ struct ProjectState {
     // A project never saved carries the temporary name.
     bool isTemporary() const { return projectName.contains(QStringLiteral("newPrj1")); }
     QString temporaryFolder() const { return installFolder + QStringLiteral("newPrj1/"); }
+    // The file Save writes.
+    QString projectFile() const { return projectFileFolder + projectName + QStringLiteral(".lyj"); }
 
     // Ids are never reused, so an undo entry or an edit file always names one layer.
     int nextLayerId = 0;

@@ -15,35 +15,37 @@ namespace editor {
 std::optional<StoredProject::Page>
 StoredProject::pageOf(const ProjectPrefix& prefix, int paperRowCount, const PaperSize& paperSize) {
     Page page;
-    page.unitRow = std::clamp(prefix.unitRow, 0, 2);
-    const double unitFactor = UnitValues::windowUnitFactor(page.unitRow);
+    PageSettings& p = page.settings;
+    p.unitRow = std::clamp(prefix.unitRow, 0, 2);
+    p.portrait = prefix.portrait;
+    p.arrange = prefix.arrange;
+    const double unitFactor = UnitValues::windowUnitFactor(p.unitRow);
     // The size of the listed paper the row names today, in the unit and turned as stored.
     bool listed = prefix.paperRow >= 0 && prefix.paperRow < paperRowCount - 1;
     if (listed) {
         const QSizeF mm = paperSize ? paperSize(prefix.paperRow) : QSizeF();
-        page.canvasWidth = UnitValues::convert(mm.width(), UnitValues::kMillimetre, page.unitRow);
-        page.canvasHeight = UnitValues::convert(mm.height(), UnitValues::kMillimetre, page.unitRow);
+        p.canvasWidth = UnitValues::convert(mm.width(), UnitValues::kMillimetre, p.unitRow);
+        p.canvasHeight = UnitValues::convert(mm.height(), UnitValues::kMillimetre, p.unitRow);
         if (!prefix.portrait)
-            std::swap(page.canvasWidth, page.canvasHeight);
+            std::swap(p.canvasWidth, p.canvasHeight);
     }
     const bool storedSizeKnown = prefix.pageWidth > 0 && prefix.pageHeight > 0;
     if (listed && storedSizeKnown) {
-        const int pixelsWide = CanvasFit::pageWidth(page.canvasWidth, unitFactor);
-        const int pixelsHigh =
-            CanvasFit::pageHeight(pixelsWide, page.canvasWidth, page.canvasHeight);
+        const int pixelsWide = CanvasFit::pageWidth(p.canvasWidth, unitFactor);
+        const int pixelsHigh = CanvasFit::pageHeight(pixelsWide, p.canvasWidth, p.canvasHeight);
         page.ownPaper = std::abs(pixelsWide - prefix.pageWidth) > 1 ||
                         std::abs(pixelsHigh - prefix.pageHeight) > 1;
         listed = !page.ownPaper;
     }
     if (!listed) {
         // The user's own size comes back from its page pixels, to three decimals.
-        page.canvasWidth = int(prefix.pageWidth * 1000.0 / unitFactor) * 0.001;
-        page.canvasHeight = int(prefix.pageHeight * 1000.0 / unitFactor) * 0.001;
+        p.canvasWidth = int(prefix.pageWidth * 1000.0 / unitFactor) * 0.001;
+        p.canvasHeight = int(prefix.pageHeight * 1000.0 / unitFactor) * 0.001;
     }
     // A paper this machine does not list, or numbers beyond any page, make no page.
-    if (CanvasFit::problemWith(page.canvasWidth, page.canvasHeight, unitFactor) != nullptr)
+    if (CanvasFit::problemWith(p.canvasWidth, p.canvasHeight, unitFactor) != nullptr)
         return std::nullopt;
-    page.paperRow = listed ? prefix.paperRow : paperRowCount - 1;
+    p.paperRow = listed ? prefix.paperRow : paperRowCount - 1;
     return page;
 }
 

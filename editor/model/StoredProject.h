@@ -1,6 +1,7 @@
 #pragma once
 #include "editor/model/CaptionDrawer.h"
 #include "editor/model/LayerRecord.h"
+#include "editor/model/PageSettings.h"
 #include "editor/model/ProjectFile.h"
 
 #include <QSizeF>
@@ -17,10 +18,7 @@ class StoredProject {
     using PaperSize = std::function<QSizeF(int row)>;
 
     struct Page {
-        int unitRow = 0;
-        double canvasWidth = 0; // in the unit
-        double canvasHeight = 0;
-        int paperRow = 0;
+        PageSettings settings;
         // The row named a paper of another size in today's list: the page is a paper of its
         // own, of the stored size.
         bool ownPaper = false;

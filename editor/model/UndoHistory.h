@@ -1,5 +1,6 @@
 #pragma once
 #include "editor/model/LayerRecord.h"
+#include "editor/model/PageSettings.h"
 
 #include <functional>
 #include <optional>
@@ -18,19 +19,9 @@ enum class HistoryKind {
     Arrange = 6,
 };
 
-// The page settings as they stood when a change was recorded.
-struct PageSettings {
-    int paperRow = 0;
-    double canvasWidth = 0; // in the unit
-    double canvasHeight = 0;
-    int unitRow = 0;
-    bool portrait = true;
-    bool arrange = false;
-};
-
 struct HistoryEntry {
     HistoryKind kind = HistoryKind::Modify;
-    PageSettings page;
+    PageSettings page; // as they stood when the change was recorded
     // The layer as it stood after the change (for page changes, the selected layer).
     LayerRecord layer;
     // A modify entry of how a layer stood before a change, when no entry held that state

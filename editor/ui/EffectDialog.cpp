@@ -27,7 +27,8 @@ EffectDialog::EffectDialog(const EffectSpec& effect, const imaging::DibImage& pi
       source_(picture) {
     setWindowTitle(tr(effect.title));
     const QSize size = previewSize(picture.width(), picture.height());
-    source_.resize(size.width(), size.height(), true, true);
+    source_.resize(size.width(), size.height(), imaging::EffectImage::Shape::KeepAspect,
+                   imaging::EffectImage::Scaling::Smooth);
     if (effect.previewIn32Bits)
         source_.toDepth32();
     previewLabel_->setFixedSize(size);

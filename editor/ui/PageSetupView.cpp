@@ -83,12 +83,17 @@ void PageSetupView::connectPhotoEdits() {
     }
 }
 
-void PageSetupView::showPage() {
+void PageSetupView::showCanvasSize() {
     const ProjectState& project = document_.project();
     NumberEdit::show(paper_.canvasWidthEdit,
                      UnitValues::shown(project.canvasWidth, project.unitRow), kCanvasDigits);
     NumberEdit::show(paper_.canvasHeightEdit,
                      UnitValues::shown(project.canvasHeight, project.unitRow), kCanvasDigits);
+}
+
+void PageSetupView::showPage() {
+    const ProjectState& project = document_.project();
+    showCanvasSize();
     paper_.unitCombo->setCurrentIndex(project.unitRow);
     paper_.paperCombo->setCurrentIndex(project.paperRow);
     // Pixels are no paper size.
@@ -137,7 +142,6 @@ void PageSetupView::whenEdited(QLineEdit* edit, const std::function<void()>& app
 }
 
 void PageSetupView::canvasSizeTyped() {
-    const ProjectState& project = document_.project();
     const auto width = NumberEdit::read(paper_.canvasWidthEdit);
     const auto height = NumberEdit::read(paper_.canvasHeightEdit);
     QString problem = !width || !height ? tr("The canvas width and height must be numbers.")
@@ -145,8 +149,7 @@ void PageSetupView::canvasSizeTyped() {
     if (problem.isEmpty())
         return;
     // The page keeps the last size that made one, and the edits show it again.
-    NumberEdit::show(paper_.canvasWidthEdit, project.canvasWidth, kCanvasDigits);
-    NumberEdit::show(paper_.canvasHeightEdit, project.canvasHeight, kCanvasDigits);
+    showCanvasSize();
     say(problem);
 }
 

@@ -32,6 +32,7 @@ class PageSetupView : public QObject {
   private:
     void connectPaperPage();
     void connectPhotoEdits();
+    void showCanvasSize();
     void paperChosen(int row);
     // Runs `apply` when the user changed the edit since it was last applied or shown.
     void whenEdited(QLineEdit* edit, const std::function<void()>& apply);

@@ -116,8 +116,7 @@ bool ProjectCommands::saveProjectAs() {
         return false;
     if (!say(document_.saveProjectAs(path)))
         return false;
-    recent_.add(document_.project().projectFileFolder + document_.project().projectName +
-                QStringLiteral(".lyj"));
+    recent_.add(document_.project().projectFile());
     return true;
 }
 

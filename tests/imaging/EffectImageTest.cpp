@@ -7,6 +7,9 @@ using imaging::DibImage;
 using imaging::EffectImage;
 using testsupport::picture24;
 using testsupport::rgbGrid;
+constexpr auto Exact = EffectImage::Shape::Exact;
+constexpr auto KeepAspect = EffectImage::Shape::KeepAspect;
+constexpr auto Smooth = EffectImage::Scaling::Smooth;
 
 namespace {
 constexpr uint32_t A = 0xA0A0A0, B = 0xB0B0B0, C = 0xC0C0C0, D = 0xD0D0D0, E = 0xE0E0E0,
@@ -42,31 +45,31 @@ TEST(EffectImage, PasteIsClippedAtEveryEdge) {
 
 TEST(EffectImage, ResizeKeepsAspectInsideTheBox) {
     EffectImage wide(testsupport::solid24(1000, 500, A));
-    ASSERT_TRUE(wide.resize(240, 180, true, true));
+    ASSERT_TRUE(wide.resize(240, 180, KeepAspect, Smooth));
     EXPECT_EQ(std::pair(wide.width(), wide.height()), std::pair(240, 120));
 
     EffectImage tall(testsupport::solid24(500, 1000, A));
-    ASSERT_TRUE(tall.resize(240, 180, true, true));
+    ASSERT_TRUE(tall.resize(240, 180, KeepAspect, Smooth));
     EXPECT_EQ(std::pair(tall.width(), tall.height()), std::pair(90, 180));
 
     EffectImage small(testsupport::solid24(4, 4, A));
-    EXPECT_FALSE(small.resize(0, 3, false, true));
+    EXPECT_FALSE(small.resize(0, 3, Exact, Smooth));
     DibImage palette;
     palette.create(4, 4, 4);
     EffectImage fourBit(palette);
-    EXPECT_FALSE(fourBit.resize(2, 2, false, true));
+    EXPECT_FALSE(fourBit.resize(2, 2, Exact, Smooth));
     EXPECT_EQ(fourBit.width(), 4) << "unchanged after refusing";
 }
 
 TEST(EffectImage, SmoothShrinkAveragesAndEnlargementRepeats) {
     EffectImage image(picture24(
         {{0x000000, 0x0A0A0A, 0x646464, 0x646464}, {0x141414, 0x1E1E1E, 0x646464, 0x646464}}));
-    ASSERT_TRUE(image.resize(2, 1, false, true));
+    ASSERT_TRUE(image.resize(2, 1, Exact, Smooth));
     EXPECT_EQ(image.bitsPerPixel(), 24);
     EXPECT_EQ(rgbGrid(image), (std::vector<uint32_t>{0x0F0F0F, 0x646464})) << "(0+10+20+30)/4 = 15";
 
     EffectImage small(picture24({{A, B}, {C, D}}));
-    ASSERT_TRUE(small.resize(4, 4, false, true));
+    ASSERT_TRUE(small.resize(4, 4, Exact, Smooth));
     EXPECT_EQ(rgbGrid(small),
               (std::vector<uint32_t>{A, A, B, B, A, A, B, B, C, C, D, D, C, C, D, D}));
 }
