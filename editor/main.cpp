@@ -55,7 +55,8 @@ int exportProject(const QString& out, const QString& projectPath) {
                           int(papers.names.size()));
     document.setUpFolders(quillax::Settings::installFolder());
     const QString problem =
-        document.openProject(projectPath, editor::ProjectCommands::paperSizes(document, printer));
+        document.openProject(projectPath, editor::ProjectCommands::paperSizes(document, printer))
+            .message;
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "PageMontager: %s\n", qPrintable(problem));
         return 1;

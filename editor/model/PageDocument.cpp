@@ -891,10 +891,10 @@ void PageDocument::setUpPageFrom(const ProjectPrefix& prefix, const PaperSize& p
     }
 }
 
-QString PageDocument::openProject(const QString& path, const PaperSize& paperSize) {
+PageDocument::Opened PageDocument::openProject(const QString& path, const PaperSize& paperSize) {
     const ProjectDisk::Read read = ProjectDisk::read(path);
     if (!read.problem.isEmpty())
-        return read.problem; // the page shown stays
+        return {false, read.problem}; // the page shown stays
     const ProjectContents& contents = read.contents;
     newProject();
     project_.projectName = contents.prefix->name;
@@ -923,11 +923,12 @@ QString PageDocument::openProject(const QString& path, const PaperSize& paperSiz
     setModified(false);
     emit pageApplied();
     if (missing.isEmpty())
-        return {};
-    return tr("Load image failed!") + "\n\n" +
-           tr("These photos are not in %1; they are shown in grey and kept in the project:")
-               .arg(QDir::toNativeSeparators(project_.projectFolder)) +
-           "\n" + missing.join(QLatin1Char('\n'));
+        return {true, {}};
+    return {true,
+            tr("Load image failed!") + "\n\n" +
+                tr("These photos are not in %1; they are shown in grey and kept in the project:")
+                    .arg(QDir::toNativeSeparators(project_.projectFolder)) +
+                "\n" + missing.join(QLatin1Char('\n'))};
 }
 
 } // namespace editor

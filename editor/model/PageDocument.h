@@ -212,7 +212,11 @@ class PageDocument : public QObject {
     // Opens a project file into a new project: its page, then its layers in file order. A file
     // that is no project is refused and the page stays. Every layer is read: a photo whose
     // file cannot be read is shown as missing, kept, and named in the message that comes back.
-    QString openProject(const QString& path, const PaperSize& paperSize);
+    struct Opened {
+        bool opened = false; // the project took the page's place, if with a photo missing
+        QString message;     // what to tell the user; empty when all went well
+    };
+    [[nodiscard]] Opened openProject(const QString& path, const PaperSize& paperSize);
 
     // The page settings an undo entry keeps: the canvas size in whole units.
     PageSettings pageSettings() const;

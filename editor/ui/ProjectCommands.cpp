@@ -80,11 +80,13 @@ void ProjectCommands::openProject() {
 }
 
 QString ProjectCommands::openProjectFile(const QString& path) {
-    const QString problem = document_.openProject(path, paperSizes(document_, printer_));
-    // A project that opened, if with a photo missing, is one to come back to.
-    if (!document_.project().isTemporary())
+    const PageDocument::Opened result =
+        document_.openProject(path, paperSizes(document_, printer_));
+    // A project that opened, if with a photo missing, is one to come back to; a file that was
+    // refused is not.
+    if (result.opened)
         recent_.add(path);
-    return problem;
+    return result.message;
 }
 
 void ProjectCommands::openRecent(const QString& path) {

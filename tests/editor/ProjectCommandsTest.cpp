@@ -30,10 +30,13 @@ TEST_F(EditorWindowTest, APageSavedClosedAndOpenedAgainIsTheSamePage) {
     prompts.files.push_back(box.path("Trip.lyj"));
     window->actions().openProject->trigger();
     EXPECT_EQ(window->photoPage().layerList->topLevelItemCount(), 1);
-    EXPECT_EQ(window->projectCommands().recentProjects().paths(), QStringList{box.path("Trip.lyj")})
-        << "File > Open Recent offers it";
     EXPECT_EQ(prompts.shown, (QStringList{"Save Project", "Open Project"}))
         << "the two file dialogs, and no message";
+    ASSERT_TRUE(testsupport::writeFile(box.path("junk.lyj"), "\x01\x02 no project"));
+    prompts.files.push_back(box.path("junk.lyj"));
+    window->actions().openProject->trigger();
+    EXPECT_EQ(window->projectCommands().recentProjects().paths(), QStringList{box.path("Trip.lyj")})
+        << "File > Open Recent offers it, and not a file that was refused";
 }
 
 // Closing asks only when there is unsaved work; Cancel, or Yes with the save not done, keeps

@@ -39,7 +39,9 @@ class ProjectTest : public ::testing::Test {
     void write(const QString& name, const QByteArray& bytes) {
         ASSERT_TRUE(testsupport::writeFile(box.path(name), bytes));
     }
-    QString open(const QString& name) { return reopened.openProject(box.path(name), paperSize); }
+    QString open(const QString& name) {
+        return reopened.openProject(box.path(name), paperSize).message;
+    }
 
     testsupport::Sandbox box;
     testsupport::FillingCaptionDrawer drawer;
@@ -87,7 +89,7 @@ TEST_F(ProjectTest, AFailedWriteLeavesTheOldFileByteForByte) {
     const QString name = QString(246, 'n');
     write(name + ".lyj", "the old project");
     write("long.lyj", name.toLatin1() + kPrefix.mid(4) + photoSection("gone.bmp"));
-    ASSERT_FALSE(document.openProject(box.path("long.lyj"), paperSize).isEmpty()) << "photo gone";
+    ASSERT_TRUE(document.openProject(box.path("long.lyj"), paperSize).opened) << "a photo gone";
     document.setModified(true);
     EXPECT_EQ(document.saveProject(), "Fail in creating" + box.path(name + ".lyj"));
     EXPECT_EQ(read(name + ".lyj"), "the old project");
