@@ -13,7 +13,8 @@ QtPrintService::QtPrintService(const QString& pdfFile) : pdfFile_(pdfFile) {
 QtPrintService::~QtPrintService() = default;
 
 bool QtPrintService::hasDefaultPrinter() const {
-    return !QPrinterInfo::defaultPrinter().isNull();
+    // Jobs that go into a PDF file have somewhere to go whether a print server runs or not.
+    return !pdfFile_.isEmpty() || !QPrinterInfo::defaultPrinter().isNull();
 }
 
 QString QtPrintService::defaultPrinterName() const {
