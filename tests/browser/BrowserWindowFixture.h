@@ -8,7 +8,6 @@
 #include "tests/support/ScriptedPrompts.h"
 
 #include <QDir>
-#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -35,10 +34,9 @@ class RecordingLauncher : public quillax::Launcher {
 // a folder of JPEG photos of distinct colours.
 class BrowserWindowTest : public ::testing::Test {
   protected:
-    void start(const QString& editor = "PageMontager") { start(editor, launcher); }
-    void start(const QString& editor, quillax::Launcher& launching) {
+    void start(const QString& editor = "PageMontager") {
         box.writeSettings(box.folder(), editor);
-        frame = std::make_unique<browser::CMainFrame>(browser::BrowserServices{prompts, launching});
+        frame = std::make_unique<browser::CMainFrame>(browser::BrowserServices{prompts, launcher});
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
     }
@@ -49,12 +47,9 @@ class BrowserWindowTest : public ::testing::Test {
     }
     QString photoFolder(int count, int w = 640, int h = 480) {
         QDir(box.folder()).mkpath("photos");
-        for (int i = 0; i < count; ++i) {
-            QImage image(w, h, QImage::Format_RGB32);
-            image.fill(QColor::fromHsv((i * 37) % 360, 200, 220));
-            image.save(box.path(QString("photos/IMG_%1.JPG").arg(i, 3, 10, QChar('0'))), "jpeg",
-                       90);
-        }
+        for (int i = 0; i < count; ++i)
+            box.writePicture(QString("photos/IMG_%1.JPG").arg(i, 3, 10, QChar('0')), w, h,
+                             QColor::fromHsv((i * 37) % 360, 200, 220).rgb());
         return box.path("photos");
     }
 

@@ -14,26 +14,35 @@
 #include <unistd.h>
 
 using browser::CVistaRamblerDoc;
-
+using browser::FolderNamespace;
 using testsupport::writeFile;
 
-TEST(Catalogue, ListsPictureFilesOnlyLowerCasedInByteOrder) {
+namespace {
+
+// A fresh folder, and a document to read it.
+class Catalogue : public ::testing::Test {
+  protected:
+    // Writes 40 x 30 pictures of these names and reads the folder.
+    void load(std::initializer_list<const char*> pictures) {
+        for (const char* name : pictures)
+            box.writePicture(name, 40, 30);
+        doc.loadFolder(box.path("").chopped(1));
+    }
+
     testsupport::Sandbox box;
-    box.writePicture("B.JPG", 40, 30);
-    box.writePicture("a.png", 40, 30);
+    CVistaRamblerDoc doc;
+};
+
+} // namespace
+
+TEST_F(Catalogue, ListsPictureFilesOnlyLowerCasedInByteOrder) {
     writeFile(box.path("notes.txt"), "x");
     QDir(box.folder()).mkdir("x.jpg"); // a folder with a picture's name
-    box.writePicture("img10.jpg", 40, 30);
-    box.writePicture("img2.jpg", 40, 30);
-    box.writePicture(".hidden.png", 40, 30);
-
-    CVistaRamblerDoc doc;
     QSignalSpy replaced(&doc, &CVistaRamblerDoc::namesReplaced);
-    doc.loadFolder(box.path("").chopped(1));
+    load({"B.JPG", "a.png", "img10.jpg", "img2.jpg", ".hidden.png"});
     EXPECT_EQ(doc.names(), (QStringList{".hidden.png", "a.png", "b.jpg", "img10.jpg", "img2.jpg"}));
     EXPECT_EQ(replaced.count(), 1);
     EXPECT_EQ(doc.currentIndex(), -1);
-    EXPECT_FALSE(doc.isFullPathMode());
     // Only the labels are lower-cased: every command acts on the file as it is spelled.
     EXPECT_EQ(doc.fullPath(2), box.path("B.JPG"));
     EXPECT_EQ(doc.fileName(2), "B.JPG");
@@ -47,19 +56,16 @@ TEST(Catalogue, ListsPictureFilesOnlyLowerCasedInByteOrder) {
     EXPECT_TRUE(doc.names().isEmpty()) << "a folder that cannot be read is empty";
 }
 
-TEST(Catalogue, SelectDecodesOnceAndNothingIsCurrentOutsideTheList) {
-    testsupport::Sandbox box;
-    box.writePicture("a.png", 64, 48);
+TEST_F(Catalogue, SelectDecodesOnceAndNothingIsCurrentOutsideTheList) {
     writeFile(box.path("broken.jpg"), "not a picture");
-    CVistaRamblerDoc doc;
-    doc.loadFolder(box.path("").chopped(1));
+    load({"a.png"});
     QSignalSpy changed(&doc, &CVistaRamblerDoc::currentImageChanged);
 
     doc.select(0);
     doc.select(0);
     EXPECT_EQ(doc.decodeCount(), 1) << "the same index twice decodes once";
     ASSERT_TRUE(doc.currentImage());
-    EXPECT_EQ(doc.currentImage()->image.width(), 64);
+    EXPECT_EQ(doc.currentImage()->image.width(), 40);
     EXPECT_EQ(doc.currentPath(), box.path("a.png"));
 
     doc.select(1);
@@ -75,12 +81,8 @@ TEST(Catalogue, SelectDecodesOnceAndNothingIsCurrentOutsideTheList) {
 
 // After a delete or a move, the commands must not reach the photo that went, nor one the user
 // did not pick: the photo that took its place is highlighted and current.
-TEST(Catalogue, TheEntryThatTakesAGonePhotosPlaceBecomesCurrent) {
-    testsupport::Sandbox box;
-    for (const char* name : {"a.png", "b.png", "c.png", "d.png"})
-        box.writePicture(name, 40, 30);
-    CVistaRamblerDoc doc;
-    doc.loadFolder(box.path("").chopped(1));
+TEST_F(Catalogue, TheEntryThatTakesAGonePhotosPlaceBecomesCurrent) {
+    load({"a.png", "b.png", "c.png", "d.png"});
     doc.select(2);
     doc.removeEntry(0); // before the current one: the same photo, one row up
     EXPECT_EQ(doc.currentIndex(), 1);
@@ -98,13 +100,10 @@ TEST(Catalogue, TheEntryThatTakesAGonePhotosPlaceBecomesCurrent) {
 }
 
 // File > Open shows a picture from anywhere, yet the commands stay on the highlighted photo.
-TEST(Catalogue, APictureOpenedFromElsewhereIsShownButNeverActedOn) {
-    testsupport::Sandbox box;
-    box.writePicture("a.png", 40, 30);
+TEST_F(Catalogue, APictureOpenedFromElsewhereIsShownButNeverActedOn) {
     QDir(box.folder()).mkdir("other");
     const QString elsewhere = box.writePicture("other/b.png", 8, 6);
-    CVistaRamblerDoc doc;
-    doc.loadFolder(box.path("").chopped(1));
+    load({"a.png"});
     doc.select(0);
     doc.showPath(elsewhere);
     EXPECT_EQ(doc.shownPath(), elsewhere);
@@ -116,12 +115,8 @@ TEST(Catalogue, APictureOpenedFromElsewhereIsShownButNeverActedOn) {
     EXPECT_EQ(doc.shownPath(), box.path("a.png"));
 }
 
-TEST(Catalogue, ARefreshFollowsOtherProgramsAndKeepsTheCurrentPhoto) {
-    testsupport::Sandbox box;
-    for (const char* name : {"a.png", "b.png", "c.png"})
-        box.writePicture(name, 40, 30);
-    CVistaRamblerDoc doc;
-    doc.loadFolder(box.path("").chopped(1));
+TEST_F(Catalogue, ARefreshFollowsOtherProgramsAndKeepsTheCurrentPhoto) {
+    load({"a.png", "b.png", "c.png"});
     doc.select(1);
     QSignalSpy replaced(&doc, &CVistaRamblerDoc::namesReplaced);
     EXPECT_FALSE(doc.refresh()) << "nothing changed: the list is not rebuilt";
@@ -142,28 +137,18 @@ TEST(Catalogue, ARefreshFollowsOtherProgramsAndKeepsTheCurrentPhoto) {
     EXPECT_EQ(replaced.size(), 3);
 }
 
-TEST(Catalogue, SearchResultsKeepTheirOrderInLowerCase) {
-    CVistaRamblerDoc doc;
+// Search results keep their order and their whole paths; the saved document is one string of
+// the current path, its length before it in a byte, or after a 0xFF marker in 16 bits.
+TEST_F(Catalogue, SearchResultsKeepTheirOrderAndTheDocumentFileIsOneLengthPrefixedString) {
     doc.takeSearchResults({"/Photos/Z.JPG", "/Photos/a.png"});
     EXPECT_TRUE(doc.isFullPathMode());
     EXPECT_EQ(doc.folder(), "");
     EXPECT_EQ(doc.names(), (QStringList{"/photos/z.jpg", "/photos/a.png"}));
     EXPECT_EQ(doc.fullPath(0), "/Photos/Z.JPG");
-}
 
-TEST(Catalogue, TheDocumentFileIsOneLengthPrefixedString) {
-    testsupport::Sandbox box;
-    box.writePicture("a.png", 40, 30);
-    CVistaRamblerDoc doc;
-    doc.loadFolder(box.path("").chopped(1));
-    doc.select(0);
-    const QByteArray stored = doc.archive();
-    const QByteArray text = "\n" + box.path("a.png").toUtf8() + "\n";
-    EXPECT_EQ(stored.at(0), char(text.size()));
-    EXPECT_EQ(stored.mid(1), text);
-    EXPECT_EQ(CVistaRamblerDoc::readArchive(stored), QString::fromUtf8(text));
-
-    // Longer strings carry a 0xFF marker and a 16-bit length.
+    doc.select(1);
+    EXPECT_EQ(doc.archive(), QByteArray("\x0F\n/Photos/a.png\n"));
+    EXPECT_EQ(CVistaRamblerDoc::readArchive(doc.archive()), "\n/Photos/a.png\n");
     QByteArray longer("\xFF\x2C\x01", 3);
     longer.append(QByteArray(300, 'a'));
     EXPECT_EQ(CVistaRamblerDoc::readArchive(longer)->size(), 300);
@@ -171,86 +156,65 @@ TEST(Catalogue, TheDocumentFileIsOneLengthPrefixedString) {
     EXPECT_FALSE(CVistaRamblerDoc::readArchive(QByteArray()));
 }
 
-TEST(FolderNamespace, NamesSortAsAFileManagerSortsThem) {
-    QStringList names{"Holiday 10", "holiday 2", "Alpha", "beta", "Holiday 1"};
-    browser::FolderNamespace::sortNatural(names);
-    EXPECT_EQ(names, (QStringList{"Alpha", "beta", "Holiday 1", "holiday 2", "Holiday 10"}));
+// A FIFO named like a photo would freeze the window in its open, and a link to /dev/zero
+// would be read forever: neither is listed, decoded or made a thumbnail of.
+TEST_F(Catalogue, FifosAndDevicesAreNeitherListedNorOpened) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(box.path("fifo.jpg")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", box.path("zero.png")));
+    ASSERT_TRUE(QFile::link(box.path("real.png"), box.path("linked.png")));
+    load({"real.png"});
+    EXPECT_EQ(doc.names(), (QStringList{"linked.png", "real.png"})) << "a link to a photo counts";
+    for (const char* name : {"fifo.jpg", "zero.png"}) {
+        const quillax::ImageFormat format = quillax::imageTypeFromName(name);
+        EXPECT_FALSE(quillax::ImageFile::decode(box.path(name), format).isValid()) << name;
+        EXPECT_FALSE(quillax::ImageFile::info(box.path(name), format).isValid()) << name;
+        EXPECT_TRUE(browser::ThumbnailMaker::makeCell(box.path(name)).isNull()) << name;
+    }
 }
 
-TEST(FolderNamespace, TheDesktopHoldsHomeAndTheFileSystem) {
-    const auto places = browser::FolderNamespace::children(browser::FolderNamespace::desktop());
+TEST(FolderNamespace, NamesSortAsAFileManagerSortsThemUnderHomeAndTheFileSystem) {
+    QStringList names{"Holiday 10", "holiday 2", "Alpha", "beta", "Holiday 1"};
+    FolderNamespace::sortNatural(names);
+    EXPECT_EQ(names, (QStringList{"Alpha", "beta", "Holiday 1", "holiday 2", "Holiday 10"}));
+    const auto places = FolderNamespace::children(FolderNamespace::desktop());
     ASSERT_GE(places.size(), 2);
     EXPECT_EQ(places[0].path, QDir::homePath());
     EXPECT_EQ(places[1].path, "/");
 }
 
-TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnes) {
+// The tree lists folders only, without hidden ones; links count as what they point at: a folder
+// is a folder, a FIFO is none. The probe that decides the expand buttons finds the same, on a
+// thread of its own.
+TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnesAndTheProbeAgrees) {
     testsupport::Sandbox box;
-    QDir dir(box.folder());
-    dir.mkpath("b/inner");
-    dir.mkpath("a");
-    dir.mkpath(".secret");
-    writeFile(box.path("file.jpg"), "x");
-    // Links count as what they point at: a folder is a folder, a FIFO is none.
-    ASSERT_EQ(::mkfifo(QFile::encodeName(box.path("pipe")).constData(), 0600), 0);
-    ASSERT_TRUE(QFile::link(box.path("pipe"), box.path("pipe link")));
-    ASSERT_TRUE(QFile::link(box.path("a"), box.path("c link")));
-    browser::FolderEntry parent{
-        browser::FolderEntry::Kind::Folder, "box", box.path("").chopped(1), false, false, true};
-    const QList<browser::FolderEntry> children = browser::FolderNamespace::children(parent);
-    ASSERT_EQ(children.size(), 3);
-    EXPECT_EQ(children[0].name, "a");
-    EXPECT_EQ(children[1].name, "b");
-    EXPECT_EQ(children[2].name, "c link");
-    EXPECT_TRUE(browser::FolderNamespace::listingIsFinal(parent, children));
-    EXPECT_FALSE(browser::FolderNamespace::listingIsFinal(parent, {}))
-        << "nothing listed is never final";
-    parent.removable = true;
-    EXPECT_FALSE(browser::FolderNamespace::listingIsFinal(parent, children))
-        << "removable media may change";
-
-    const auto chain = browser::FolderNamespace::chainTo(box.path("b/inner"));
-    ASSERT_FALSE(chain.isEmpty());
-    EXPECT_EQ(chain.last().path, box.path("b/inner"));
-    EXPECT_TRUE(browser::FolderNamespace::chainTo(box.path("file.jpg")).isEmpty());
-}
-
-// A FIFO named like a photo would freeze the window in its open, and a link to /dev/zero
-// would be read forever: neither is listed, decoded or made a thumbnail of.
-TEST(Catalogue, FifosAndDevicesAreNeitherListedNorOpened) {
-    testsupport::Sandbox box;
-    ASSERT_EQ(::mkfifo(QFile::encodeName(box.path("fifo.jpg")).constData(), 0600), 0);
-    ASSERT_TRUE(QFile::link("/dev/zero", box.path("zero.png")));
-    ASSERT_TRUE(QFile::link(box.writePicture("real.png", 40, 30), box.path("linked.png")));
-    CVistaRamblerDoc doc;
-    doc.loadFolder(box.folder());
-    EXPECT_EQ(doc.names(), (QStringList{"linked.png", "real.png"})) << "a link to a photo counts";
-    for (const char* name : {"fifo.jpg", "zero.png"}) {
-        EXPECT_FALSE(
-            quillax::ImageFile::decode(box.path(name), quillax::imageTypeFromName(name)).isValid())
-            << name;
-        EXPECT_FALSE(
-            quillax::ImageFile::info(box.path(name), quillax::imageTypeFromName(name)).isValid())
-            << name;
-        EXPECT_TRUE(browser::ThumbnailMaker::makeCell(box.path(name)).isNull()) << name;
-    }
-}
-
-TEST(SubFolderProbe, FindsTheFoldersTheTreeWouldListAndAnswersByItsSignal) {
-    testsupport::Sandbox box;
-    QDir dir(box.folder());
-    for (const char* folder :
-         {"empty", "files", "hidden/.git", "nested/inner", "linked", "locked/x"})
-        dir.mkpath(folder);
-    writeFile(box.path("files/x.jpg"), "x");
-    ASSERT_TRUE(QFile::link(box.path("nested"), box.path("linked/to nested")));
-    const QList<std::pair<QString, bool>> expected{
-        {"empty", false}, {"files", false}, {"hidden", false}, // hidden folders are not listed
-        {"nested", true}, {"linked", true},                    // a link to a folder is listed
-        {"gone", true}, // vanished since the listing: the button stays for a later try
+    for (const char* folder : {"a/.git", "b/inner", "d", "e", "locked/x"})
+        QDir(box.folder()).mkpath(folder);
+    ASSERT_TRUE(QFile::link(box.path("b"), box.path("c link")));
+    ASSERT_TRUE(QFile::link(box.path("b"), box.path("d/to b")));
+    writeFile(box.path("e/x.jpg"), "x");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(box.path("e/pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(box.path("e/pipe"), box.path("e/pipe link")));
+    const auto folder = [&](const QString& name) {
+        browser::FolderEntry entry;
+        entry.path = name.isEmpty() ? box.path("").chopped(1) : box.path(name);
+        entry.mayHaveChildren = true;
+        return entry;
     };
-    for (const auto& [name, holds] : expected)
-        EXPECT_EQ(browser::SubFolderProbe::hasSubFolder(box.path(name)), holds) << qPrintable(name);
+    const auto namesIn = [&](const browser::FolderEntry& parent) {
+        QStringList names;
+        for (const browser::FolderEntry& child : FolderNamespace::children(parent))
+            names.append(child.name);
+        return names;
+    };
+    EXPECT_EQ(namesIn(folder("")), (QStringList{"a", "b", "c link", "d", "e", "locked"}));
+    EXPECT_EQ(namesIn(folder("a")), QStringList()) << "hidden folders are not listed";
+    EXPECT_EQ(namesIn(folder("e")), QStringList()) << "nor files, a FIFO or a link to it";
+    // "d" holds a link to a folder, which is listed; "gone" went since it was listed, and keeps
+    // its button for a later try.
+    const std::pair<const char*, bool> holds[] = {{"a", false}, {"b", true},  {"b/inner", false},
+                                                  {"d", true},  {"e", false}, {"gone", true}};
+    for (const auto& [name, expected] : holds)
+        EXPECT_EQ(browser::SubFolderProbe::hasSubFolder(box.path(name)), expected) << name;
     if (::geteuid() != 0) { // root reads every folder
         QFile::setPermissions(box.path("locked"), QFileDevice::WriteOwner);
         EXPECT_TRUE(browser::SubFolderProbe::hasSubFolder(box.path("locked")))
@@ -258,11 +222,23 @@ TEST(SubFolderProbe, FindsTheFoldersTheTreeWouldListAndAnswersByItsSignal) {
         QFile::setPermissions(box.path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                       QFileDevice::ExeOwner);
     }
-
     browser::SubFolderProbe probe;
     QSignalSpy answers(&probe, &browser::SubFolderProbe::probed);
-    probe.probe({box.path("empty"), box.path("nested")});
+    probe.probe({box.path("a"), box.path("b")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return answers.size() == 2; }, 10000));
-    EXPECT_EQ(answers.at(0), (QVariantList{box.path("empty"), false}));
-    EXPECT_EQ(answers.at(1), (QVariantList{box.path("nested"), true}));
+    EXPECT_EQ(answers.at(0), (QVariantList{box.path("a"), false}));
+    EXPECT_EQ(answers.at(1), (QVariantList{box.path("b"), true}));
+
+    const QList<browser::FolderEntry> listed = FolderNamespace::children(folder(""));
+    EXPECT_TRUE(FolderNamespace::listingIsFinal(folder(""), listed));
+    EXPECT_FALSE(FolderNamespace::listingIsFinal(folder(""), {}))
+        << "nothing listed is never final";
+    browser::FolderEntry removable = folder("");
+    removable.removable = true;
+    EXPECT_FALSE(FolderNamespace::listingIsFinal(removable, listed))
+        << "removable media may change";
+    const auto chain = FolderNamespace::chainTo(box.path("b/inner"));
+    ASSERT_FALSE(chain.isEmpty());
+    EXPECT_EQ(chain.last().path, box.path("b/inner"));
+    EXPECT_TRUE(FolderNamespace::chainTo(box.path("e/x.jpg")).isEmpty());
 }

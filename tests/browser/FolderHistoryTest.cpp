@@ -5,7 +5,7 @@
 using browser::FolderHistory;
 
 // A folder selected again is not pushed again, and a click that follows no Back or Forward
-// changes nothing: the entries at the end show both.
+// changes nothing: the entries at the end of the walk show both.
 TEST(FolderHistory, BackAndForwardWalkTheVisitedFolders) {
     FolderHistory h;
     for (const char* folder : {"Desktop", "A", "A", "B", "C"})
@@ -24,6 +24,17 @@ TEST(FolderHistory, BackAndForwardWalkTheVisitedFolders) {
     EXPECT_EQ(h.forward(), "C");
     EXPECT_FALSE(h.canGoForward());
     EXPECT_EQ(h.entries(), (QStringList{"Desktop", "A", "B", "C"})) << "walking pushes nothing";
+
+    // A click after Back keeps the folder clicked.
+    h.back();    // B
+    h.back();    // A, index 1
+    h.clicked(); // the press, before the selection it makes
+    h.selected("X");
+    EXPECT_EQ(h.entries(), (QStringList{"Desktop", "X"}));
+    EXPECT_EQ(h.index(), 1);
+    EXPECT_FALSE(h.isNavigating());
+    EXPECT_FALSE(h.canGoForward());
+    EXPECT_EQ(h.back(), "Desktop");
 }
 
 TEST(FolderHistory, KeepsTheEightNewest) {
@@ -37,19 +48,4 @@ TEST(FolderHistory, KeepsTheEightNewest) {
     while (!h.back().isEmpty())
         ++steps;
     EXPECT_EQ(steps, 7);
-}
-
-TEST(FolderHistory, AClickAfterBackKeepsTheFolderClicked) {
-    FolderHistory h;
-    for (const char* folder : {"Desktop", "A", "B", "C"})
-        h.selected(folder);
-    h.back();    // B
-    h.back();    // A, index 1
-    h.clicked(); // the press, before the selection it makes
-    h.selected("X");
-    EXPECT_EQ(h.entries(), (QStringList{"Desktop", "X"}));
-    EXPECT_EQ(h.index(), 1);
-    EXPECT_FALSE(h.isNavigating());
-    EXPECT_FALSE(h.canGoForward());
-    EXPECT_EQ(h.back(), "Desktop");
 }

@@ -1,80 +1,37 @@
-// Photos handed from the browser to the editor, with the editor a process of its own started
-// from a private install folder, as "To editor" starts it.
-#include "browser/model/CVistaRamblerDoc.h"
+// The browser's side of the hand-off: Add photo queues the highlighted photo by its name on disk,
+// and To editor starts the editor from the install folder or, when one runs, asks it to the
+// front. The queue's lines are HandOffQueue's, and taking them the editor's own tests'.
 #include "browser/ui/CVistaRamblerView.h"
-#include "browser/ui/FolderTree.h"
+#include "shared/HandOffQueue.h"
+#include "shared/PeerLink.h"
 #include "tests/browser/BrowserWindowFixture.h"
 
 #include <QAction>
-#include <QFile>
-#include <QProcess>
-#include <QSignalSpy>
-#include <memory>
-#include <vector>
 
-using testsupport::BrowserWindowTest;
+using quillax::PeerLink;
+using HandOffTest = testsupport::BrowserWindowTest;
 
-namespace {
-
-// Starts programs as the desktop would, but keeps hold of them so the test can end them.
-class ProcessLauncher : public testsupport::RecordingLauncher {
-  public:
-    ~ProcessLauncher() override {
-        for (auto& p : started) {
-            p->kill();
-            p->waitForFinished(5000);
-        }
-    }
-    bool startProgram(const QString& program, const QStringList& arguments) override {
-        RecordingLauncher::startProgram(program, arguments);
-        started.push_back(std::make_unique<QProcess>());
-        started.back()->start(program, arguments);
-        return started.back()->waitForStarted();
-    }
-    std::vector<std::unique_ptr<QProcess>> started;
-};
-
-class HandOffTest : public BrowserWindowTest {
-  protected:
-    void startWithEditorInstalled() {
-        ASSERT_TRUE(QFile::link(PAGEMONTAGER_PATH, box.path("PageMontager")));
-        start("PageMontager", processes);
-        ASSERT_TRUE(openAndWait(photoFolder(3, 40, 30)));
-    }
-    void queue(int row) {
+TEST_F(HandOffTest, QueuedPhotosGoToTheEditorStartedOnceThenRaised) {
+    start();
+    const QString folder = photoFolder(2, 40, 30);
+    ASSERT_TRUE(openAndWait(folder));
+    for (int row : {1, 0, 1}) {
         frame->view().setCurrentRow(row);
         frame->action("actionAddPhoto")->trigger();
     }
-    // The editor has taken the queue and written its copy of its n-th photo into the
-    // temporary project.
-    bool editorHas(int photos) const {
-        return QFile::exists(box.path(QString("newPrj1/newPrj1%1.bmp").arg(photos - 1))) &&
-               !QFile::exists(box.path("toAddList.txt"));
-    }
-
-    ProcessLauncher processes;
-};
-
-} // namespace
-
-// The order and the lines of the queue are HandOffQueue's; here the editor is started with
-// it, then asked to the front with the next one.
-TEST_F(HandOffTest, QueuedPhotosArriveInTheEditorStartedOnceThenRaised) {
-    startWithEditorInstalled();
-    for (int row : {0, 1, 2})
-        queue(row);
+    EXPECT_EQ(
+        quillax::HandOffQueue::take(box.folder()),
+        (QStringList{folder + "/IMG_001.JPG", folder + "/IMG_000.JPG", folder + "/IMG_001.JPG"}))
+        << "the same photo queued twice is added twice";
     frame->action("actionToEditor")->trigger();
-    ASSERT_EQ(processes.programs, QStringList{box.path("PageMontager")});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return editorHas(3); }, 60000))
-        << "the editor took the queue";
+    EXPECT_EQ(launcher.programs, QStringList{box.path("PageMontager")});
 
-    // Running, the editor is asked to the front rather than started again; the same photo
-    // queued twice is added twice.
-    queue(1);
-    queue(1);
+    // Running, the editor is asked to the front rather than started again.
+    PeerLink editor(PeerLink::editorName(), PeerLink::kEditorValue, box.folder(), nullptr);
+    QSignalSpy raised(&editor, &PeerLink::raiseRequested);
     frame->action("actionToEditor")->trigger();
-    EXPECT_EQ(processes.programs.size(), 1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return editorHas(5); }, 60000));
+    EXPECT_TRUE(raised.wait(5000));
+    EXPECT_EQ(launcher.programs.size(), 1);
     EXPECT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join("; ").toStdString();
 }
 
@@ -83,7 +40,6 @@ TEST_F(HandOffTest, QueuedPhotosArriveInTheEditorStartedOnceThenRaised) {
 TEST_F(HandOffTest, WithoutTheEditorNothingIsQueued) {
     start("");
     ASSERT_TRUE(openAndWait(photoFolder(1, 40, 30)));
-    frame->view().setCurrentRow(0);
     EXPECT_FALSE(frame->action("actionAddPhotoMenu")->isEnabled());
     frame->action("actionAddPhoto")->trigger();
     frame->action("actionToEditor")->trigger();

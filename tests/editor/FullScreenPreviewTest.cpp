@@ -1,19 +1,14 @@
 // The full-screen preview on the offscreen screen: the page comes up whole and centred,
 // keys and clicks close it only once it is shown, and dragging zooms.
 #include "editor/ui/FullScreenPreview.h"
-#include "editor/ui/EditorActions.h"
-#include "editor/ui/EditorMainDialog.h"
 #include "imaging/DibImage.h"
 #include "shared/DibConversion.h"
-#include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/Pictures.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
-
-using testsupport::EditorWindowTest;
 
 namespace {
 
@@ -65,11 +60,4 @@ TEST(FullScreenPreview, ALargePageIsReducedAndZoomsWhenDragged) {
     EXPECT_TRUE(preview.isVisible());
     QTest::mouseClick(&preview, Qt::RightButton, {}, centre);
     EXPECT_FALSE(preview.isVisible()) << "a right click closes it";
-}
-
-TEST_F(EditorWindowTest, TheFullScreenPreviewCommandRunsThePreviewOfThePage) {
-    start();
-    window->document().addPhoto(box.writePicture("a.png", 40, 30));
-    window->actions().fullScreenPreview->trigger();
-    EXPECT_EQ(prompts.dialogTitles.size(), 1) << "the preview was run";
 }

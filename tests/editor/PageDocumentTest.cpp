@@ -86,17 +86,6 @@ TEST_F(PageDocumentTest, EveryRecordedChangeMarksThePageModified) {
     EXPECT_FALSE(document.deleteLayer(0)) << "no such layer any more";
 }
 
-TEST_F(PageDocumentTest, DeletingNamesTheLayerAskedAboutNotTheSelectedOne) {
-    document.addPhoto(box.writePicture("a.png", 40, 30));
-    document.addPhoto(box.writePicture("b.png", 40, 30));
-    ASSERT_EQ(document.selection().currentId(), 1);
-    ASSERT_TRUE(document.deleteLayer(0));
-    EXPECT_EQ(document.history().entries().back().layer.id, 0);
-    EXPECT_NE(document.stack().find(1), nullptr);
-    EXPECT_EQ(document.stack().find(1)->listRow, 0) << "the row below moved up";
-    EXPECT_EQ(document.layerRows(), 1);
-}
-
 TEST_F(PageDocumentTest, PicturesThatCannotBeAddedComeBackTogetherInOrder) {
     const auto failed =
         document.addPhotos({box.writePicture("a.png", 40, 30), box.path("missing.png"),
@@ -121,26 +110,6 @@ TEST_F(PageDocumentTest, APanoramaStaysAtLeastOnePagePixelHigh) {
     document.setDisplayScale(494.0 / 1403);
     EXPECT_EQ(document.pickAt(int(12 * 494.0 / 1403), int(10 * 494.0 / 1403)), 0)
         << "and can be picked";
-}
-
-TEST_F(PageDocumentTest, ArrangedPhotosFillTheGridCellsInTurn) {
-    ASSERT_TRUE(document.setCellSize(100, 70));
-    ASSERT_TRUE(document.setArrangement(true));
-    document.addPhoto(box.writePicture("a.png", 600, 420));
-    // A4 at 1403 / 297 page pixels a millimetre: the 100 x 70 mm cell is 472.39 x 330.67,
-    // which a picture of its own shape fills to 472 x 330. Margins: (210 - 200) / 4 = 2.5 mm
-    // and (297 - 280) / 8 = 2.125 mm, 11 and 10 page pixels.
-    const editor::LayerRecord& first = *document.stack().find(0);
-    EXPECT_EQ(first.region, (editor::PageRect{11, 10, 11 + 472, 10 + 330}));
-    document.addPhoto(box.writePicture("b.png", 600, 420));
-    EXPECT_EQ(document.stack().find(1)->x, 507) << "(2.5 + 100 + 2.5 + 2.5) mm";
-
-    QSignalSpy ended(&document, &PageDocument::arrangementEnded);
-    document.recordChange();
-    EXPECT_FALSE(document.arrangement().on) << "moving a photo by hand ends arranging";
-    EXPECT_EQ(ended.count(), 1);
-    document.addPhoto(box.writePicture("c.png", 600, 420));
-    EXPECT_EQ(document.stack().find(2)->x, 2 * 2 + 10) << "the default place again";
 }
 
 TEST_F(PageDocumentTest, ACropWritesTheNextEditOfThisLayerOnly) {
@@ -168,85 +137,37 @@ TEST_F(PageDocumentTest, ACropWritesTheNextEditOfThisLayerOnly) {
     EXPECT_EQ(document.stack().find(0)->content, "trip_0_1.bmp") << "a failed crop changes nothing";
 }
 
-TEST_F(PageDocumentTest, UndoingADeletionBringsBackTheLayerWithItsIdAndThumbnail) {
+// The layer asked about goes, not the selected one; undone, it comes back with its id, its
+// row and its thumbnail; redone, it takes its own row again, not another's.
+TEST_F(PageDocumentTest, ADeletionIsOfTheLayerAskedAboutAndUndoBringsItBackInItsRow) {
     document.addPhoto(box.writePicture("a.png", 40, 30));
     document.addPhoto(box.writePicture("b.png", 40, 30));
+    const int text = document.addText();
+    document.select(1);
     const editor::LayerRecord before = *document.stack().find(0);
     ASSERT_TRUE(document.deleteLayer(0));
+    EXPECT_EQ(document.history().entries().back().layer.id, 0);
+    EXPECT_EQ(document.stack().idAtRow(0), 1) << "the rows below moved up";
+    EXPECT_EQ(document.layerRows(), 2);
     document.setModified(false);
     QSignalSpy added(&document, &PageDocument::layerAdded);
 
     EXPECT_EQ(document.undo(), PageDocument::StepOutcome::Applied);
     ASSERT_EQ(added.count(), 1);
     EXPECT_EQ(added.at(0).at(0).toInt(), 0) << "its old id";
-    const editor::LayerRecord* back = document.stack().find(0);
-    ASSERT_NE(back, nullptr);
-    EXPECT_EQ(back->listRow, 0) << "its old row, above the photo added after it";
-    EXPECT_EQ(document.stack().idAtRow(1), 1);
-    EXPECT_EQ(back->thumbIndex, before.thumbIndex);
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(document.stack().idAtRow(row), row == 2 ? text : row);
+    EXPECT_EQ(document.stack().find(0)->thumbIndex, before.thumbIndex);
     EXPECT_EQ(document.listPictures().size(), PageDocument::kFixedListPictures + 2)
         << "its thumbnail never left the list's pictures";
-    EXPECT_EQ(back->region, before.region);
+    EXPECT_EQ(document.stack().find(0)->region, before.region);
     EXPECT_EQ(document.selection().currentId(), 0);
     EXPECT_TRUE(document.isModified()) << "every step applied marks the page";
 
-    EXPECT_EQ(document.redo(), PageDocument::StepOutcome::Applied);
-    EXPECT_EQ(document.stack().find(0), nullptr);
-    EXPECT_EQ(document.layerRows(), 1);
-}
-
-TEST_F(PageDocumentTest, ListRowsFollowTheStackThroughUndoAndRedo) {
-    document.addPhoto(box.writePicture("a.png", 40, 30));
-    document.addPhoto(box.writePicture("b.png", 40, 30));
-    document.moveSelected(300, 300); // layer 1, in list row 1
-    const int text = document.addText();
-    document.deleteLayer(0); // the others move up a row
-    EXPECT_EQ(document.stack().idAtRow(0), 1);
-    document.undo(); // layer 0 is back in row 0, the others below it again
-    for (int row = 0; row < 3; ++row)
-        EXPECT_EQ(document.stack().idAtRow(row), row == 2 ? text : row);
-    // Redone, the deletion takes layer 0's row, not another's.
     ASSERT_EQ(document.redo(), PageDocument::StepOutcome::Applied);
     EXPECT_EQ(document.stack().find(0), nullptr);
     EXPECT_EQ(document.stack().idAtRow(0), 1);
     EXPECT_EQ(document.stack().idAtRow(1), text);
-}
-
-TEST_F(PageDocumentTest, UndoAndRedoBringBackThePageAsItStood) {
-    // Letter in inches (8.499983 x 10.999978 by the rounded factor), turned, then an 8 x 10
-    // in paper, which is chosen upright.
-    document.changeUnit(1);
-    ASSERT_TRUE(document.choosePaper(1, 215.9, 279.4).isEmpty());
-    document.addPhoto(box.writePicture("a.png", 40, 30));
-    document.setPortrait(false);
-    ASSERT_TRUE(document.choosePaper(2, 203.2, 254).isEmpty());
-    const auto expectPage = [this](double width, double height, bool portrait, int row) {
-        const auto& p = document.project();
-        EXPECT_NEAR(p.canvasWidth, width, 1e-5);
-        EXPECT_NEAR(p.canvasHeight, height, 1e-5);
-        EXPECT_EQ(p.portrait, portrait);
-        EXPECT_EQ(p.paperRow, row);
-    };
-
-    QSignalSpy restored(&document, &PageDocument::pageRestored);
-    document.undo();
-    expectPage(10.999978, 8.499983, false, 1); // Letter on its side, not 10 x 8 upright
-    document.undo();
-    expectPage(8.499983, 10.999978, true, 1);
-    document.redo();
-    document.redo();
-    expectPage(7.999984, 9.99998, true, 2);
-    ASSERT_EQ(restored.count(), 4);
-    EXPECT_EQ(restored.at(1).at(0).value<HistoryKind>(), HistoryKind::Orientation);
-
-    // A unit change right after the undo is the undo's own doing, and is not recorded.
-    document.select(0);
-    const int entries = document.history().count();
-    document.recordPageChange(HistoryKind::Unit);
-    EXPECT_EQ(document.history().count(), entries);
-    document.moveSelected(1, 1);
-    document.recordPageChange(HistoryKind::Unit);
-    EXPECT_EQ(document.history().count(), entries + 2) << "after another change it is";
 }
 
 // The exported page and the full-screen preview show a landscape page as the canvas does;

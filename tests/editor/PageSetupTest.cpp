@@ -34,38 +34,53 @@ class PageSetupTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(PageSetupTest, PaperUnitAndOrientationEachChangeThePageAndAreUndoneInTurn) {
+TEST_F(PageSetupTest, PaperUnitAndOrientationChangeThePageAndUndoBringsItBackAsItStood) {
     addPhotos(1);
     QSignalSpy applied(&document, &PageDocument::pageApplied);
     EXPECT_TRUE(document.choosePaper(0, 215.9, 279.4).isEmpty());
-    EXPECT_EQ(document.project().canvasWidth, 215.9) << "Letter, in millimetres";
-    EXPECT_EQ(document.project().pageWidth, 1020) << "1019.998 rounded up";
+    EXPECT_EQ(document.project().pageWidth, 1020) << "Letter: 1019.998 rounded up";
     EXPECT_EQ(document.selection().currentId(), -1) << "a new page selects nothing";
     EXPECT_EQ(applied.count(), 1);
-
     document.changeUnit(UnitValues::kInch);
     // 0.03937 inches a millimetre: 215.9 mm are 8.499983 inches, 279.4 mm are 10.999978.
     EXPECT_NEAR(document.project().canvasWidth, 8.499983, 1e-9);
     EXPECT_EQ(document.project().pageWidth, 1020) << "a unit change keeps the page pixels";
     document.setPortrait(false);
-    EXPECT_NEAR(document.project().canvasWidth, 10.999978, 1e-9) << "turned";
     document.setPortrait(false);
-    EXPECT_FALSE(document.project().portrait);
     EXPECT_EQ(document.history().entries().back().kind, HistoryKind::Orientation)
         << "the orientation it has is no change";
-    EXPECT_EQ(document.history().count(), 5) << "each recorded though no layer is selected";
+    ASSERT_TRUE(document.choosePaper(2, 203.2, 254).isEmpty()); // 8 x 10 in, chosen upright
+    EXPECT_EQ(document.history().count(), 6) << "each recorded though no layer is selected";
 
+    const auto expectPage = [this](double width, double height, bool portrait, int row) {
+        const auto& p = document.project();
+        EXPECT_NEAR(p.canvasWidth, width, 1e-7);
+        EXPECT_NEAR(p.canvasHeight, height, 1e-7);
+        EXPECT_EQ(p.portrait, portrait);
+        EXPECT_EQ(p.paperRow, row);
+    };
+    QSignalSpy restored(&document, &PageDocument::pageRestored);
     document.undo();
-    EXPECT_TRUE(document.project().portrait);
-    EXPECT_NEAR(document.project().canvasWidth, 8.499983, 1e-9);
+    expectPage(10.999978, 8.499983, false, 0); // Letter on its side, not 10 x 8
+    document.undo();
+    expectPage(8.499983, 10.999978, true, 0);
+    EXPECT_EQ(restored.at(1).at(0).value<HistoryKind>(), HistoryKind::Orientation);
     document.undo();
     EXPECT_EQ(document.project().unitRow, UnitValues::kMillimetre);
-    EXPECT_NEAR(document.project().canvasWidth, 215.8995682, 1e-9)
+    EXPECT_NEAR(document.project().canvasWidth, 215.8995682, 1e-7)
         << "back through the rounded factors: 8.499983 x 25.4";
     document.undo();
     EXPECT_EQ(document.project().canvasWidth, 210.0) << "the A4 the photo was added on";
-    EXPECT_EQ(document.project().canvasHeight, 297.0);
     EXPECT_EQ(document.project().pageWidth, 993);
+    for (int step = 0; step < 4; ++step)
+        ASSERT_EQ(document.redo(), PageDocument::StepOutcome::Applied);
+    expectPage(7.999984, 9.99998, true, 2);
+
+    // A unit change right after the undo is the undo's own doing, and is not recorded.
+    document.undo();
+    const int entries = document.history().count();
+    document.recordPageChange(HistoryKind::Unit);
+    EXPECT_EQ(document.history().count(), entries);
 }
 
 TEST_F(PageSetupTest, SizesThatMakeNoPageChangeNothing) {
@@ -85,27 +100,29 @@ TEST_F(PageSetupTest, PhotosFillTheGridAndNineDoNotFitEight) {
     addPhotos(8);
     ASSERT_TRUE(document.setCellSize(100, 70));
     ASSERT_TRUE(document.setArrangement(true));
-    // 100 x 70 mm cells on A4 make 2 columns and 4 rows, with margins of 2.5 and 2.125 mm.
-    // Photo 5 takes row 2, column 1: x = 2.5 mm, y = 2 x 74.25 + 2.125 = 150.625 mm, at
-    // 1403 / 297 page pixels a millimetre, truncated.
+    // 100 x 70 mm cells on A4 make 2 columns and 4 rows, with margins of 2.5 and 2.125 mm, at
+    // 1403 / 297 page pixels a millimetre, truncated. Photo 1 takes column 1 at
+    // (2.5 + 100 + 2.5 + 2.5) mm; photo 5 row 2, column 1: y = 2 x 74.25 + 2.125 = 150.625 mm.
+    EXPECT_EQ(document.stack().find(1)->x, 507);
     EXPECT_EQ(document.stack().find(4)->x, 11);
     EXPECT_EQ(document.stack().find(4)->y, 711);
     EXPECT_EQ(document.history().entries().back().kind, HistoryKind::Arrange);
 
-    // A hand-typed move after the arrangement is undone back to the arranged place.
+    // A hand-typed move ends arranging, and is undone back to the arranged place.
     document.select(4);
     const PageRect arranged = document.stack().find(4)->region;
+    QSignalSpy ended(&document, &PageDocument::arrangementEnded);
     ASSERT_TRUE(document.moveSelectedTo(50, 60));
+    EXPECT_FALSE(document.arrangement().on);
+    EXPECT_EQ(ended.count(), 1);
     document.undo();
     EXPECT_EQ(document.stack().find(4)->region, arranged);
 
-    (void)document.setArrangement(false);
     addPhotos(1);
     const auto before = regions();
     EXPECT_FALSE(document.arrangeAll()) << "nine photos, eight cells";
     EXPECT_EQ(regions(), before) << "nothing moved";
-
-    (void)document.setArrangement(true); // nine photos fit no grid of eight: nothing moves
+    (void)document.setArrangement(true);
     document.changeUnit(UnitValues::kInch);
     EXPECT_NEAR(document.arrangement().cellWidth, 3.937, 1e-12)
         << "the cells follow the unit while arranging: 100 mm x 0.03937";

@@ -49,6 +49,9 @@ TEST_F(PageSetupViewTest, ThePaperControlsReachThePageAndThePrinter) {
     EXPECT_FALSE(project.portrait);
     paper().arrangeCheck->click();
     EXPECT_TRUE(window->document().arrangement().on);
+    window->document().addPhoto(box.writePicture("a.png", 40, 30));
+    window->document().recordChange(); // the photo moved by hand ends arranging
+    EXPECT_FALSE(paper().arrangeCheck->isChecked());
     pick(paper().unitCombo, 2);
     EXPECT_EQ(project.unitRow, 2);
     EXPECT_FALSE(paper().paperCombo->isEnabled()) << "pixels are no paper";

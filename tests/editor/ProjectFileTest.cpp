@@ -139,22 +139,24 @@ TEST_F(ProjectTest, HandWrittenFilesFollowTheReadersRules) {
     ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(8, 6, 0x00FF00),
                                    box.stdPath("TripsrcImg/Trip0.bmp")));
 
-    write("extra.lyj", kPrefix + photoSection("Trip0.bmp", "a twelfth line\r\n"));
-    EXPECT_TRUE(open("extra.lyj").isEmpty());
-    EXPECT_EQ(reopened.stack().count(), 1) << "a twelfth line before section end is passed over";
-
-    write("cut.lyj", kPrefix + photoSection("Trip0.bmp") + photoSection("Trip0.bmp").left(30));
-    EXPECT_TRUE(open("cut.lyj").isEmpty());
-    EXPECT_EQ(reopened.stack().count(), 1) << "a section cut short is dropped";
-
-    // No project: cut off inside its first lines, or random bytes. The page shown stays.
-    write("short.lyj", "Trip\r\n5\r\n0\r\n");
-    EXPECT_EQ(open("short.lyj"), "Cannot open short.lyj: This is not a project file.");
-    write("binary.lyj", QByteArray("\x00\xff\x10\r\n\x00", 6).repeated(2000));
-    EXPECT_EQ(open("binary.lyj"), "Cannot open binary.lyj: This is not a project file.");
-    write("empty.lyj", "");
-    EXPECT_EQ(open("empty.lyj"), "Cannot open empty.lyj: This is not a project file.");
-    EXPECT_EQ(reopened.stack().count(), 1);
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* problem; // empty: opens with the one photo
+    } files[] = {
+        {"extra.lyj", kPrefix + photoSection("Trip0.bmp", "a twelfth line\r\n"), ""},
+        {"cut.lyj", kPrefix + photoSection("Trip0.bmp") + photoSection("Trip0.bmp").left(30), ""},
+        // No project: the page shown before stays.
+        {"short.lyj", "Trip\r\n5\r\n0\r\n", "Cannot open short.lyj: This is not a project file."},
+        {"binary.lyj", QByteArray("\x00\xff\x10\r\n\x00", 6).repeated(2000),
+         "Cannot open binary.lyj: This is not a project file."},
+        {"empty.lyj", "", "Cannot open empty.lyj: This is not a project file."},
+    };
+    for (const auto& file : files) {
+        write(file.name, file.bytes);
+        EXPECT_EQ(open(file.name), file.problem);
+        EXPECT_EQ(reopened.stack().count(), 1) << file.name;
+    }
 
     // A photo whose file went keeps its layer, is named, and is saved back as it was; so is a
     // name that points out of the project folder, which is never read.

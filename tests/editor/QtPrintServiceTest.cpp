@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <array>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -44,12 +45,16 @@ QImage pageAtPoints(const QString& pdf, const QString& scratch) {
     return QImage(scratch + ".png");
 }
 
-// The PDF's colours come back within a step or two of what was drawn.
-bool isRed(QRgb c) {
-    return qRed(c) > 240 && qGreen(c) < 16 && qBlue(c) < 16;
-}
-bool isPaper(QRgb c) {
-    return qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240;
+// Along the row (or, with `down`, the column) at `at`: paper, red, red, paper at the four
+// points, which stand just outside and inside the printable area's edges. The PDF's colours
+// come back within a step or two of what was drawn.
+bool paperRedRedPaper(const QImage& page, int at, std::array<int, 4> points, bool down = false) {
+    const auto colour = [&](int i) {
+        return down ? page.pixel(at, points[i]) : page.pixel(points[i], at);
+    };
+    const auto isRed = [](QRgb c) { return qRed(c) > 240 && qGreen(c) < 16 && qBlue(c) < 16; };
+    const auto isPaper = [](QRgb c) { return qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240; };
+    return isPaper(colour(0)) && isRed(colour(1)) && isRed(colour(2)) && isPaper(colour(3));
 }
 
 // A red photo that covers the whole page, so the paper shows only where the printer's
@@ -91,13 +96,8 @@ TEST_F(EditorWindowTest, QtsPdfPrinterGetsThePageAtThePrintersResolution) {
     // Red from 6 pt to 277 pt across, and from 6 pt down to 6 + 406.1 pt.
     const QImage page = pageAtPoints(box.path("page.pdf"), box.path("page"));
     ASSERT_EQ(page.size(), QSize(283, 425));
-    EXPECT_TRUE(isPaper(page.pixel(3, 100)));
-    EXPECT_TRUE(isRed(page.pixel(8, 100)));
-    EXPECT_TRUE(isRed(page.pixel(275, 100)));
-    EXPECT_TRUE(isPaper(page.pixel(280, 100)));
-    EXPECT_TRUE(isPaper(page.pixel(100, 3)));
-    EXPECT_TRUE(isRed(page.pixel(100, 411)));
-    EXPECT_TRUE(isPaper(page.pixel(100, 416)));
+    EXPECT_TRUE(paperRedRedPaper(page, 100, {3, 8, 275, 280}));
+    EXPECT_TRUE(paperRedRedPaper(page, 100, {3, 8, 411, 416}, true));
 }
 
 TEST_F(QtPrintServiceOnCups, TheQueuesFormsGiveTheirNamesAndSizes) {
@@ -152,9 +152,6 @@ TEST_F(QtPrintServiceOnCups, ThePageIsPrintedAsShown) {
     EXPECT_TRUE(run("pdfinfo", {pdf}).contains("595 x 842 pts (A4)"));
     const QImage page = pageAtPoints(pdf, box.path("page"));
     ASSERT_EQ(page.size(), QSize(595, 842));
-    EXPECT_TRUE(isPaper(page.pixel(5, 100)));
-    EXPECT_TRUE(isRed(page.pixel(14, 100)));
-    EXPECT_TRUE(isRed(page.pixel(580, 100)));
-    EXPECT_TRUE(isPaper(page.pixel(590, 100)));
+    EXPECT_TRUE(paperRedRedPaper(page, 100, {5, 14, 580, 590}));
     QFile::remove(pdf);
 }

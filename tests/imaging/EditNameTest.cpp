@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-// The next edit's name, and the name before any edit ("Original source").
+// The next edit's name, and the name before any edit ("Original source"); the folder is split
+// off and kept, also when there is none.
 TEST(EditName, NextNameCyclesThroughSixSuffixesAfterTheLayersOwnName) {
     struct Case {
         const char* name;
@@ -31,12 +32,4 @@ TEST(EditName, NextNameCyclesThroughSixSuffixesAfterTheLayersOwnName) {
         EXPECT_EQ(imaging::nextEditName(c.name, c.base), c.next) << c.why;
         EXPECT_EQ(imaging::uneditedName(c.name, c.base), c.unedited) << c.why;
     }
-}
-
-TEST(EditName, SplitPathKeepsTheLastSlashWithTheFolder) {
-    const imaging::SplitPath p = imaging::splitPath("/home/ann/a.bmp");
-    EXPECT_EQ(p.folder, "/home/ann/");
-    EXPECT_EQ(p.file, "a.bmp");
-    EXPECT_EQ(imaging::splitPath("a.bmp").folder, "");
-    EXPECT_EQ(imaging::splitPath("dir/").file, "");
 }

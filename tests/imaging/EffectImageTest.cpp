@@ -7,6 +7,7 @@ using imaging::DibImage;
 using imaging::EffectImage;
 using testsupport::picture24;
 using testsupport::rgbGrid;
+using Grid = std::vector<uint32_t>;
 constexpr auto Exact = EffectImage::Shape::Exact;
 constexpr auto KeepAspect = EffectImage::Shape::KeepAspect;
 constexpr auto Smooth = EffectImage::Scaling::Smooth;
@@ -16,11 +17,11 @@ constexpr uint32_t A = 0xA0A0A0, B = 0xB0B0B0, C = 0xC0C0C0, D = 0xD0D0D0, E = 0
                    F = 0xF0F0F0;
 }
 
-TEST(EffectImage, ExtractClipsToThePictureAndRefusesNonsense) {
+TEST(EffectImage, ExtractAndPasteClipToThePictureAndRefuseNonsense) {
     const EffectImage image(picture24({{A, B, C}, {D, E, F}}));
     DibImage part;
     ASSERT_TRUE(image.extract(&part, {1, -5, 10, 1}));
-    EXPECT_EQ(rgbGrid(part), (std::vector<uint32_t>{B, C}));
+    EXPECT_EQ(rgbGrid(part), (Grid{B, C}));
 
     EXPECT_FALSE(image.extract(&part, {5, 5, 9, 9})) << "empty intersection";
     EXPECT_FALSE(image.extract(nullptr, {0, 0, 1, 1}));
@@ -35,15 +36,13 @@ TEST(EffectImage, ExtractClipsToThePictureAndRefusesNonsense) {
     EXPECT_EQ(slice.pixelValue(0, 0), 0u);
     EXPECT_EQ(slice.pixelValue(1, 0), 1u);
     EXPECT_EQ(slice.pixelValue(3, 0), 1u);
+
+    EffectImage flat(picture24({{A, A, A}, {A, A, A}}));
+    flat.paste(picture24({{B, C}, {D, E}}), 2, -1);
+    EXPECT_EQ(rgbGrid(flat), (Grid{A, A, D, A, A, A})) << "a paste is clipped too";
 }
 
-TEST(EffectImage, PasteIsClippedAtEveryEdge) {
-    EffectImage image(picture24({{A, A, A}, {A, A, A}}));
-    image.paste(picture24({{B, C}, {D, E}}), 2, -1);
-    EXPECT_EQ(rgbGrid(image), (std::vector<uint32_t>{A, A, D, A, A, A}));
-}
-
-TEST(EffectImage, ResizeKeepsAspectInsideTheBox) {
+TEST(EffectImage, ResizeKeepsAspectInsideTheBoxAveragesAndRepeats) {
     EffectImage wide(testsupport::solid24(1000, 500, A));
     ASSERT_TRUE(wide.resize(240, 180, KeepAspect, Smooth));
     EXPECT_EQ(std::pair(wide.width(), wide.height()), std::pair(240, 120));
@@ -52,39 +51,36 @@ TEST(EffectImage, ResizeKeepsAspectInsideTheBox) {
     ASSERT_TRUE(tall.resize(240, 180, KeepAspect, Smooth));
     EXPECT_EQ(std::pair(tall.width(), tall.height()), std::pair(90, 180));
 
-    EffectImage small(testsupport::solid24(4, 4, A));
-    EXPECT_FALSE(small.resize(0, 3, Exact, Smooth));
+    EXPECT_FALSE(tall.resize(0, 3, Exact, Smooth));
     DibImage palette;
     palette.create(4, 4, 4);
     EffectImage fourBit(palette);
     EXPECT_FALSE(fourBit.resize(2, 2, Exact, Smooth));
     EXPECT_EQ(fourBit.width(), 4) << "unchanged after refusing";
-}
 
-TEST(EffectImage, SmoothShrinkAveragesAndEnlargementRepeats) {
+    // Smooth shrinking averages, enlarging repeats.
     EffectImage image(picture24(
         {{0x000000, 0x0A0A0A, 0x646464, 0x646464}, {0x141414, 0x1E1E1E, 0x646464, 0x646464}}));
     ASSERT_TRUE(image.resize(2, 1, Exact, Smooth));
     EXPECT_EQ(image.bitsPerPixel(), 24);
-    EXPECT_EQ(rgbGrid(image), (std::vector<uint32_t>{0x0F0F0F, 0x646464})) << "(0+10+20+30)/4 = 15";
+    EXPECT_EQ(rgbGrid(image), (Grid{0x0F0F0F, 0x646464})) << "(0+10+20+30)/4 = 15";
 
-    EffectImage small(picture24({{A, B}, {C, D}}));
-    ASSERT_TRUE(small.resize(4, 4, Exact, Smooth));
-    EXPECT_EQ(rgbGrid(small),
-              (std::vector<uint32_t>{A, A, B, B, A, A, B, B, C, C, D, D, C, C, D, D}));
+    EffectImage quarters(picture24({{A, B}, {C, D}}));
+    ASSERT_TRUE(quarters.resize(4, 4, Exact, Smooth));
+    EXPECT_EQ(rgbGrid(quarters), (Grid{A, A, B, B, A, A, B, B, C, C, D, D, C, C, D, D}));
 }
 
 TEST(EffectImage, MirrorAndTurns) {
     EffectImage image(picture24({{A, B, C}, {D, E, F}}));
     image.mirror();
-    EXPECT_EQ(rgbGrid(image), (std::vector<uint32_t>{C, B, A, F, E, D}));
+    EXPECT_EQ(rgbGrid(image), (Grid{C, B, A, F, E, D}));
 
     EffectImage turned(picture24({{A, B, C}, {D, E, F}}));
     turned.turnClockwise();
     ASSERT_EQ(std::pair(turned.width(), turned.height()), std::pair(2, 3));
-    EXPECT_EQ(rgbGrid(turned), (std::vector<uint32_t>{D, A, E, B, F, C}));
+    EXPECT_EQ(rgbGrid(turned), (Grid{D, A, E, B, F, C}));
     turned.turnCounterClockwise();
-    EXPECT_EQ(rgbGrid(turned), (std::vector<uint32_t>{A, B, C, D, E, F}));
+    EXPECT_EQ(rgbGrid(turned), (Grid{A, B, C, D, E, F}));
 
     EffectImage photo(testsupport::pattern24(7, 5));
     const auto before = rgbGrid(photo);

@@ -6,6 +6,7 @@
 using imaging::DibImage;
 using testsupport::picture24;
 using testsupport::rgbGrid;
+using Grid = std::vector<uint32_t>;
 
 namespace {
 double meanOf(const DibImage& image) {
@@ -16,67 +17,52 @@ double meanOf(const DibImage& image) {
 }
 } // namespace
 
-// Along a row, the halftone stretch's shrink checks the same split.
+// Three pixels into two, along a row and down a column: the middle one is shared half and half,
+// (0 + 90 / 2) x 2 / 3 = 30 and (90 / 2 + 180) x 2 / 3 = 150. Sampling would give 22 and 157.
 TEST(Reducer, SplitsStraddlingPixelsBetweenTargetCells) {
-    // Three pixels into two: the middle one is shared half and half.
-    // cell 0 = (0 + 90/2) * 2/3 = 30, cell 1 = (90/2 + 180) * 2/3 = 150
+    const DibImage row = picture24({{0x000000, 0x5A5A5A, 0xB4B4B4}});
+    EXPECT_EQ(rgbGrid(imaging::stretchHalftone(row, 2, 1)), (Grid{0x1E1E1E, 0x969696}))
+        << "the halftone stretch shrinks by the reducer";
     const DibImage column = picture24({{0x000000}, {0x5A5A5A}, {0xB4B4B4}});
-    EXPECT_EQ(rgbGrid(imaging::reduceBitmap(column, 1, 2)),
-              (std::vector<uint32_t>{0x1E1E1E, 0x969696}));
+    EXPECT_EQ(rgbGrid(imaging::reduceBitmap(column, 1, 2)), (Grid{0x1E1E1E, 0x969696}));
 }
 
 TEST(Reducer, KeepsConstantsConstantAndTheMeanOfAPhoto) {
-    const DibImage flat = testsupport::solid24(37, 23, 0x336699);
-    for (uint32_t v : rgbGrid(imaging::reduceBitmap(flat, 11, 7)))
-        ASSERT_EQ(v, 0x336699u);
-
+    EXPECT_EQ(rgbGrid(imaging::reduceBitmap(testsupport::solid24(37, 23, 0x336699), 11, 7)),
+              Grid(11 * 7, 0x336699));
     const DibImage photo = testsupport::pattern24(301, 199);
     const DibImage small = imaging::reduceBitmap(photo, 40, 31);
     ASSERT_EQ(std::pair(small.width(), small.height()), std::pair(40, 31));
     EXPECT_NEAR(meanOf(small), meanOf(photo), 0.75);
-
     EXPECT_TRUE(imaging::reduceBitmap(photo, 0, 3).isEmpty());
 }
 
 TEST(Stretch, NearestRepeatsAndDropsWithoutFiltering) {
     const DibImage image = picture24({{0x000001, 0x000002, 0x000003, 0x000004}});
-    EXPECT_EQ(rgbGrid(imaging::stretchNearest(image, 2, 1)), (std::vector<uint32_t>{1, 3}));
-    EXPECT_EQ(rgbGrid(imaging::stretchNearest(image, 8, 1)),
-              (std::vector<uint32_t>{1, 1, 2, 2, 3, 3, 4, 4}));
+    EXPECT_EQ(rgbGrid(imaging::stretchNearest(image, 2, 1)), (Grid{1, 3}));
+    EXPECT_EQ(rgbGrid(imaging::stretchNearest(image, 8, 1)), (Grid{1, 1, 2, 2, 3, 3, 4, 4}));
 }
 
-TEST(Stretch, HalftoneEnlargesSmoothlyAndShrinksByAveraging) {
-    const DibImage flat = testsupport::solid24(3, 2, 0x808080);
-    for (uint32_t v : rgbGrid(imaging::stretchHalftone(flat, 17, 9)))
-        ASSERT_EQ(v, 0x808080u);
-
+TEST(Stretch, HalftoneEnlargesSmoothly) {
+    EXPECT_EQ(rgbGrid(imaging::stretchHalftone(testsupport::solid24(3, 2, 0x808080), 17, 9)),
+              Grid(17 * 9, 0x808080));
     // Sampled at pixel centres, the eight cells lie at 0, 0, 1/8, 3/8, 5/8, 7/8, 1, 1 of the
     // way from black to white: a ramp, not a step.
     const DibImage edge = picture24({{0x000000, 0xFFFFFF}});
-    EXPECT_EQ(rgbGrid(imaging::stretchHalftone(edge, 8, 1)),
-              (std::vector<uint32_t>{0x000000, 0x000000, 0x202020, 0x606060, 0x9F9F9F, 0xDFDFDF,
-                                     0xFFFFFF, 0xFFFFFF}));
-
-    // Shrinking averages whole cells, the middle pixel shared half and half:
-    // (0 + 90 / 2) x 2 / 3 = 30 and (90 / 2 + 180) x 2 / 3 = 150. Sampling would give 22 and 157.
-    const DibImage three = picture24({{0x000000, 0x5A5A5A, 0xB4B4B4}});
-    EXPECT_EQ(rgbGrid(imaging::stretchHalftone(three, 2, 1)),
-              (std::vector<uint32_t>{0x1E1E1E, 0x969696}));
+    EXPECT_EQ(
+        rgbGrid(imaging::stretchHalftone(edge, 8, 1)),
+        (Grid{0x000000, 0x000000, 0x202020, 0x606060, 0x9F9F9F, 0xDFDFDF, 0xFFFFFF, 0xFFFFFF}));
 }
 
-TEST(Stretch, KeyedStretchLeavesKeyColouredPixelsOut) {
+TEST(Stretch, KeyedStretchLeavesKeyColouredPixelsOutAndFillPaintsEveryPixel) {
     DibImage page = testsupport::solid24(4, 2, 0x111111);
-    const DibImage caption =
-        picture24({{0xFFFFA5, 0x0000FF}}); // light yellow (0x00A5FFFF) and blue
+    const DibImage caption = picture24({{0xFFFFA5, 0x0000FF}}); // light yellow 0x00A5FFFF, blue
     imaging::stretchKeyed(page, caption, {0, 0, 4, 1}, 0x00A5FFFF);
-    EXPECT_EQ(rgbGrid(page), (std::vector<uint32_t>{0x111111, 0x111111, 0x0000FF, 0x0000FF,
-                                                    0x111111, 0x111111, 0x111111, 0x111111}));
+    EXPECT_EQ(rgbGrid(page), (Grid{0x111111, 0x111111, 0x0000FF, 0x0000FF, 0x111111, 0x111111,
+                                   0x111111, 0x111111}));
     imaging::stretchKeyed(page, caption, {3, 1, 7, 3}, 0x00A5FFFF);
     EXPECT_EQ(testsupport::rgbAt(page, 3, 1), 0x111111u) << "clipped, and the left half is key";
-}
 
-TEST(Stretch, FillPaintsEveryPixel) {
-    DibImage page = testsupport::solid24(3, 3, 0);
     imaging::fill(page, 0x00A5FFFF);
-    EXPECT_EQ(rgbGrid(page), std::vector<uint32_t>(9, 0xFFFFA5u));
+    EXPECT_EQ(rgbGrid(page), Grid(8, 0xFFFFA5u)) << "a COLORREF is red in its low byte";
 }

@@ -10,25 +10,23 @@
 #include <sys/file.h>
 
 using quillax::HandOffQueue;
+using Appended = HandOffQueue::Appended;
 
 TEST(HandOffQueue, LinesArriveInOrderAndNamesWithLineBreaksAreRefused) {
     testsupport::Sandbox box;
     EXPECT_TRUE(HandOffQueue::take(box.folder()).isEmpty()) << "no file, no queue";
     for (const char* path : {"/p/Été 1.jpg", "/p/b.png", "/p/Été 1.jpg"})
-        ASSERT_EQ(HandOffQueue::append(box.folder(), QString::fromUtf8(path)),
-                  HandOffQueue::Appended::Done);
+        ASSERT_EQ(HandOffQueue::append(box.folder(), QString::fromUtf8(path)), Appended::Done);
     EXPECT_EQ(testsupport::readFile(box.path("toAddList.txt")),
               QString("/p/Été 1.jpg\n/p/b.png\n/p/Été 1.jpg\n").toUtf8());
     EXPECT_EQ(HandOffQueue::take(box.folder()),
               (QStringList{"/p/Été 1.jpg", "/p/b.png", "/p/Été 1.jpg"}));
     EXPECT_FALSE(QFile::exists(box.path("toAddList.txt")));
-    EXPECT_EQ(HandOffQueue::append(box.folder() + "missing/", "/p/c.jpg"),
-              HandOffQueue::Appended::CannotOpen);
+    EXPECT_EQ(HandOffQueue::append(box.folder() + "missing/", "/p/c.jpg"), Appended::CannotOpen);
 
     // One path a line cannot hold a name with a line break: it would arrive as two bogus paths.
     for (const char* broken : {"/p/two\nlines.jpg", "/p/return\r.jpg"})
-        EXPECT_EQ(HandOffQueue::append(box.folder(), broken),
-                  HandOffQueue::Appended::NameHasLineBreak);
+        EXPECT_EQ(HandOffQueue::append(box.folder(), broken), Appended::NameHasLineBreak);
     EXPECT_FALSE(QFile::exists(box.path("toAddList.txt"))) << "and nothing of it is written";
 }
 

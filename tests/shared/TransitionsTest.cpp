@@ -14,6 +14,7 @@ using quillax::ZoomView;
 namespace {
 
 using Copy = std::tuple<int, int, int, int>; // x, y, width, height
+using Copies = std::vector<Copy>;
 
 // Records every copy and every wait of a transition.
 struct Recorder {
@@ -34,11 +35,9 @@ TEST(Transitions, InterlaceLeavesWhatIsPastTheLastFullPassToTheFinalCopy) {
     std::set<int> columns;
     for (size_t i = 0; i + 1 < r.copies.size(); ++i) {
         const auto [x, y, w, h] = r.copies[i];
-        EXPECT_EQ(w, 1);
-        EXPECT_EQ(h, 7);
-        EXPECT_TRUE(columns.insert(x).second) << "column " << x << " twice";
+        EXPECT_EQ(std::tuple(w, h, columns.insert(x).second), std::tuple(1, 7, true)) << x;
     }
-    // 995 / 10 = 99 columns a pass: 0 to 9 + 98 x 10 = 989.
+    // 995 / 10 = 99 columns a pass: 0 to 9 + 98 x 10 = 989, each once.
     EXPECT_EQ(columns.size(), 990u);
     EXPECT_EQ(*columns.rbegin(), 989);
     EXPECT_EQ(r.waits, std::vector<int>(10, 118));
@@ -47,20 +46,16 @@ TEST(Transitions, InterlaceLeavesWhatIsPastTheLastFullPassToTheFinalCopy) {
 TEST(Transitions, BandsAndBoxesFollowTheirStepsAndEndWhole) {
     Recorder up;
     Transitions::wipeUp(up.target(), 30, 25, 48, 10);
-    EXPECT_EQ(up.copies,
-              (std::vector<Copy>{{0, 15, 30, 10}, {0, 5, 30, 10}, {0, 0, 30, 5}, {0, 0, 30, 25}}))
+    EXPECT_EQ(up.copies, (Copies{Copy{0, 15, 30, 10}, Copy{0, 5, 30, 10}, Copy{0, 0, 30, 5},
+                                 Copy{0, 0, 30, 25}}))
         << "from the bottom edge up, the last band clipped";
     EXPECT_EQ(up.waits.size(), 3u);
 
     Recorder meet;
     Transitions::topBottom(meet.target(), 30, 25, 48, 10);
-    EXPECT_EQ(meet.copies, (std::vector<Copy>{{0, 0, 30, 10},
-                                              {0, 15, 30, 10},
-                                              {0, 10, 30, 10},
-                                              {0, 5, 30, 10},
-                                              {0, 20, 30, 5},
-                                              {0, 0, 30, 5},
-                                              {0, 0, 30, 25}}))
+    EXPECT_EQ(meet.copies, (Copies{Copy{0, 0, 30, 10}, Copy{0, 15, 30, 10}, Copy{0, 10, 30, 10},
+                                   Copy{0, 5, 30, 10}, Copy{0, 20, 30, 5}, Copy{0, 0, 30, 5},
+                                   Copy{0, 0, 30, 25}}))
         << "each band crosses the whole height";
 
     Recorder box;
@@ -80,7 +75,8 @@ TEST(Transitions, BlocksStayInsideThePictureAndPauseEvery80) {
     for (size_t i = 0; i + 1 < r.copies.size(); ++i) {
         const auto [x, y, w, h] = r.copies[i];
         EXPECT_TRUE(x >= 0 && y >= 0 && w >= 1 && h >= 1 && x + w <= 50 && y + h <= 40 && w <= 6 &&
-                    h <= 6);
+                    h <= 6)
+            << x << "," << y << " " << w << " x " << h;
     }
     EXPECT_TRUE(r.waits.empty());
     Recorder big;
