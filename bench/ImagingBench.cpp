@@ -2,6 +2,7 @@
 #include "imaging/BmpFile.h"
 #include "imaging/ColourAdjustments.h"
 #include "imaging/EffectImage.h"
+#include "imaging/Filters.h"
 #include "imaging/Resampling.h"
 
 #include <algorithm>
@@ -180,5 +181,44 @@ void BM_ShadowOptimize24Mp(benchmark::State& state) {
     adjust24Mp(state, true, [](imaging::DibImage& w) { imaging::shadowOptimize(w, 1, 50); });
 }
 BENCHMARK(BM_ShadowOptimize24Mp)->Unit(benchmark::kMillisecond);
+
+// The neighbourhood filters on the same picture, beside a plain copy of its bytes. The box
+// mean runs on sums, so its block size should not change its speed.
+void BM_PlainCopy24Mp(benchmark::State& state) {
+    const imaging::DibImage source = photo(6000, 4000);
+    imaging::DibImage work = source;
+    for (auto _ : state) {
+        std::copy_n(source.pixels(), source.imageBytes(), work.pixels());
+        benchmark::DoNotOptimize(work.pixels());
+    }
+    reportMegapixels(state, 6000LL * 4000);
+}
+BENCHMARK(BM_PlainCopy24Mp)->Unit(benchmark::kMillisecond);
+void BM_Smooth24Mp(benchmark::State& state) {
+    const int n = int(state.range(0));
+    adjust24Mp(
+        state, false, [n](imaging::DibImage& w) { imaging::smooth(w, n); }, true);
+}
+BENCHMARK(BM_Smooth24Mp)->Arg(5)->Arg(25)->Unit(benchmark::kMillisecond);
+void BM_Sharpen24Mp(benchmark::State& state) {
+    adjust24Mp(
+        state, false, [](imaging::DibImage& w) { imaging::sharpen(w, 1); }, true);
+}
+BENCHMARK(BM_Sharpen24Mp)->Unit(benchmark::kMillisecond);
+void BM_Emboss24Mp(benchmark::State& state) {
+    adjust24Mp(
+        state, false, [](imaging::DibImage& w) { imaging::emboss(w, 2); }, true);
+}
+BENCHMARK(BM_Emboss24Mp)->Unit(benchmark::kMillisecond);
+void BM_Wind24Mp(benchmark::State& state) {
+    imaging::SeededRandom random(1);
+    adjust24Mp(
+        state, false,
+        [&random](imaging::DibImage& w) {
+            imaging::wind(w, 20, imaging::WindFrom::Left, imaging::WindLength::Random, random);
+        },
+        true);
+}
+BENCHMARK(BM_Wind24Mp)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -24,7 +24,7 @@ namespace {
 const char kUsage[] =
     "Usage: PageMontager [PROJECT.lyj | PHOTO ...]\n"
     "       PageMontager --export OUT PROJECT.lyj\n"
-    "       PageMontager --effect NAME[:P1,P2,...] IN OUT\n"
+    "       PageMontager --effect NAME[:P1,P2,...] [--with FILE]... [--seed N] IN OUT\n"
     "\n"
     "  PROJECT.lyj           open the project\n"
     "  PHOTO ...             add the pictures to a new project\n"
@@ -39,8 +39,16 @@ const char kUsage[] =
     "                          hue-saturation:H,S        percent, 0..200 (100 keeps)\n"
     "                          rgb:R,G,B                 offsets, -128..128 (0 keeps)\n"
     "                          shadow-optimize:A,T       alpha and bright percent, 0..100\n"
+    "                          sharpen:A                 amount, 0..50 (0 keeps)\n"
+    "                          emboss:K                  strength, 1..100\n"
+    "                          smooth:N                  box size, 2..the smaller side - 1\n"
+    "                          wind:S,left|right,smoothly|plain\n"
+    "                                                    length, 1..the width - 2\n"
     "                          mirror                    left to right\n"
     "                          rotate                    a quarter turn clockwise\n"
+    "    --with FILE         a second picture, for the effects that combine pictures\n"
+    "    --seed N            where random choices start (plain wind); 1 by default, and\n"
+    "                        the same seed gives the same picture\n"
     "  --help                show this text\n";
 
 // The page of a project as an image file, with no window: for scripts that make albums.
@@ -78,26 +86,66 @@ int exportProject(const QString& out, const QString& projectPath) {
     return 0;
 }
 
+// The command line of --effect: the effect, its second pictures and seed, and the two files.
+struct EffectCommand {
+    QString spec;
+    QStringList with;
+    uint32_t seed = 1;
+    QString in, out;
+};
+
+// "SPEC [--with FILE]... [--seed N] IN OUT"; false for anything else.
+bool parseEffectCommand(const QStringList& arguments, EffectCommand& command) {
+    if (arguments.size() < 3)
+        return false;
+    command.spec = arguments.first();
+    qsizetype i = 1;
+    for (; i + 2 < arguments.size(); i += 2) {
+        const QString& option = arguments.at(i);
+        if (option == QLatin1String("--with")) {
+            command.with.append(arguments.at(i + 1));
+        } else if (option == QLatin1String("--seed")) {
+            bool ok = false;
+            command.seed = arguments.at(i + 1).toUInt(&ok);
+            if (!ok)
+                return false;
+        } else {
+            return false;
+        }
+    }
+    if (i + 2 != arguments.size())
+        return false;
+    command.in = arguments.at(i);
+    command.out = arguments.at(i + 1);
+    return true;
+}
+
 // One effect on one picture file, with no window: for batch work and for checks.
-int applyEffect(const QString& argument, const QString& in, const QString& out) {
+int applyEffect(const EffectCommand& command) {
+    const quillax::DecodedImage decoded =
+        quillax::ImageFile::decode(command.in, quillax::imageTypeFromName(command.in));
+    imaging::EffectImage picture(quillax::fromQImage(decoded.image, 24));
+    if (picture.isEmpty()) {
+        std::fprintf(stderr, "PageMontager: cannot read %s as a picture\n", qPrintable(command.in));
+        return 1;
+    }
     editor::EffectValues values;
     QString problem;
-    const editor::EffectSpec* effect = editor::EffectCatalogue::parse(argument, values, problem);
-    if (effect == nullptr) {
+    const editor::EffectSpec* effect = editor::EffectCatalogue::parse(
+        command.spec, picture.width(), picture.height(), values, problem);
+    if (effect != nullptr && command.with.size() != effect->secondPictures)
+        problem = QStringLiteral("%1 takes %2 --with pictures")
+                      .arg(effect->commandName)
+                      .arg(effect->secondPictures);
+    if (!problem.isEmpty()) {
         std::fprintf(stderr, "PageMontager: %s\n", qPrintable(problem));
         return 2;
     }
-    const quillax::DecodedImage decoded =
-        quillax::ImageFile::decode(in, quillax::imageTypeFromName(in));
-    imaging::EffectImage picture(quillax::fromQImage(decoded.image, 24));
-    if (picture.isEmpty()) {
-        std::fprintf(stderr, "PageMontager: cannot read %s as a picture\n", qPrintable(in));
-        return 1;
-    }
-    effect->full(picture, values);
+    imaging::SeededRandom random(command.seed);
+    effect->full(picture, values, editor::EffectInputs{&random, 0});
     picture.toDepth24();
-    if (!imaging::saveAsBmp(picture, out.toStdString())) {
-        std::fprintf(stderr, "PageMontager: could not write %s\n", qPrintable(out));
+    if (!imaging::saveAsBmp(picture, command.out.toStdString())) {
+        std::fprintf(stderr, "PageMontager: could not write %s\n", qPrintable(command.out));
         return 1;
     }
     return 0;
@@ -127,11 +175,12 @@ int main(int argc, char** argv) {
         return exportProject(arguments.at(1), arguments.at(2));
     }
     if (effecting) {
-        if (arguments.size() != 4) {
+        EffectCommand command;
+        if (!parseEffectCommand(arguments.mid(1), command)) {
             std::fputs(kUsage, stderr);
             return 2;
         }
-        return applyEffect(arguments.at(1), arguments.at(2), arguments.at(3));
+        return applyEffect(command);
     }
     if (const QScreen* screen = QApplication::primaryScreen())
         imaging::DibImage::setDisplayMetrics(screen->size().width(), screen->size().height(),

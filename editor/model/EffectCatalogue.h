@@ -1,35 +1,75 @@
 #pragma once
 #include "imaging/EffectImage.h"
+#include "imaging/RandomSource.h"
 
 #include <QString>
 #include <vector>
 
 namespace editor {
 
-// One number an effect takes, as its dialog and the command line offer it.
+// One thing an effect takes, as its dialog and the command line offer it: a number with a
+// slider and an edit, a choice of radio buttons, or a check box. Choices and check boxes
+// hold the index of the button chosen, 0 or 1.
 struct EffectParameter {
-    const char* label;
+    enum class Kind { Number, Choice, Check };
+    // What the largest number is measured on: fixed, or the picture the effect is given.
+    enum class Limit { Fixed, SmallerSideLessOne, WidthLessTwo };
+
+    Kind kind;
+    const char* label; // of the number, the radio group or the check box
     int sliderMin, sliderMax, sliderStart;
     int sliderOffset;             // the value is the slider position minus this
     int exchangeMin, exchangeMax; // what the dialog and the command line accept at all
     int acceptMin, acceptMax;     // what a typed value must lie in to be taken
     int defaultValue;
+    Limit limit = Limit::Fixed;
+    // Choices: the buttons' labels and the command line's words, in the order of their
+    // values. Check boxes: the command line's words for off and on.
+    std::vector<const char*> buttons = {};
+    std::vector<const char*> words = {};
+
+    // With a picture-measured limit, the ranges end there, and the start and the default
+    // are kept within them.
+    EffectParameter limitedTo(int width, int height) const;
+    bool hasValues() const { return sliderMin <= sliderMax; }
+    // The value the command line's word names; -1 for a word not in the list.
+    int valueOfWord(const QString& word) const;
 };
 
 using EffectValues = std::vector<int>;
 
+// What an effect may use besides its values.
+struct EffectInputs {
+    // Where random choices come from; without one, wind repeats the lengths of seed 1.
+    imaging::RandomSource* random = nullptr;
+    // The width of the layer's working picture, which a preview stands for reduced.
+    int workingWidth = 0;
+};
+
 // An effect that changes a photo's pixels: its combo row, its command-line name, its
-// dialog's title and numbers, and what it does to the preview and to the full-size picture.
+// dialog's title and controls, and what it does to the preview and to the full-size picture.
 struct EffectSpec {
+    using Preview = void (*)(imaging::EffectImage& picture, const EffectValues& values, int changed,
+                             const EffectInputs& inputs);
+    using Full = void (*)(imaging::EffectImage& picture, const EffectValues& values,
+                          const EffectInputs& inputs);
+
     int comboRow; // -1: not chosen from the combo
     const char* commandName;
     const char* title; // of its dialog; null for effects that have none
     std::vector<EffectParameter> parameters;
     bool previewIn32Bits;
     // The preview after control `changed` (-1: at the start) was set to these values.
-    void (*preview)(imaging::EffectImage& picture, const EffectValues& values, int changed);
+    Preview preview;
     // At full size, on a 24-bit picture, when the effect is accepted.
-    void (*full)(imaging::EffectImage& picture, const EffectValues& values);
+    Full full;
+    // How many other pictures it combines with the photo.
+    int secondPictures = 0;
+
+    // The parameters with their limits measured on a picture of width x height.
+    std::vector<EffectParameter> parametersFor(int width, int height) const;
+    // Whether every number has a value on such a picture; the effect is greyed where not.
+    bool fits(int width, int height) const;
 };
 
 class EffectCatalogue {
@@ -38,10 +78,21 @@ class EffectCatalogue {
     static const EffectSpec* forComboRow(int row);
     static const EffectSpec* forCommandName(const QString& name);
 
-    // "NAME" or "NAME:P1,P2,...": the effect and its values, each within the range the
-    // dialog accepts; the defaults where no values are given. Null, with `problem` said,
-    // for an unknown name or a bad value.
-    static const EffectSpec* parse(const QString& argument, EffectValues& values, QString& problem);
+    // "NAME" or "NAME:P1,P2,...", for a picture of width x height: the effect and its values,
+    // each a number within the range the dialog accepts or a word of its list; the defaults
+    // where no values are given. Null, with `problem` said, for an unknown name, a missing or
+    // extra value, or one out of range.
+    static const EffectSpec* parse(const QString& argument, int width, int height,
+                                   EffectValues& values, QString& problem);
+
+    // The block size a preview of width x height smooths with for `value` on a working
+    // picture `workingWidth` wide: shrunk by the whole times the preview is smaller, at
+    // least 2, and no more than the preview's smaller side less one.
+    static int smoothPreviewBlock(int value, int workingWidth, int width, int height);
+    // The wind length a preview `width` wide shows for `value`: scaled down with the preview,
+    // no more than its width less two, and at least 1 so that the preview shows the wind OK
+    // will apply.
+    static int windPreviewStrength(int value, int workingWidth, int width);
 };
 
 } // namespace editor

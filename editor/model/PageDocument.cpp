@@ -304,10 +304,11 @@ PageDocument::EditStatus PageDocument::cropSelected(const PageGeometry& frame) {
 }
 
 PageDocument::EditStatus PageDocument::applyEffect(const EffectSpec& effect,
-                                                   const EffectValues& values) {
+                                                   const EffectValues& values,
+                                                   const EffectInputs& inputs) {
     const LayerRecord* layer = selection_.selected();
     return layer == nullptr ? EditStatus::Refused
-                            : takeEdit(photoEdits().applyEffect(*layer, effect, values));
+                            : takeEdit(photoEdits().applyEffect(*layer, effect, values, inputs));
 }
 
 PageDocument::EditStatus PageDocument::rotateSelected() {

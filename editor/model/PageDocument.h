@@ -145,7 +145,8 @@ class PageDocument : public QObject {
     // Crops to the part under `frame` (page pixels, the frame the handle left); the cropped
     // picture is reduced like an added photo.
     [[nodiscard]] EditStatus cropSelected(const PageGeometry& frame);
-    [[nodiscard]] EditStatus applyEffect(const EffectSpec& effect, const EffectValues& values);
+    [[nodiscard]] EditStatus applyEffect(const EffectSpec& effect, const EffectValues& values,
+                                         const EffectInputs& inputs = {});
     // A quarter turn clockwise of the picture, its box and its full-size file.
     [[nodiscard]] EditStatus rotateSelected();
     [[nodiscard]] EditStatus mirrorSelected();

@@ -80,11 +80,12 @@ PhotoEdits::Outcome PhotoEdits::crop(const LayerRecord& layer, const PageGeometr
 }
 
 PhotoEdits::Outcome PhotoEdits::applyEffect(const LayerRecord& layer, const EffectSpec& effect,
-                                            const EffectValues& values) const {
+                                            const EffectValues& values,
+                                            const EffectInputs& inputs) const {
     if (values.size() != effect.parameters.size())
         return {};
     return edited(layer, false,
-                  [&](imaging::EffectImage& picture) { effect.full(picture, values); });
+                  [&](imaging::EffectImage& picture) { effect.full(picture, values, inputs); });
 }
 
 PhotoEdits::Outcome PhotoEdits::turnClockwise(const LayerRecord& layer) const {

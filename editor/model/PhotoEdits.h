@@ -36,7 +36,7 @@ class PhotoEdits {
     // reduced to fit like an added photo.
     [[nodiscard]] Outcome crop(const LayerRecord& layer, const PageGeometry& frame) const;
     [[nodiscard]] Outcome applyEffect(const LayerRecord& layer, const EffectSpec& effect,
-                                      const EffectValues& values) const;
+                                      const EffectValues& values, const EffectInputs& inputs) const;
     [[nodiscard]] Outcome turnClockwise(const LayerRecord& layer) const;
     [[nodiscard]] Outcome mirror(const LayerRecord& layer) const;
     // The file from before any edit; Unreadable when there is none.

@@ -265,7 +265,8 @@ void EditorMainDialog::connectCommands() {
     });
     connect(actions_->exportPhotos, &QAction::triggered, this,
             [this] { PageExporter::run(document_, services_.prompts); });
-    new EffectCommands(document_, *photoPage_, *canvas_, services_.prompts, this);
+    auto* effects = new EffectCommands(document_, *photoPage_, *canvas_, services_.prompts, this);
+    effects->greyUnusableEffects();
     handOff_ = new BrowserHandOff(*this, *layerCommands_, this);
     connect(actions_->browse, &QAction::triggered, handOff_, &BrowserHandOff::browse);
     printCommands_ = new PrintCommands(document_, services_.printer, services_.prompts, this,
@@ -323,14 +324,10 @@ void EditorMainDialog::onPageRestored() {
     showControlsForTab(kPaperTab);
 }
 
-// Some effects and Hide background are not in this build yet; their controls stay greyed
-// rather than pretend to change anything.
+// Hide background is not in this build yet; its check box stays greyed rather than pretend
+// to change anything.
 void EditorMainDialog::greyUnbuiltControls() {
     photoPage_->hideBackgroundCheck->setEnabled(false);
-    if (auto* effects = qobject_cast<QStandardItemModel*>(photoPage_->effectCombo->model())) {
-        for (int row = 0; row < effects->rowCount(); ++row)
-            effects->item(row)->setEnabled(EffectCommands::isBuilt(row));
-    }
 }
 
 void EditorMainDialog::onLayerAdded(int id) {

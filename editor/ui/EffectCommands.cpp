@@ -7,18 +7,37 @@
 #include "shared/Prompts.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QStandardItemModel>
 
 namespace editor {
 
 EffectCommands::EffectCommands(PageDocument& document, PhotoPage& page, LayoutCanvas& canvas,
                                quillax::Prompts& prompts, QWidget* window)
     : QObject(window), document_(document), page_(page), canvas_(canvas), prompts_(prompts),
-      window_(window) {
+      window_(window), random_(uint32_t(QDateTime::currentMSecsSinceEpoch())) {
     // Activated, not changed: choosing the entry already shown applies it again.
     connect(page_.effectCombo, &QComboBox::activated, this, &EffectCommands::effectChosen);
     connect(page_.rotateButton, &QPushButton::clicked, this, &EffectCommands::rotate);
     connect(page_.effectChangeButton, &QPushButton::clicked, this,
             &EffectCommands::changeSecondPicture);
+    connect(&document_, &PageDocument::selectionChanged, this,
+            &EffectCommands::greyUnusableEffects);
+    // An edit may leave the photo another size: a crop, a turn, another source.
+    connect(&document_, &PageDocument::historyChanged, this, &EffectCommands::greyUnusableEffects);
+}
+
+void EffectCommands::greyUnusableEffects() {
+    auto* effects = qobject_cast<QStandardItemModel*>(page_.effectCombo->model());
+    if (effects == nullptr)
+        return;
+    const LayerRecord* layer = document_.selection().selected();
+    for (int row = 0; row < effects->rowCount(); ++row) {
+        const EffectSpec* effect = EffectCatalogue::forComboRow(row);
+        const bool fits = effect == nullptr || layer == nullptr ||
+                          effect->fits(layer->bitmap.width(), layer->bitmap.height());
+        effects->item(row)->setEnabled(isBuilt(row) && fits);
+    }
 }
 
 bool EffectCommands::isBuilt(int row) {
@@ -37,16 +56,19 @@ void EffectCommands::effectChosen(int row) {
     } else if (row == kMirrorRow) {
         say(document_.mirrorSelected());
     } else if (const EffectSpec* effect = EffectCatalogue::forComboRow(row)) {
-        runDialog(*effect);
+        if (effect->fits(layer->bitmap.width(), layer->bitmap.height()))
+            runDialog(*effect);
     }
 }
 
 void EffectCommands::runDialog(const EffectSpec& effect) {
-    EffectDialog dialog(effect, document_.selection().selected()->bitmap, prompts_, window_);
+    EffectDialog dialog(effect, document_.selection().selected()->bitmap, prompts_, &random_,
+                        window_);
     if (prompts_.runDialog(dialog) != QDialog::Accepted)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PageDocument::EditStatus status = document_.applyEffect(effect, dialog.values());
+    const PageDocument::EditStatus status =
+        document_.applyEffect(effect, dialog.values(), EffectInputs{&random_, 0});
     QApplication::restoreOverrideCursor();
     say(status);
 }

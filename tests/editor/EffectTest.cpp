@@ -120,11 +120,25 @@ TEST(EffectCatalogue, CommandLineNamesTakeTheirValuesWithinTheDialogsRanges) {
         {"mirror", "mirror", {}},
         {"rotate", "rotate", {}},
         {"blur", nullptr, {}},
+        // On a 10 x 12 picture: smooth takes 2 to 9, wind 1 to 8.
+        {"sharpen:0", "sharpen", {0}},
+        {"sharpen:51", nullptr, {}},
+        {"sharpen:1,2", nullptr, {}},
+        {"emboss:0", nullptr, {}},
+        {"smooth", "smooth", {5}},
+        {"smooth:9", "smooth", {9}},
+        {"smooth:10", nullptr, {}},
+        {"smooth:1", nullptr, {}},
+        {"wind", "wind", {1, 0, 0}},
+        {"wind:8,right,smoothly", "wind", {8, 1, 1}},
+        {"wind:9,left,plain", nullptr, {}},
+        {"wind:1,up,plain", nullptr, {}},
+        {"wind:1,left", nullptr, {}},
     };
     for (const auto& r : rows) {
         editor::EffectValues values;
         QString problem;
-        const editor::EffectSpec* e = EffectCatalogue::parse(r.argument, values, problem);
+        const editor::EffectSpec* e = EffectCatalogue::parse(r.argument, 10, 12, values, problem);
         if (r.effect == nullptr) {
             EXPECT_EQ(e, nullptr) << r.argument;
             EXPECT_FALSE(problem.isEmpty()) << r.argument;
