@@ -17,23 +17,36 @@ uint8_t clampByte(int v) {
     return uint8_t(std::clamp(v, 0, 255));
 }
 
-// Exact truncating division of non-negative sums by one divisor used many times: a multiply
-// by the reciprocal, put right where rounding left it one off. Sums stay below 2^53.
+// Truncating division by one divisor used many times, as a multiply by its reciprocal. For
+// a sum k x d + r (0 <= r < d) the product of sum + 1/2 lies between k + 1/(2d) and
+// k + 1 - 1/(2d); a double's error on quotients up to a few hundred is far below 1/(2d) for
+// any divisor we use (below 2^33), so the truncation lands on k.
 class Divider {
   public:
-    explicit Divider(uint64_t divisor) : divisor_(divisor), reciprocal_(1.0 / double(divisor)) {}
-    uint64_t operator()(uint64_t sum) const {
-        uint64_t q = uint64_t(double(sum) * reciprocal_);
-        if (q * divisor_ > sum)
-            --q;
-        else if ((q + 1) * divisor_ <= sum)
-            ++q;
-        return q;
-    }
+    explicit Divider(double divisor) : reciprocal_(1.0 / divisor) {}
+    int operator()(double sum) const { return int((sum + 0.5) * reciprocal_); }
 
   private:
-    uint64_t divisor_;
     double reciprocal_;
+};
+
+// Truncating division of sums below 2^25 by a divisor up to 2^16 as a multiply and a shift:
+// with l = ceil(log2 d) and m = floor(2^(25 + l) / d) + 1, (s x m) >> (25 + l) is s / d for
+// every such s. Where each quotient feeds the next sum, a multiply is far quicker than a
+// division.
+class SmallDivider {
+  public:
+    explicit SmallDivider(uint32_t divisor) {
+        while ((uint32_t(1) << bits_) < divisor)
+            ++bits_;
+        bits_ += 25;
+        multiplier_ = (uint64_t(1) << bits_) / divisor + 1;
+    }
+    uint32_t operator()(uint32_t sum) const { return uint32_t((sum * multiplier_) >> bits_); }
+
+  private:
+    int bits_ = 0;
+    uint64_t multiplier_ = 0;
 };
 
 } // namespace
@@ -93,9 +106,10 @@ void smooth(DibImage& image, int n) {
     const auto original = [&](int y) { return originals.data() + size_t(y % kept) * rowBytes; };
 
     // Column sums of the block's rows, and the same extended by the repeated edge columns:
-    // `before` on the left, `after` on the right, three colour sums a column.
-    std::vector<uint64_t> columns(size_t(width) * 3, 0);
-    std::vector<uint64_t> extended(size_t(width + n - 1) * 3);
+    // `before` on the left, `after` on the right, three colour sums a column. A column sum
+    // is at most 255 n and fits 32 bits; the block's sums, up to 255 n x n, take 64.
+    std::vector<uint32_t> columns(size_t(width) * 3, 0);
+    std::vector<uint32_t> extended(size_t(width + n - 1) * 3);
     const auto addRow = [&](const uint8_t* p) {
         for (int x = 0; x < width; ++x, p += step)
             for (int c = 0; c < 3; ++c)
@@ -104,34 +118,37 @@ void smooth(DibImage& image, int n) {
     for (int j = -before; j <= after; ++j)
         addRow(image.row(std::clamp(j, 0, height - 1)));
 
-    const Divider mean(uint64_t(n) * uint64_t(n));
+    const Divider mean(double(n) * double(n));
     for (int y = 0; y < height; ++y) {
         for (int e = 0; e < width + n - 1; ++e) {
             const size_t x = size_t(std::clamp(e - before, 0, width - 1));
             std::copy_n(&columns[x * 3], 3, &extended[size_t(e) * 3]);
         }
         std::memcpy(original(y), image.row(y), rowBytes);
-        std::array<uint64_t, 3> sum{};
+        // Signed: a double is made from a signed integer in one instruction.
+        std::array<int64_t, 3> sum{};
         for (int e = 0; e < n; ++e)
             for (int c = 0; c < 3; ++c)
                 sum[size_t(c)] += extended[size_t(e) * 3 + size_t(c)];
         uint8_t* out = image.row(y);
-        for (int x = 0; x < width; ++x, out += step) {
-            const uint64_t* leaving = &extended[size_t(x) * 3];
+        const uint32_t* left = extended.data();
+        const uint32_t* right = left + size_t(n) * 3;
+        for (int x = 0; x + 1 < width; ++x, out += step, left += 3, right += 3)
             for (int c = 0; c < 3; ++c) {
-                out[c] = uint8_t(mean(sum[size_t(c)]));
-                if (x + 1 < width)
-                    sum[size_t(c)] += leaving[size_t(n) * 3 + size_t(c)] - leaving[c];
+                out[c] = uint8_t(mean(double(sum[size_t(c)])));
+                sum[size_t(c)] += int64_t(right[c]) - int64_t(left[c]);
             }
-        }
+        for (int c = 0; c < 3; ++c)
+            out[c] = uint8_t(mean(double(sum[size_t(c)])));
         if (y + 1 == height)
             break;
         // The row entering lies below this one and is not written yet.
         const uint8_t* entering = image.row(std::min(y + 1 + after, height - 1));
         const uint8_t* leaving = original(std::max(y - before, 0));
-        for (int x = 0; x < width; ++x, entering += step, leaving += step)
+        uint32_t* column = columns.data();
+        for (int x = 0; x < width; ++x, entering += step, leaving += step, column += 3)
             for (int c = 0; c < 3; ++c)
-                columns[size_t(x) * 3 + size_t(c)] += uint64_t(entering[c]) - leaving[c];
+                column[c] += uint32_t(entering[c]) - leaving[c];
     }
 }
 
@@ -153,21 +170,32 @@ void wind(DibImage& image, int strength, WindFrom from, WindLength lengths, Rand
         uint8_t* row = image.row(y);
         uint8_t* const p = from == WindFrom::Left ? row : row + ptrdiff_t(width - 1) * step;
         const uint8_t* edge = p + ptrdiff_t(width - 1) * along;
-        const std::array<int, 3> far{edge[0], edge[1], edge[2]};
+        const std::array<uint8_t, 3> far{edge[0], edge[1], edge[2]};
         const int window = length + 1;
+        const SmallDivider divide{uint32_t(window)};
+        // sum / window truncated toward zero and kept within 0..255; sums can fall below zero,
+        // as written values leave the window.
+        const auto mean = [&](int sum) {
+            return sum <= 0              ? uint8_t(0)
+                   : sum >= 256 * window ? uint8_t(255)
+                                         : uint8_t(divide(uint32_t(sum)));
+        };
         std::array<int, 3> sum{};
         for (int k = 0; k <= length; ++k)
             for (int c = 0; c < 3; ++c)
                 sum[size_t(c)] += p[k * along + c];
         for (int c = 0; c < 3; ++c)
-            p[c] = clampByte(sum[size_t(c)] / window);
+            p[c] = mean(sum[size_t(c)]);
         // What leaves the window is the value already written, not the row's original.
-        for (int k = 0; k + 2 < width; ++k) {
-            const bool inside = k < width - length - 1;
+        const int inside = width - length - 1;
+        std::array<uint8_t, 3> written{p[0], p[1], p[2]}; // kept in hand, not read back
+        uint8_t* at = p;
+        for (int k = 0; k + 2 < width; ++k, at += along) {
+            const uint8_t* entering = k < inside ? at + (length + 1) * along : far.data();
             for (int c = 0; c < 3; ++c) {
-                const int entering = inside ? p[(k + length + 1) * along + c] : far[size_t(c)];
-                sum[size_t(c)] += entering - p[k * along + c];
-                p[(k + 1) * along + c] = clampByte(sum[size_t(c)] / window);
+                sum[size_t(c)] += entering[c] - written[size_t(c)];
+                written[size_t(c)] = mean(sum[size_t(c)]);
+                at[along + c] = written[size_t(c)];
             }
         }
     }
