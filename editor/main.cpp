@@ -134,9 +134,12 @@ int applyEffect(const EffectCommand& command) {
     const editor::EffectSpec* effect = editor::EffectCatalogue::parse(
         command.spec, picture.width(), picture.height(), values, problem);
     if (effect != nullptr && command.with.size() != effect->secondPictures)
-        problem = QStringLiteral("%1 takes %2 --with pictures")
-                      .arg(effect->commandName)
-                      .arg(effect->secondPictures);
+        problem = effect->secondPictures == 0
+                      ? QStringLiteral("%1 combines no second picture: leave out --with")
+                            .arg(effect->commandName)
+                      : QStringLiteral("%1 takes %2 pictures with --with")
+                            .arg(effect->commandName)
+                            .arg(effect->secondPictures);
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "PageMontager: %s\n", qPrintable(problem));
         return 2;
