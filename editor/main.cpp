@@ -88,17 +88,17 @@ int exportProject(const QString& out, const QString& projectPath) {
 
 // The command line of --effect: the effect, its second pictures and seed, and the two files.
 struct EffectCommand {
-    QString spec;
+    QString effect; // NAME[:P1,P2,...]
     QStringList with;
     uint32_t seed = 1;
     QString in, out;
 };
 
-// "SPEC [--with FILE]... [--seed N] IN OUT"; false for anything else.
+// "NAME[:P,...] [--with FILE]... [--seed N] IN OUT"; false for anything else.
 bool parseEffectCommand(const QStringList& arguments, EffectCommand& command) {
     if (arguments.size() < 3)
         return false;
-    command.spec = arguments.first();
+    command.effect = arguments.first();
     qsizetype i = 1;
     for (; i + 2 < arguments.size(); i += 2) {
         const QString& option = arguments.at(i);
@@ -132,7 +132,7 @@ int applyEffect(const EffectCommand& command) {
     editor::EffectValues values;
     QString problem;
     const editor::EffectSpec* effect = editor::EffectCatalogue::parse(
-        command.spec, picture.width(), picture.height(), values, problem);
+        command.effect, picture.width(), picture.height(), values, problem);
     if (effect != nullptr && command.with.size() != effect->secondPictures)
         problem = effect->secondPictures == 0
                       ? QStringLiteral("%1 combines no second picture: leave out --with")
