@@ -60,18 +60,6 @@ Table offsetTable(int offset) {
     return t;
 }
 
-void hueSaturationOf(uint8_t& blue, uint8_t& green, uint8_t& red, int kh, int ks) {
-    Hls hls = rgbToHls(uint32_t(blue) | uint32_t(green) << 8 | uint32_t(red) << 16);
-    if (kh != 128)
-        hls.hue = kh * hls.hue * 0.0078125;
-    if (ks != 128)
-        hls.saturation = ks * hls.saturation * 0.0078125;
-    const Bgr out = hlsToRgb(hls);
-    blue = out.blue;
-    green = out.green;
-    red = out.red;
-}
-
 } // namespace
 
 void brightness(DibImage& image, int percent) {
@@ -94,28 +82,127 @@ void rgbOffsets(DibImage& image, int red, int green, int blue) {
     applyTables(image, offsetTable(blue), offsetTable(green), offsetTable(red));
 }
 
+namespace {
+
+// The hue and saturation of a photo's colours, remembered. Many pixels share their colour with
+// one met shortly before, so a row looks its colours up first and converts only those it has
+// not met, all at once; a colour met twice in one row is converted once. In a grainy photo
+// colours never repeat and the look-ups only cost time, so rows after one that found few of
+// its colours are converted whole, until a later row tries the look-ups again.
+class RememberedHueSaturation {
+  public:
+    RememberedHueSaturation(int hueScale, int saturationScale)
+        : hueScale_(hueScale), saturationScale_(saturationScale), slots_(kSlotCount) {}
+
+    void changeRow(uint8_t* pixels, int width, int step) {
+        if (rowsWithoutLookUp_ > 0) {
+            --rowsWithoutLookUp_;
+            convertWhole(pixels, width, step);
+            return;
+        }
+        waiting_.clear();
+        toConvert_.clear();
+        int found = 0;
+        uint8_t* const end = pixels + size_t(width) * size_t(step);
+        for (uint8_t* p = pixels; p != end; p += step) {
+            const uint32_t colour = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16;
+            Slot& slot = slotOf(colour);
+            if (slot.colour == colour) {
+                p[0] = slot.result.blue;
+                p[1] = slot.result.green;
+                p[2] = slot.result.red;
+                ++found;
+            } else {
+                if (slot.colour == (colour | kBeingConverted)) {
+                    ++found; // met earlier in this row
+                } else {
+                    slot.colour = colour | kBeingConverted;
+                    slot.index = uint32_t(toConvert_.size());
+                    toConvert_.push_back({p[0], p[1], p[2]});
+                }
+                waiting_.push_back({p, slot.index});
+            }
+        }
+        converted_ = toConvert_;
+        scaleHueSaturation(converted_.data(), converted_.size(), hueScale_, saturationScale_);
+        for (const Waiting& w : waiting_) {
+            const Bgr& c = converted_[w.index];
+            w.pixel[0] = c.blue;
+            w.pixel[1] = c.green;
+            w.pixel[2] = c.red;
+        }
+        for (size_t i = 0; i < toConvert_.size(); ++i) {
+            const Bgr& in = toConvert_[i];
+            const uint32_t colour =
+                uint32_t(in.blue) | uint32_t(in.green) << 8 | uint32_t(in.red) << 16;
+            Slot& slot = slotOf(colour);
+            if (slot.colour == (colour | kBeingConverted))
+                slot = {colour, uint32_t(i), converted_[i]};
+        }
+        if (found < width / 4)
+            rowsWithoutLookUp_ = kRowsBetweenTries;
+    }
+
+  private:
+    void convertWhole(uint8_t* pixels, int width, int step) {
+        converted_.clear();
+        uint8_t* const end = pixels + size_t(width) * size_t(step);
+        for (uint8_t* p = pixels; p != end; p += step)
+            converted_.push_back({p[0], p[1], p[2]});
+        scaleHueSaturation(converted_.data(), converted_.size(), hueScale_, saturationScale_);
+        const Bgr* c = converted_.data();
+        for (uint8_t* p = pixels; p != end; p += step, ++c) {
+            p[0] = c->blue;
+            p[1] = c->green;
+            p[2] = c->red;
+        }
+    }
+
+    static constexpr int kRowsBetweenTries = 15;
+    static constexpr size_t kSlotCount = size_t(1) << 16;
+    static constexpr uint32_t kBeingConverted = 0x80000000; // colours have no top byte
+    struct Slot {
+        uint32_t colour = 0xFFFFFFFF; // matches no colour, converted or not
+        uint32_t index = 0;           // in toConvert_ while being converted
+        Bgr result;
+    };
+    struct Waiting {
+        uint8_t* pixel;
+        uint32_t index;
+    };
+
+    Slot& slotOf(uint32_t colour) { return slots_[(colour * 2654435761u) >> 16]; }
+
+    int hueScale_;
+    int saturationScale_;
+    int rowsWithoutLookUp_ = 0;
+    std::vector<Slot> slots_;
+    std::vector<Bgr> toConvert_;
+    std::vector<Bgr> converted_;
+    std::vector<Waiting> waiting_;
+};
+
+} // namespace
+
 void hueSaturation(DibImage& image, int huePercent, int saturationPercent) {
     const int kh = huePercent * 128 / 100;
     const int ks = saturationPercent * 128 / 100;
-    // Pixels of a photo often share their colour with one met shortly before. The result of
-    // the exact conversion is kept for the colours met last, so it runs once a colour rather
-    // than once a pixel; a small table stays in the cache.
-    struct Remembered {
-        uint32_t colour = 0xFFFFFFFF; // no colour has the top byte set
-        uint8_t blue = 0, green = 0, red = 0;
-    };
-    std::vector<Remembered> remembered(size_t(1) << 16);
-    changeColours(image, [&](uint8_t& b, uint8_t& g, uint8_t& r) {
-        const uint32_t colour = uint32_t(b) | uint32_t(g) << 8 | uint32_t(r) << 16;
-        Remembered& m = remembered[(colour * 2654435761u) >> 16];
-        if (m.colour != colour) {
-            m = {colour, b, g, r};
-            hueSaturationOf(m.blue, m.green, m.red, kh, ks);
-        }
-        b = m.blue;
-        g = m.green;
-        r = m.red;
-    });
+    const int depth = image.bitsPerPixel();
+    if (depth <= 8) { // at most 256 colours, in the colour table
+        changeColours(image, [&](uint8_t& b, uint8_t& g, uint8_t& r) {
+            Bgr c{b, g, r};
+            scaleHueSaturation(&c, 1, kh, ks);
+            b = c.blue;
+            g = c.green;
+            r = c.red;
+        });
+        return;
+    }
+    if (depth != 24 && depth != 32)
+        return;
+    RememberedHueSaturation remembered(kh, ks);
+    for (int y = 0; y < image.height(); ++y)
+        remembered.changeRow(image.row(y), image.width(), depth / 8);
 }
 
 int greyValue(const uint8_t* bgr) {

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 using testsupport::picture24;
 using testsupport::rgbGrid;
 using Grid = std::vector<uint32_t>;
@@ -44,6 +47,32 @@ TEST(ColourAdjustments, HueAndSaturationGoThroughLightness) {
     image = picture24({{0x0000FF}});
     imaging::hueSaturation(image, 0, 100);
     EXPECT_EQ(rgbGrid(image), (Grid{0xFF0000}));
+}
+
+TEST(ColourAdjustments, HueAndSaturationGiveTheSameBytesWhereverAColourRepeats) {
+    // Rows repeating the colours of the first (converted whole after the first finds none of
+    // them, then remembered when the look-ups are tried again at row 16), rows where every
+    // pixel differs, and rows of one colour: each pixel must come out as that colour alone.
+    for (const bool in32Bits : {false, true}) {
+        imaging::DibImage image = testsupport::solid24(40, 40, 0x336699);
+        for (int y = 0; y < 35; ++y)
+            for (int x = 0; x < 40; ++x) {
+                const bool metBefore = y < 19;
+                const std::array<uint8_t, 3> bgr{uint8_t(x * 6), uint8_t(metBefore ? 0 : y * 7),
+                                                 uint8_t(metBefore ? x * 3 : x ^ y)};
+                std::copy_n(bgr.data(), 3, image.row(y) + x * 3);
+            }
+        if (in32Bits)
+            image.toDepth32();
+        const Grid before = rgbGrid(image);
+        imaging::hueSaturation(image, 70, 130);
+        const Grid after = rgbGrid(image);
+        for (size_t i = 0; i < before.size(); ++i) {
+            imaging::DibImage alone = picture24({{before[i]}});
+            imaging::hueSaturation(alone, 70, 130);
+            ASSERT_EQ(after[i], rgbGrid(alone)[0]) << "pixel " << i << (in32Bits ? " of 32" : "");
+        }
+    }
 }
 
 TEST(ColourAdjustments, RgbOffsetsAreAddedAndKeptInRange) {
