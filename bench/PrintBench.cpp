@@ -28,7 +28,9 @@ class SilentPrompts : public quillax::Prompts {
     bool askYesNo(const QString&, const QString&) override { return false; }
     Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
     QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&, const QString&) override {
+    QString openPicture(const QString&) override { return {}; }
+    QString saveFile(const QString&, const QString&, const QString&, const QString&,
+                     Overwrite) override {
         return {};
     }
     QString folder(const QString&, const QString&) override { return {}; }

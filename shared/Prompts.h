@@ -22,6 +22,8 @@ class Prompts {
     // File and folder choosers give an empty string when cancelled.
     virtual QString openFile(const QString& caption, const QString& folder,
                              const QString& filter) = 0;
+    // A picture to open, chosen with the preview panel beside the list.
+    virtual QString openPicture(const QString& caption) = 0;
     // Who asks before an existing file is replaced: the chooser, or the caller, which knows
     // more of what would be lost (a project is more than its file).
     enum class Overwrite { ChooserAsks, CallerAsks };

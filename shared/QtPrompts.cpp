@@ -1,5 +1,7 @@
 #include "shared/QtPrompts.h"
 
+#include "shared/CBmpDialog.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
@@ -35,6 +37,13 @@ Prompts::Answer QtPrompts::askYesNoCancel(const QString& text, const QString& ti
 
 QString QtPrompts::openFile(const QString& caption, const QString& folder, const QString& filter) {
     return QFileDialog::getOpenFileName(parent_, caption, folder, filter);
+}
+
+QString QtPrompts::openPicture(const QString& caption) {
+    CBmpDialog dialog(parent_, caption);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 QString QtPrompts::saveFile(const QString& caption, const QString& folder, const QString& filter,

@@ -15,6 +15,7 @@ class QtPrompts : public Prompts {
     bool askYesNo(const QString& text, const QString& title = {}) override;
     Answer askYesNoCancel(const QString& text, const QString& title = {}) override;
     QString openFile(const QString& caption, const QString& folder, const QString& filter) override;
+    QString openPicture(const QString& caption) override;
     QString saveFile(const QString& caption, const QString& folder, const QString& filter,
                      const QString& defaultSuffix,
                      Overwrite overwrite = Overwrite::ChooserAsks) override;

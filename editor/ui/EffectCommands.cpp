@@ -3,7 +3,8 @@
 #include "editor/ui/EffectDialog.h"
 #include "editor/ui/LayoutCanvas.h"
 #include "editor/ui/PhotoPage.h"
-#include "imaging/BmpFile.h"
+#include "shared/DibConversion.h"
+#include "shared/ImageFile.h"
 #include "shared/Prompts.h"
 
 #include <QApplication>
@@ -105,15 +106,13 @@ void EffectCommands::showChangedLayer() {
 }
 
 void EffectCommands::changeSecondPicture() {
-    const QString path =
-        prompts_.openFile(tr("Open"), QString(), QStringLiteral("Bmp files(*.bmp)"));
+    const QString path = prompts_.openPicture(tr("Open"));
     if (path.isEmpty())
         return;
     page_.effectParameterEdit->setText(path);
-    if (auto picture = imaging::readBmp(path.toStdString())) {
-        secondPicture_ = imaging::EffectImage(std::move(*picture));
-        secondPicture_.toDepth24();
-    }
+    const QImage picture = quillax::ImageFile::decode(path, quillax::imageTypeFromName(path)).image;
+    if (!picture.isNull())
+        secondPicture_ = imaging::EffectImage(quillax::fromQImage(picture, 24));
 }
 
 } // namespace editor

@@ -1,11 +1,9 @@
 #include "editor/ui/LayerCommands.h"
 
 #include "editor/model/PageDocument.h"
-#include "shared/ImageFormat.h"
 #include "shared/Prompts.h"
 
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTimer>
 #include <utility>
 
@@ -33,8 +31,7 @@ LayerCommands::LayerCommands(PageDocument& document, quillax::Prompts& prompts, 
 }
 
 QString LayerCommands::askForPicture() {
-    const QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return prompts_.openFile(tr("Add Photo"), start, quillax::imageFileFilter());
+    return prompts_.openPicture(tr("Add Photo"));
 }
 
 void LayerCommands::addPhotoFromDialog() {

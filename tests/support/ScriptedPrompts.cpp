@@ -45,6 +45,11 @@ QString ScriptedPrompts::openFile(const QString& caption, const QString&, const 
     return nextFile();
 }
 
+QString ScriptedPrompts::openPicture(const QString& caption) {
+    shown.append(caption);
+    return nextFile();
+}
+
 QString ScriptedPrompts::saveFile(const QString& caption, const QString&, const QString&,
                                   const QString&, Overwrite) {
     shown.append(caption);

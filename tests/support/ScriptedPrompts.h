@@ -14,7 +14,7 @@ class ScriptedPrompts : public quillax::Prompts {
   public:
     QStringList shown;          // every message and question, in order
     std::deque<Answer> answers; // for askYesNo and askYesNoCancel
-    std::deque<QString> files;  // for openFile, saveFile and folder
+    std::deque<QString> files;  // for openFile, openPicture, saveFile and folder
     std::deque<QColor> colours;
     std::deque<int> dialogResults;
     QList<QString> dialogTitles;
@@ -30,6 +30,7 @@ class ScriptedPrompts : public quillax::Prompts {
     bool askYesNo(const QString& text, const QString& title = {}) override;
     Answer askYesNoCancel(const QString& text, const QString& title = {}) override;
     QString openFile(const QString& caption, const QString& folder, const QString& filter) override;
+    QString openPicture(const QString& caption) override;
     QString saveFile(const QString& caption, const QString& folder, const QString& filter,
                      const QString& defaultSuffix,
                      Overwrite overwrite = Overwrite::ChooserAsks) override;
