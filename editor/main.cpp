@@ -44,6 +44,14 @@ const char kUsage[] =
     "                          smooth:N                  box size, 2..the smaller side - 1\n"
     "                          wind:S,left|right,smoothly|plain\n"
     "                                                    length, 1..the width - 2\n"
+    "                          alpha-blend:mix,A         mix with --with FILE, alpha 0..100\n"
+    "                          alpha-blend:and|or|xor    combine with --with FILE\n"
+    "                          mask:RRGGBB               paint the colour where the --with\n"
+    "                                                    mask is dark\n"
+    "                          multiple-exposure         lighten with each --with FILE\n"
+    "                          rotate-angle:D            turn by D degrees clockwise, 0..360\n"
+    "                          transparent:RRGGBB        snap the background near the colour\n"
+    "                                                    at the row ends to it\n"
     "                          mirror                    left to right\n"
     "                          rotate                    a quarter turn clockwise\n"
     "    --with FILE         a second picture, for the effects that combine pictures\n"
@@ -120,6 +128,22 @@ bool parseEffectCommand(const QStringList& arguments, EffectCommand& command) {
     return true;
 }
 
+// What is wrong with the --with pictures given for `effect`; empty when nothing is.
+QString picturesProblem(const editor::EffectSpec& effect, const QStringList& with) {
+    using Pictures = editor::EffectSpec::Pictures;
+    const QString name = QString::fromLatin1(effect.commandName);
+    if (effect.pictures == Pictures::None && !with.isEmpty())
+        return QStringLiteral("%1 combines no second picture: leave out --with").arg(name);
+    if (effect.pictures == Pictures::One && with.size() != 1)
+        return QStringLiteral("%1 takes one picture with --with").arg(name);
+    if (effect.pictures == Pictures::OneOrMore && with.isEmpty())
+        return QStringLiteral("%1 takes one or more pictures with --with").arg(name);
+    for (const QString& path : with)
+        if (!quillax::ImageFile::info(path, quillax::imageTypeFromName(path)).isValid())
+            return QStringLiteral("cannot read %1 as a picture").arg(path);
+    return {};
+}
+
 // One effect on one picture file, with no window: for batch work and for checks.
 int applyEffect(const EffectCommand& command) {
     const quillax::DecodedImage decoded =
@@ -133,19 +157,22 @@ int applyEffect(const EffectCommand& command) {
     QString problem;
     const editor::EffectSpec* effect = editor::EffectCatalogue::parse(
         command.effect, picture.width(), picture.height(), values, problem);
-    if (effect != nullptr && command.with.size() != effect->secondPictures)
-        problem = effect->secondPictures == 0
-                      ? QStringLiteral("%1 combines no second picture: leave out --with")
-                            .arg(effect->commandName)
-                      : QStringLiteral("%1 takes %2 pictures with --with")
-                            .arg(effect->commandName)
-                            .arg(effect->secondPictures);
+    if (effect != nullptr)
+        problem = picturesProblem(*effect, command.with);
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "PageMontager: %s\n", qPrintable(problem));
         return 2;
     }
     imaging::SeededRandom random(command.seed);
-    effect->full(picture, values, editor::EffectInputs{&random, 0});
+    editor::EffectInputs inputs{&random, 0};
+    inputs.pictures = command.with;
+    if (!effect->full(picture, values, inputs)) {
+        std::fprintf(stderr,
+                     "PageMontager: %s could not be applied: a --with picture cannot be "
+                     "read, or the result would be too large\n",
+                     effect->commandName);
+        return 1;
+    }
     picture.toDepth24();
     if (!imaging::saveAsBmp(picture, command.out.toStdString())) {
         std::fprintf(stderr, "PageMontager: could not write %s\n", qPrintable(command.out));

@@ -1,8 +1,12 @@
 #include "editor/model/EffectCatalogue.h"
 
 #include "imaging/ColourAdjustments.h"
+#include "imaging/Compositing.h"
 #include "imaging/Filters.h"
+#include "shared/DibConversion.h"
+#include "shared/ImageFile.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 
@@ -32,13 +36,32 @@ EffectParameter choice(const char* label, std::vector<const char*> buttons,
 EffectParameter check(const char* label, const char* offWord, const char* onWord) {
     return {Kind::Check, label, 0, 1, 0, 0, 0, 1, 0, 1, 0, Limit::Fixed, {}, {offWord, onWord}};
 }
+EffectParameter list(const char* label, std::vector<const char*> entries,
+                     std::vector<const char*> words) {
+    EffectParameter p = choice(label, std::move(entries), std::move(words));
+    p.kind = Kind::List;
+    return p;
+}
+EffectParameter colour(const char* label, int rgb) {
+    return {Kind::Colour, label, 0, 0xFFFFFF, rgb, 0, 0, 0xFFFFFF, 0, 0xFFFFFF, rgb};
+}
+EffectParameter onlyWith(EffectParameter p, int parameter, int value) {
+    p.onlyWithParameter = parameter;
+    p.onlyWithValue = value;
+    return p;
+}
+
+imaging::ColorRef colorRefOf(int rgb) {
+    return imaging::makeColorRef(uint8_t(rgb >> 16), uint8_t(rgb >> 8), uint8_t(rgb));
+}
 
 void noPreview(imaging::EffectImage&, const EffectValues&, int, const EffectInputs&) {
 }
 
-void brightnessContrast(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
+bool brightnessContrast(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
     imaging::brightness(p, v[0]);
     imaging::contrast(p, v[1]);
+    return true;
 }
 // The preview shows only the adjustment just made, each on the plain picture.
 void brightnessOrContrast(imaging::EffectImage& p, const EffectValues& v, int changed,
@@ -49,25 +72,31 @@ void brightnessOrContrast(imaging::EffectImage& p, const EffectValues& v, int ch
         imaging::contrast(p, v[1]);
 }
 
-void hueSaturation(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
+bool hueSaturation(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
     imaging::hueSaturation(p, v[0], v[1]);
+    return true;
 }
-void rgb(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
+bool rgb(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
     imaging::rgbOffsets(p, v[0], v[1], v[2]);
+    return true;
 }
-void shadow(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
+bool shadow(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
     p.toDepth32();
     imaging::shadowOptimize(p, v[0], v[1]);
+    return true;
 }
 
-void sharpen(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
+bool sharpen(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
     imaging::sharpen(p, v[0]);
+    return true;
 }
-void emboss(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
+bool emboss(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
     imaging::emboss(p, v[0]);
+    return true;
 }
-void smooth(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
+bool smooth(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
     imaging::smooth(p, v[0]);
+    return true;
 }
 
 void windWith(imaging::EffectImage& p, int strength, const EffectValues& v,
@@ -77,8 +106,9 @@ void windWith(imaging::EffectImage& p, int strength, const EffectValues& v,
                   v[2] != 0 ? imaging::WindLength::Even : imaging::WindLength::Random,
                   inputs.random != nullptr ? *inputs.random : fallback);
 }
-void wind(imaging::EffectImage& p, const EffectValues& v, const EffectInputs& inputs) {
+bool wind(imaging::EffectImage& p, const EffectValues& v, const EffectInputs& inputs) {
     windWith(p, v[0], v, inputs);
+    return true;
 }
 
 // The preview stands for the working picture reduced: block sizes and wind lengths shrink
@@ -89,6 +119,127 @@ void smoothPreview(imaging::EffectImage& p, const EffectValues& v, int, const Ef
 }
 void windPreview(imaging::EffectImage& p, const EffectValues& v, int, const EffectInputs& in) {
     windWith(p, EffectCatalogue::windPreviewStrength(v[0], in.workingWidth, p.width()), v, in);
+}
+
+// A second picture as the dialogs' OK combines it: read again from its file, at the photo's
+// size (stretched, or kept in shape), at 32 bits. Empty when it cannot be read.
+imaging::EffectImage secondPictureFor(const imaging::EffectImage& photo, const QString& path,
+                                      imaging::EffectImage::Shape shape) {
+    imaging::EffectImage second = EffectCatalogue::readPicture(path);
+    if (second.isEmpty())
+        return second;
+    second.resize(photo.width(), photo.height(), shape, imaging::EffectImage::Scaling::Smooth);
+    second.toDepth32();
+    return second;
+}
+
+// The preview's copy of a picture the dialog has read, fitted the same way.
+imaging::EffectImage previewPictureFor(const imaging::EffectImage& preview,
+                                       const imaging::EffectImage& picture,
+                                       imaging::EffectImage::Shape shape) {
+    imaging::EffectImage second = picture;
+    second.resize(preview.width(), preview.height(), shape, imaging::EffectImage::Scaling::Smooth);
+    second.toDepth32();
+    return second;
+}
+
+void blendWith(imaging::EffectImage& p, const imaging::EffectImage& second, const EffectValues& v) {
+    p.toDepth32();
+    if (v[0] == 0)
+        imaging::mix(p, second, v[1]);
+    else
+        imaging::combine(p, second,
+                         v[0] == 1   ? imaging::Combine::And
+                         : v[0] == 2 ? imaging::Combine::Or
+                                     : imaging::Combine::Xor);
+}
+bool alphaBlend(imaging::EffectImage& p, const EffectValues& v, const EffectInputs& in) {
+    if (in.pictures.size() != 1)
+        return false;
+    const imaging::EffectImage second =
+        secondPictureFor(p, in.pictures.first(), imaging::EffectImage::Shape::Exact);
+    if (second.isEmpty())
+        return false;
+    blendWith(p, second, v);
+    return true;
+}
+// Stretched as OK stretches it, so that the preview shows what OK will make.
+void alphaBlendPreview(imaging::EffectImage& p, const EffectValues& v, int,
+                       const EffectInputs& in) {
+    if (in.previewPictures != nullptr && !in.previewPictures->empty())
+        blendWith(
+            p,
+            previewPictureFor(p, in.previewPictures->front(), imaging::EffectImage::Shape::Exact),
+            v);
+}
+
+bool maskWith(imaging::EffectImage& p, const EffectValues& v, const EffectInputs& in) {
+    if (in.pictures.size() != 1)
+        return false;
+    const imaging::EffectImage maskPicture =
+        secondPictureFor(p, in.pictures.first(), imaging::EffectImage::Shape::Exact);
+    if (maskPicture.isEmpty())
+        return false;
+    p.toDepth32();
+    imaging::mask(p, maskPicture, colorRefOf(v[0]));
+    return true;
+}
+void maskPreview(imaging::EffectImage& p, const EffectValues& v, int, const EffectInputs& in) {
+    if (in.previewPictures == nullptr || in.previewPictures->empty())
+        return;
+    p.toDepth32();
+    imaging::mask(
+        p, previewPictureFor(p, in.previewPictures->front(), imaging::EffectImage::Shape::Exact),
+        colorRefOf(v[0]));
+}
+
+// Each picture lightens the base where it is at least as light: the photo, or the first
+// picture when the photo was taken off the list.
+bool multipleExposure(imaging::EffectImage& p, const EffectValues&, const EffectInputs& in) {
+    qsizetype next = 0;
+    if (in.photoLeftOut) {
+        if (in.pictures.isEmpty())
+            return false;
+        p = EffectCatalogue::readPicture(in.pictures.first());
+        if (p.isEmpty())
+            return false;
+        next = 1;
+    }
+    p.toDepth32();
+    for (; next < in.pictures.size(); ++next) {
+        const imaging::EffectImage picture =
+            secondPictureFor(p, in.pictures.at(next), imaging::EffectImage::Shape::KeepAspect);
+        if (picture.isEmpty())
+            return false;
+        imaging::lighten(p, picture);
+    }
+    return true;
+}
+void multipleExposurePreview(imaging::EffectImage& p, const EffectValues&, int,
+                             const EffectInputs& in) {
+    const std::vector<imaging::EffectImage> none;
+    const auto& pictures = in.previewPictures != nullptr ? *in.previewPictures : none;
+    size_t next = 0;
+    if (in.photoLeftOut) {
+        if (pictures.empty())
+            return;
+        p = pictures.front();
+        next = 1;
+    }
+    p.toDepth32();
+    for (; next < pictures.size(); ++next)
+        imaging::lighten(
+            p, previewPictureFor(p, pictures[next], imaging::EffectImage::Shape::KeepAspect));
+}
+
+bool rotateAngle(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
+    return imaging::turnByAngle(p, v[0]);
+}
+
+bool transparentColour(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
+    p.toDepth32();
+    imaging::fillRowEnds(p, colorRefOf(v[0]));
+    return true;
 }
 
 // Every dialog opens on the plain picture; later changes show the whole effect.
@@ -166,13 +317,60 @@ const std::vector<EffectSpec>& EffectCatalogue::all() {
          false,
          windPreview,
          wind},
+        {.comboRow = 9,
+         .commandName = "alpha-blend",
+         .title = "Alpha Blend",
+         .parameters = {list("Mode", {"MIX", "AND", "OR", "XOR"}, {"mix", "and", "or", "xor"}),
+                        onlyWith(number("Alpha", 0, 100, 50, 0), 0, 0)},
+         .previewIn32Bits = false,
+         .preview = alphaBlendPreview,
+         .full = alphaBlend,
+         .pictures = EffectSpec::Pictures::One,
+         .pictureLabel = "Picture:"},
+        {.comboRow = 11,
+         .commandName = "mask",
+         .title = "Mask Image",
+         .parameters = {colour("Color:", 0x5812E7)},
+         .previewIn32Bits = false,
+         .preview = maskPreview,
+         .full = maskWith,
+         .pictures = EffectSpec::Pictures::One,
+         .pictureLabel = "Mask Image:"},
+        {.comboRow = 13,
+         .commandName = "multiple-exposure",
+         .title = "Multiple exposure ",
+         .parameters = {},
+         .previewIn32Bits = false,
+         .preview = multipleExposurePreview,
+         .full = multipleExposure,
+         .pictures = EffectSpec::Pictures::OneOrMore,
+         .previewWidth = 180,
+         .previewHeight = 180},
+        {.comboRow = 14,
+         .commandName = "rotate-angle",
+         .title = "Rotate",
+         .parameters = {number("Angle", 0, 360, 0, 1)},
+         .previewIn32Bits = false,
+         .preview = wholeEffect<rotateAngle>,
+         .full = rotateAngle,
+         .setsPictureSize = true},
+        {.comboRow = -1,
+         .commandName = "transparent",
+         .title = "Transparent color",
+         .parameters = {colour("Current color:", 0x5812E7)},
+         .previewIn32Bits = false,
+         .preview = noPreview,
+         .full = transparentColour},
         {-1,
          "mirror",
          nullptr,
          {},
          false,
          noPreview,
-         [](imaging::EffectImage& p, const EffectValues&, const EffectInputs&) { p.mirror(); }},
+         [](imaging::EffectImage& p, const EffectValues&, const EffectInputs&) {
+             p.mirror();
+             return true;
+         }},
         {-1,
          "rotate",
          nullptr,
@@ -181,6 +379,7 @@ const std::vector<EffectSpec>& EffectCatalogue::all() {
          noPreview,
          [](imaging::EffectImage& p, const EffectValues&, const EffectInputs&) {
              p.turnClockwise();
+             return true;
          }},
     };
     return effects;
@@ -237,6 +436,14 @@ int EffectCatalogue::smoothPreviewBlock(int value, int workingWidth, int width, 
     return std::min(std::max(value / scale, 2), std::min(width, height) - 1);
 }
 
+imaging::EffectImage EffectCatalogue::readPicture(const QString& path) {
+    const quillax::DecodedImage decoded =
+        quillax::ImageFile::decode(path, quillax::imageTypeFromName(path));
+    if (!decoded.isValid())
+        return {};
+    return imaging::EffectImage(quillax::fromQImage(decoded.image, 32));
+}
+
 int EffectCatalogue::windPreviewStrength(int value, int workingWidth, int width) {
     if (workingWidth <= 0)
         return 1;
@@ -267,33 +474,56 @@ const EffectSpec* EffectCatalogue::parse(const QString& argument, int width, int
     if (colon < 0)
         return effect;
     const QStringList given = argument.mid(colon + 1).split(',');
-    if (given.size() != qsizetype(parameters.size())) {
-        problem = QStringLiteral("%1 takes %2 values").arg(name).arg(parameters.size());
-        return nullptr;
-    }
+    qsizetype next = 0;
+    auto takes = [&] {
+        return std::count_if(parameters.begin(), parameters.end(),
+                             [&](const EffectParameter& p) { return p.isTakenWith(values); });
+    };
     for (size_t i = 0; i < values.size(); ++i) {
         const EffectParameter& p = parameters[i];
-        const QString text = given[qsizetype(i)].trimmed();
+        if (!p.isTakenWith(values))
+            continue;
+        if (next == given.size())
+            break;
+        const QString text = given[next++].trimmed();
+        const QString label = QString::fromLatin1(p.label).remove(':').toLower();
         if (!p.words.empty()) {
             values[i] = p.valueOfWord(text);
             if (values[i] < 0) {
-                problem = QStringLiteral("%1 of %2 must be one of: %3")
-                              .arg(QString::fromLatin1(p.label).toLower(), name,
-                                   QStringList(p.words.begin(), p.words.end()).join(", "));
+                problem =
+                    QStringLiteral("%1 of %2 must be one of: %3")
+                        .arg(label, name, QStringList(p.words.begin(), p.words.end()).join(", "));
                 return nullptr;
             }
             continue;
         }
         bool ok = false;
+        if (p.kind == EffectParameter::Kind::Colour) {
+            static const QRegularExpression sixHexDigits(QStringLiteral("^[0-9A-Fa-f]{6}$"));
+            values[i] = text.toInt(&ok, 16);
+            if (!sixHexDigits.match(text).hasMatch()) {
+                problem = QStringLiteral("%1 of %2 must be six hexadecimal digits, RRGGBB")
+                              .arg(label, name);
+                return nullptr;
+            }
+            continue;
+        }
         const int v = text.toInt(&ok);
         if (!ok || v < p.exchangeMin || v > p.exchangeMax) {
             problem = QStringLiteral("%1 of %2 must be a whole number from %3 to %4")
-                          .arg(QString::fromLatin1(p.label).toLower(), name)
+                          .arg(label, name)
                           .arg(p.exchangeMin)
                           .arg(p.exchangeMax);
             return nullptr;
         }
         values[i] = v;
+    }
+    if (given.size() != takes()) {
+        problem = (takes() == 1 ? QStringLiteral("%1 takes %2 value")
+                                : QStringLiteral("%1 takes %2 values"))
+                      .arg(name)
+                      .arg(takes());
+        return nullptr;
     }
     return effect;
 }

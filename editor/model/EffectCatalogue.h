@@ -3,15 +3,17 @@
 #include "imaging/RandomSource.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace editor {
 
 // One thing an effect takes, as its dialog and the command line offer it: a number with a
-// slider and an edit, a choice of radio buttons, or a check box. Choices and check boxes
-// hold the index of the button chosen, 0 or 1.
+// slider and an edit, a choice of radio buttons or of a list, a check box, or a colour with
+// its swatch. Choices and check boxes hold the index of the entry chosen, 0 or 1; colours
+// hold 0xRRGGBB, which the command line writes as six hexadecimal digits.
 struct EffectParameter {
-    enum class Kind { Number, Choice, Check };
+    enum class Kind { Number, Choice, Check, List, Colour };
     // What the largest number is measured on: fixed, or the picture the effect is given.
     enum class Limit { Fixed, SmallerSideLessOne, WidthLessTwo };
 
@@ -27,11 +29,18 @@ struct EffectParameter {
     // values. Check boxes: the command line's words for off and on.
     std::vector<const char*> buttons = {};
     std::vector<const char*> words = {};
+    // Taken only while parameter `onlyWithParameter` has the value `onlyWithValue` (the alpha
+    // of a mix); otherwise its control is greyed and the command line leaves it out.
+    int onlyWithParameter = -1;
+    int onlyWithValue = 0;
 
     // With a picture-measured limit, the ranges end there, and the start and the default
     // are kept within them.
     EffectParameter limitedTo(int width, int height) const;
     bool hasValues() const { return sliderMin <= sliderMax; }
+    bool isTakenWith(const std::vector<int>& values) const {
+        return onlyWithParameter < 0 || values.at(size_t(onlyWithParameter)) == onlyWithValue;
+    }
     // The value the command line's word names; -1 for a word not in the list.
     int valueOfWord(const QString& word) const;
 };
@@ -44,6 +53,13 @@ struct EffectInputs {
     imaging::RandomSource* random = nullptr;
     // The width of the layer's working picture, which a preview stands for reduced.
     int workingWidth = 0;
+    // The pictures the effect combines with the photo, as files, read when it is applied...
+    QStringList pictures = {};
+    // ...and as the dialog has read them, fitted to its preview, for the preview.
+    const std::vector<imaging::EffectImage>* previewPictures = nullptr;
+    // The photo itself was taken off the list of a multiple exposure: the first picture is
+    // the base the others lighten.
+    bool photoLeftOut = false;
 };
 
 // An effect that changes a photo's pixels: its combo row, its command-line name, its
@@ -51,8 +67,11 @@ struct EffectInputs {
 struct EffectSpec {
     using Preview = void (*)(imaging::EffectImage& picture, const EffectValues& values, int changed,
                              const EffectInputs& inputs);
-    using Full = void (*)(imaging::EffectImage& picture, const EffectValues& values,
+    // False when there was nothing to apply it with (a second picture that cannot be read) or
+    // its result could not be made; the picture may then be half changed and is not kept.
+    using Full = bool (*)(imaging::EffectImage& picture, const EffectValues& values,
                           const EffectInputs& inputs);
+    enum class Pictures { None, One, OneOrMore };
 
     int comboRow; // -1: not chosen from the combo
     const char* commandName;
@@ -63,8 +82,14 @@ struct EffectSpec {
     Preview preview;
     // At full size, on a 24-bit picture, when the effect is accepted.
     Full full;
-    // How many other pictures it combines with the photo.
-    int secondPictures = 0;
+    // The other pictures it combines with the photo, and what the dialog calls the first.
+    Pictures pictures = Pictures::None;
+    const char* pictureLabel = nullptr;
+    // The result's size becomes the layer's picture size (a turn by any angle grows it).
+    bool setsPictureSize = false;
+    // The box the dialog's preview is fitted into.
+    int previewWidth = 240;
+    int previewHeight = 180;
 
     // The parameters with their limits measured on a picture of width x height.
     std::vector<EffectParameter> parametersFor(int width, int height) const;
@@ -93,6 +118,9 @@ class EffectCatalogue {
     // no more than its width less two, and at least 1 so that the preview shows the wind OK
     // will apply.
     static int windPreviewStrength(int value, int workingWidth, int width);
+
+    // A picture to combine with a photo, at 32 bits; empty when the file cannot be read.
+    static imaging::EffectImage readPicture(const QString& path);
 };
 
 } // namespace editor

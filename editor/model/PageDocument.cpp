@@ -277,11 +277,17 @@ void PageDocument::recordChange() {
 }
 
 PhotoEdits PageDocument::photoEdits() const {
-    return PhotoEdits(project_.projectFolder, project_.projectName);
+    std::set<QString> inUse;
+    for (const LayerRecord& layer : stack_.layers())
+        inUse.insert(layer.content);
+    for (const HistoryEntry& entry : history_.entries())
+        inUse.insert(entry.layer.content);
+    return PhotoEdits(project_.projectFolder, project_.projectName, std::move(inUse));
 }
 
 PageDocument::EditStatus PageDocument::takeEdit(PhotoEdits::Outcome outcome,
-                                                const PageGeometry* frame) {
+                                                const PageGeometry* frame,
+                                                const std::function<void()>& alsoChange) {
     if (outcome.status != PhotoEdits::Status::Done)
         return outcome.status;
     const LayerRecord before = *selection_.selected();
@@ -290,11 +296,37 @@ PageDocument::EditStatus PageDocument::takeEdit(PhotoEdits::Outcome outcome,
         selection_.selected()->setBitmap(outcome.working);
         selection_.place(frame->x, frame->y, std::max(1, frame->width), std::max(1, frame->height));
     } else {
+        // A turn by any angle grows the picture; the layer takes its size before the picture.
+        if (outcome.resized)
+            selection_.setPictureSize(outcome.working.width(), outcome.working.height());
         selection_.replacePicture(outcome.working, outcome.turned);
     }
     selection_.setContent(outcome.content);
+    if (alsoChange)
+        alsoChange();
     recordChangeFrom(before);
     return EditStatus::Done;
+}
+
+PageDocument::EditStatus PageDocument::hideBackground(imaging::ColorRef colour) {
+    const LayerRecord* layer = selection_.selected();
+    const EffectSpec* snap = EffectCatalogue::forCommandName(QStringLiteral("transparent"));
+    if (layer == nullptr || !layer->isPhoto() || snap == nullptr)
+        return EditStatus::Refused;
+    const int rgb =
+        imaging::redOf(colour) << 16 | imaging::greenOf(colour) << 8 | imaging::blueOf(colour);
+    return takeEdit(photoEdits().applyEffect(*layer, *snap, {rgb}, {}), nullptr,
+                    [this, colour] { selection_.setBackground(true, colour); });
+}
+
+bool PageDocument::showBackground() {
+    const LayerRecord* layer = selection_.selected();
+    if (layer == nullptr || !layer->backgroundHidden)
+        return false;
+    const LayerRecord before = *layer;
+    selection_.setBackground(false, layer->color);
+    recordChangeFrom(before);
+    return true;
 }
 
 PageDocument::EditStatus PageDocument::cropSelected(const PageGeometry& frame) {

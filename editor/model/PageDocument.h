@@ -152,6 +152,12 @@ class PageDocument : public QObject {
     [[nodiscard]] EditStatus mirrorSelected();
     // "Original source": the file from before any edit, at the working picture's size.
     [[nodiscard]] EditStatus restoreOriginalSource();
+    // "Hide background": the run near `colour` at each end of the photo's rows snapped to it,
+    // saved as the next edit, and the photo drawn without that colour; one undo step, taken
+    // after the background is hidden so that undo and redo bring both back together.
+    [[nodiscard]] EditStatus hideBackground(imaging::ColorRef colour);
+    // The photo drawn whole again, as one undo step; false when it already was.
+    bool showBackground();
 
     // Moving, resizing or picking a photo by hand ends automatic arrangement.
     void endArrangement();
@@ -280,7 +286,10 @@ class PageDocument : public QObject {
     void recordChangeFrom(const LayerRecord& before);
     PhotoEdits photoEdits() const;
     // The selected layer takes an edit's picture and file (and `frame`, when given), recorded.
-    EditStatus takeEdit(PhotoEdits::Outcome outcome, const PageGeometry* frame = nullptr);
+    // Puts an edit in place (in the frame a crop left, when given), changes what `alsoChange`
+    // changes, and records the whole as one step.
+    EditStatus takeEdit(PhotoEdits::Outcome outcome, const PageGeometry* frame = nullptr,
+                        const std::function<void()>& alsoChange = {});
     StepOutcome apply(const HistoryStep& step);
     bool removeLayerOf(const HistoryEntry& entry);
     bool addLayerOf(const HistoryEntry& entry);

@@ -9,8 +9,9 @@
 
 namespace editor {
 
-PhotoEdits::PhotoEdits(const QString& projectFolder, const QString& projectName)
-    : projectFolder_(projectFolder), projectName_(projectName) {
+PhotoEdits::PhotoEdits(const QString& projectFolder, const QString& projectName,
+                       std::set<QString> inUse)
+    : projectFolder_(projectFolder), projectName_(projectName), inUse_(std::move(inUse)) {
 }
 
 // What follows the project's name and the layer's id in its file names is the edit suffix.
@@ -28,20 +29,29 @@ std::optional<imaging::EffectImage> PhotoEdits::fullSizePicture(const QString& n
 }
 
 QString PhotoEdits::writeNextEdit(const LayerRecord& layer, const imaging::DibImage& full) const {
-    const QString name =
-        QString::fromStdString(imaging::nextEditName(layer.content.toStdString(), editBase(layer)));
+    // The names cycle through six: after an undo the next one may still be the file of the
+    // edit undone, which Undo can bring back, so it is passed over while another is free.
+    const std::string base = editBase(layer);
+    std::string next = imaging::nextEditName(layer.content.toStdString(), base);
+    const std::string first = next;
+    for (int tries = 1; tries < 6 && inUse_.count(QString::fromStdString(next)) > 0; ++tries)
+        next = imaging::nextEditName(next, base);
+    if (inUse_.count(QString::fromStdString(next)) > 0)
+        next = first;
+    const QString name = QString::fromStdString(next);
     return imaging::saveAsBmp(full, (projectFolder_ + name).toStdString()) ? name : QString();
 }
 
 PhotoEdits::Outcome
 PhotoEdits::edited(const LayerRecord& layer, bool turned,
-                   const std::function<void(imaging::EffectImage&)>& change) const {
+                   const std::function<bool(imaging::EffectImage&)>& change) const {
     if (!layer.isPhoto())
         return {};
     auto full = fullSizePicture(layer.content);
     if (!full)
         return {Status::Unreadable, {}, {}, false};
-    change(*full);
+    if (!change(*full))
+        return {Status::Unusable, {}, {}, false};
     // Full-size files stay 24 bits whatever depth the edit worked in.
     full->toDepth24();
     const QString name = writeNextEdit(layer, *full);
@@ -84,16 +94,25 @@ PhotoEdits::Outcome PhotoEdits::applyEffect(const LayerRecord& layer, const Effe
                                             const EffectInputs& inputs) const {
     if (values.size() != effect.parameters.size())
         return {};
-    return edited(layer, false,
-                  [&](imaging::EffectImage& picture) { effect.full(picture, values, inputs); });
+    Outcome outcome = edited(layer, false, [&](imaging::EffectImage& picture) {
+        return effect.full(picture, values, inputs);
+    });
+    outcome.resized = effect.setsPictureSize;
+    return outcome;
 }
 
 PhotoEdits::Outcome PhotoEdits::turnClockwise(const LayerRecord& layer) const {
-    return edited(layer, true, [](imaging::EffectImage& picture) { picture.turnClockwise(); });
+    return edited(layer, true, [](imaging::EffectImage& picture) {
+        picture.turnClockwise();
+        return true;
+    });
 }
 
 PhotoEdits::Outcome PhotoEdits::mirror(const LayerRecord& layer) const {
-    return edited(layer, false, [](imaging::EffectImage& picture) { picture.mirror(); });
+    return edited(layer, false, [](imaging::EffectImage& picture) {
+        picture.mirror();
+        return true;
+    });
 }
 
 PhotoEdits::Outcome PhotoEdits::originalSource(const LayerRecord& layer) const {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <set>
 
 namespace imaging {
 class EffectImage;
@@ -22,14 +23,20 @@ namespace editor {
 class PhotoEdits {
   public:
     // `projectFolder` holds the full-size files, named after `projectName` and the layer id.
-    PhotoEdits(const QString& projectFolder, const QString& projectName);
+    // `inUse` names the files the page and its undo history still show; an edit is not
+    // written over one of them while another edit name is free.
+    PhotoEdits(const QString& projectFolder, const QString& projectName,
+               std::set<QString> inUse = {});
 
-    enum class Status { Done, Unreadable, CannotWrite, Refused };
+    // Unusable: the effect had nothing to work with (a second picture gone or unreadable), or
+    // its result could not be made (a turn too large).
+    enum class Status { Done, Unreadable, CannotWrite, Refused, Unusable };
     struct Outcome {
         Status status = Status::Refused;
         imaging::DibImage working; // the layer's new working picture
         QString content;           // the layer's new full-size file
         bool turned = false;       // the box turns with the picture
+        bool resized = false;      // the picture's own size becomes the layer's picture size
     };
 
     // Only the part of the photo under `frame` (page pixels, where the crop handle left it),
@@ -49,12 +56,14 @@ class PhotoEdits {
     QString writeNextEdit(const LayerRecord& layer, const imaging::DibImage& full) const;
     // The full-size file changed by `change` and written as the layer's next edit; the working
     // picture is the result at the layer's size (turned with the picture when `turned`).
+    // `change` says false when it could not be made, and nothing is written.
     Outcome edited(const LayerRecord& layer, bool turned,
-                   const std::function<void(imaging::EffectImage&)>& change) const;
+                   const std::function<bool(imaging::EffectImage&)>& change) const;
     std::string editBase(const LayerRecord& layer) const;
 
     QString projectFolder_;
     QString projectName_;
+    std::set<QString> inUse_;
 };
 
 } // namespace editor

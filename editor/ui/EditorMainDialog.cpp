@@ -102,7 +102,6 @@ void EditorMainDialog::startUp() {
     connectCommands();
     connectHistory();
     connectKeys();
-    greyUnbuiltControls();
     showControlsForTab(tabs_->currentIndex());
     document_.tidyTemporaryFolder();
 }
@@ -322,12 +321,6 @@ void EditorMainDialog::onLayerRestored(int id) {
 void EditorMainDialog::onPageRestored() {
     tabs_->setCurrentIndex(kPaperTab);
     showControlsForTab(kPaperTab);
-}
-
-// Hide background is not in this build yet; its check box stays greyed rather than pretend
-// to change anything.
-void EditorMainDialog::greyUnbuiltControls() {
-    photoPage_->hideBackgroundCheck->setEnabled(false);
 }
 
 void EditorMainDialog::onLayerAdded(int id) {

@@ -108,7 +108,6 @@ class EditorMainDialog : public QMainWindow {
     void showStepOutcome(PageDocument::StepOutcome outcome);
     void onLayerRestored(int id);
     void onPageRestored();
-    void greyUnbuiltControls();
     void fillFontCombo();
     void fillPaperCombo();
     void showPageBackground();

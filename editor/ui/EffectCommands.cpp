@@ -3,11 +3,14 @@
 #include "editor/ui/EffectDialog.h"
 #include "editor/ui/LayoutCanvas.h"
 #include "editor/ui/PhotoPage.h"
+#include "editor/ui/TransparentColourDialog.h"
+#include "imaging/BmpFile.h"
 #include "shared/DibConversion.h"
 #include "shared/ImageFile.h"
 #include "shared/Prompts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDateTime>
 #include <QStandardItemModel>
 
@@ -22,6 +25,8 @@ EffectCommands::EffectCommands(PageDocument& document, PhotoPage& page, LayoutCa
     connect(page_.rotateButton, &QPushButton::clicked, this, &EffectCommands::rotate);
     connect(page_.effectChangeButton, &QPushButton::clicked, this,
             &EffectCommands::changeSecondPicture);
+    connect(page_.hideBackgroundCheck, &QCheckBox::clicked, this,
+            &EffectCommands::hideBackgroundClicked);
     connect(&document_, &PageDocument::selectionChanged, this,
             &EffectCommands::greyUnusableEffects);
     // An edit may leave the photo another size: a crop, a turn, another source.
@@ -33,6 +38,8 @@ void EffectCommands::greyUnusableEffects() {
     if (effects == nullptr)
         return;
     const LayerRecord* layer = document_.selection().selected();
+    page_.hideBackgroundCheck->setEnabled(layer != nullptr && layer->isPhoto());
+    page_.hideBackgroundCheck->setChecked(layer != nullptr && layer->backgroundHidden);
     for (int row = 0; row < effects->rowCount(); ++row) {
         const EffectSpec* effect = EffectCatalogue::forComboRow(row);
         const bool fits = effect == nullptr || layer == nullptr ||
@@ -63,14 +70,46 @@ void EffectCommands::effectChosen(int row) {
 }
 
 void EffectCommands::runDialog(const EffectSpec& effect) {
-    EffectDialog dialog(effect, document_.selection().selected()->bitmap, prompts_, &random_,
-                        window_);
+    const LayerRecord* layer = document_.selection().selected();
+    EffectDialog dialog(effect, layer->bitmap, prompts_, &random_, window_,
+                        document_.project().projectFolder + layer->content);
     if (prompts_.runDialog(dialog) != QDialog::Accepted)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const PageDocument::EditStatus status =
-        document_.applyEffect(effect, dialog.values(), EffectInputs{&random_, 0});
+        document_.applyEffect(effect, dialog.values(), dialog.inputs());
     QApplication::restoreOverrideCursor();
+    say(status);
+}
+
+// The colour is picked on the full-size photo; Cancel, or a photo that cannot be read or
+// written, leaves the box as the page is.
+void EffectCommands::hideBackgroundClicked(bool on) {
+    const LayerRecord* layer = document_.selection().selected();
+    if (layer == nullptr || !layer->isPhoto())
+        return;
+    if (!on) {
+        document_.showBackground();
+        return;
+    }
+    const QSignalBlocker quiet(page_.hideBackgroundCheck);
+    page_.hideBackgroundCheck->setChecked(false);
+    auto full =
+        imaging::readBmp((document_.project().projectFolder + layer->content).toStdString());
+    if (!full) {
+        prompts_.message(tr("Load image failed!"));
+        return;
+    }
+    full->toDepth32();
+    const imaging::ColorRef start =
+        layer->color != 0 ? layer->color : imaging::makeColorRef(0x58, 0x12, 0xE7);
+    TransparentColourDialog dialog(*full, start, window_);
+    if (prompts_.runDialog(dialog) != QDialog::Accepted)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PageDocument::EditStatus status = document_.hideBackground(dialog.colour());
+    QApplication::restoreOverrideCursor();
+    page_.hideBackgroundCheck->setChecked(status == PageDocument::EditStatus::Done);
     say(status);
 }
 
@@ -92,6 +131,10 @@ void EffectCommands::say(PageDocument::EditStatus status) {
     case PageDocument::EditStatus::CannotWrite:
         prompts_.message(tr("The edited photo could not be saved in the project folder; the "
                             "photo was left as it was."));
+        break;
+    case PageDocument::EditStatus::Unusable:
+        prompts_.message(tr("The effect could not be applied: one of its pictures cannot be read, "
+                            "or the result would be too large. The photo was left as it was."));
         break;
     case PageDocument::EditStatus::Refused:
         break;

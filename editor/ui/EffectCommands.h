@@ -14,7 +14,7 @@ class LayoutCanvas;
 class PhotoPage;
 
 // The "Effect" group: an entry chosen in the effect list reaches its effect, Rotate turns the
-// photo, and Change loads a second picture.
+// photo, Hide background hides the colour picked on it, and Change loads a second picture.
 class EffectCommands : public QObject {
     Q_OBJECT
   public:
@@ -32,6 +32,7 @@ class EffectCommands : public QObject {
 
     void effectChosen(int row);
     void rotate();
+    void hideBackgroundClicked(bool on);
     void changeSecondPicture();
     // Kept for the effects that combine two pictures.
     const imaging::EffectImage& secondPicture() const { return secondPicture_; }

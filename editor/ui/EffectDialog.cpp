@@ -5,36 +5,40 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace editor {
 
-QSize EffectDialog::previewSize(int width, int height) {
+QSize EffectDialog::previewSize(int width, int height, int boxWidth, int boxHeight) {
     if (width <= 0 || height <= 0)
         return {};
     const double r = double(width) / height;
     // A very wide or very tall photo still gets a preview a pixel high or wide.
-    if (240 / r >= 180)
-        return {std::max(int(r * 180), 1), 180};
-    return {240, std::max(int(240 / r), 1)};
+    if (boxWidth / r >= boxHeight)
+        return {std::max(int(r * boxHeight), 1), boxHeight};
+    return {boxWidth, std::max(int(boxWidth / r), 1)};
 }
 
 EffectDialog::EffectDialog(const EffectSpec& effect, const imaging::DibImage& picture,
                            quillax::Prompts& prompts, imaging::RandomSource* random,
-                           QWidget* parent)
+                           QWidget* parent, const QString& photoPath)
     : QDialog(parent), effect_(effect), prompts_(prompts),
       parameters_(effect.parametersFor(picture.width(), picture.height())),
       inputs_{random, picture.width()}, previewLabel_(new QLabel(this)), source_(picture) {
     setWindowTitle(tr(effect.title));
-    const QSize size = previewSize(picture.width(), picture.height());
+    const QSize size =
+        previewSize(picture.width(), picture.height(), effect.previewWidth, effect.previewHeight);
     source_.resize(size.width(), size.height(), imaging::EffectImage::Shape::KeepAspect,
                    imaging::EffectImage::Scaling::Smooth);
     if (effect.previewIn32Bits)
@@ -45,11 +49,17 @@ EffectDialog::EffectDialog(const EffectSpec& effect, const imaging::DibImage& pi
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(previewLabel_, 0, Qt::AlignHCenter);
+    if (effect.pictures == EffectSpec::Pictures::One)
+        layout->addWidget(pictureRow());
+    else if (effect.pictures == EffectSpec::Pictures::OneOrMore)
+        layout->addWidget(pictureListBox(photoPath));
     const size_t count = parameters_.size();
     sliders_.assign(count, nullptr);
     edits_.assign(count, nullptr);
     choices_.assign(count, nullptr);
     checks_.assign(count, nullptr);
+    lists_.assign(count, nullptr);
+    swatches_.assign(count, nullptr);
     for (size_t i = 0; i < count; ++i) {
         const EffectParameter& p = parameters_[i];
         values_.push_back(p.defaultValue);
@@ -63,6 +73,12 @@ EffectDialog::EffectDialog(const EffectSpec& effect, const imaging::DibImage& pi
         case EffectParameter::Kind::Check:
             layout->addWidget(checkBoxFor(int(i), p));
             break;
+        case EffectParameter::Kind::List:
+            layout->addWidget(listRow(int(i), p));
+            break;
+        case EffectParameter::Kind::Colour:
+            layout->addWidget(colourRow(int(i), p));
+            break;
         }
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -70,6 +86,7 @@ EffectDialog::EffectDialog(const EffectSpec& effect, const imaging::DibImage& pi
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     showValues();
+    greyParametersNotTaken();
     showPreview(-1);
 }
 
@@ -133,8 +150,191 @@ void EffectDialog::showValues() {
 
 void EffectDialog::showPreview(int changed) {
     preview_ = source_;
-    effect_.preview(preview_, values_, changed, inputs_);
-    previewLabel_->setPixmap(QPixmap::fromImage(quillax::toQImage(preview_)));
+    EffectInputs inputs = inputs_;
+    inputs.previewPictures = &previewPictures_;
+    inputs.photoLeftOut = photoLeftOut_;
+    effect_.preview(preview_, values_, changed, inputs);
+    QPixmap shown = QPixmap::fromImage(quillax::toQImage(preview_));
+    // A turn grows the picture past the preview: it is shown whole, smaller.
+    if (shown.width() > previewLabel_->width() || shown.height() > previewLabel_->height())
+        shown = shown.scaled(previewLabel_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    previewLabel_->setPixmap(shown);
+}
+
+EffectInputs EffectDialog::inputs() const {
+    EffectInputs inputs = inputs_;
+    inputs.pictures = pictures_;
+    inputs.photoLeftOut = photoLeftOut_;
+    return inputs;
+}
+
+QWidget* EffectDialog::listRow(int i, const EffectParameter& p) {
+    auto* row = new QWidget(this);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto* combo = new QComboBox(row);
+    for (const char* entry : p.buttons)
+        combo->addItem(tr(entry));
+    combo->setCurrentIndex(p.defaultValue);
+    line->addWidget(new QLabel(tr(p.label), row));
+    line->addWidget(combo, 1);
+    lists_[size_t(i)] = combo;
+    connect(combo, &QComboBox::activated, this, [this, i](int index) {
+        chosen(i, index);
+        greyParametersNotTaken();
+    });
+    return row;
+}
+
+QWidget* EffectDialog::colourRow(int i, const EffectParameter& p) {
+    auto* row = new QWidget(this);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto* swatch = new QPushButton(row);
+    swatch->setFixedSize(27, 23);
+    swatch->setIconSize(QSize(15, 15));
+    line->addWidget(new QLabel(tr(p.label), row));
+    line->addWidget(swatch);
+    line->addStretch();
+    swatches_[size_t(i)] = swatch;
+    showSwatch(i);
+    connect(swatch, &QPushButton::clicked, this, [this, i] {
+        const int rgb = values_[size_t(i)];
+        const QColor chosenColour = prompts_.colour(QColor::fromRgb(QRgb(rgb)));
+        if (!chosenColour.isValid())
+            return;
+        values_[size_t(i)] = int(chosenColour.rgb() & 0xFFFFFF);
+        showSwatch(i);
+        showPreview(i);
+    });
+    return row;
+}
+
+void EffectDialog::showSwatch(int i) {
+    QPixmap sample(15, 15);
+    sample.fill(QColor::fromRgb(QRgb(values_[size_t(i)])));
+    swatches_[size_t(i)]->setIcon(sample);
+}
+
+// The alpha of a mix means nothing to AND, OR and XOR.
+void EffectDialog::greyParametersNotTaken() {
+    for (size_t i = 0; i < parameters_.size(); ++i) {
+        const bool taken = parameters_[i].isTakenWith(values_);
+        for (QWidget* control : std::initializer_list<QWidget*>{sliders_[i], edits_[i]})
+            if (control != nullptr)
+                control->setEnabled(taken);
+    }
+}
+
+QWidget* EffectDialog::pictureRow() {
+    auto* row = new QWidget(this);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    picturePath_ = new QLineEdit(row);
+    picturePath_->setReadOnly(true);
+    changeButton_ = new QPushButton(tr("C&hange"), row);
+    line->addWidget(new QLabel(tr(effect_.pictureLabel), row));
+    line->addWidget(picturePath_, 1);
+    line->addWidget(changeButton_);
+    connect(changeButton_, &QPushButton::clicked, this, &EffectDialog::changePicture);
+    return row;
+}
+
+bool EffectDialog::readForPreview(const QString& path, imaging::EffectImage& fitted) const {
+    fitted = EffectCatalogue::readPicture(path);
+    if (fitted.isEmpty())
+        return false;
+    fitted.resize(source_.width(), source_.height(), imaging::EffectImage::Shape::KeepAspect,
+                  imaging::EffectImage::Scaling::Smooth);
+    fitted.toDepth32();
+    return true;
+}
+
+// A picture that cannot be read leaves the dialog as it was, without a word.
+void EffectDialog::changePicture() {
+    const QString path = prompts_.openPicture(tr("Open"));
+    if (path.isEmpty())
+        return;
+    picturePath_->setText(path);
+    imaging::EffectImage fitted;
+    if (!readForPreview(path, fitted))
+        return;
+    pictures_ = {path};
+    previewPictures_ = {std::move(fitted)};
+    showPreview(-2);
+}
+
+QWidget* EffectDialog::pictureListBox(const QString& photoPath) {
+    auto* box = new QWidget(this);
+    auto* line = new QHBoxLayout(box);
+    line->setContentsMargins(0, 0, 0, 0);
+    pictureList_ = new QTreeWidget(box);
+    pictureList_->setHeaderLabels({tr("No."), tr("    File")});
+    pictureList_->setColumnWidth(0, 30);
+    pictureList_->setColumnWidth(1, 390);
+    pictureList_->setRootIsDecorated(false);
+    pictureList_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    pictureList_->setMinimumWidth(440);
+    pictureList_->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("1"), photoPath}));
+    auto* buttons = new QVBoxLayout;
+    addButton_ = new QPushButton(tr("&Add"), box);
+    deleteButton_ = new QPushButton(tr("&Delete"), box);
+    buttons->addWidget(addButton_);
+    buttons->addWidget(deleteButton_);
+    buttons->addStretch();
+    line->addWidget(pictureList_, 1);
+    line->addLayout(buttons);
+    connect(addButton_, &QPushButton::clicked, this, &EffectDialog::addPicture);
+    connect(deleteButton_, &QPushButton::clicked, this, &EffectDialog::deletePicture);
+    return box;
+}
+
+void EffectDialog::addPicture() {
+    const QString path = prompts_.openPicture(tr("Open"));
+    imaging::EffectImage fitted;
+    if (path.isEmpty() || !readForPreview(path, fitted))
+        return;
+    pictures_.append(path);
+    previewPictures_.push_back(std::move(fitted));
+    const int number = pictureList_->topLevelItemCount() + 1;
+    pictureList_->addTopLevelItem(new QTreeWidgetItem({QString::number(number), path}));
+    showPreview(-2);
+}
+
+void EffectDialog::deletePicture() {
+    QTreeWidgetItem* item = pictureList_->currentItem();
+    if (item == nullptr || !item->isSelected()) {
+        prompts_.message(tr("Please select a file item first!"));
+        return;
+    }
+    const int row = pictureList_->indexOfTopLevelItem(item);
+    if (row == 0 && !photoLeftOut_) {
+        photoLeftOut_ = true;
+    } else {
+        const int picture = photoLeftOut_ ? row : row - 1;
+        pictures_.removeAt(picture);
+        previewPictures_.erase(previewPictures_.begin() + picture);
+    }
+    delete pictureList_->takeTopLevelItem(row);
+    pictureList_->setCurrentItem(nullptr);
+    for (int i = 0; i < pictureList_->topLevelItemCount(); ++i)
+        pictureList_->topLevelItem(i)->setText(0, QString::number(i + 1));
+    showPreview(-2);
+}
+
+// OK needs the pictures the effect combines: without them it would save an unchanged photo
+// as a new edit and record a step that does nothing.
+void EffectDialog::accept() {
+    if (effect_.pictures == EffectSpec::Pictures::One && pictures_.isEmpty()) {
+        prompts_.message(tr("Please choose a picture with Change first."));
+        return;
+    }
+    if (effect_.pictures == EffectSpec::Pictures::OneOrMore && photoLeftOut_ &&
+        pictures_.isEmpty()) {
+        prompts_.message(tr("Please add a file first."));
+        return;
+    }
+    QDialog::accept();
 }
 
 void EffectDialog::sliderSet(int i) {

@@ -335,6 +335,7 @@ bool LayoutCanvas::cropSelected(const PageGeometry& g) {
                 tr("The cropped photo could not be saved; the photo was left as it was."));
         return false;
     case PageDocument::EditStatus::Refused:
+    case PageDocument::EditStatus::Unusable:
         break;
     }
     return false;

@@ -2,16 +2,21 @@
 // chosen from the list applied to the photo; then the command line's pixels beside the
 // dialog's.
 #include "editor/ui/EffectDialog.h"
+#include "editor/ui/ClickablePicture.h"
 #include "editor/ui/PhotoPage.h"
+#include "editor/ui/TransparentColourDialog.h"
 #include "imaging/BmpFile.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/Pictures.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSlider>
 #include <QStandardItemModel>
+#include <QTreeWidget>
 
 using editor::EffectCatalogue;
 using editor::EffectDialog;
@@ -133,7 +138,10 @@ TEST(EffectCommandLine, WindRepeatsWithItsSeedAndBadCommandsWriteNothing) {
                                         {"smooth:40", photo},
                                         {"sharpen:1", "--with", photo, photo},
                                         {"emboss:1", "--seed", "x", photo},
-                                        {"sharpen:1", box.path("missing.png")}};
+                                        {"sharpen:1", box.path("missing.png")},
+                                        {"mask:5812E7", photo},
+                                        {"mask:5812E7", "--with", box.path("gone.png"), photo},
+                                        {"rotate-angle:400", photo}};
     for (const QStringList& command : refused) {
         const auto [code, why] = testsupport::runEditor(QStringList{"--effect"} + command +
                                                         QStringList{box.path("x.bmp")});
@@ -141,6 +149,87 @@ TEST(EffectCommandLine, WindRepeatsWithItsSeedAndBadCommandsWriteNothing) {
         EXPECT_FALSE(why.isEmpty());
         EXPECT_FALSE(QFile::exists(box.path("x.bmp")));
     }
+}
+
+// Alpha blend from the list: OK without a picture is refused and the dialog stays; with one
+// chosen by Change, the layer's file has the bytes the command line writes.
+TEST_F(EditorWindowTest, AlphaBlendTakesItsPictureFromChangeAsTheCommandLineTakesIt) {
+    start();
+    const QString photo = box.writePicture("p.png", 40, 30);
+    const QString white = box.writePicture("white.png", 20, 20, qRgb(255, 255, 255));
+    window->document().addPhoto(photo);
+    prompts.files = {white};
+    prompts.whileInDialog = [&](QDialog& d) {
+        auto& dialog = static_cast<EffectDialog&>(d);
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Rejected) << "no picture yet";
+        dialog.changeButton()->click();
+        EXPECT_TRUE(dialog.slider(1)->isEnabled()) << "MIX takes the alpha";
+        dialog.list(0)->setCurrentIndex(1);
+        emit dialog.list(0)->activated(1);
+        EXPECT_FALSE(dialog.slider(1)->isEnabled()) << "AND does not";
+        dialog.list(0)->setCurrentIndex(0);
+        emit dialog.list(0)->activated(0);
+    };
+    prompts.dialogResults = {QDialog::Accepted};
+    emit window->photoPage().effectCombo->activated(9);
+    EXPECT_TRUE(prompts.shown.contains("Please choose a picture with Change first."));
+    const QString folder = window->document().project().projectFolder;
+    const auto edited = imaging::readBmp((folder + "newPrj10_1.bmp").toStdString());
+    ASSERT_TRUE(edited);
+
+    const auto [written, errors] = testsupport::runEditor(
+        {"--effect", "alpha-blend:mix,50", "--with", white, photo, box.path("cli.bmp")});
+    EXPECT_EQ(written, 0) << errors.constData();
+    const auto fromCli = imaging::readBmp(box.stdPath("cli.bmp"));
+    ASSERT_TRUE(fromCli);
+    EXPECT_EQ(testsupport::rgbGrid(*fromCli), testsupport::rgbGrid(*edited));
+}
+
+// Multiple exposure: Add appends a numbered row, Delete needs a row, and deleting the photo's
+// own row leaves the added picture as the base.
+TEST(EffectDialog, MultipleExposureRowsReachWhatOkCombines) {
+    testsupport::Sandbox box;
+    testsupport::ScriptedPrompts prompts;
+    const QString added = box.writePicture("a.png", 20, 20, qRgb(255, 255, 255));
+    EffectDialog dialog(*EffectCatalogue::forCommandName("multiple-exposure"),
+                        testsupport::solid24(40, 30, 0x102030), prompts, nullptr, nullptr,
+                        box.path("photo.bmp"));
+    EXPECT_EQ(dialog.preview().width(), 180) << "fitted into 180 x 180";
+    prompts.files = {added};
+    dialog.addButton()->click();
+    ASSERT_EQ(dialog.pictureList()->topLevelItemCount(), 2);
+    EXPECT_EQ(dialog.pictureList()->topLevelItem(1)->text(0), "2");
+    dialog.deleteButton()->click();
+    EXPECT_TRUE(prompts.shown.contains("Please select a file item first!"));
+    dialog.pictureList()->setCurrentItem(dialog.pictureList()->topLevelItem(0));
+    dialog.deleteButton()->click();
+    EXPECT_EQ(dialog.pictureList()->topLevelItem(0)->text(0), "1") << "numbered again";
+    EXPECT_TRUE(dialog.inputs().photoLeftOut);
+    EXPECT_EQ(dialog.inputs().pictures, QStringList{added});
+    EXPECT_EQ(testsupport::rgbAt(dialog.preview(), 0, 0), 0xFFFFFFu) << "the added one is the base";
+}
+
+// Hide background: the colour clicked on the photo reaches the document; Cancel clears the box.
+TEST_F(EditorWindowTest, HideBackgroundHidesTheColourClickedOnThePhoto) {
+    start();
+    window->document().addPhoto(box.writePicture("p.png", 40, 30));
+    QCheckBox* hide = window->photoPage().hideBackgroundCheck;
+    ASSERT_TRUE(hide->isEnabled());
+    prompts.dialogResults = {QDialog::Rejected};
+    hide->click();
+    EXPECT_FALSE(hide->isChecked()) << "cancelled";
+    prompts.whileInDialog = [](QDialog& d) {
+        static_cast<editor::TransparentColourDialog&>(d).picture()->click(QPoint(0, 0));
+    };
+    prompts.dialogResults = {QDialog::Accepted};
+    hide->click();
+    EXPECT_TRUE(hide->isChecked());
+    const editor::LayerRecord& layer = *window->document().selection().selected();
+    EXPECT_TRUE(layer.backgroundHidden);
+    EXPECT_EQ(layer.color, imaging::makeColorRef(30, 120, 200));
+    hide->click();
+    EXPECT_FALSE(window->document().selection().selected()->backgroundHidden);
 }
 
 // A photo too small to smooth or blow greys those entries; the others stay.

@@ -101,6 +101,81 @@ TEST_F(EffectTest, MirrorAndRotateMakeAFullSizeVersionOfThePhoto) {
     EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 29, 0), 0u);
 }
 
+// After an undo, the next edit would take the undone edit's name; Undo can still bring that
+// edit back, so its file must stay what it was.
+TEST_F(EffectTest, AnEditAfterAnUndoKeepsTheUndoneEditsFile) {
+    ASSERT_EQ(document.applyEffect(effect("brightness-contrast"), {150, 50}), Status::Done);
+    document.undo();
+    ASSERT_EQ(document.applyEffect(effect("rgb"), {0, 0, -91}), Status::Done);
+    EXPECT_EQ(layer().content, "newPrj10_2.bmp");
+    document.undo();
+    EXPECT_EQ(layer().content, "newPrj10_1.bmp");
+    EXPECT_EQ(fileColour("newPrj10_1.bmp"), 0x579ABFu) << "still the brightness edit";
+}
+
+// The photo is 30, 120, 200. A mix of 50 with white: 15 + 127, 60 + 127, 100 + 127.
+TEST_F(EffectTest, CombiningEffectsReadTheirPicturesAtOkAndRefuseWithoutThem) {
+    const QString white = box.writePicture("white.png", 8, 8, qRgb(255, 255, 255));
+    editor::EffectInputs inputs;
+    inputs.pictures = {white};
+    ASSERT_EQ(document.applyEffect(effect("alpha-blend"), {0, 50}, inputs), Status::Done);
+    EXPECT_EQ(fileColour("newPrj10_1.bmp"), 0x8EBBE3u);
+
+    // A picture gone since it was chosen, and a multiple exposure whose every row was
+    // deleted, would save the photo unchanged as an edit: nothing is written or recorded.
+    inputs.pictures = {box.path("gone.png")};
+    EXPECT_EQ(document.applyEffect(effect("mask"), {0x5812E7}, inputs), Status::Unusable);
+    inputs.pictures = {};
+    inputs.photoLeftOut = true;
+    EXPECT_EQ(document.applyEffect(effect("multiple-exposure"), {}, inputs), Status::Unusable);
+    EXPECT_EQ(layer().content, "newPrj10_1.bmp");
+    EXPECT_FALSE(QFile::exists(box.path("newPrj1/newPrj10_2.bmp")));
+
+    // With the photo's own row deleted, the first picture added is the base.
+    inputs.pictures = {white};
+    ASSERT_EQ(document.applyEffect(effect("multiple-exposure"), {}, inputs), Status::Done);
+    EXPECT_EQ(fileColour("newPrj10_2.bmp"), 0xFFFFFFu);
+    document.undo();
+    EXPECT_EQ(layer().content, "newPrj10_1.bmp");
+}
+
+// 45 degrees of the 40 x 30 photo: trunc(30 x 0.7071 + 40 x 0.7071 + 1) = trunc(50.5) = 50
+// each way, which fitted into the 40 x 30 working picture is 30 x 30: the layer's picture
+// size follows.
+TEST_F(EffectTest, ATurnByAnAngleGivesTheLayerItsNewPictureSize) {
+    ASSERT_EQ(document.applyEffect(effect("rotate-angle"), {45}), Status::Done);
+    const auto full = imaging::readBmp(box.stdPath("newPrj1/newPrj10_1.bmp"));
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->width(), 50);
+    EXPECT_EQ(layer().bitmapWidth, 30);
+    EXPECT_EQ(layer().bitmapHeight, 30);
+    EXPECT_EQ(layer().bitmap.width(), 30);
+}
+
+// The background is hidden before the step is recorded, so undo and redo take the snapped
+// picture and the hidden background together; showing it again is a step of its own.
+TEST_F(EffectTest, HidingTheBackgroundIsOneStepWithTheSnappedPhoto) {
+    const imaging::ColorRef photoColour = imaging::makeColorRef(30, 120, 200);
+    ASSERT_EQ(document.hideBackground(photoColour), Status::Done);
+    EXPECT_TRUE(layer().backgroundHidden);
+    EXPECT_EQ(layer().color, photoColour);
+    EXPECT_EQ(layer().content, "newPrj10_1.bmp");
+    document.undo();
+    EXPECT_FALSE(layer().backgroundHidden);
+    EXPECT_EQ(layer().content, "newPrj10.bmp");
+    document.redo();
+    EXPECT_TRUE(layer().backgroundHidden) << "redo brings the hidden background back";
+    EXPECT_EQ(layer().content, "newPrj10_1.bmp");
+
+    document.setModified(false);
+    ASSERT_TRUE(document.showBackground());
+    EXPECT_FALSE(layer().backgroundHidden);
+    EXPECT_TRUE(document.isModified()) << "closing must ask";
+    EXPECT_FALSE(document.showBackground()) << "already shown";
+    document.undo();
+    EXPECT_TRUE(layer().backgroundHidden);
+}
+
 TEST(EffectCatalogue, CommandLineNamesTakeTheirValuesWithinTheDialogsRanges) {
     struct {
         const char* argument;
@@ -134,6 +209,18 @@ TEST(EffectCatalogue, CommandLineNamesTakeTheirValuesWithinTheDialogsRanges) {
         {"wind:9,left,plain", nullptr, {}},
         {"wind:1,up,plain", nullptr, {}},
         {"wind:1,left", nullptr, {}},
+        // The alpha is taken with a mix only; a colour is six hexadecimal digits, red first.
+        {"alpha-blend:mix,50", "alpha-blend", {0, 50}},
+        {"alpha-blend:xor", "alpha-blend", {3, 50}},
+        {"alpha-blend:and,50", nullptr, {}},
+        {"alpha-blend:mix", nullptr, {}},
+        {"mask:5812e7", "mask", {0x5812E7}},
+        {"mask:5812E", nullptr, {}},
+        {"mask:5812G7", nullptr, {}},
+        {"multiple-exposure", "multiple-exposure", {}},
+        {"rotate-angle:360", "rotate-angle", {360}},
+        {"rotate-angle:361", nullptr, {}},
+        {"transparent:00FF00", "transparent", {0x00FF00}},
     };
     for (const auto& r : rows) {
         editor::EffectValues values;
