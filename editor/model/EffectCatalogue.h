@@ -87,9 +87,11 @@ struct EffectSpec {
     const char* pictureLabel = nullptr;
     // The result's size becomes the layer's picture size (a turn by any angle grows it).
     bool setsPictureSize = false;
-    // The box the dialog's preview is fitted into.
+    // The box the dialog's preview is fitted into; a square one is 200, 220 or 240 pixels a
+    // side as the photo is upright, nearly square or wide, with room for the turned picture.
     int previewWidth = 240;
     int previewHeight = 180;
+    bool squarePreview = false;
 
     // The parameters with their limits measured on a picture of width x height.
     std::vector<EffectParameter> parametersFor(int width, int height) const;

@@ -30,6 +30,12 @@ QSize EffectDialog::previewSize(int width, int height, int boxWidth, int boxHeig
     return {boxWidth, std::max(int(boxWidth / r), 1)};
 }
 
+QSize EffectDialog::squarePreviewBox(int width, int height) {
+    const double r = height > 0 ? double(width) / height : 1;
+    const int side = r <= 1 ? 200 : r <= 1.2 ? 220 : 240;
+    return {side, side};
+}
+
 EffectDialog::EffectDialog(const EffectSpec& effect, const imaging::DibImage& picture,
                            quillax::Prompts& prompts, imaging::RandomSource* random,
                            QWidget* parent, const QString& photoPath)
@@ -37,13 +43,14 @@ EffectDialog::EffectDialog(const EffectSpec& effect, const imaging::DibImage& pi
       parameters_(effect.parametersFor(picture.width(), picture.height())),
       inputs_{random, picture.width()}, previewLabel_(new QLabel(this)), source_(picture) {
     setWindowTitle(tr(effect.title));
-    const QSize size =
-        previewSize(picture.width(), picture.height(), effect.previewWidth, effect.previewHeight);
+    const QSize box = effect.squarePreview ? squarePreviewBox(picture.width(), picture.height())
+                                           : QSize(effect.previewWidth, effect.previewHeight);
+    const QSize size = previewSize(picture.width(), picture.height(), box.width(), box.height());
     source_.resize(size.width(), size.height(), imaging::EffectImage::Shape::KeepAspect,
                    imaging::EffectImage::Scaling::Smooth);
     if (effect.previewIn32Bits)
         source_.toDepth32();
-    previewLabel_->setFixedSize(size);
+    previewLabel_->setFixedSize(effect.squarePreview ? box : size);
     previewLabel_->setAlignment(Qt::AlignCenter);
     previewLabel_->setFrameShape(QFrame::StyledPanel);
 

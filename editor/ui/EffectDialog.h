@@ -56,6 +56,9 @@ class EffectDialog : public QDialog {
     // The preview's size for a picture of width x height: 240 wide, or 180 high when that
     // would be higher, and at least a pixel each way.
     static QSize previewSize(int width, int height, int boxWidth = 240, int boxHeight = 180);
+    // The square a turn's preview is fitted into: 200, 220 or 240 a side as the photo is
+    // upright, nearly square (up to 1.2 : 1) or wide.
+    static QSize squarePreviewBox(int width, int height);
 
     void accept() override;
 
