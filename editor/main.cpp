@@ -49,6 +49,8 @@ const char kUsage[] =
     "                          mask:RRGGBB               paint the colour where the --with\n"
     "                                                    mask is dark\n"
     "                          multiple-exposure         lighten with each --with FILE\n"
+    "                          red-eye:X,Y[,X,Y...]      repair the red eye clicked at each\n"
+    "                                                    point of IN, in order\n"
     "                          rotate-angle:D            turn by D degrees clockwise, 0..360\n"
     "                          transparent:RRGGBB        snap the background near the colour\n"
     "                                                    at the row ends to it\n"

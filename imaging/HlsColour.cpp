@@ -91,7 +91,9 @@ using Doubles = double __attribute__((vector_size(8 * kLanes)));
 using Mask = long long __attribute__((vector_size(8 * kLanes)));
 using Ints = int __attribute__((vector_size(4 * kLanes)));
 
-#if defined(__x86_64__) && defined(__GNUC__)
+// The thread sanitizer's runtime is not up yet when the loader picks, so its builds take the
+// one version every processor runs.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_THREAD__)
 #define FOR_EACH_INSTRUCTION_SET __attribute__((target_clones("avx2", "default")))
 #else
 #define FOR_EACH_INSTRUCTION_SET

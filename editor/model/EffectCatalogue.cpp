@@ -3,6 +3,7 @@
 #include "imaging/ColourAdjustments.h"
 #include "imaging/Compositing.h"
 #include "imaging/Filters.h"
+#include "imaging/RedEye.h"
 #include "shared/DibConversion.h"
 #include "shared/ImageFile.h"
 
@@ -232,6 +233,12 @@ void multipleExposurePreview(imaging::EffectImage& p, const EffectValues&, int,
             p, previewPictureFor(p, pictures[next], imaging::EffectImage::Shape::KeepAspect));
 }
 
+bool redEye(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
+    for (size_t i = 0; i + 1 < v.size(); i += 2)
+        imaging::repairRedEye(p, v[i], v[i + 1]);
+    return true;
+}
+
 bool rotateAngle(imaging::EffectImage& p, const EffectValues& v, const EffectInputs&) {
     return imaging::turnByAngle(p, v[0]);
 }
@@ -336,6 +343,13 @@ const std::vector<EffectSpec>& EffectCatalogue::all() {
          .full = maskWith,
          .pictures = EffectSpec::Pictures::One,
          .pictureLabel = "Mask Image:"},
+        {.comboRow = 12,
+         .commandName = "red-eye",
+         .title = "Red Eyes Repair",
+         .parameters = {{Kind::Points, "Points", 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+         .previewIn32Bits = false,
+         .preview = noPreview,
+         .full = redEye},
         {.comboRow = 13,
          .commandName = "multiple-exposure",
          .title = "Multiple exposure ",
@@ -452,6 +466,35 @@ int EffectCatalogue::windPreviewStrength(int value, int workingWidth, int width)
     return int(std::max<int64_t>(std::min<int64_t>(width - 2, scaled), 1));
 }
 
+namespace {
+
+// "X,Y[,X,Y...]": each a pixel of the picture.
+const EffectSpec* parsePoints(const EffectSpec& effect, const QString& list, int width, int height,
+                              EffectValues& values, QString& problem) {
+    values.clear();
+    const QStringList given = list.split(',', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < given.size(); ++i) {
+        bool ok = false;
+        const int v = given[i].trimmed().toInt(&ok);
+        const int extent = i % 2 == 0 ? width : height;
+        if (!ok || v < 0 || v >= extent) {
+            problem = QStringLiteral("%1: each point must lie in the %2 x %3 picture")
+                          .arg(effect.commandName)
+                          .arg(width)
+                          .arg(height);
+            return nullptr;
+        }
+        values.push_back(v);
+    }
+    if (!effect.takesValueCount(values.size())) {
+        problem = QStringLiteral("%1 takes one or more points X,Y").arg(effect.commandName);
+        return nullptr;
+    }
+    return &effect;
+}
+
+} // namespace
+
 const EffectSpec* EffectCatalogue::parse(const QString& argument, int width, int height,
                                          EffectValues& values, QString& problem) {
     const qsizetype colon = argument.indexOf(':');
@@ -472,6 +515,9 @@ const EffectSpec* EffectCatalogue::parse(const QString& argument, int width, int
                       .arg(height);
         return nullptr;
     }
+    if (effect->takesPoints())
+        return parsePoints(*effect, colon < 0 ? QString() : argument.mid(colon + 1), width, height,
+                           values, problem);
     if (colon < 0)
         return effect;
     const QStringList given = argument.mid(colon + 1).split(',');

@@ -11,9 +11,10 @@ namespace editor {
 // One thing an effect takes, as its dialog and the command line offer it: a number with a
 // slider and an edit, a choice of radio buttons or of a list, a check box, or a colour with
 // its swatch. Choices and check boxes hold the index of the entry chosen, 0 or 1; colours
-// hold 0xRRGGBB, which the command line writes as six hexadecimal digits.
+// hold 0xRRGGBB, which the command line writes as six hexadecimal digits. Points are a list
+// of x, y pairs in the full-size picture, as many as the user clicked.
 struct EffectParameter {
-    enum class Kind { Number, Choice, Check, List, Colour };
+    enum class Kind { Number, Choice, Check, List, Colour, Points };
     // What the largest number is measured on: fixed, or the picture the effect is given.
     enum class Limit { Fixed, SmallerSideLessOne, WidthLessTwo };
 
@@ -97,6 +98,13 @@ struct EffectSpec {
     std::vector<EffectParameter> parametersFor(int width, int height) const;
     // Whether every number has a value on such a picture; the effect is greyed where not.
     bool fits(int width, int height) const;
+    bool takesPoints() const {
+        return parameters.size() == 1 && parameters.front().kind == EffectParameter::Kind::Points;
+    }
+    // Whether `count` values are what it takes: one a parameter, or one or more pairs.
+    bool takesValueCount(size_t count) const {
+        return takesPoints() ? count > 0 && count % 2 == 0 : count == parameters.size();
+    }
 };
 
 class EffectCatalogue {

@@ -92,7 +92,7 @@ PhotoEdits::Outcome PhotoEdits::crop(const LayerRecord& layer, const PageGeometr
 PhotoEdits::Outcome PhotoEdits::applyEffect(const LayerRecord& layer, const EffectSpec& effect,
                                             const EffectValues& values,
                                             const EffectInputs& inputs) const {
-    if (values.size() != effect.parameters.size())
+    if (!effect.takesValueCount(values.size()))
         return {};
     Outcome outcome = edited(layer, false, [&](imaging::EffectImage& picture) {
         return effect.full(picture, values, inputs);

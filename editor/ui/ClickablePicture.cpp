@@ -15,6 +15,11 @@ void ClickablePicture::click(QPoint at) {
     emit clicked(at);
 }
 
+void ClickablePicture::clearMark() {
+    mark_ = {-1, -1};
+    update();
+}
+
 void ClickablePicture::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         click(event->position().toPoint());
@@ -25,14 +30,9 @@ void ClickablePicture::paintEvent(QPaintEvent* event) {
     if (mark_.x() < 0)
         return;
     QPainter painter(this);
-    // Light on dark and dark on light: one pixel of each beside the other.
-    for (const auto& [colour, shift] : {std::pair{Qt::white, 1}, {Qt::black, 0}}) {
-        painter.setPen(colour);
-        painter.drawLine(mark_.x() - 6 + shift, mark_.y() + shift, mark_.x() + 6 + shift,
-                         mark_.y() + shift);
-        painter.drawLine(mark_.x() + shift, mark_.y() - 6 + shift, mark_.x() + shift,
-                         mark_.y() + 6 + shift);
-    }
+    painter.setPen(QPen(QColor(0x21, 0x4E, 0x12), 2));
+    painter.drawLine(mark_.x() - 15, mark_.y(), mark_.x() + 15, mark_.y());
+    painter.drawLine(mark_.x(), mark_.y() - 15, mark_.x(), mark_.y() + 15);
 }
 
 } // namespace editor

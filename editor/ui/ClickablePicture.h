@@ -3,14 +3,16 @@
 
 namespace editor {
 
-// A picture that tells where it was clicked and marks the last click with a small cross,
-// drawn over the picture rather than into it.
+// A picture that tells where it was clicked and marks the last click with a dark green
+// cross, drawn over the picture rather than into it, so that nothing past the control's
+// edge is read or written to restore what the mark covered.
 class ClickablePicture : public QLabel {
     Q_OBJECT
   public:
     explicit ClickablePicture(QWidget* parent = nullptr);
     // Clicks, in the control's own pixels.
     void click(QPoint at);
+    void clearMark();
 
   signals:
     void clicked(QPoint at);

@@ -3,6 +3,7 @@
 #include "editor/ui/EffectDialog.h"
 #include "editor/ui/LayoutCanvas.h"
 #include "editor/ui/PhotoPage.h"
+#include "editor/ui/RedEyeDialog.h"
 #include "editor/ui/TransparentColourDialog.h"
 #include "imaging/BmpFile.h"
 #include "shared/DibConversion.h"
@@ -64,7 +65,9 @@ void EffectCommands::effectChosen(int row) {
     } else if (row == kMirrorRow) {
         say(document_.mirrorSelected());
     } else if (const EffectSpec* effect = EffectCatalogue::forComboRow(row)) {
-        if (effect->fits(layer->bitmap.width(), layer->bitmap.height()))
+        if (effect->takesPoints())
+            repairRedEyes(*effect);
+        else if (effect->fits(layer->bitmap.width(), layer->bitmap.height()))
             runDialog(*effect);
     }
 }
@@ -110,6 +113,26 @@ void EffectCommands::hideBackgroundClicked(bool on) {
     const PageDocument::EditStatus status = document_.hideBackground(dialog.colour());
     QApplication::restoreOverrideCursor();
     page_.hideBackgroundCheck->setChecked(status == PageDocument::EditStatus::Done);
+    say(status);
+}
+
+// The repairs are clicked on the full-size photo and applied again to the layer's file at OK,
+// so that the file and the command line get the same bytes.
+void EffectCommands::repairRedEyes(const EffectSpec& effect) {
+    const LayerRecord* layer = document_.selection().selected();
+    auto full =
+        imaging::readBmp((document_.project().projectFolder + layer->content).toStdString());
+    if (!full) {
+        prompts_.message(tr("Load image failed!"));
+        return;
+    }
+    RedEyeDialog dialog(*full, window_);
+    full.reset();
+    if (prompts_.runDialog(dialog) != QDialog::Accepted || dialog.points().empty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PageDocument::EditStatus status = document_.applyEffect(effect, dialog.points());
+    QApplication::restoreOverrideCursor();
     say(status);
 }
 

@@ -39,6 +39,7 @@ class EffectCommands : public QObject {
 
   private:
     void runDialog(const EffectSpec& effect);
+    void repairRedEyes(const EffectSpec& effect);
     void say(PageDocument::EditStatus status);
     void showChangedLayer();
 

@@ -86,6 +86,8 @@ EffectDialog::EffectDialog(const EffectSpec& effect, const imaging::DibImage& pi
         case EffectParameter::Kind::Colour:
             layout->addWidget(colourRow(int(i), p));
             break;
+        case EffectParameter::Kind::Points: // clicked in a dialog of their own
+            break;
         }
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -229,6 +229,11 @@ TEST(EffectCatalogue, CommandLineNamesTakeTheirValuesWithinTheDialogsRanges) {
         {"rotate-angle:360", "rotate-angle", {360}},
         {"rotate-angle:361", nullptr, {}},
         {"transparent:00FF00", "transparent", {0x00FF00}},
+        // Points: pairs inside the 10 x 12 picture, as many as clicked.
+        {"red-eye:9,11,0,0", "red-eye", {9, 11, 0, 0}},
+        {"red-eye:10,0", nullptr, {}},
+        {"red-eye:1,2,3", nullptr, {}},
+        {"red-eye", nullptr, {}},
     };
     for (const auto& r : rows) {
         editor::EffectValues values;
