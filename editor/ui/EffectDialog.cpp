@@ -99,8 +99,20 @@ EffectDialog::EffectDialog(const EffectSpec& effect, const imaging::DibImage& pi
     showPreview(-1);
 }
 
+// A row of controls after their label, the labels of the rows lined up.
+QHBoxLayout* EffectDialog::labelledRow(const char* label, QWidget*& row) {
+    row = new QWidget(this);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto* text = new QLabel(tr(label), row);
+    text->setMinimumWidth(60);
+    line->addWidget(text);
+    return line;
+}
+
 QWidget* EffectDialog::numberRow(int i, const EffectParameter& p) {
-    auto* row = new QWidget(this);
+    QWidget* row = nullptr;
+    QHBoxLayout* line = labelledRow(p.label, row);
     auto* slider = new QSlider(Qt::Horizontal, row);
     slider->setRange(p.sliderMin, p.sliderMax);
     slider->setValue(p.sliderStart);
@@ -109,11 +121,6 @@ QWidget* EffectDialog::numberRow(int i, const EffectParameter& p) {
     slider->setMinimumWidth(200);
     auto* edit = new QLineEdit(row);
     edit->setFixedWidth(60);
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(tr(p.label), row);
-    label->setMinimumWidth(60);
-    line->addWidget(label);
     line->addWidget(slider, 1);
     line->addWidget(edit);
     sliders_[size_t(i)] = slider;
@@ -178,14 +185,12 @@ EffectInputs EffectDialog::inputs() const {
 }
 
 QWidget* EffectDialog::listRow(int i, const EffectParameter& p) {
-    auto* row = new QWidget(this);
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
+    QWidget* row = nullptr;
+    QHBoxLayout* line = labelledRow(p.label, row);
     auto* combo = new QComboBox(row);
     for (const char* entry : p.buttons)
         combo->addItem(tr(entry));
     combo->setCurrentIndex(p.defaultValue);
-    line->addWidget(new QLabel(tr(p.label), row));
     line->addWidget(combo, 1);
     lists_[size_t(i)] = combo;
     connect(combo, &QComboBox::activated, this, [this, i](int index) {
@@ -196,13 +201,11 @@ QWidget* EffectDialog::listRow(int i, const EffectParameter& p) {
 }
 
 QWidget* EffectDialog::colourRow(int i, const EffectParameter& p) {
-    auto* row = new QWidget(this);
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
+    QWidget* row = nullptr;
+    QHBoxLayout* line = labelledRow(p.label, row);
     auto* swatch = new QPushButton(row);
     swatch->setFixedSize(27, 23);
     swatch->setIconSize(QSize(15, 15));
-    line->addWidget(new QLabel(tr(p.label), row));
     line->addWidget(swatch);
     line->addStretch();
     swatches_[size_t(i)] = swatch;
@@ -236,13 +239,11 @@ void EffectDialog::greyParametersNotTaken() {
 }
 
 QWidget* EffectDialog::pictureRow() {
-    auto* row = new QWidget(this);
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
+    QWidget* row = nullptr;
+    QHBoxLayout* line = labelledRow(effect_.pictureLabel, row);
     picturePath_ = new QLineEdit(row);
     picturePath_->setReadOnly(true);
     changeButton_ = new QPushButton(tr("C&hange"), row);
-    line->addWidget(new QLabel(tr(effect_.pictureLabel), row));
     line->addWidget(picturePath_, 1);
     line->addWidget(changeButton_);
     connect(changeButton_, &QPushButton::clicked, this, &EffectDialog::changePicture);

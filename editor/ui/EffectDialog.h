@@ -9,6 +9,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -63,6 +64,7 @@ class EffectDialog : public QDialog {
     void accept() override;
 
   private:
+    QHBoxLayout* labelledRow(const char* label, QWidget*& row);
     QWidget* numberRow(int i, const EffectParameter& p);
     QWidget* choiceGroup(int i, const EffectParameter& p);
     QWidget* checkBoxFor(int i, const EffectParameter& p);
