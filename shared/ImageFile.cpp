@@ -211,6 +211,49 @@ ImageInfo ImageFile::infoBytes(const QByteArray& bytes, ImageFormat format) {
     return info;
 }
 
+namespace {
+
+QSize fittedInto(QSize picture, QSize box) {
+    if (picture.width() <= box.width() && picture.height() <= box.height())
+        return picture;
+    return picture.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+// Asked for a smaller size, Qt's JPEG reader decodes at the largest fraction (down to an
+// eighth) that still covers it: a 24-megapixel photo costs about a sixty-fourth of its decode.
+QImage reducedJpeg(const QString& path, QSize box) {
+    QFile file;
+    if (!openRegularFile(path, file, ImageFile::kMaxFileBytes))
+        return {};
+    QImageReader reader(&file, "jpeg");
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    if (!stored.isValid())
+        return {};
+    const bool quarterTurn = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const QSize shown = fittedInto(quarterTurn ? stored.transposed() : stored, box);
+    reader.setScaledSize(quarterTurn ? shown.transposed() : shown);
+    return reader.read();
+}
+
+} // namespace
+
+QImage ImageFile::decodeToFit(const QString& path, QSize box) {
+    const ImageFormat format = imageTypeFromName(path);
+    QImage picture = format == kJpeg ? reducedJpeg(path, box) : QImage();
+    if (picture.isNull())
+        picture = decode(path, format).image;
+    if (picture.isNull())
+        return {};
+    // Scaling keeps a palette picture's depth, and would draw a two-colour one in black and
+    // white whatever its colours: scale true colour.
+    picture.convertTo(picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    const QSize size = fittedInto(picture.size(), box);
+    return size == picture.size()
+               ? picture
+               : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 ImageInfo ImageFile::info(const QString& path, ImageFormat format) {
     if (format == kUnknownFormat || format == kWmf)
         return {};

@@ -31,6 +31,10 @@ class ImageFile {
     // An invalid result for a missing, unreadable, corrupt or absurdly large file, for WMF/EMF
     // and for format 0. Never crashes.
     static DecodedImage decode(const QString& path, ImageFormat format);
+    // The picture brought down to fit inside `box`, upright, never enlarged: a JPEG is decoded
+    // at the largest fraction that still covers the size it is shown at, anything else whole
+    // and then reduced smoothly. Null when the file cannot be read as a picture.
+    static QImage decodeToFit(const QString& path, QSize box);
     // Size and depth from the file's header, without decoding the pixels where the format lets us.
     static ImageInfo info(const QString& path, ImageFormat format);
     // Writes BMP, GIF, JPEG, PNG, ICO, TIFF, PCX, TGA, WBMP and PNM; false for the rest and

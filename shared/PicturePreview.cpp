@@ -1,9 +1,6 @@
 #include "shared/PicturePreview.h"
 
-#include "shared/RegularFile.h"
-
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace quillax {
 
@@ -55,38 +52,19 @@ QRect PicturePreview::thumbnailRect(QRect area, QSize picture) {
             std::max(1, heightWhenAsWide)};
 }
 
-namespace {
-
-// Asked for a smaller size, Qt's JPEG reader decodes at the largest fraction (down to an
-// eighth) that still covers it: a 24-megapixel photo costs about a sixty-fourth of its decode.
-QImage reducedJpeg(const QString& path, QSize thumbnail) {
-    QFile file;
-    if (!openRegularFile(path, file, ImageFile::kMaxFileBytes))
-        return {};
-    QImageReader reader(&file, "jpeg");
-    reader.setAutoTransform(true);
-    const bool quarterTurn = reader.transformation() & QImageIOHandler::TransformationRotate90;
-    reader.setScaledSize(quarterTurn ? thumbnail.transposed() : thumbnail);
-    return reader.read();
-}
-
-} // namespace
-
 QImage PicturePreview::thumbnailOf(const QString& path) {
     const ImageFormat format = imageTypeFromName(path);
     const ImageInfo info = ImageFile::info(path, format);
     if (!info.isValid())
         return {};
     const QSize size = thumbnailRect(QRect(QPoint(), kAreaSize), {info.width, info.height}).size();
-    QImage picture = format == kJpeg ? reducedJpeg(path, size) : QImage();
-    if (picture.isNull())
-        picture = ImageFile::decode(path, format).image;
+    const QImage picture = ImageFile::decodeToFit(path, size);
     if (picture.isNull())
         return {};
-    // Scaling keeps a palette picture's depth, and would draw a two-colour one in black and
-    // white whatever its colours: scale true colour.
-    picture.convertTo(picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Fitted by the panel's own rule, which may differ from a plain fit by a pixel.
+    return picture.size() == size
+               ? picture
+               : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace quillax
