@@ -35,6 +35,10 @@ class Prompts {
     virtual QColor colour(const QColor& initial, const QString& title = {}) = 0;
     // Runs a modal dialog and gives its result code (QDialog::Accepted or Rejected).
     virtual int runDialog(QDialog& dialog) = 0;
+    // The window the questions come up over; a full-screen window asks over itself, as the
+    // desktop keeps it above the others.
+    virtual QWidget* parentWindow() const { return nullptr; }
+    virtual void setParentWindow(QWidget*) {}
 };
 
 } // namespace quillax

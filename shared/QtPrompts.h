@@ -22,6 +22,8 @@ class QtPrompts : public Prompts {
     QString folder(const QString& caption, const QString& start) override;
     QColor colour(const QColor& initial, const QString& title = {}) override;
     int runDialog(QDialog& dialog) override;
+    QWidget* parentWindow() const override { return parent_; }
+    void setParentWindow(QWidget* parent) override { parent_ = parent; }
 
   private:
     QString titleOr(const QString& title) const;

@@ -35,7 +35,9 @@ ZoomView::Release ZoomView::release(int sx, int sy, int ex, int ey) {
     const double cx = screenWidth_ / 2;
     const double cy = screenHeight_ / 2;
     const bool outwards = std::hypot(ex - cx, ey - cy) >= std::hypot(sx - cx, sy - cy);
-    zoom_ = outwards ? zoom_ * 2 : zoom_ * 0.5;
+    // Bounded both ways: past a pixel a screen, or a picture of a pixel, there is nothing more
+    // to see, and the sizes worked out from the zoom must stay within an int.
+    zoom_ = std::clamp(outwards ? zoom_ * 2 : zoom_ * 0.5, kLeastZoom, kMostZoom);
     zoomAbout(sx, sy);
     return Release::Zoomed;
 }

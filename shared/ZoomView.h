@@ -23,6 +23,9 @@ class ZoomView {
     // starts at 2.0 although the fitted picture is what shows, as the viewers always have.
     ZoomView(int screenWidth, int screenHeight, Size base);
 
+    static constexpr double kLeastZoom = 1.0 / 256;
+    static constexpr double kMostZoom = 256;
+
     enum class Release { Click, Zoomed };
     // The left button went down at (sx, sy) and up at (ex, ey): 4 pixels or less apart is a
     // click; else a zoom about the start.

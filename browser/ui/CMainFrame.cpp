@@ -1,5 +1,7 @@
 #include "browser/ui/CMainFrame.h"
 
+#include "browser/ui/FullScreenViewer.h"
+
 #include "browser/model/CVistaRamblerDoc.h"
 #include "browser/model/FolderWatcher.h"
 #include "browser/ui/CVistaRamblerView.h"
@@ -121,6 +123,7 @@ void CMainFrame::updatePhotoCommands() {
     for (const char* name : {"actionViewDetail", "actionCopyTo", "actionMoveTo", "actionRename",
                              "actionDelete", "actionProperties", "actionAddPhoto"})
         action(name)->setEnabled(photo);
+    action("actionSlideShow")->setEnabled(!doc_->names().isEmpty());
     // The editor counts as installed when the settings name it; without it the menu's
     // "Add Photo" is greyed (the toolbar button stays and explains).
     action("actionAddPhotoMenu")->setEnabled(photo && editorInstalled());
@@ -165,7 +168,7 @@ void CMainFrame::createActions() {
     make("actionBack", tr("Back"), true, tr("Back"));
     make("actionForward", tr("Forward"), true, tr("Forward"));
     make("actionUp", tr("Up"), true, tr("Up"));
-    make("actionSlideShow", tr("Slide Sh&ow"), false, tr("Slide show"));
+    make("actionSlideShow", tr("Slide Sh&ow"), true, tr("Slide show"));
     make("actionToEditor", tr("To  &Editor"), true, tr("To editor"));
     make("actionAddPhoto", tr("Add photo"), true, tr("Add photo"));
     make("actionAddPhotoMenu", tr("Add &Photo"), true);
@@ -309,6 +312,7 @@ void CMainFrame::connectFileCommands() {
         *doc_, *view_, services_.prompts, [this] { showCurrentImage(); }, this);
     FileCommands* c = fileCommands_;
     connect(action("actionViewDetail"), &QAction::triggered, c, &FileCommands::viewDetail);
+    connect(action("actionSlideShow"), &QAction::triggered, this, &CMainFrame::slideShow);
     connect(action("actionCopyTo"), &QAction::triggered, c, &FileCommands::copyTo);
     connect(action("actionMoveTo"), &QAction::triggered, c, &FileCommands::moveTo);
     connect(action("actionDelete"), &QAction::triggered, c, &FileCommands::deleteFile);
@@ -359,11 +363,32 @@ void CMainFrame::connectFileCommands() {
     });
 }
 
-// The viewer's place until it is built: the preview bar, shown if it was hidden.
+// The picture the preview shows, alone on the screen the browser is on.
 void CMainFrame::showCurrentImage() {
-    if (!previewShown_)
-        togglePreviewBar();
-    previewBarDock_->raise();
+    const QString path = doc_->shownPath();
+    if (!path.isEmpty())
+        runViewer(FullScreenViewer::Mode::Single, SlideShow::single(path));
+}
+
+// Every picture of the list, spelled as on disk, from the current one on.
+void CMainFrame::slideShow() {
+    QStringList paths;
+    for (int i = 0; i < doc_->names().size(); ++i)
+        paths << doc_->fullPath(i);
+    if (!paths.isEmpty())
+        runViewer(FullScreenViewer::Mode::SlideShow,
+                  SlideShow(paths, std::max(doc_->currentIndex(), 0)));
+}
+
+void CMainFrame::runViewer(FullScreenViewer::Mode mode, SlideShow show) {
+    FullScreenViewer viewer(mode, std::move(show), screen(), services_.prompts,
+                            FileCommands::plainTransfer(), {}, this);
+    QWidget* const askedOver = services_.prompts.parentWindow();
+    services_.prompts.setParentWindow(&viewer);
+    services_.prompts.runDialog(viewer);
+    services_.prompts.setParentWindow(askedOver);
+    // Pictures deleted or moved away in the viewer leave the list too.
+    doc_->refresh();
 }
 
 void CMainFrame::updateNavigation(bool canGoBack, bool canGoForward, bool canGoUp) {

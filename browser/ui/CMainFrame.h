@@ -1,4 +1,6 @@
 #pragma once
+#include "browser/ui/FullScreenViewer.h"
+
 #include <QList>
 #include <QMainWindow>
 
@@ -71,6 +73,8 @@ class CMainFrame : public QMainWindow {
     void followShownFolder();
     void updatePhotoCommands();
     void showCurrentImage();
+    void slideShow();
+    void runViewer(FullScreenViewer::Mode mode, SlideShow show);
     void toggleBar(QDockWidget* bar, bool& shown, QAction* check);
     void updateNavigation(bool canGoBack, bool canGoForward, bool canGoUp);
     void about();

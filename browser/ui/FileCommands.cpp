@@ -16,14 +16,10 @@ namespace browser {
 
 using quillax::FileTransfer;
 
-namespace {
-
-FileTransfer& plainTransfer() {
+FileTransfer& FileCommands::plainTransfer() {
     static FileTransfer transfer;
     return transfer;
 }
-
-} // namespace
 
 FileCommands::FileCommands(CVistaRamblerDoc& doc, CVistaRamblerView& view,
                            quillax::Prompts& prompts, std::function<void()> showImage,
@@ -81,25 +77,27 @@ bool FileCommands::copyOrMove(CopyMoveDialog::Mode mode) {
     return dialog.moved();
 }
 
-void FileCommands::deleteFile() {
-    if (!currentFileIsThere())
-        return;
-    const QString path = doc_.currentPath();
+bool FileCommands::askAndDelete(quillax::Prompts& prompts, const QString& path) {
     const bool toTrash = FileTransfer::canTrash(path);
-    // The question names the file: the one to go is the highlighted one, and the user sees
+    // The question names the file: the one to go is the one the user sees, and they see
     // which before saying Yes.
     QString question = tr("Delete current image file?") + "\n\n" + QFileInfo(path).fileName();
     if (!toTrash)
         question +=
             "\n\n" + tr("There is no trash on this disk: the file will be deleted for good.");
-    if (!prompts_.askYesNo(question))
-        return;
+    if (!prompts.askYesNo(question))
+        return false;
     const bool deleted = toTrash ? FileTransfer::moveToTrash(path) : QFile::remove(path);
-    if (!deleted) {
-        prompts_.message(tr("Delete the file failed!"));
+    if (!deleted)
+        prompts.message(tr("Delete the file failed!"));
+    return deleted;
+}
+
+void FileCommands::deleteFile() {
+    if (!currentFileIsThere())
         return;
-    }
-    removeCurrent();
+    if (askAndDelete(prompts_, doc_.currentPath()))
+        removeCurrent();
 }
 
 void FileCommands::removeCurrent() {

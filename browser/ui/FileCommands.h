@@ -41,6 +41,11 @@ class FileCommands : public QObject {
     QMenu* contextMenu(const QList<QAction*>& actions, QWidget* parent) const;
 
     static QString openFilter();
+    // Asks "Delete current image file?" naming the file, and moves it to the trash (deletes
+    // it where the disk has none, after saying so); says when that failed. True when it went.
+    static bool askAndDelete(quillax::Prompts& prompts, const QString& path);
+    // The transfer the commands use unless told otherwise.
+    static quillax::FileTransfer& plainTransfer();
 
   private:
     // The current photo's file is still there; when it went since the list was made, says

@@ -3,6 +3,7 @@
 // work itself is FileTransfer's, the typed folder DestinationFolder's, the list the document's.
 #include "browser/model/CVistaRamblerDoc.h"
 #include "browser/ui/CopyMoveDialog.h"
+#include "browser/ui/FullScreenViewer.h"
 #include "tests/browser/BrowserWindowFixture.h"
 
 #include <QAction>
@@ -64,6 +65,35 @@ TEST_F(FileCommandsTest, DeleteAsksByNameAndPutsThePhotoInTheTrash) {
     for (const char* command : {"actionDelete", "actionRename", "actionCopyTo", "actionMoveTo",
                                 "actionProperties", "actionAddPhoto"})
         EXPECT_FALSE(frame->action(command)->isEnabled()) << command;
+}
+
+// The slide show starts at the current photo, spelled as on disk. Left stops at the first,
+// Right past the last shows the end picture and stays there; Delete asks by name, trashes
+// the photo shown and shows the one that took its place; on the end picture it does nothing.
+TEST_F(FileCommandsTest, TheSlideShowStepsAndDeletesOnlyThePhotoShown) {
+    const testsupport::ScopedEnv data("XDG_DATA_HOME", box.path("data").toUtf8());
+    prompts.answers = {Answer::Yes};
+    prompts.whileInDialog = [this](QDialog& d) {
+        auto& viewer = static_cast<browser::FullScreenViewer&>(d);
+        EXPECT_EQ(viewer.slideShow().shownPath(), second());
+        viewer.start();
+        for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Left})
+            QTest::keyClick(&viewer, key);
+        EXPECT_EQ(viewer.slideShow().shownIndex(), 0);
+        QTest::keyRelease(&viewer, Qt::Key_Right); // pressed elsewhere, as in a question box
+        EXPECT_EQ(viewer.slideShow().shownIndex(), 0);
+        QTest::keyClick(&viewer, Qt::Key_Right);
+        viewer.deleteShown(); // Delete, or the context menu's "&Delete"
+        EXPECT_EQ(viewer.slideShow().shownPath(), folder + "/IMG_002.JPG");
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right})
+            QTest::keyClick(&viewer, key);
+        EXPECT_TRUE(viewer.slideShow().isOnEndPicture());
+        viewer.deleteShown();
+    };
+    frame->action("actionSlideShow")->trigger();
+    EXPECT_EQ(prompts.shown, QStringList{"Delete current image file?\n\nIMG_001.JPG"});
+    EXPECT_TRUE(QFile::exists(box.path("data/Trash/files/IMG_001.JPG")));
+    EXPECT_EQ(labels(), (QStringList{"img_000.jpg", "img_002.jpg"})) << "the list follows";
 }
 
 // A photo that went behind the list's back is said, and the list read again. An immutable file
@@ -167,13 +197,23 @@ TEST_F(FileCommandsTest, RenameTakesOnlyANewNameAndAFailureIsToldOnceTheEditorIs
 }
 
 TEST_F(FileCommandsTest, EnterViewsAltEnterTellsAndOpenOnlyShows) {
-    frame->photoPreviewBar().hide();
-    frame->togglePreviewBar(); // hidden through the View menu
-    ASSERT_FALSE(frame->isPreviewBarShown());
+    // Enter shows the photo alone on the screen; a click before it is up does not close it.
+    QStringList viewed;
+    prompts.whileInDialog = [&](QDialog& d) {
+        auto* viewer = qobject_cast<browser::FullScreenViewer*>(&d);
+        ASSERT_NE(viewer, nullptr);
+        viewed << viewer->slideShow().shownPath();
+        QTest::mouseClick(viewer, Qt::LeftButton);
+        EXPECT_NE(viewer->result(), QDialog::Accepted) << "not up yet";
+        viewer->start();
+        QTest::mouseClick(viewer, Qt::LeftButton);
+        EXPECT_EQ(viewer->result(), QDialog::Accepted) << "any click returns";
+    };
     QTest::keyClick(&frame->view(), Qt::Key_Return);
-    EXPECT_TRUE(frame->isPreviewBarShown()) << "Enter views the photo";
+    EXPECT_EQ(viewed, QStringList{second()});
+    prompts.whileInDialog = nullptr;
     QTest::keyClick(&frame->view(), Qt::Key_Return, Qt::AltModifier);
-    EXPECT_EQ(prompts.dialogTitles.size(), 1) << "Alt+Enter shows the properties";
+    EXPECT_EQ(prompts.dialogTitles.size(), 2) << "Alt+Enter shows the properties";
 
     // A picture opened from elsewhere is only shown; the commands stay on the highlighted one,
     // as the document's tests tell.

@@ -135,3 +135,16 @@ TEST(ImageFile, SavingFailsHonestly) {
     ASSERT_TRUE(ImageFile::save(samplePhoto(992, 1403), box.path("page.ico"), kIco));
     EXPECT_EQ(ImageFile::decode(box.path("page.ico"), kIco).image.height(), 256);
 }
+
+// What the viewer and the picture dialog are given: never enlarged, else fitted keeping the
+// shape; a JPEG decoded at a fraction comes out at the fitted size all the same.
+TEST(ImageFile, DecodeToFitBringsPicturesDownOnly) {
+    testsupport::Sandbox box;
+    EXPECT_EQ(ImageFile::decodeToFit(box.writePicture("small.png", 40, 30), {800, 600}).size(),
+              QSize(40, 30));
+    EXPECT_EQ(ImageFile::decodeToFit(box.writePicture("wide.jpg", 4000, 1000), {800, 600}).size(),
+              QSize(800, 200));
+    EXPECT_EQ(ImageFile::decodeToFit(box.writePicture("tall.bmp", 300, 1200), {800, 600}).size(),
+              QSize(150, 600));
+    EXPECT_TRUE(ImageFile::decodeToFit(box.path("missing.jpg"), {800, 600}).isNull());
+}
