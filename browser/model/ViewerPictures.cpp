@@ -2,15 +2,52 @@
 
 #include "shared/ImageFile.h"
 
-#include <QCoreApplication>
-#include <QPointer>
-#include <QThreadPool>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace browser {
 
+// Where the reading threads leave their pictures. They keep it alive themselves; pictures
+// change hands under `lock`, and the queued call only wakes the viewer and carries nothing.
+// Once the viewer has gone (`owner` cleared) nobody is woken.
+struct ViewerPictures::Mailbox {
+    std::mutex lock;
+    ViewerPictures* owner = nullptr;
+    std::vector<std::pair<QString, QImage>> outbox;
+    bool wakePending = false;
+
+    void deliver(QString path, QImage picture) {
+        std::lock_guard guard(lock);
+        outbox.emplace_back(std::move(path), std::move(picture));
+        if (owner == nullptr || wakePending)
+            return;
+        wakePending = true;
+        QMetaObject::invokeMethod(owner, "takeRead", Qt::QueuedConnection);
+    }
+};
+
 ViewerPictures::ViewerPictures(QSize screen, Decoder decoder, QObject* parent)
     : QObject(parent), screen_(screen),
-      decoder_(decoder ? std::move(decoder) : &quillax::ImageFile::decodeToFit) {
+      decoder_(decoder ? std::move(decoder) : &quillax::ImageFile::decodeToFit),
+      mailbox_(std::make_shared<Mailbox>()) {
+    mailbox_->owner = this;
+}
+
+ViewerPictures::~ViewerPictures() {
+    std::lock_guard guard(mailbox_->lock);
+    mailbox_->owner = nullptr;
+}
+
+void ViewerPictures::takeRead() {
+    std::vector<std::pair<QString, QImage>> taken;
+    {
+        std::lock_guard guard(mailbox_->lock);
+        taken.swap(mailbox_->outbox);
+        mailbox_->wakePending = false;
+    }
+    for (auto& [path, picture] : taken)
+        read(path, picture);
 }
 
 void ViewerPictures::want(const QString& path) {
@@ -38,22 +75,11 @@ void ViewerPictures::startReading(const QString& path) {
     if (reading_.contains(path))
         return;
     reading_.insert(path);
-    QPointer<ViewerPictures> self(this);
-    // The result goes back through the application object, which outlives the viewer; the
-    // viewer may be gone by then, which the guard sees on the interface thread.
-    QThreadPool::globalInstance()->start([self, decoder = decoder_, path, screen = screen_] {
-        const QImage picture = decoder(path, screen);
-        QCoreApplication* const application = QCoreApplication::instance();
-        if (application == nullptr)
-            return;
-        QMetaObject::invokeMethod(
-            application,
-            [self, path, picture] {
-                if (self)
-                    self->read(path, picture);
-            },
-            Qt::QueuedConnection);
-    });
+    // A thread of its own that nobody waits for: a read stuck on a stalled disk keeps neither
+    // the viewer nor the program from closing.
+    std::thread([mailbox = mailbox_, decoder = decoder_, path, screen = screen_] {
+        mailbox->deliver(path, decoder(path, screen));
+    }).detach();
 }
 
 void ViewerPictures::read(const QString& path, const QImage& picture) {

@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace browser {
 
@@ -19,6 +20,7 @@ class ViewerPictures : public QObject {
     // Runs on a worker thread: the picture at `path` fitted into the screen, or a null image.
     using Decoder = std::function<QImage(const QString& path, QSize screen)>;
     explicit ViewerPictures(QSize screen, Decoder decoder = {}, QObject* parent = nullptr);
+    ~ViewerPictures() override;
 
     // The picture to show now: `ready` comes at once when it was read ahead, else when read.
     void want(const QString& path);
@@ -26,11 +28,16 @@ class ViewerPictures : public QObject {
     void readAhead(const QString& path);
     bool isKept(const QString& path) const { return kept_.contains(path); }
 
+    // Takes what the reading threads have left (they wake the viewer with this).
+    Q_INVOKABLE void takeRead();
+
   signals:
     // The wanted picture; a null image when the file could not be read as one.
     void ready(const QString& path, const QImage& picture);
 
   private:
+    struct Mailbox;
+
     void startReading(const QString& path);
     void read(const QString& path, const QImage& picture);
     // Only the wanted picture and the one read ahead are kept.
@@ -42,6 +49,7 @@ class ViewerPictures : public QObject {
     QSet<QString> reading_;
     QString wanted_;
     QString ahead_;
+    std::shared_ptr<Mailbox> mailbox_;
 };
 
 } // namespace browser
