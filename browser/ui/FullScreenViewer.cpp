@@ -3,16 +3,14 @@
 #include "browser/ui/CopyMoveDialog.h"
 #include "browser/ui/FileCommands.h"
 #include "browser/ui/ImagePropertiesDialog.h"
+#include "shared/FullScreenPicture.h"
 #include "shared/Prompts.h"
-#include "shared/Transitions.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRandomGenerator>
 #include <QScreen>
 #include <QWheelEvent>
 #include <cmath>
@@ -113,9 +111,7 @@ void FullScreenViewer::drawHelp(QPainter& painter, bool first) const {
     painter.setPen(Qt::white);
     const int ascent = painter.fontMetrics().ascent();
     if (first) {
-        painter.drawText(W / 2 - 85, 5 + ascent, tr("Any click to return!"));
-        painter.drawText(W / 2 - 120, H - 18 + ascent,
-                         tr("Drag in to zoom out, drag out to zoom in!"));
+        quillax::FullScreenPicture::drawFirstHints(painter, W, H);
         return;
     }
     const char* const lines[] = {"UP  ARROW  or LEFT  ARROW  --     Previous Image",
@@ -165,31 +161,10 @@ void FullScreenViewer::draw(bool first) {
         return;
     }
     update();
-    const QImage picture = picture_;
-    const quillax::TransitionTarget target{
-        [this, at, picture, generation](int x, int y, int cw, int ch) {
-            const QRect part = QRect(x, y, cw, ch).intersected(picture.rect());
-            if (closing_ || generation != drawing_ || part.isEmpty())
-                return;
-            QPainter(&screen_).drawImage(part.topLeft() + at, picture, part);
-            update(part.translated(at));
-        },
-        [this, generation](int ms) {
-            if (generation == drawing_)
-                pumpWait(ms);
-        }};
-    const int r = transition_ >= 0 ? transition_ % 6 : int(QRandomGenerator::global()->bounded(6));
-    quillax::Transitions::run(r, target, w, h, QRandomGenerator::global()->generate());
-}
-
-void FullScreenViewer::pumpWait(int milliseconds) {
-    if (milliseconds <= 0 || closing_)
-        return;
-    // The window keeps painting and answering while it waits: a key may close it meanwhile.
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
-    loop.exec();
+    quillax::FullScreenPicture::bringIn(
+        screen_, picture_, at, transition_, *this,
+        [this, generation] { return closing_ || generation != drawing_; },
+        [this](const QRect& part) { update(part); });
 }
 
 void FullScreenViewer::showEvent(QShowEvent* event) {
@@ -214,12 +189,7 @@ void FullScreenViewer::paintEvent(QPaintEvent* event) {
 
 void FullScreenViewer::drawZoomed() {
     ++drawing_; // a transition still coming in stops
-    const quillax::ZoomView::Rect s = zoom_->source();
-    const quillax::ZoomView::Rect v = zoom_->view();
-    QPainter painter(&screen_);
-    painter.fillRect(screen_.rect(), Qt::black);
-    painter.drawImage(QRect(v.left, v.top, v.width(), v.height()), picture_,
-                      QRect(s.left, s.top, s.width(), s.height()));
+    quillax::FullScreenPicture::drawZoomed(screen_, picture_, *zoom_);
     update();
 }
 

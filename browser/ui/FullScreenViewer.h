@@ -66,7 +66,6 @@ class FullScreenViewer : public QDialog {
     void drawZoomed();
     void showContextMenu(const QPoint& at);
     void closeViewer();
-    void pumpWait(int milliseconds);
     bool isSingle() const { return mode_ == Mode::Single; }
 
     Mode mode_;

@@ -3,14 +3,11 @@
 #include "imaging/DibImage.h"
 #include "imaging/Resampling.h"
 #include "shared/DibConversion.h"
-#include "shared/Transitions.h"
+#include "shared/FullScreenPicture.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRandomGenerator>
 #include <QScreen>
 
 namespace editor {
@@ -49,41 +46,15 @@ void FullScreenPreview::showPicture() {
     {
         QPainter painter(&screen_);
         painter.fillRect(screen_.rect(), Qt::black);
-        painter.setPen(Qt::white);
-        const int ascent = painter.fontMetrics().ascent();
-        painter.drawText(W / 2 - 85, 5 + ascent, tr("Any click to return!"));
-        painter.drawText(W / 2 - 120, H - 18 + ascent,
-                         tr("Drag in to zoom out, drag out to zoom in!"));
+        quillax::FullScreenPicture::drawFirstHints(painter, W, H);
     }
     update();
     const int w = picture_.width();
     const int h = picture_.height();
     zoom_.emplace(W, H, quillax::ZoomView::Size{w, h});
-    const QPoint at((W - w) / 2, (H - h) / 2);
-    const quillax::TransitionTarget target{
-        [this, at](int x, int y, int cw, int ch) {
-            if (closing_)
-                return;
-            const QRect part = QRect(x, y, cw, ch).intersected(picture_.rect());
-            if (part.isEmpty())
-                return;
-            QPainter painter(&screen_);
-            painter.drawImage(part.topLeft() + at, picture_, part);
-            update(part.translated(at));
-        },
-        [this](int ms) { pumpWait(ms); }};
-    const int r = transition_ >= 0 ? transition_ % 6 : int(QRandomGenerator::global()->bounded(6));
-    quillax::Transitions::run(r, target, w, h, QRandomGenerator::global()->generate());
-}
-
-void FullScreenPreview::pumpWait(int milliseconds) {
-    if (milliseconds <= 0 || closing_)
-        return;
-    // The window keeps painting and answering while it waits: a click may close it meanwhile.
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
-    loop.exec();
+    quillax::FullScreenPicture::bringIn(
+        screen_, picture_, QPoint((W - w) / 2, (H - h) / 2), transition_, *this,
+        [this] { return closing_; }, [this](const QRect& part) { update(part); });
 }
 
 void FullScreenPreview::paintEvent(QPaintEvent* event) {
@@ -92,12 +63,7 @@ void FullScreenPreview::paintEvent(QPaintEvent* event) {
 }
 
 void FullScreenPreview::drawZoomed() {
-    const quillax::ZoomView::Rect s = zoom_->source();
-    const quillax::ZoomView::Rect v = zoom_->view();
-    QPainter painter(&screen_);
-    painter.fillRect(screen_.rect(), Qt::black);
-    painter.drawImage(QRect(v.left, v.top, v.width(), v.height()), picture_,
-                      QRect(s.left, s.top, s.width(), s.height()));
+    quillax::FullScreenPicture::drawZoomed(screen_, picture_, *zoom_);
     update();
 }
 

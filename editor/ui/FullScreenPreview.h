@@ -45,9 +45,6 @@ class FullScreenPreview : public QDialog {
     void showPicture();
     void drawZoomed();
     void closeWhenShown();
-    // Waits between the steps of a transition while the window keeps painting; at once when
-    // the window has gone.
-    void pumpWait(int milliseconds);
 
     QImage picture_; // the page, fitted to the screen
     QImage screen_;  // what the window shows, drawn into and painted from
