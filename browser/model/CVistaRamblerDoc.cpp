@@ -3,6 +3,7 @@
 #include "shared/ImageFormat.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
 #include <algorithm>
 #include <vector>
 
@@ -69,7 +70,9 @@ void CVistaRamblerDoc::loadFolder(const QString& path) {
 }
 
 bool CVistaRamblerDoc::refresh(Reread how) {
-    if (fullPathMode_ || folder_.isEmpty())
+    if (fullPathMode_)
+        return dropVanishedResults();
+    if (folder_.isEmpty())
         return false;
     const QStringList found = picturesIn(folder_);
     if (how == Reread::IfChanged && found == files_)
@@ -91,6 +94,16 @@ bool CVistaRamblerDoc::refresh(Reread how) {
         selectInPlaceOf(oldIndex);
     }
     return true;
+}
+
+bool CVistaRamblerDoc::dropVanishedResults() {
+    bool dropped = false;
+    for (int i = int(files_.size()) - 1; i >= 0; --i)
+        if (!QFileInfo::exists(files_[i])) {
+            removeEntry(i);
+            dropped = true;
+        }
+    return dropped;
 }
 
 QString CVistaRamblerDoc::fullPath(int index) const {

@@ -20,7 +20,8 @@ class CVistaRamblerDoc : public QObject {
     // Makes entry `index` the current image, decoding it once; the same index again does
     // nothing. A file that cannot be decoded gives an invalid current image.
     void select(int index);
-    // Takes full paths found by a search, in their order, lower-cased.
+    // Takes full paths found by a search, in their order, spelled as on disk; the list shows
+    // them lower-cased.
     void takeSearchResults(const QStringList& paths);
     void clear();
     // Drops entry `index` (after the file was deleted or moved away). When it was the current
@@ -32,10 +33,10 @@ class CVistaRamblerDoc : public QObject {
     void showPath(const QString& path);
     // The entry took a new file name (after a rename).
     void renameEntry(int index, const QString& newName);
-    // Reads the shown folder again after other programs changed it. The current photo stays
-    // current where it still is; when it went, the one that took its place is current.
-    // Unless told to read everything again, nothing changes, and false comes back, when the
-    // folder holds the same pictures.
+    // Reads the shown folder again after other programs changed it; search results only lose
+    // the files that are gone. The current photo stays current where it still is; when it
+    // went, the one that took its place is current. Unless told to read everything again,
+    // nothing changes, and false comes back, when the folder holds the same pictures.
     enum class Reread { IfChanged, Always };
     bool refresh(Reread how = Reread::IfChanged);
 
@@ -85,6 +86,7 @@ class CVistaRamblerDoc : public QObject {
     void replaceFiles(const QStringList& files);
     // After entry `gone` left the list: the entry now at its place, else the last, else none.
     void selectInPlaceOf(int gone);
+    bool dropVanishedResults();
     static QStringList picturesIn(const QString& folder);
 
     QString currentPath_;

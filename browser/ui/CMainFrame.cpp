@@ -7,6 +7,7 @@
 #include "browser/ui/CVistaRamblerView.h"
 #include "browser/ui/EditorHandOff.h"
 #include "browser/ui/FileCommands.h"
+#include "browser/ui/FindImagesDialog.h"
 #include "browser/ui/FolderTree.h"
 #include "browser/ui/LockKeyPanes.h"
 #include "browser/ui/PreviewBar.h"
@@ -20,6 +21,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
@@ -179,7 +181,7 @@ void CMainFrame::createActions() {
     make("actionMoveTo", tr("&Move to"), true);
     make("actionRename", tr("&Rename"), true);
     make("actionDelete", tr("&Delete"), true);
-    make("actionFind", tr("&Find"), false);
+    make("actionFind", tr("&Find"), true);
     make("actionViewDetail", tr("&View detail"), true);
     make("actionHowTo", tr("How To..."), true);
     make("actionAbout", tr("&About..."), true);
@@ -206,6 +208,7 @@ void CMainFrame::createActions() {
     action("actionOpenDocument")->setShortcut(QKeySequence::Open);
     action("actionExit")->setShortcut(QKeySequence::Quit);
     action("actionRefresh")->setShortcut(QKeySequence::Refresh);
+    action("actionFind")->setShortcut(QKeySequence::Find);
     for (const char* hidden :
          {"actionClearList", "actionSaveDocument", "actionOpenDocument", "actionStopWorker"})
         addAction(action(hidden)); // keys only, no menu entry
@@ -214,6 +217,7 @@ void CMainFrame::createActions() {
     connect(action("actionAbout"), &QAction::triggered, this, &CMainFrame::about);
     connect(action("actionHowTo"), &QAction::triggered, this, &CMainFrame::howTo);
     connect(action("actionClearList"), &QAction::triggered, this, [this] { view_->clearAll(); });
+    connect(action("actionFind"), &QAction::triggered, this, &CMainFrame::findImages);
     connect(action("actionSaveDocument"), &QAction::triggered, this, &CMainFrame::saveDocument);
     connect(action("actionOpenDocument"), &QAction::triggered, this, &CMainFrame::openDocument);
     connect(action("actionStopWorker"), &QAction::triggered, this,
@@ -389,6 +393,19 @@ void CMainFrame::runViewer(FullScreenViewer::Mode mode, SlideShow show) {
     services_.prompts.setParentWindow(askedOver);
     // Pictures deleted or moved away in the viewer leave the list too.
     doc_->refresh();
+}
+
+// The fields stay as they were left for the rest of the run, but the search looks in the
+// folder shown now, as one expects of a Find in a file browser.
+void CMainFrame::findImages() {
+    SearchForm form = searchForm_.value_or(SearchForm::startingAt(QDir::homePath()));
+    if (!doc_->folder().isEmpty())
+        form.lookIn = doc_->folder();
+    FindImagesDialog dialog(form, services_.prompts, services_.launcher, this);
+    const int result = services_.prompts.runDialog(dialog);
+    searchForm_ = dialog.form();
+    if (result == QDialog::Accepted && !dialog.viewedResults().isEmpty())
+        doc_->takeSearchResults(dialog.viewedResults());
 }
 
 void CMainFrame::updateNavigation(bool canGoBack, bool canGoForward, bool canGoUp) {

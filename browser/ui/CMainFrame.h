@@ -1,8 +1,10 @@
 #pragma once
+#include "browser/model/SearchForm.h"
 #include "browser/ui/FullScreenViewer.h"
 
 #include <QList>
 #include <QMainWindow>
+#include <optional>
 
 class QAction;
 class QDockWidget;
@@ -75,6 +77,7 @@ class CMainFrame : public QMainWindow {
     void showCurrentImage();
     void slideShow();
     void runViewer(FullScreenViewer::Mode mode, SlideShow show);
+    void findImages();
     void toggleBar(QDockWidget* bar, bool& shown, QAction* check);
     void updateNavigation(bool canGoBack, bool canGoForward, bool canGoUp);
     void about();
@@ -97,6 +100,8 @@ class CMainFrame : public QMainWindow {
     QList<QAction*> contextActions_;
     bool directoryShown_ = true;
     bool previewShown_ = true;
+    // The search dialog's fields, remembered for the run.
+    std::optional<SearchForm> searchForm_;
 };
 
 } // namespace browser

@@ -156,6 +156,21 @@ TEST_F(Catalogue, SearchResultsKeepTheirOrderAndTheDocumentFileIsOneLengthPrefix
     EXPECT_FALSE(CVistaRamblerDoc::readArchive(QByteArray()));
 }
 
+// After the viewer deleted or moved one of the results, the list loses just that one.
+TEST_F(Catalogue, SearchResultsLoseOnlyTheFilesThatWentAway) {
+    const QString a = box.writePicture("A.jpg", 40, 30), b = box.writePicture("sub/B.PNG", 40, 30),
+                  c = box.writePicture("c.jpg", 40, 30);
+    doc.takeSearchResults({a, b, c});
+    doc.select(1);
+    EXPECT_FALSE(doc.refresh()) << "nothing went";
+    ASSERT_TRUE(QFile::remove(b));
+    EXPECT_TRUE(doc.refresh());
+    EXPECT_EQ(doc.fullPath(0), a);
+    EXPECT_EQ(doc.fullPath(1), c);
+    EXPECT_EQ(doc.names().size(), 2);
+    EXPECT_EQ(doc.currentPath(), c) << "the one that took its place";
+}
+
 // A FIFO named like a photo would freeze the window in its open, and a link to /dev/zero
 // would be read forever: neither is listed, decoded or made a thumbnail of.
 TEST_F(Catalogue, FifosAndDevicesAreNeitherListedNorOpened) {

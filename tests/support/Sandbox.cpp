@@ -26,6 +26,7 @@ QString Sandbox::writePicture(const QString& name, int w, int h, QRgb colour) co
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
     const QString file = path(name);
+    QDir().mkpath(QFileInfo(file).absolutePath());
     image.save(file);
     return file;
 }

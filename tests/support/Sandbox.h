@@ -17,7 +17,8 @@ class Sandbox {
     // Writes a settings file here with the given values and points QUILLAX_CONFIG at it.
     QString writeSettings(const QString& location,
                           const QString& editor = QStringLiteral("PageMontager"));
-    // Writes a w x h picture of one colour here, in the format its name ends in; the path.
+    // Writes a w x h picture of one colour here, its folder made first, in the format its name
+    // ends in; the path.
     QString writePicture(const QString& name, int w, int h, QRgb colour = qRgb(30, 120, 200)) const;
 
   private:

@@ -1,0 +1,140 @@
+// The search's walk of a folder tree: its order, what it never follows, and the cheap tests.
+#include "browser/model/FileFinder.h"
+#include "tests/support/Sandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utime.h>
+
+using browser::FileFinder;
+using browser::FinderCriteria;
+using browser::FinderFile;
+using browser::WildcardMask;
+
+namespace {
+
+class Finder : public ::testing::Test {
+  protected:
+    void write(const QString& name, int bytes = 10) {
+        ASSERT_TRUE(testsupport::writeFile(box.path(name), QByteArray(bytes, 'x')));
+    }
+    void link(const QString& target, const QString& name) {
+        ASSERT_EQ(::symlink(QFile::encodeName(target).constData(),
+                            QFile::encodeName(box.path(name)).constData()),
+                  0);
+    }
+    FinderCriteria criteria(const QString& fragment = "") const {
+        FinderCriteria c;
+        c.base = QFile::encodeName(box.path("root")).toStdString();
+        c.mask = WildcardMask::containing(fragment);
+        return c;
+    }
+    // The paths found, under the root, in the order found.
+    QStringList found(const FinderCriteria& c) {
+        QStringList paths;
+        FileFinder(c, stop).run(
+            {[this](const std::string& folder) {
+                 folders << QString::fromStdString(folder).mid(box.path("root").size());
+             },
+             [&](FinderFile&& file) {
+                 paths << QString::fromStdString(file.path).mid(box.path("root/").size());
+             }});
+        return paths;
+    }
+
+    testsupport::Sandbox box;
+    std::atomic<bool> stop{false};
+    QStringList folders;
+};
+
+} // namespace
+
+// Each folder's sub-folders are searched before its own files, depth first.
+TEST_F(Finder, SubFoldersComeBeforeTheFolderOwnFiles) {
+    write("root/a.jpg");
+    write("root/sub/b.jpg");
+    write("root/sub/deep/c.jpg");
+    EXPECT_EQ(found(criteria()), (QStringList{"sub/deep/c.jpg", "sub/b.jpg", "a.jpg"}));
+    EXPECT_EQ(folders, (QStringList{"/sub/deep", "/sub", ""}));
+
+    FinderCriteria here = criteria();
+    here.recurse = false;
+    EXPECT_EQ(found(here), QStringList{"a.jpg"});
+
+    here.base = QFile::encodeName(box.path("nowhere")).toStdString();
+    EXPECT_EQ(found(here), QStringList()) << "a root that does not exist finds nothing";
+}
+
+// A FIFO would hang the reading of its header and a link to a device would read forever;
+// a link back up the tree would make the walk endless.
+TEST_F(Finder, OnlyRegularFilesAreFoundAndNoLinkLeadsTheWalkRoundInCircles) {
+    write("root/real/photo.jpg");
+    write("elsewhere/far.jpg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(box.path("root/pipe.jpg")).constData(), 0600), 0);
+    link("/dev/zero", "root/zero.jpg");
+    link(box.path("root/real/photo.jpg"), "root/shortcut.jpg");
+    link(box.path("root"), "root/real/loop");
+    link(box.path("elsewhere"), "root/away");
+    link(box.path("root/gone.jpg"), "root/dangling.jpg");
+
+    QStringList paths = found(criteria());
+    paths.sort();
+    EXPECT_EQ(paths, (QStringList{"real/photo.jpg", "shortcut.jpg"}))
+        << "a link to a photo is found as the photo; links to folders are not followed";
+}
+
+// .thumbnails and the trash hold copies the user never took; they are searched when asked.
+TEST_F(Finder, HiddenFoldersAreSearchedOnlyWhenAskedFor) {
+    write("root/.thumbnails/normal/t.png");
+    write("root/.hidden.jpg");
+    FinderCriteria c = criteria();
+    EXPECT_EQ(found(c), QStringList{".hidden.jpg"}) << "hidden files are listed as the list does";
+    c.includeHiddenFolders = true;
+    EXPECT_EQ(found(c), (QStringList{".thumbnails/normal/t.png", ".hidden.jpg"}));
+}
+
+TEST_F(Finder, SizeAndDateBoundsAreInclusiveAndSizesAre64Bit) {
+    write("root/1023.jpg", 1023);
+    write("root/1024.jpg", 1024);
+    write("root/2048.jpg", 2048);
+    write("root/2049.jpg", 2049);
+    FinderCriteria c = criteria();
+    c.size = {1024, 2048};
+    QStringList paths = found(c);
+    paths.sort();
+    EXPECT_EQ(paths, (QStringList{"1024.jpg", "2048.jpg"}));
+    c.size = {std::int64_t(3) << 31, std::int64_t(4) << 31};
+    EXPECT_EQ(found(c), QStringList()) << "a bound past 4 GB does not wrap round";
+
+    const std::int64_t day = 1796601600; // 2026-12-07 00:00 UTC
+    const auto touch = [&](const char* name, std::int64_t when) {
+        const utimbuf times{time_t(when), time_t(when)};
+        ASSERT_EQ(::utime(QFile::encodeName(box.path(name)).constData(), &times), 0);
+    };
+    touch("root/1023.jpg", day - 1);
+    touch("root/1024.jpg", day);
+    touch("root/2048.jpg", day + 86399);
+    touch("root/2049.jpg", day + 86400);
+    c = criteria();
+    c.modified = {day, day + 86399};
+    paths = found(c);
+    paths.sort();
+    EXPECT_EQ(paths, (QStringList{"1024.jpg", "2048.jpg"}));
+}
+
+TEST_F(Finder, TheMaskIsTestedOnNamesAndTheStopFlagEndsTheWalk) {
+    write("root/IMG_1.JPG");
+    write("root/notes.txt");
+    write("root/sub/img_2.jpg");
+    EXPECT_EQ(found(criteria(".jpg")), (QStringList{"sub/img_2.jpg", "IMG_1.JPG"}));
+
+    int seen = 0;
+    FileFinder(criteria(), stop).run({{}, [&](FinderFile&&) {
+                                          ++seen;
+                                          stop = true;
+                                      }});
+    EXPECT_EQ(seen, 1) << "nothing more is found once stopped";
+}

@@ -1,0 +1,123 @@
+// A search from end to end: pictures only, the header tests, and the search thread.
+#include "browser/model/ImageSearch.h"
+#include "browser/model/SearchForm.h"
+#include "tests/support/Sandbox.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using browser::FoundImage;
+using browser::ImageSearch;
+using browser::SearchForm;
+
+namespace {
+
+class Search : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QImage mono(40, 30, QImage::Format_Mono);
+        mono.fill(1);
+        ASSERT_TRUE(QDir().mkpath(box.path("tree")));
+        ASSERT_TRUE(mono.save(box.path("tree/mono.png")));
+        QImage sixteen(40, 30, QImage::Format_Indexed8);
+        sixteen.setColorCount(16);
+        for (int i = 0; i < 16; ++i)
+            sixteen.setColor(i, qRgb(i * 16, 0, 0));
+        sixteen.fill(3);
+        ASSERT_TRUE(sixteen.save(box.path("tree/sixteen.png")));
+        box.writePicture("tree/wide/Exactly100.JPG", 100, 50);
+        box.writePicture("tree/wide/narrow.jpg", 99, 50);
+        ASSERT_TRUE(testsupport::writeFile(box.path("tree/broken.jpg"), "not a picture"));
+        ASSERT_TRUE(testsupport::writeFile(box.path("tree/notes.txt"), "a picture of words"));
+    }
+    SearchForm form() const {
+        SearchForm f = SearchForm::startingAt(box.path("tree"));
+        f.named = "";
+        return f;
+    }
+    // The names found, sorted.
+    QStringList names(const SearchForm& f) const {
+        QStringList found;
+        std::atomic<bool> stop{false};
+        ImageSearch::searchTree(f.criteria(), stop,
+                                {{}, [&](FoundImage&& image) { found << image.name(); }});
+        found.sort();
+        return found;
+    }
+
+    testsupport::Sandbox box;
+};
+
+} // namespace
+
+TEST_F(Search, OnlyPicturesAreListedAndAFileThatCannotBeReadFailsTheHeaderTests) {
+    EXPECT_EQ(names(form()), (QStringList{"Exactly100.JPG", "broken.jpg", "mono.png", "narrow.jpg",
+                                          "sixteen.png"}))
+        << "without header tests a picture's name is enough";
+
+    SearchForm wide = form();
+    wide.byDimensions = true;
+    wide.width = 100; // "> 100"
+    EXPECT_EQ(names(wide), QStringList{"Exactly100.JPG"});
+
+    SearchForm small = form();
+    small.byDimensions = true;
+    small.widthCompare = small.heightCompare = 1; // "<"
+    small.width = small.height = 1000;
+    EXPECT_EQ(names(small),
+              (QStringList{"Exactly100.JPG", "mono.png", "narrow.jpg", "sixteen.png"}))
+        << "the broken file has no width to be under 1000";
+}
+
+TEST_F(Search, TheColourTestReadsTheDepthTheFileStores) {
+    SearchForm mono = form();
+    mono.byColours = true;
+    mono.colourCompare = 2; // "=" monochromatic
+    EXPECT_EQ(names(mono), QStringList{"mono.png"});
+
+    SearchForm more = form();
+    more.byColours = true; // "> monochromatic"
+    EXPECT_EQ(names(more), (QStringList{"Exactly100.JPG", "narrow.jpg", "sixteen.png"}));
+}
+
+// Results come from the search thread spelled as on disk, with where the search got to, and
+// the end is said once.
+TEST_F(Search, RunsOnItsOwnThreadAndSaysWhenItEnds) {
+    ImageSearch search;
+    QSignalSpy finished(&search, &ImageSearch::finished);
+    QSignalSpy progress(&search, &ImageSearch::progress);
+    QStringList found;
+    QObject::connect(&search, &ImageSearch::imagesFound, [&](const QList<FoundImage>& images) {
+        for (const FoundImage& image : images)
+            found << image.path;
+    });
+    search.start(form().criteria());
+    EXPECT_TRUE(search.isRunning());
+    ASSERT_TRUE(finished.wait(10000));
+    EXPECT_FALSE(search.isRunning());
+    EXPECT_EQ(found.size(), 5);
+    EXPECT_TRUE(found.contains(box.path("tree/wide/Exactly100.JPG")));
+    ASSERT_FALSE(progress.isEmpty());
+    EXPECT_EQ(progress.last().at(0).toInt(), 5);
+    QTest::qWait(50);
+    EXPECT_EQ(finished.size(), 1);
+
+    // Cancelled at once: it ends there, once, and a late result from its thread goes nowhere.
+    found.clear();
+    search.start(form().criteria());
+    search.cancel();
+    EXPECT_FALSE(search.isRunning());
+    EXPECT_EQ(finished.size(), 2);
+    const qsizetype kept = found.size();
+    QTest::qWait(300);
+    EXPECT_EQ(found.size(), kept);
+    EXPECT_EQ(finished.size(), 2);
+
+    // The dialog may close in the middle of a search; the thread ends by itself later.
+    auto closing = std::make_unique<ImageSearch>();
+    closing->start(form().criteria());
+    closing.reset();
+    QTest::qWait(300);
+}
