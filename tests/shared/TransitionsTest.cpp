@@ -115,3 +115,17 @@ TEST(ZoomView, FitsNeverEnlargesAndZoomsAboutTheDragStart) {
     EXPECT_EQ(view.source().width(), 512);
     EXPECT_EQ(view.source().height(), 384);
 }
+
+// Doubling at every drag would overflow the picture's size after about 31 drags.
+TEST(ZoomView, TheZoomStaysBetweenA256thAnd256) {
+    ZoomView view(1025, 769, {543, 769});
+    for (int drag = 0; drag < 40; ++drag)
+        view.release(600, 500, 700, 600); // outwards
+    EXPECT_EQ(view.zoom(), 256.0);
+    EXPECT_GT(view.view().width(), 0);
+    EXPECT_GE(view.source().width(), 1) << "some of the picture still shows";
+    for (int drag = 0; drag < 40; ++drag)
+        view.release(700, 600, 600, 500); // inwards
+    EXPECT_EQ(view.zoom(), 1.0 / 256);
+    EXPECT_GT(view.view().width(), 0);
+}
