@@ -16,11 +16,15 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("VistaRambler");
+    QApplication::setOrganizationName("Quillax");
+    // The desktop groups the windows under the menu entry, with its icon.
+    QGuiApplication::setDesktopFileName("quillax-vistarambler");
 
     quillax::QtPrompts prompts;
     quillax::DesktopLauncher launcher;
     browser::CMainFrame frame({prompts, launcher});
     prompts.setParent(&frame);
+    QApplication::setWindowIcon(frame.windowIcon()); // message boxes and dialogs too
     // The thumbnails are shared with the desktop's other programs. The decoders keep the cache
     // alive themselves, as one may still be at work when the window is gone.
     auto cache =

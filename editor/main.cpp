@@ -11,10 +11,12 @@
 #include "imaging/DibImage.h"
 #include "shared/DibConversion.h"
 #include "shared/ImageFile.h"
+#include "shared/PeerLink.h"
 #include "shared/QtPrompts.h"
 #include "shared/Settings.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -194,6 +196,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // No display name: the window caption must read exactly as the editor writes it.
     QApplication::setApplicationName("Pagemontager");
+    QApplication::setOrganizationName("Quillax");
+    // The desktop groups the windows under the menu entry, with its icon.
+    QGuiApplication::setDesktopFileName("quillax-pagemontager");
     const QStringList arguments = QApplication::arguments().mid(1);
     if (arguments.contains("--help") || arguments.contains("-h")) {
         std::fputs(kUsage, stdout);
@@ -218,10 +223,18 @@ int main(int argc, char** argv) {
         imaging::DibImage::setDisplayMetrics(screen->size().width(), screen->size().height(),
                                              screen->depth());
 
+    // A project opened from the file manager while an editor runs opens in that editor.
+    if (arguments.size() == 1 && arguments.at(0).endsWith(".lyj", Qt::CaseInsensitive) &&
+        quillax::PeerLink::askPeerToOpen(
+            quillax::PeerLink::editorName(), quillax::PeerLink::kEditorValue,
+            quillax::Settings::installFolder(), QFileInfo(arguments.at(0)).absoluteFilePath()))
+        return 0;
+
     quillax::QtPrompts prompts;
     editor::QtPrintService printer;
     editor::EditorMainDialog window({prompts, printer});
     prompts.setParent(&window);
+    QApplication::setWindowIcon(window.windowIcon()); // message boxes and dialogs too
     window.show();
     // A project, as a file manager's "Open with" passes it; else pictures to add.
     if (arguments.size() == 1 && arguments.at(0).endsWith(".lyj", Qt::CaseInsensitive)) {

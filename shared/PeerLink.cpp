@@ -12,6 +12,19 @@ namespace {
 
 constexpr int kAnswerWaitMs = 1000;
 const QByteArray kRaise = "raise\n";
+// Followed by the path, percent-encoded: a file name may hold a line feed.
+const QByteArray kOpen = "open ";
+
+bool send(const QString& socketName, const QByteArray& request) {
+    QLocalSocket peer;
+    peer.connectToServer(socketName);
+    if (!peer.waitForConnected(kAnswerWaitMs))
+        return false;
+    peer.write(request);
+    const bool sent = peer.waitForBytesWritten(kAnswerWaitMs);
+    peer.disconnectFromServer();
+    return sent;
+}
 
 } // namespace
 
@@ -45,9 +58,14 @@ PeerLink::PeerLink(const QString& program, int value, const QString& installFold
         while (QLocalSocket* peer = server_->nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
             connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-                while (peer->canReadLine())
-                    if (peer->readLine() == kRaise)
+                while (peer->canReadLine()) {
+                    const QByteArray line = peer->readLine();
+                    if (line == kRaise)
                         emit raiseRequested();
+                    else if (line.startsWith(kOpen) && line.endsWith('\n'))
+                        emit openRequested(QString::fromUtf8(
+                            QByteArray::fromPercentEncoding(line.mid(kOpen.size()).chopped(1))));
+                }
             });
         }
     });
@@ -67,14 +85,13 @@ bool PeerLink::isListening() const {
 }
 
 bool PeerLink::raisePeer(const QString& program, int value, const QString& installFolder) {
-    QLocalSocket peer;
-    peer.connectToServer(socketName(program, value, installFolder));
-    if (!peer.waitForConnected(kAnswerWaitMs))
-        return false;
-    peer.write(kRaise);
-    const bool sent = peer.waitForBytesWritten(kAnswerWaitMs);
-    peer.disconnectFromServer();
-    return sent;
+    return send(socketName(program, value, installFolder), kRaise);
+}
+
+bool PeerLink::askPeerToOpen(const QString& program, int value, const QString& installFolder,
+                             const QString& path) {
+    return send(socketName(program, value, installFolder),
+                kOpen + path.toUtf8().toPercentEncoding("/") + '\n');
 }
 
 } // namespace quillax

@@ -28,10 +28,15 @@ class PeerLink : public QObject {
 
     // Asks the running `program` to come to the front; false when none runs.
     static bool raisePeer(const QString& program, int value, const QString& installFolder);
+    // Asks the running `program` to open a file, as a file manager asks a second copy to;
+    // false when none runs, and the caller opens it itself.
+    static bool askPeerToOpen(const QString& program, int value, const QString& installFolder,
+                              const QString& path);
     static QString socketName(const QString& program, int value, const QString& installFolder);
 
   signals:
     void raiseRequested();
+    void openRequested(const QString& path);
 
   private:
     QLocalServer* server_;

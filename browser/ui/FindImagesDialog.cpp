@@ -65,7 +65,6 @@ FindImagesDialog::FindImagesDialog(const SearchForm& form, quillax::Prompts& pro
     : QDialog(parent), prompts_(prompts), launcher_(launcher) {
     setObjectName("FindImages");
     setWindowTitle(tr("Find Images"));
-    setWindowIcon(QIcon(":/browser/vistarambler-32.png"));
     buildControls();
     layOut();
     showForm(form);

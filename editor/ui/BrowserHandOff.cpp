@@ -25,6 +25,10 @@ BrowserHandOff::BrowserHandOff(QWidget& window, LayerCommands& layers, QObject* 
                                   quillax::Settings::installFolder(), this)),
       launcher_(&desktop()) {
     connect(link_, &quillax::PeerLink::raiseRequested, this, &BrowserHandOff::comeForward);
+    connect(link_, &quillax::PeerLink::openRequested, this, [this](const QString& path) {
+        quillax::PeerLink::bringToFront(window_);
+        emit projectOpenRequested(path);
+    });
 }
 
 bool BrowserHandOff::isListening() const {

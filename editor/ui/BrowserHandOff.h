@@ -28,6 +28,10 @@ class BrowserHandOff : public QObject {
     void comeForward();
     bool isListening() const;
 
+  signals:
+    // A project opened from the desktop while this editor runs: it is brought forward first.
+    void projectOpenRequested(const QString& path);
+
   private:
     QWidget& window_;
     LayerCommands& layers_;

@@ -268,6 +268,9 @@ void EditorMainDialog::connectCommands() {
     effects->greyUnusableEffects();
     handOff_ = new BrowserHandOff(*this, *layerCommands_, this);
     connect(actions_->browse, &QAction::triggered, handOff_, &BrowserHandOff::browse);
+    // Asked as for a recent project: unsaved changes are offered for saving first.
+    connect(handOff_, &BrowserHandOff::projectOpenRequested, projectCommands_,
+            &ProjectCommands::openRecent);
     printCommands_ = new PrintCommands(document_, services_.printer, services_.prompts, this,
                                        [this] { showFullScreenPreview(); });
     connect(actions_->printPhotos, &QAction::triggered, printCommands_, &PrintCommands::print);

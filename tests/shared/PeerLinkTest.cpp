@@ -39,3 +39,18 @@ TEST(PeerLink, ARunningPeerIsAskedToTheFrontAndAStaleSocketIsTakenOver) {
     EXPECT_FALSE(PeerLink::raisePeer("Pagemontager", 1, folder + "other/"))
         << "another install's editor is not this one's peer";
 }
+
+// A second editor started by the file manager hands its project to the one running; the
+// name comes across whole, spaces, accents and a line feed in it.
+TEST(PeerLink, AProjectOpenedFromTheDesktopGoesToTheRunningEditor) {
+    testsupport::Sandbox box;
+    const QString project = box.path("Été 2026\nfinal.lyj");
+    EXPECT_FALSE(PeerLink::askPeerToOpen("Pagemontager", 1, box.folder(), project));
+    PeerLink editor("Pagemontager", 1, box.folder(), nullptr);
+    QSignalSpy asked(&editor, &PeerLink::openRequested);
+    QSignalSpy raised(&editor, &PeerLink::raiseRequested);
+    ASSERT_TRUE(PeerLink::askPeerToOpen("Pagemontager", 1, box.folder(), project));
+    ASSERT_TRUE(asked.wait(5000));
+    EXPECT_EQ(asked.first().first().toString(), project);
+    EXPECT_TRUE(raised.isEmpty()) << "an open is not a bare raise";
+}
