@@ -9,12 +9,14 @@ FUZZBUILD  ?= build-fuzz
 FUZZ_SECONDS ?= 60
 CTEST      := ctest --output-on-failure --timeout 300 -j2
 STAGE      := $(abspath $(BUILD))/stage
-PREFIX     ?= $(HOME)/.local/opt/Quillax
-CONFIGDIR  ?= $(HOME)/.config/Quillax
+# A per-user install by default; `sudo make install PREFIX=/usr/local` installs for everyone,
+# with the settings in /etc/xdg.
+PREFIX     ?= $(HOME)/.local
+CONFIGDIR  ?= $(if $(filter $(HOME)/%,$(abspath $(PREFIX))),$(or $(XDG_CONFIG_HOME),$(HOME)/.config)/Quillax,/etc/xdg/Quillax)
 CMAKE_FLAGS ?=
 
 .PHONY: all deps build run test check-fast check-format check-lines check-sanitize check-thread fuzz \
-        bench install stage resources clean
+        bench install uninstall stage resources clean
 
 all: build
 
@@ -75,8 +77,13 @@ bench: deps
 	cmake --build $(BENCHBUILD) --target benchmarks
 	bench/run-all "$(BENCHBUILD)"
 
+# The programs with their menu entries, icons and the project file type; `make uninstall`
+# removes exactly what was installed.
 install: build
-	scripts/lay-out-install "$(BUILD)" "$(PREFIX)" "$(CONFIGDIR)/Quillax.conf"
+	scripts/install-desktop "$(BUILD)" "$(PREFIX)" "$(CONFIGDIR)"
+
+uninstall:
+	scripts/install-desktop --uninstall "$(PREFIX)" "$(CONFIGDIR)"
 
 # Draws the pictures of free design again (they are committed).
 resources: deps $(BUILD)/build.ninja

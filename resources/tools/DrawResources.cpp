@@ -15,6 +15,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -435,31 +436,84 @@ QImage banner() {
     return b;
 }
 
-QImage browserIcon(int size) {
-    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
-    QPainter p(&icon);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
+// The programs' and the project file's icons, drawn on a 32 x 32 grid at any size.
+void drawBrowserIcon(QPainter& p) {
     folder(p, QRectF(1.5, 5.5, 29, 22), false);
     photo(p, QRectF(6.5, 14.5, 12, 9));
     photo(p, QRectF(15.5, 11.5, 12, 9));
-    return icon;
 }
 
-QImage appIcon(int size) {
-    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
-    QPainter p(&icon);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
+void drawEditorIcon(QPainter& p) {
     p.setPen(ink(1.2));
     p.setBrush(kPaper);
     p.drawRoundedRect(QRectF(4.5, 1.5, 23, 29), 1.5, 1.5);
     photo(p, QRectF(7.5, 4.5, 17, 11));
     photo(p, QRectF(7.5, 17.5, 8, 10));
     photo(p, QRectF(16.5, 17.5, 8, 10));
-    return icon;
+}
+
+// A document with a folded corner holding a small page layout: a project, not a photo.
+void drawProjectIcon(QPainter& p) {
+    page(p, QRectF(5.5, 1.5, 21, 29));
+    p.setPen(ink(1.0));
+    p.setBrush(QColor(0xEE, 0xF3, 0xF8));
+    p.drawRect(QRectF(9.5, 9.5, 13, 17));
+    photo(p, QRectF(11, 11, 10, 7));
+    p.setPen(QPen(kBlue, 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(12, 21.5), QPointF(20, 21.5));
+    p.drawLine(QPointF(12, 24), QPointF(17, 24));
+}
+
+QImage icon(void (*draw)(QPainter&), int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    draw(p);
+    return image;
+}
+
+bool writeSvg(void (*draw)(QPainter&), const QString& path, const QString& title) {
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(32, 32));
+    svg.setViewBox(QRect(0, 0, 32, 32));
+    svg.setTitle(title);
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p);
+    return p.end();
+}
+
+// The icons the desktop shows, laid out as the hicolor theme wants them.
+bool writeDesktopIcons(const QString& out) {
+    struct Named {
+        void (*draw)(QPainter&);
+        const char* context;
+        const char* name;
+    };
+    const Named icons[] = {
+        {drawEditorIcon, "apps", "quillax-pagemontager"},
+        {drawBrowserIcon, "apps", "quillax-vistarambler"},
+        {drawProjectIcon, "mimetypes", "application-x-quillax-project"},
+    };
+    bool ok = true;
+    for (const Named& named : icons) {
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            const QString folder =
+                QString("%1/desktop/icons/hicolor/%2x%2/%3").arg(out).arg(size).arg(named.context);
+            QDir().mkpath(folder);
+            ok &= icon(named.draw, size).save(folder + "/" + named.name + ".png");
+        }
+        const QString folder =
+            QString("%1/desktop/icons/hicolor/scalable/%2").arg(out).arg(named.context);
+        QDir().mkpath(folder);
+        ok &= writeSvg(named.draw, folder + "/" + named.name + ".svg", named.name);
+    }
+    return ok;
 }
 
 } // namespace
@@ -485,12 +539,15 @@ int main(int argc, char** argv) {
                        out + "/browser/toolbar-disabled" + suffix + ".bmp");
     }
     for (int size : {16, 32, 48, 64, 128, 256})
-        ok &= browserIcon(size).save(out + QString("/browser/vistarambler-%1.png").arg(size));
+        ok &= icon(drawBrowserIcon, size)
+                  .save(out + QString("/browser/vistarambler-%1.png").arg(size));
     ok &= writeBmp(handle(), out + "/editor/handle.bmp");
     ok &= writeBmp(layerPictures(), out + "/editor/layer-pictures.bmp");
     ok &= writeBmp(swatch(), out + "/editor/swatch.bmp");
     ok &= writeBmp(banner(), out + "/editor/banner.bmp");
     for (int size : {16, 32, 48, 64, 128, 256})
-        ok &= appIcon(size).save(out + QString("/editor/pagemontager-%1.png").arg(size));
+        ok &=
+            icon(drawEditorIcon, size).save(out + QString("/editor/pagemontager-%1.png").arg(size));
+    ok &= writeDesktopIcons(out);
     return ok ? 0 : 1;
 }
