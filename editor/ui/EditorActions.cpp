@@ -47,7 +47,8 @@ EditorActions::EditorActions(QObject* parent) : QObject(parent) {
     for (qsizetype i = 0; i < buttons.size() && i < icons.size(); ++i)
         buttons[i]->setIcon(icons[i]);
 
-    // Help entries are there and do nothing, as they always have.
+    // Quick Start and About are there and do nothing, as they always have; How To opens the
+    // help.
     built_ = {exit, quickStart, howTo, about};
 }
 

@@ -25,6 +25,7 @@
 #include "editor/ui/ProjectCommands.h"
 #include "imaging/Resampling.h"
 #include "shared/DibConversion.h"
+#include "shared/Launcher.h"
 #include "shared/Prompts.h"
 #include "shared/Settings.h"
 #include "shared/ToolbarStrip.h"
@@ -55,6 +56,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QUrl>
 
 // The pictures live in a static library; naming its resources here keeps the linker from
 // dropping them.
@@ -267,6 +269,9 @@ void EditorMainDialog::connectCommands() {
     auto* effects = new EffectCommands(document_, *photoPage_, *canvas_, services_.prompts, this);
     effects->greyUnusableEffects();
     handOff_ = new BrowserHandOff(*this, *layerCommands_, this);
+    if (services_.launcher != nullptr)
+        handOff_->setLauncher(services_.launcher);
+    connect(actions_->howTo, &QAction::triggered, this, &EditorMainDialog::openHelp);
     connect(actions_->browse, &QAction::triggered, handOff_, &BrowserHandOff::browse);
     // Asked as for a recent project: unsaved changes are offered for saving first.
     connect(handOff_, &BrowserHandOff::projectOpenRequested, projectCommands_,
@@ -625,6 +630,14 @@ void EditorMainDialog::onProjectCleared() {
     canvas_->refresh();
     canvas_->showBackground();
     showControlsForTab(kPaperTab);
+}
+
+// Readme.rtf of the install folder, in the desktop's program for it; a missing file is the
+// desktop's to report, as the browser leaves it.
+void EditorMainDialog::openHelp() {
+    static quillax::DesktopLauncher desktop;
+    quillax::Launcher& launcher = services_.launcher ? *services_.launcher : desktop;
+    launcher.openDocument(QUrl::fromLocalFile(quillax::Settings::installFolder() + "Readme.rtf"));
 }
 
 QString EditorMainDialog::openProjectFile(const QString& path) {

@@ -14,8 +14,9 @@ class QTabWidget;
 class QWidget;
 
 namespace quillax {
+class Launcher;
 class Prompts;
-}
+} // namespace quillax
 
 namespace editor {
 
@@ -34,6 +35,8 @@ class PrintService;
 struct EditorServices {
     quillax::Prompts& prompts;
     PrintService& printer;
+    // Opens the help and starts the browser; the desktop's own when none is given.
+    quillax::Launcher* launcher = nullptr;
 };
 
 // The editor's main window: the page on the left, the "Paper" and "Photo" tabs on the right,
@@ -70,6 +73,7 @@ class EditorMainDialog : public QMainWindow {
 
     // Opens a project file, as the command line names it; the message to show, or empty.
     QString openProjectFile(const QString& path);
+    void openHelp();
 
     // Adds these pictures as photo layers once the window is up, in this order.
     void addPhotosLater(const QStringList& paths);

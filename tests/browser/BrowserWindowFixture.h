@@ -3,7 +3,7 @@
 #include "browser/ui/CMainFrame.h"
 #include "browser/ui/CVistaRamblerView.h"
 #include "browser/ui/FolderTree.h"
-#include "shared/Launcher.h"
+#include "tests/support/RecordingLauncher.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/ScriptedPrompts.h"
 
@@ -14,21 +14,6 @@
 #include <memory>
 
 namespace testsupport {
-
-// Opens and starts nothing; remembers what it was asked to.
-class RecordingLauncher : public quillax::Launcher {
-  public:
-    QList<QUrl> opened;
-    QStringList programs;
-    bool openDocument(const QUrl& url) override {
-        opened.append(url);
-        return true;
-    }
-    bool startProgram(const QString& program, const QStringList&) override {
-        programs.append(program);
-        return true;
-    }
-};
 
 // A browser window on a sandbox install folder, with scripted prompts; photoFolder() makes
 // a folder of JPEG photos of distinct colours.

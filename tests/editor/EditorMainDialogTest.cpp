@@ -86,3 +86,9 @@ TEST_F(EditorWindowTest, UndoAndRedoFollowTheHistoryAndTheirKeysReachThePage) {
     QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(window->photoPage().layerList->topLevelItemCount(), 1) << "Ctrl+Shift+Z redoes";
 }
+
+TEST_F(EditorWindowTest, HowToOpensTheHelpOfTheInstallFolder) {
+    start();
+    window->findChild<QAction*>("actionHowTo")->trigger();
+    EXPECT_EQ(launcher.opened, QList<QUrl>{QUrl::fromLocalFile(box.path("Readme.rtf"))});
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include "editor/ui/EditorMainDialog.h"
 #include "tests/support/FakePrintService.h"
+#include "tests/support/RecordingLauncher.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/ScriptedPrompts.h"
 
@@ -21,8 +22,8 @@ class EditorWindowTest : public ::testing::Test {
     void start() { start(printer); }
     void start(editor::PrintService& service) {
         box.writeSettings(box.folder());
-        window =
-            std::make_unique<editor::EditorMainDialog>(editor::EditorServices{prompts, service});
+        window = std::make_unique<editor::EditorMainDialog>(
+            editor::EditorServices{prompts, service, &launcher});
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -30,6 +31,7 @@ class EditorWindowTest : public ::testing::Test {
     Sandbox box;
     ScriptedPrompts prompts;
     FakePrintService printer;
+    RecordingLauncher launcher;
     std::unique_ptr<editor::EditorMainDialog> window;
 };
 
