@@ -1,7 +1,10 @@
 #include "browser/model/SearchForm.h"
 
+#include "browser/model/DestinationFolder.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 
 namespace browser {
@@ -22,10 +25,9 @@ QString SearchForm::problem() const {
 SearchCriteria SearchForm::criteria() const {
     SearchCriteria criteria;
     FinderCriteria& finder = criteria.finder;
-    QString base = lookIn.trimmed();
-    while (base.size() > 1 && base.endsWith('/'))
-        base.chop(1);
-    finder.base = QFile::encodeName(base).toStdString();
+    // Typed as in a shell: "~" is home, and a relative path starts there too.
+    finder.base = QFile::encodeName(DestinationFolder::resolve(lookIn.trimmed(), QDir::homePath()))
+                      .toStdString();
     finder.mask = WildcardMask::containing(named);
     finder.recurse = recurse;
     finder.includeHiddenFolders = hiddenFolders;

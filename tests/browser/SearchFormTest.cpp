@@ -2,6 +2,7 @@
 #include "browser/model/SearchForm.h"
 #include "tests/support/Sandbox.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 #include <time.h>
 
@@ -40,6 +41,8 @@ TEST(SearchForm, SizesAreKilobytesOf1024BytesAndDatesCoverWholeDays) {
     form.bySize = form.byDate = false;
     form.lookIn = "/";
     EXPECT_EQ(form.criteria().finder.base, "/");
+    form.lookIn = "~/Pictures";
+    EXPECT_EQ(QString::fromStdString(form.criteria().finder.base), QDir::homePath() + "/Pictures");
     EXPECT_FALSE(form.criteria().finder.size);
     EXPECT_FALSE(form.criteria().finder.modified);
     tzset();
