@@ -17,13 +17,6 @@
 using editor::EditorMainDialog;
 using testsupport::EditorWindowTest;
 
-TEST_F(EditorWindowTest, StartsWithTheNewProjectOnAnA4Page) {
-    start();
-    EXPECT_TRUE(QDir(box.path("newPrj1")).exists())
-        << "the temporary project folder is made when missing";
-    EXPECT_EQ(window->canvas().height(), 494) << "the A4 page fills the box's height";
-}
-
 // The choosing itself is PaperTable's; here the printer's forms reach the list and the page.
 TEST_F(EditorWindowTest, ThePapersAreThePrintersForms) {
     printer.present = true;

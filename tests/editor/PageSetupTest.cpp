@@ -92,8 +92,7 @@ TEST_F(PageSetupTest, SizesThatMakeNoPageChangeNothing) {
     EXPECT_EQ(document.history().count(), 0);
 
     EXPECT_TRUE(document.setCanvasSize(100, 150).isEmpty());
-    EXPECT_EQ(document.project().paperRow, document.project().paperRowCount - 1)
-        << "a size typed in is the user-defined paper";
+    EXPECT_EQ(document.project().paperRow, 14) << "a size typed in is the user-defined paper";
 }
 
 TEST_F(PageSetupTest, PhotosFillTheGridAndNineDoNotFitEight) {

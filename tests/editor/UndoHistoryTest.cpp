@@ -6,7 +6,6 @@
 
 using editor::HistoryAction;
 using editor::HistoryKind;
-using editor::PageSettings;
 using editor::UndoHistory;
 
 namespace {
@@ -16,12 +15,6 @@ editor::LayerRecord layerAt(int id, int x) {
     layer.id = id;
     layer.x = x;
     return layer;
-}
-
-PageSettings pageOf(int width) {
-    PageSettings page;
-    page.canvasWidth = width;
-    return page;
 }
 
 // The action of a step, with the id and place of the layer it takes.
@@ -132,18 +125,6 @@ TEST_F(UndoHistoryTest, ANewChangeAfterUndosComesLastAndTheUndoneOnesStayBeforeI
     EXPECT_FALSE(history.canRedo());
     EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RestoreLayer, 0, 30}))
         << "the entry before the new one, though it was undone earlier";
-}
-
-TEST_F(UndoHistoryTest, PageChangesRestoreTheSettingsOfTheEntryBefore) {
-    history.record(HistoryKind::Add, pageOf(210), layerAt(0, 10));
-    history.record(HistoryKind::Modify, pageOf(210), layerAt(0, 10));
-    history.record(HistoryKind::Page, pageOf(297), layerAt(0, 10));
-    const editor::HistoryStep undone = history.undo();
-    EXPECT_EQ(undone.action, HistoryAction::RestorePageSize);
-    EXPECT_EQ(undone.entry->page.canvasWidth, 210);
-    const editor::HistoryStep redone = history.redo();
-    EXPECT_EQ(redone.action, HistoryAction::RestorePageSize);
-    EXPECT_EQ(redone.entry->page.canvasWidth, 297);
 }
 
 TEST(UndoHistoryDecision, EachEntryKindAndDirection) {

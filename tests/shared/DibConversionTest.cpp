@@ -1,7 +1,5 @@
 #include "shared/DibConversion.h"
-#include "imaging/BmpFile.h"
 #include "tests/support/Pictures.h"
-#include "tests/support/Sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -31,11 +29,4 @@ TEST(DibConversion, TransparencyIsFlattenedOntoWhite) {
     EXPECT_EQ(testsupport::rgbAt(out, 0, 0), 0xFFFFFFu);
     EXPECT_EQ(testsupport::rgbAt(out, 1, 0), 0xFF0000u);
     EXPECT_TRUE(quillax::fromQImage(QImage()).isEmpty());
-}
-
-TEST(DibConversion, LoadBmpReadsFilesAndSaysNothingOfMissingOnes) {
-    testsupport::Sandbox box;
-    ASSERT_TRUE(imaging::saveAsBmp(testsupport::solid24(3, 2, 0xABCDEF), box.stdPath("a.bmp")));
-    EXPECT_EQ(quillax::loadBmp(box.path("a.bmp")).width(), 3);
-    EXPECT_TRUE(quillax::loadBmp(box.path("none.bmp")).isEmpty());
 }
