@@ -102,22 +102,16 @@ TEST_F(BrowserWindowTest, TheProbesAndTheWatchsAnswersReachTheTreeAndTheGrid) {
     QTreeWidgetItem* shown = frame->folderTree().currentItem();
     shown->setExpanded(true);
     ASSERT_EQ(shown->child(0)->text(0), "empty");
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return shown->child(0)->childIndicatorPolicy() ==
-                   QTreeWidgetItem::DontShowIndicatorWhenChildless;
-        },
-        10000));
-    EXPECT_EQ(shown->child(1)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    const auto policy = [&](int row) { return shown->child(row)->childIndicatorPolicy(); };
+    const auto childless = QTreeWidgetItem::DontShowIndicatorWhenChildless;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return policy(0) == childless; }, 10000));
+    EXPECT_EQ(policy(1), QTreeWidgetItem::ShowIndicator);
 
     box.writePicture("photos/IMG_000a.JPG", 40, 30);
     QFile::remove(folder + "/IMG_001.JPG");
     QDir(folder).mkdir("new album");
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return labels() == QStringList{"img_000.jpg", "img_000a.jpg"};
-        },
-        3000));
+    const QStringList nowListed{"img_000.jpg", "img_000a.jpg"};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return labels() == nowListed; }, 3000));
     EXPECT_EQ(frame->view().currentRow(), 0) << "the highlighted photo stays";
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown->childCount() == 3; }, 3000));
 

@@ -148,8 +148,7 @@ TEST_F(Catalogue, SearchResultsKeepTheirOrderAndTheDocumentFileIsOneLengthPrefix
     doc.select(1);
     EXPECT_EQ(doc.archive(), QByteArray("\x0F\n/Photos/a.png\n"));
     EXPECT_EQ(CVistaRamblerDoc::readArchive(doc.archive()), "\n/Photos/a.png\n");
-    QByteArray longer("\xFF\x2C\x01", 3);
-    longer.append(QByteArray(300, 'a'));
+    const QByteArray longer = QByteArray("\xFF\x2C\x01", 3) + QByteArray(300, 'a');
     EXPECT_EQ(CVistaRamblerDoc::readArchive(longer)->size(), 300);
     EXPECT_FALSE(CVistaRamblerDoc::readArchive(QByteArray("\x09short", 6)));
     EXPECT_FALSE(CVistaRamblerDoc::readArchive(QByteArray()));
@@ -208,9 +207,10 @@ TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnesAndTheProbeAgrees)
     writeFile(box.path("e/x.jpg"), "x");
     ASSERT_EQ(::mkfifo(QFile::encodeName(box.path("e/pipe")).constData(), 0600), 0);
     ASSERT_TRUE(QFile::link(box.path("e/pipe"), box.path("e/pipe link")));
-    const auto folder = [&](const QString& name) {
+    const auto folder = [&](const QString& name, bool removable = false) {
         browser::FolderEntry entry;
         entry.path = name.isEmpty() ? box.path("").chopped(1) : box.path(name);
+        entry.removable = removable;
         entry.mayHaveChildren = true;
         return entry;
     };
@@ -238,12 +238,8 @@ TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnesAndTheProbeAgrees)
     }
     const QList<browser::FolderEntry> listed = FolderNamespace::children(folder(""));
     EXPECT_TRUE(FolderNamespace::listingIsFinal(folder(""), listed));
-    EXPECT_FALSE(FolderNamespace::listingIsFinal(folder(""), {}))
-        << "nothing listed is never final";
-    browser::FolderEntry removable = folder("");
-    removable.removable = true;
-    EXPECT_FALSE(FolderNamespace::listingIsFinal(removable, listed))
-        << "removable media may change";
+    EXPECT_FALSE(FolderNamespace::listingIsFinal(folder(""), {})) << "nothing listed: not final";
+    EXPECT_FALSE(FolderNamespace::listingIsFinal(folder("", true), listed)) << "media may change";
     const auto chain = FolderNamespace::chainTo(box.path("b/inner"));
     ASSERT_FALSE(chain.isEmpty());
     EXPECT_EQ(chain.last().path, box.path("b/inner"));

@@ -43,12 +43,12 @@ class FileCommandsTest : public testsupport::BrowserWindowTest {
 
     QString folder;
     bool accepted = false;
+    const testsupport::ScopedEnv data{"XDG_DATA_HOME", box.path("data").toUtf8()}; // the trash
 };
 
 } // namespace
 
 TEST_F(FileCommandsTest, DeleteAsksByNameAndPutsThePhotoInTheTrash) {
-    const testsupport::ScopedEnv data("XDG_DATA_HOME", box.path("data").toUtf8());
     QTest::keyClick(&frame->view(), Qt::Key_Delete);
     EXPECT_EQ(prompts.shown, QStringList{"Delete current image file?\n\nIMG_001.JPG"});
     EXPECT_TRUE(QFile::exists(second())) << "No keeps it";
@@ -71,7 +71,6 @@ TEST_F(FileCommandsTest, DeleteAsksByNameAndPutsThePhotoInTheTrash) {
 // Right past the last shows the end picture and stays there; Delete asks by name, trashes
 // the photo shown and shows the one that took its place; on the end picture it does nothing.
 TEST_F(FileCommandsTest, TheSlideShowStepsAndDeletesOnlyThePhotoShown) {
-    const testsupport::ScopedEnv data("XDG_DATA_HOME", box.path("data").toUtf8());
     prompts.answers = {Answer::Yes};
     prompts.whileInDialog = [this](QDialog& d) {
         auto& viewer = static_cast<browser::FullScreenViewer&>(d);

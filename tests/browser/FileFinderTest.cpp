@@ -6,7 +6,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <utime.h>
 
 using browser::FileFinder;
@@ -22,9 +21,7 @@ class Finder : public ::testing::Test {
         ASSERT_TRUE(testsupport::writeFile(box.path(name), QByteArray(bytes, 'x')));
     }
     void link(const QString& target, const QString& name) {
-        ASSERT_EQ(::symlink(QFile::encodeName(target).constData(),
-                            QFile::encodeName(box.path(name)).constData()),
-                  0);
+        ASSERT_TRUE(QFile::link(target, box.path(name)));
     }
     FinderCriteria criteria(const QString& fragment = "") const {
         FinderCriteria c;
@@ -32,8 +29,8 @@ class Finder : public ::testing::Test {
         c.mask = WildcardMask::containing(fragment);
         return c;
     }
-    // The paths found, under the root, in the order found.
-    QStringList found(const FinderCriteria& c) {
+    // The paths found, under the root, in the order found or sorted.
+    QStringList found(const FinderCriteria& c, bool sorted = false) {
         QStringList paths;
         FileFinder(c, stop).run(
             {[this](const std::string& folder) {
@@ -42,6 +39,8 @@ class Finder : public ::testing::Test {
              [&](FinderFile&& file) {
                  paths << QString::fromStdString(file.path).mid(box.path("root/").size());
              }});
+        if (sorted)
+            paths.sort();
         return paths;
     }
 
@@ -54,9 +53,8 @@ class Finder : public ::testing::Test {
 
 // Each folder's sub-folders are searched before its own files, depth first.
 TEST_F(Finder, SubFoldersComeBeforeTheFolderOwnFiles) {
-    write("root/a.jpg");
-    write("root/sub/b.jpg");
-    write("root/sub/deep/c.jpg");
+    for (const char* name : {"root/a.jpg", "root/sub/b.jpg", "root/sub/deep/c.jpg"})
+        write(name);
     EXPECT_EQ(found(criteria()), (QStringList{"sub/deep/c.jpg", "sub/b.jpg", "a.jpg"}));
     EXPECT_EQ(folders, (QStringList{"/sub/deep", "/sub", ""}));
 
@@ -80,9 +78,7 @@ TEST_F(Finder, OnlyRegularFilesAreFoundAndNoLinkLeadsTheWalkRoundInCircles) {
     link(box.path("elsewhere"), "root/away");
     link(box.path("root/gone.jpg"), "root/dangling.jpg");
 
-    QStringList paths = found(criteria());
-    paths.sort();
-    EXPECT_EQ(paths, (QStringList{"real/photo.jpg", "shortcut.jpg"}))
+    EXPECT_EQ(found(criteria(), true), (QStringList{"real/photo.jpg", "shortcut.jpg"}))
         << "a link to a photo is found as the photo; links to folders are not followed";
 }
 
@@ -97,38 +93,28 @@ TEST_F(Finder, HiddenFoldersAreSearchedOnlyWhenAskedFor) {
 }
 
 TEST_F(Finder, SizeAndDateBoundsAreInclusiveAndSizesAre64Bit) {
-    write("root/1023.jpg", 1023);
-    write("root/1024.jpg", 1024);
-    write("root/2048.jpg", 2048);
-    write("root/2049.jpg", 2049);
-    FinderCriteria c = criteria();
-    c.size = {1024, 2048};
-    QStringList paths = found(c);
-    paths.sort();
-    EXPECT_EQ(paths, (QStringList{"1024.jpg", "2048.jpg"}));
-    c.size = {std::int64_t(3) << 31, std::int64_t(4) << 31};
-    EXPECT_EQ(found(c), QStringList()) << "a bound past 4 GB does not wrap round";
-
-    const std::int64_t day = 1796601600; // 2026-12-07 00:00 UTC
-    const auto touch = [&](const char* name, std::int64_t when) {
+    // Files of n bytes named n, modified about the day of 2026-12-07 00:00 UTC.
+    const std::int64_t day = 1796601600;
+    for (const auto& [bytes, when] :
+         {std::pair{1023, day - 1}, {1024, day}, {2048, day + 86399}, {2049, day + 86400}}) {
+        const QString name = QString("root/%1.jpg").arg(bytes);
+        write(name, bytes);
         const utimbuf times{time_t(when), time_t(when)};
         ASSERT_EQ(::utime(QFile::encodeName(box.path(name)).constData(), &times), 0);
-    };
-    touch("root/1023.jpg", day - 1);
-    touch("root/1024.jpg", day);
-    touch("root/2048.jpg", day + 86399);
-    touch("root/2049.jpg", day + 86400);
+    }
+    FinderCriteria c = criteria();
+    c.size = {1024, 2048};
+    EXPECT_EQ(found(c, true), (QStringList{"1024.jpg", "2048.jpg"}));
+    c.size = {std::int64_t(3) << 31, std::int64_t(4) << 31};
+    EXPECT_EQ(found(c), QStringList()) << "a bound past 4 GB does not wrap round";
     c = criteria();
     c.modified = {day, day + 86399};
-    paths = found(c);
-    paths.sort();
-    EXPECT_EQ(paths, (QStringList{"1024.jpg", "2048.jpg"}));
+    EXPECT_EQ(found(c, true), (QStringList{"1024.jpg", "2048.jpg"}));
 }
 
 TEST_F(Finder, TheMaskIsTestedOnNamesAndTheStopFlagEndsTheWalk) {
-    write("root/IMG_1.JPG");
-    write("root/notes.txt");
-    write("root/sub/img_2.jpg");
+    for (const char* name : {"root/IMG_1.JPG", "root/notes.txt", "root/sub/img_2.jpg"})
+        write(name);
     EXPECT_EQ(found(criteria(".jpg")), (QStringList{"sub/img_2.jpg", "IMG_1.JPG"}));
 
     int seen = 0;

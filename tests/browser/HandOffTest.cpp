@@ -19,9 +19,8 @@ TEST_F(HandOffTest, QueuedPhotosGoToTheEditorStartedOnceThenRaised) {
         frame->view().setCurrentRow(row);
         frame->action("actionAddPhoto")->trigger();
     }
-    EXPECT_EQ(
-        quillax::HandOffQueue::take(box.folder()),
-        (QStringList{folder + "/IMG_001.JPG", folder + "/IMG_000.JPG", folder + "/IMG_001.JPG"}))
+    const QString first = folder + "/IMG_000.JPG", second = folder + "/IMG_001.JPG";
+    EXPECT_EQ(quillax::HandOffQueue::take(box.folder()), (QStringList{second, first, second}))
         << "the same photo queued twice is added twice";
     frame->action("actionToEditor")->trigger();
     EXPECT_EQ(launcher.programs, QStringList{box.path("PageMontager")});

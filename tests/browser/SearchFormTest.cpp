@@ -12,8 +12,7 @@ using browser::SearchForm;
 TEST(SearchForm, StartsWhereTheBrowserIsAndRefusesAnEmptyFolder) {
     const SearchForm form = SearchForm::startingAt("/home/ann/Pictures");
     EXPECT_EQ(form.lookIn, "/home/ann/Pictures");
-    EXPECT_EQ(form.from, QDate::currentDate());
-    EXPECT_EQ(form.to, QDate::currentDate());
+    EXPECT_EQ(std::pair(form.from, form.to), std::pair(QDate::currentDate(), QDate::currentDate()));
     EXPECT_EQ(form.problem(), "");
     EXPECT_EQ(SearchForm::startingAt("  ").problem(), "Please choose a folder to look in.")
         << "an empty field would search the whole disk";

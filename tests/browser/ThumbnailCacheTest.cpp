@@ -17,9 +17,8 @@ const QRgb kRed = qRgb(220, 20, 20);
 const QRgb kBlue = qRgb(20, 20, 220);
 
 bool near(QRgb a, QRgb b) {
-    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-               std::abs(qBlue(a) - qBlue(b)) <
-           40;
+    const int redGreen = std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b));
+    return redGreen + std::abs(qBlue(a) - qBlue(b)) < 40;
 }
 
 // A photo folder and a cache beside it, with the entries written here by the standard's own
@@ -68,17 +67,17 @@ class CacheFixture : public ::testing::Test {
 } // namespace
 
 TEST(ThumbnailCacheNames, UrisAreEscapedAsTheDesktopsOtherProgramsHashThem) {
+    const auto uri = ThumbnailCache::fileUri;
     // The standard's own example.
-    EXPECT_EQ(ThumbnailCache::fileUri("/home/jens/photos/me.png"),
-              "file:///home/jens/photos/me.png");
+    EXPECT_EQ(uri("/home/jens/photos/me.png"), "file:///home/jens/photos/me.png");
     EXPECT_EQ(ThumbnailCache::entryName("/home/jens/photos/me.png"),
               "c6ee772d9e49320e97ec29a7eb5b1697.png");
-    EXPECT_EQ(ThumbnailCache::fileUri(QString::fromUtf8("/tmp/a b/été;#%?.jpg")),
+    EXPECT_EQ(uri(QString::fromUtf8("/tmp/a b/été;#%?.jpg")),
               "file:///tmp/a%20b/%C3%A9t%C3%A9%3B%23%25%3F.jpg")
         << "spaces, accents (as UTF-8 bytes) and the URI's own signs are escaped";
-    EXPECT_EQ(ThumbnailCache::fileUri("/p/!$&'()*+,=:@~-_.jpg"), "file:///p/!$&'()*+,=:@~-_.jpg")
+    EXPECT_EQ(uri("/p/!$&'()*+,=:@~-_.jpg"), "file:///p/!$&'()*+,=:@~-_.jpg")
         << "the signs GLib leaves alone";
-    EXPECT_EQ(ThumbnailCache::fileUri("/tmp/x/../y.png"), "file:///tmp/y.png");
+    EXPECT_EQ(uri("/tmp/x/../y.png"), "file:///tmp/y.png");
 }
 
 TEST_F(CacheFixture, AFreshEntryIsDrawnInsteadOfThePhotoAndAStaleOneIsMadeAgain) {
@@ -105,8 +104,7 @@ TEST_F(CacheFixture, AFreshEntryIsDrawnInsteadOfThePhotoAndAStaleOneIsMadeAgain)
     EXPECT_EQ(written.text("Thumb::Size"), QString::number(QFileInfo(photo).size()));
     EXPECT_TRUE(near(written.pixel(64, 16), kRed));
     EXPECT_EQ(modeOf(entryPath("normal", name)), 0600);
-    EXPECT_EQ(QDir(root + "/normal").entryList(QDir::Files).size(), 1)
-        << "no temporary file is left beside it";
+    EXPECT_EQ(QDir(root + "/normal").entryList(QDir::Files).size(), 1) << "no temporary file left";
     EXPECT_EQ(cache.find(photo, ThumbnailCache::stampOf(photo)).kind, ThumbnailCache::Entry::Found)
         << "and the next visit finds it";
 

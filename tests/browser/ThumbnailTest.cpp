@@ -20,11 +20,16 @@
 
 using namespace browser;
 
+// A sandbox for the photos, and the shared cache in it.
+struct ThumbnailMakerTest : ::testing::Test {
+    testsupport::Sandbox box;
+    const ThumbnailCache cache{box.path("thumbnails")};
+};
+
 TEST(ThumbnailGeometry, WidePicturesFillTheWidthTallOnesTheHeight) {
     EXPECT_EQ(ThumbnailGeometry::drawRect(400, 100), QRect(0, 32, 100, 25));
     EXPECT_EQ(ThumbnailGeometry::drawRect(100, 300), QRect(35, 0, 30, 90));
-    EXPECT_EQ(ThumbnailGeometry::drawRect(100, 90), QRect(0, 0, 100, 90))
-        << "0.9 exactly counts as wide";
+    EXPECT_EQ(ThumbnailGeometry::drawRect(100, 90), QRect(0, 0, 100, 90)) << "0.9 counts as wide";
     EXPECT_TRUE(ThumbnailGeometry::drawRect(0, 10).isEmpty());
 }
 
@@ -38,8 +43,7 @@ TEST(PreviewLayout, ThePictureFillsTheBarKeepingItsShape) {
 
 // The main picture is red, its embedded 160 x 120 thumbnail green: a green cell shows that the
 // thumbnail was used and the photo itself not decoded.
-TEST(ThumbnailMaker, AnEmbeddedExifThumbnailIsUsedWhenBigEnoughUnlessTheCacheKnowsBetter) {
-    testsupport::Sandbox box;
+TEST_F(ThumbnailMakerTest, AnEmbeddedExifThumbnailIsUsedWhenBigEnoughUnlessTheCacheKnowsBetter) {
     const auto jpeg = [](int w, int h, uint32_t rgb) {
         return quillax::toQImage(testsupport::solid24(w, h, rgb));
     };
@@ -49,7 +53,6 @@ TEST(ThumbnailMaker, AnEmbeddedExifThumbnailIsUsedWhenBigEnoughUnlessTheCacheKno
             testsupport::encoded(jpeg(160, 120, 0x00FF00), "jpeg", 90).toStdString()));
     ASSERT_TRUE(testsupport::writeFile(box.path("camera.jpg"), QByteArray::fromStdString(camera)));
 
-    const ThumbnailCache cache(box.path("thumbnails"));
     const QImage cell = ThumbnailMaker::makeCell(box.path("camera.jpg"), &cache);
     ASSERT_EQ(cell.size(), QSize(100, 90));
     EXPECT_EQ(cell.pixel(0, 0), qRgb(192, 192, 192)) << "the light-grey frame";
@@ -182,8 +185,7 @@ TEST(DecodeBudget, PicturesWaitForRoomAndAStopWakesThem) {
     EXPECT_EQ(budget.peak(), 2000);
 }
 
-TEST(ThumbnailMaker, DecodingBytesComeFromTheHeader) {
-    testsupport::Sandbox box;
+TEST_F(ThumbnailMakerTest, DecodingBytesComeFromTheHeader) {
     // 800 x 600 at 32 bits is 1 920 000 bytes. A JPEG brought down to 128 x 96 is read at a
     // quarter each way (800 / 128 is 6, and an eighth would give less than 128): 200 x 150 x 4
     // bytes, beside the 64 KiB head read for its EXIF block.
@@ -197,9 +199,7 @@ TEST(ThumbnailMaker, DecodingBytesComeFromTheHeader) {
 
 // A one-colour picture stored with a colour table, as drawing programs and scanners write
 // them: its cell and its shared thumbnail show the colour, not a black-and-white pattern.
-TEST(ThumbnailMaker, PalettePicturesKeepTheirColoursInTheCellAndTheSharedCache) {
-    testsupport::Sandbox box;
-    const ThumbnailCache cache(box.path("thumbnails"));
+TEST_F(ThumbnailMakerTest, PalettePicturesKeepTheirColoursInTheCellAndTheSharedCache) {
     const QRgb green = qRgb(50, 200, 90);
     using enum QImage::Format;
     const struct {
@@ -235,12 +235,10 @@ TEST(ThumbnailMaker, PalettePicturesKeepTheirColoursInTheCellAndTheSharedCache) 
 // A photo cut off in the middle (a copy that broke off) is refused by the preview, as ImageFile's
 // tests tell; its cell stays blank too, and no partial picture goes into the cache every
 // program reads.
-TEST(ThumbnailMaker, ACutOffPhotoIsBlankAsInThePreviewAndStaysOutOfTheSharedCache) {
-    testsupport::Sandbox box;
+TEST_F(ThumbnailMakerTest, ACutOffPhotoIsBlankAsInThePreviewAndStaysOutOfTheSharedCache) {
     const QString path = box.writePicture("cut.jpg", 400, 300, qRgb(200, 30, 30));
     QFile file(path);
     ASSERT_TRUE(file.resize(file.size() / 2));
-    const ThumbnailCache cache(box.path("thumbnails"));
     EXPECT_TRUE(ThumbnailMaker::makeCell(path, &cache).isNull());
     EXPECT_FALSE(
         QFileInfo::exists(box.path("thumbnails/normal/") + ThumbnailCache::entryName(path)));

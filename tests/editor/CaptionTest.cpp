@@ -8,18 +8,14 @@
 
 using editor::CaptionLayout;
 using editor::CaptionSettings;
-using editor::HistoryKind;
 
 namespace {
 
 CaptionSettings caption(const QString& text, int size, bool vertical = false) {
-    CaptionSettings s;
-    s.text = text;
-    s.size = size;
-    s.style.vertical = vertical;
-    return s;
+    return {.text = text, .size = size, .style = {.vertical = vertical}};
 }
 
+// At 36, on a background of width x height in the unit.
 CaptionSettings opaque(const QString& text, double width, double height, bool vertical) {
     CaptionSettings s = caption(text, 36, vertical);
     s.opaque = true;
@@ -30,34 +26,24 @@ CaptionSettings opaque(const QString& text, double width, double height, bool ve
 
 } // namespace
 
+// Five letters at 36 are 500 wide and 36 + 12 high, the text at (6, 2); 72 x 10 characters
+// are 720, at least 510: as wide as that. Opaque, 100 x 20 mm are 472 x 94 and the text is
+// centred by its estimated length of 5 x 36 x 4 / 5 = 144; leading blanks take no room.
 TEST(CaptionLayout, PictureSizesAndTextPlaces) {
     const double mm = 4.7244;
+    const auto clear = CaptionLayout::kTransparentFill;
     const struct {
         const char* why;
         CaptionSettings settings;
         CaptionLayout expected;
     } rows[] = {
-        {"five letters at 36: 500 wide, 36 + 12 high, the text at (6, 2)",
-         caption("Hello", 36),
-         {500, 48, 6, 2, CaptionLayout::kTransparentFill}},
-        {"72 x 10 characters is 720, at least 510: as wide as that",
-         caption("0123456789", 72),
-         {720, 84, 6, 2, CaptionLayout::kTransparentFill}},
-        {"vertical: turned, the text from the bottom up",
-         caption("Hello", 36, true),
-         {48, 500, 4, 494, CaptionLayout::kTransparentFill}},
-        {"a size that is no number: a strip 12 high",
-         caption("x", 0),
-         {500, 12, 6, 2, CaptionLayout::kTransparentFill}},
-        {"opaque 100 x 20 mm: 472 x 94, the text centred by 5 x 36 x 4 / 5 = 144",
-         opaque("Hello", 100, 20, false),
-         {472, 94, 164, 27, 0x00E71258}},
-        {"opaque vertical 20 x 100 mm: centred along the height from the bottom",
-         opaque("Hello", 20, 100, true),
-         {94, 472, 27, 308, 0x00E71258}},
-        {"leading blanks take no room: 2 x 36 x 4 / 5 = 57",
-         opaque("   Hi", 100, 20, false),
-         {472, 94, 207, 27, 0x00E71258}},
+        {"five letters at 36", caption("Hello", 36), {500, 48, 6, 2, clear}},
+        {"at least 510: as wide", caption("0123456789", 72), {720, 84, 6, 2, clear}},
+        {"vertical: from the bottom up", caption("Hello", 36, true), {48, 500, 4, 494, clear}},
+        {"no size: a strip 12 high", caption("x", 0), {500, 12, 6, 2, clear}},
+        {"opaque 100 x 20 mm", opaque("Hello", 100, 20, false), {472, 94, 164, 27, 0x00E71258}},
+        {"opaque vertical", opaque("Hello", 20, 100, true), {94, 472, 27, 308, 0x00E71258}},
+        {"2 x 36 x 4 / 5 = 57", opaque("   Hi", 100, 20, false), {472, 94, 207, 27, 0x00E71258}},
     };
     for (const auto& row : rows)
         EXPECT_EQ(CaptionLayout::of(row.settings, mm), row.expected) << row.why;
@@ -65,21 +51,12 @@ TEST(CaptionLayout, PictureSizesAndTextPlaces) {
 
 TEST(CaptionLayout, AnOpaqueBackgroundTurnsToRunAlongItsText) {
     using Size = CaptionLayout::Size;
-    const struct {
-        const char* why;
-        Size before;
-        bool vertical;
-        Size expected;
-    } rows[] = {
-        {"wide, across: kept", {100, 20}, false, {100, 20}},
-        {"wide, turned upright: tall", {100, 20}, true, {20, 100}},
-        {"tall, across again: wide", {20, 100}, false, {100, 20}},
-        {"tall, upright: kept", {20, 100}, true, {20, 100}},
-        {"square: either way", {50, 50}, true, {50, 50}},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(CaptionLayout::backgroundAlongText(row.before, row.vertical), row.expected)
-            << row.why;
+    const auto along = CaptionLayout::backgroundAlongText;
+    EXPECT_EQ(along({100, 20}, false), (Size{100, 20})) << "wide, across: kept";
+    EXPECT_EQ(along({100, 20}, true), (Size{20, 100})) << "wide, turned upright: tall";
+    EXPECT_EQ(along({20, 100}, false), (Size{100, 20})) << "tall, across again: wide";
+    EXPECT_EQ(along({20, 100}, true), (Size{20, 100})) << "tall, upright: kept";
+    EXPECT_EQ(along({50, 50}, true), (Size{50, 50})) << "square: either way";
 }
 
 class CaptionDocumentTest : public ::testing::Test {

@@ -37,7 +37,8 @@ std::pair<int, int> inkSpan(const imaging::DibImage& picture, uint32_t ink, bool
     return {first, last};
 }
 
-CaptionSettings hello(bool vertical, bool opaque) {
+// "Hello" in red drawn for real, across or up, see-through or on a 100 x 20 mm background.
+imaging::DibImage hello(bool vertical, bool opaque) {
     CaptionSettings s;
     s.text = "Hello";
     s.textColour = 0x000000FF; // red
@@ -45,17 +46,14 @@ CaptionSettings hello(bool vertical, bool opaque) {
     s.opaque = opaque;
     s.backgroundWidth = 100;
     s.backgroundHeight = 20;
-    return s;
+    return editor::QtCaptionDrawer().draw(s, CaptionLayout::of(s, 4.7244));
 }
 
 } // namespace
 
 TEST(QtCaptionDrawer, SeeThroughTextHasCleanEdgesVerticalTextRunsUpAndOpaqueIsFilled) {
-    const editor::QtCaptionDrawer drawer;
-    const CaptionSettings flat = hello(false, false);
-    const imaging::DibImage picture = drawer.draw(flat, CaptionLayout::of(flat, 4.7244));
-    ASSERT_EQ(picture.width(), 500);
-    ASSERT_EQ(picture.height(), 48);
+    const imaging::DibImage picture = hello(false, false);
+    ASSERT_EQ(std::pair(picture.width(), picture.height()), std::pair(500, 48));
     int ink = 0;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) {
@@ -70,8 +68,7 @@ TEST(QtCaptionDrawer, SeeThroughTextHasCleanEdgesVerticalTextRunsUpAndOpaqueIsFi
     EXPECT_LT(right, 200) << "five letters at 36 are far shorter than the strip";
 
     // Vertical: 48 x 500, the text starting 6 above the bottom and running up.
-    const CaptionSettings up = hello(true, false);
-    const imaging::DibImage turned = drawer.draw(up, CaptionLayout::of(up, 4.7244));
+    const imaging::DibImage turned = hello(true, false);
     ASSERT_EQ(turned.height(), 500);
     const auto [top, bottom] = inkSpan(turned, 0x000000FF, false);
     EXPECT_GT(top, 300) << "the text lies at the bottom";
@@ -80,8 +77,7 @@ TEST(QtCaptionDrawer, SeeThroughTextHasCleanEdgesVerticalTextRunsUpAndOpaqueIsFi
     EXPECT_GE(column, 4);
     EXPECT_LE(lastColumn, 4 + 36);
 
-    const CaptionSettings filled = hello(false, true);
-    const imaging::DibImage opaque = drawer.draw(filled, CaptionLayout::of(filled, 4.7244));
+    const imaging::DibImage opaque = hello(false, true);
     EXPECT_EQ(rgbAt(opaque, 0, 0), 0x00E71258u) << "the background colour";
     EXPECT_EQ(rgbAt(opaque, opaque.width() - 1, opaque.height() - 1), 0x00E71258u);
 }

@@ -35,6 +35,12 @@ class EditorWindowTest : public ::testing::Test {
     std::unique_ptr<editor::EditorMainDialog> window;
 };
 
+// Chooses a row of a combo box as a click in its list does.
+inline void pick(QComboBox* combo, int row) {
+    combo->setCurrentIndex(row);
+    emit combo->activated(row);
+}
+
 // The editor program run as a script runs it: its exit code (-1 when it hung or crashed) and
 // what it wrote to stderr. With no print server, whatever runs beside, the paper rows are the
 // built-in papers.

@@ -29,18 +29,15 @@ TEST(EffectCatalogue, BlockSizesAndWindLengthsAreLimitedByThePicture) {
         {"wind", 2, 100, false, 0, 1, "N = 0: greyed"},
         {"sharpen", 1, 1, true, 50, 1, "a fixed range"},
     };
-    for (const auto& row : rows) {
-        const editor::EffectParameter p =
-            effect(row.effect).parametersFor(row.width, row.height).front();
-        EXPECT_EQ(effect(row.effect).fits(row.width, row.height), row.fits) << row.why;
+    for (const auto& [name, width, height, fits, max, start, why] : rows) {
+        const editor::EffectParameter p = effect(name).parametersFor(width, height).front();
+        EXPECT_EQ(effect(name).fits(width, height), fits) << why;
         EffectValues values;
         QString problem;
-        EXPECT_EQ(EffectCatalogue::parse(row.effect, row.width, row.height, values, problem) !=
-                      nullptr,
-                  row.fits)
-            << "the command line as the dialog: " << row.why;
-        EXPECT_EQ(p.sliderMax, row.max) << row.why;
-        EXPECT_EQ(p.sliderStart, row.start) << row.why;
+        EXPECT_EQ(EffectCatalogue::parse(name, width, height, values, problem) != nullptr, fits)
+            << "the command line as the dialog: " << why;
+        EXPECT_EQ(p.sliderMax, max) << why;
+        EXPECT_EQ(p.sliderStart, start) << why;
     }
 }
 
@@ -55,10 +52,9 @@ TEST(EffectCatalogue, PreviewsStandForTheWorkingPictureReduced) {
         {449, 600, 240, 180, 179, "224 is cut to the preview's smaller side less one"},
         {5, 200, 240, 180, 5, "a preview larger than the picture: scale 1"},
     };
+    const auto block = EffectCatalogue::smoothPreviewBlock;
     for (const auto& b : blocks)
-        EXPECT_EQ(EffectCatalogue::smoothPreviewBlock(b.value, b.workingWidth, b.width, b.height),
-                  b.block)
-            << b.why;
+        EXPECT_EQ(block(b.value, b.workingWidth, b.width, b.height), b.block) << b.why;
     const struct {
         int value, workingWidth, width, strength;
         const char* why;
@@ -69,8 +65,7 @@ TEST(EffectCatalogue, PreviewsStandForTheWorkingPictureReduced) {
         {598, 600, 240, 238, "239 is cut to the preview's width less two"},
         {5, 600, 1, 1, "a preview a pixel wide: no underflow"},
     };
+    const auto strength = EffectCatalogue::windPreviewStrength;
     for (const auto& l : lengths)
-        EXPECT_EQ(EffectCatalogue::windPreviewStrength(l.value, l.workingWidth, l.width),
-                  l.strength)
-            << l.why;
+        EXPECT_EQ(strength(l.value, l.workingWidth, l.width), l.strength) << l.why;
 }

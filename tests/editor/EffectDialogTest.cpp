@@ -29,6 +29,11 @@ void type(QLineEdit* edit, const QString& text) {
     emit edit->textEdited(text);
 }
 
+// A dialog's prompts, scripted.
+struct EffectDialogTest : ::testing::Test {
+    testsupport::ScriptedPrompts prompts;
+};
+
 } // namespace
 
 TEST(EffectDialog, ThePreviewFitsInto240By180) {
@@ -45,11 +50,9 @@ TEST(EffectDialog, ThePreviewFitsInto240By180) {
 }
 
 // The wind's controls reach its values and the preview.
-TEST(EffectDialog, WindsControlsReachItsValuesAndThePreview) {
-    testsupport::ScriptedPrompts prompts;
+TEST_F(EffectDialogTest, WindsControlsReachItsValuesAndThePreview) {
     imaging::DibImage picture = testsupport::solid24(40, 30, 0xFFFFFF);
-    for (int y = 0; y < 30; ++y)
-        std::fill_n(picture.row(y) + 39 * 3, 3, uint8_t(0));
+    testsupport::paint(picture, 39, 0, 0x000000, 1, 30);
     EffectDialog dialog(*EffectCatalogue::forComboRow(7), picture, prompts);
     EXPECT_EQ(dialog.slider(0)->maximum(), 38) << "the width less two";
     const auto fromTheLeft = testsupport::rgbGrid(dialog.preview());
@@ -61,8 +64,7 @@ TEST(EffectDialog, WindsControlsReachItsValuesAndThePreview) {
 
 // A grey of 100: brightness 150 shows 150; contrast 50 then shows contrast alone on the
 // plain picture, 128 + trunc(-28 x 64 / 128) = 114, not on the brightened one (139).
-TEST(EffectDialog, ThePreviewShowsTheLastAdjustmentAlone) {
-    testsupport::ScriptedPrompts prompts;
+TEST_F(EffectDialogTest, ThePreviewShowsTheLastAdjustmentAlone) {
     EffectDialog dialog(*EffectCatalogue::forComboRow(1), testsupport::solid24(40, 30, 0x646464),
                         prompts);
     EXPECT_EQ(testsupport::rgbAt(dialog.preview(), 0, 0), 0x646464u) << "plain at the start";
@@ -82,8 +84,7 @@ TEST(EffectDialog, ThePreviewShowsTheLastAdjustmentAlone) {
     EXPECT_EQ(prompts.shown, QStringList{"Please enter an integer between 0 and 200."});
 }
 
-TEST(EffectDialog, RgbSlidersRunFromMinus128) {
-    testsupport::ScriptedPrompts prompts;
+TEST_F(EffectDialogTest, RgbSlidersRunFromMinus128) {
     EffectDialog dialog(*EffectCatalogue::forComboRow(3), testsupport::solid24(4, 3, 0), prompts);
     EXPECT_EQ(dialog.edit(0)->text(), "0") << "the slider's middle, 128";
     dialog.slider(0)->setValue(0);
@@ -104,9 +105,7 @@ TEST_F(EditorWindowTest, AnAdjustmentChosenFromTheListIsWrittenAsTheCommandLineW
         static_cast<EffectDialog&>(d).slider(0)->setValue(150);
     };
     prompts.dialogResults = {QDialog::Accepted};
-    QComboBox* effects = window->photoPage().effectCombo;
-    effects->setCurrentIndex(1);
-    emit effects->activated(1);
+    testsupport::pick(window->photoPage().effectCombo, 1);
     const QString folder = window->document().project().projectFolder;
     const auto edited = imaging::readBmp((folder + "newPrj10_1.bmp").toStdString());
     ASSERT_TRUE(edited);
@@ -161,11 +160,9 @@ TEST_F(EditorWindowTest, AlphaBlendTakesItsPictureFromChange) {
         EXPECT_EQ(dialog.result(), QDialog::Rejected) << "no picture yet";
         dialog.changeButton()->click();
         EXPECT_TRUE(dialog.slider(1)->isEnabled()) << "MIX takes the alpha";
-        dialog.list(0)->setCurrentIndex(1);
-        emit dialog.list(0)->activated(1);
+        testsupport::pick(dialog.list(0), 1);
         EXPECT_FALSE(dialog.slider(1)->isEnabled()) << "AND does not";
-        dialog.list(0)->setCurrentIndex(0);
-        emit dialog.list(0)->activated(0);
+        testsupport::pick(dialog.list(0), 0);
     };
     prompts.dialogResults = {QDialog::Accepted};
     emit window->photoPage().effectCombo->activated(9);
@@ -176,9 +173,8 @@ TEST_F(EditorWindowTest, AlphaBlendTakesItsPictureFromChange) {
 
 // Multiple exposure: Add appends a numbered row, Delete needs a row, and deleting the photo's
 // own row leaves the added picture as the base.
-TEST(EffectDialog, MultipleExposureRowsReachWhatOkCombines) {
+TEST_F(EffectDialogTest, MultipleExposureRowsReachWhatOkCombines) {
     testsupport::Sandbox box;
-    testsupport::ScriptedPrompts prompts;
     const QString added = box.writePicture("a.png", 20, 20, qRgb(255, 255, 255));
     EffectDialog dialog(*EffectCatalogue::forCommandName("multiple-exposure"),
                         testsupport::solid24(40, 30, 0x102030), prompts, nullptr, nullptr,

@@ -29,6 +29,7 @@ class LayerCommandsTest : public testsupport::EditorWindowTest {
     int count() { return window->document().stack().count(); }
     QTreeWidget* list() { return window->photoPage().layerList; }
     QString rowFile(int row) { return list()->topLevelItem(row)->toolTip(0); }
+    void clickList(QPoint at) { QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at); }
 };
 
 } // namespace
@@ -51,12 +52,10 @@ TEST_F(LayerCommandsTest, AddedAndChangedPhotosAreListedSelectedAndShown) {
     EXPECT_EQ(window->photoPage().sourceEdit->text(), box.path("other.png"));
 
     // A click on a row picks that layer and brings it to the top; below the rows, nothing.
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
-                      list()->visualItemRect(list()->topLevelItem(0)).center());
+    clickList(list()->visualItemRect(list()->topLevelItem(0)).center());
     EXPECT_EQ(window->document().selection().currentId(), 0);
     EXPECT_EQ(window->document().stack().layers().back().id, 0);
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
-                      QPoint(20, list()->viewport()->height() - 5));
+    clickList(QPoint(20, list()->viewport()->height() - 5));
     EXPECT_EQ(window->document().selection().currentId(), -1);
 }
 

@@ -6,10 +6,14 @@
 using editor::LayerSelection;
 using editor::LayerStack;
 
-TEST(LayerSelection, EveryOperationNeedsASelectedLayer) {
+// A stack and the selection on it.
+struct LayerSelectionTest : ::testing::Test {
     LayerStack stack;
+    LayerSelection selection{stack};
+};
+
+TEST_F(LayerSelectionTest, EveryOperationNeedsASelectedLayer) {
     stack.add(testsupport::photoLayer(0, 0, 0, 10, 10));
-    LayerSelection selection(stack);
     EXPECT_EQ(selection.currentId(), -1);
     EXPECT_FALSE(selection.place(1, 1, 5, 5));
     EXPECT_FALSE(selection.setContent("x"));
@@ -21,10 +25,8 @@ TEST(LayerSelection, EveryOperationNeedsASelectedLayer) {
     EXPECT_EQ(stack.find(0)->x, 0);
 }
 
-TEST(LayerSelection, PlaceMovesTheRegionAndTheFrameAndRefreshesTheCopy) {
-    LayerStack stack;
+TEST_F(LayerSelectionTest, PlaceMovesTheRegionAndTheFrameAndRefreshesTheCopy) {
     stack.add(testsupport::photoLayer(4, 0, 0, 10, 10));
-    LayerSelection selection(stack);
     selection.setDisplayScale(0.5);
     selection.setCurrentId(4);
     ASSERT_TRUE(selection.place(21, 41, 101, 51));
@@ -42,10 +44,8 @@ TEST(LayerSelection, PlaceMovesTheRegionAndTheFrameAndRefreshesTheCopy) {
     EXPECT_EQ(selection.selectedCopy().color, 0x123456u);
 }
 
-TEST(LayerSelection, PictureSizeKeepsTheShownWidth) {
-    LayerStack stack;
+TEST_F(LayerSelectionTest, PictureSizeKeepsTheShownWidth) {
     stack.add(testsupport::photoLayer(0, 10, 20, 200, 100));
-    LayerSelection selection(stack);
     selection.setCurrentId(0);
     ASSERT_TRUE(selection.setPictureSize(300, 450));
     const editor::LayerRecord& r = *stack.find(0);
@@ -53,16 +53,13 @@ TEST(LayerSelection, PictureSizeKeepsTheShownWidth) {
     EXPECT_EQ(r.region, (editor::PageRect{10, 20, 210, 320})) << "height = 450 x 200 / 300";
 }
 
-TEST(LayerSelection, ReplacePictureTurnedSwapsTheBox) {
-    LayerStack stack;
+TEST_F(LayerSelectionTest, ReplacePictureTurnedSwapsTheBox) {
     stack.add(testsupport::photoLayer(0, 10, 20, 60, 40));
-    LayerSelection selection(stack);
     selection.setCurrentId(0);
     ASSERT_TRUE(selection.replacePicture(testsupport::solid24(40, 60, 0xFF0000), true));
     const editor::LayerRecord& r = *stack.find(0);
     EXPECT_EQ(r.region, (editor::PageRect{10, 20, 50, 80}));
-    EXPECT_EQ(r.bitmapWidth, 40);
-    EXPECT_EQ(r.bitmapHeight, 60);
+    EXPECT_EQ(std::pair(r.bitmapWidth, r.bitmapHeight), std::pair(40, 60));
     EXPECT_EQ(testsupport::rgbAt(r.bitmap, 0, 0), 0xFF0000u);
 
     ASSERT_TRUE(selection.replacePicture(testsupport::solid24(40, 60, 0x00FF00), false));

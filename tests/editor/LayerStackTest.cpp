@@ -6,17 +6,17 @@
 using editor::LayerStack;
 using testsupport::photoLayer;
 
-namespace {
-std::vector<int> idsBottomFirst(const LayerStack& s) {
-    std::vector<int> ids;
-    for (const auto& r : s.layers())
-        ids.push_back(r.id);
-    return ids;
-}
-} // namespace
-
-TEST(LayerStack, AddNumbersRowsAndRefusesATakenId) {
+struct LayerStackTest : ::testing::Test {
+    std::vector<int> idsBottomFirst() const {
+        std::vector<int> ids;
+        for (const auto& r : stack.layers())
+            ids.push_back(r.id);
+        return ids;
+    }
     LayerStack stack;
+};
+
+TEST_F(LayerStackTest, AddNumbersRowsAndRefusesATakenId) {
     EXPECT_TRUE(stack.add(photoLayer(0, 0, 0, 4, 4)));
     EXPECT_TRUE(stack.add(photoLayer(1, 0, 0, 4, 4)));
     EXPECT_FALSE(stack.add(photoLayer(1, 9, 9, 4, 4)));
@@ -28,36 +28,32 @@ TEST(LayerStack, AddNumbersRowsAndRefusesATakenId) {
     EXPECT_EQ(stack.idAtRow(7), -1);
 }
 
-TEST(LayerStack, RemovingMovesTheRowsOfHigherIdsUp) {
-    LayerStack stack;
+TEST_F(LayerStackTest, RemovingMovesTheRowsOfHigherIdsUp) {
     for (int id = 0; id < 4; ++id)
         stack.add(photoLayer(id, 0, 0, 4, 4));
     EXPECT_TRUE(stack.remove(3));
     EXPECT_EQ(stack.find(2)->listRow, 2) << "removing the highest id leaves the rest";
     EXPECT_TRUE(stack.remove(1));
     EXPECT_EQ(stack.find(0)->listRow, 0);
-    EXPECT_EQ(stack.find(2)->listRow, 1);
-    EXPECT_EQ(stack.find(2)->zOrder, 1);
+    EXPECT_EQ(std::pair(stack.find(2)->listRow, stack.find(2)->zOrder), std::pair(1, 1));
     EXPECT_EQ(stack.idAtRow(1), 2);
     EXPECT_FALSE(stack.remove(1));
     stack.removeAll();
     EXPECT_TRUE(stack.isEmpty());
 }
 
-TEST(LayerStack, BringToTopKeepsZOrderEqualToTheIndex) {
-    LayerStack stack;
+TEST_F(LayerStackTest, BringToTopKeepsZOrderEqualToTheIndex) {
     for (int id = 0; id < 3; ++id)
         stack.add(photoLayer(id, 0, 0, 4, 4));
     EXPECT_TRUE(stack.bringToTop(0));
-    EXPECT_EQ(idsBottomFirst(stack), (std::vector<int>{1, 2, 0}));
+    EXPECT_EQ(idsBottomFirst(), (std::vector<int>{1, 2, 0}));
     for (int i = 0; i < stack.count(); ++i)
         EXPECT_EQ(stack.at(i).zOrder, i);
     EXPECT_EQ(stack.find(0)->listRow, 0) << "list rows do not follow the stacking";
     EXPECT_FALSE(stack.bringToTop(42));
 }
 
-TEST(LayerStack, HitTestFindsTheUpperLayerAndRaisesIt) {
-    LayerStack stack;
+TEST_F(LayerStackTest, HitTestFindsTheUpperLayerAndRaisesIt) {
     EXPECT_EQ(stack.hitTest(5, 5, 1.0), LayerStack::kEmptyStack);
 
     stack.add(photoLayer(0, 0, 0, 100, 100));
@@ -67,8 +63,7 @@ TEST(LayerStack, HitTestFindsTheUpperLayerAndRaisesIt) {
     // Canvas point (30, 30) at scale 0.5 is page point (60, 60): both 0 and 1 cover it.
     EXPECT_EQ(stack.hitTest(30, 30, 0.5), 1);
     EXPECT_EQ(stack.hitTest(10, 10, 0.5), 0);
-    EXPECT_EQ(idsBottomFirst(stack), (std::vector<int>{2, 1, 0}))
-        << "the hit layer comes to the top";
+    EXPECT_EQ(idsBottomFirst(), (std::vector<int>{2, 1, 0})) << "the hit layer goes on top";
     EXPECT_EQ(stack.hitTest(30, 30, 0.5), 0) << "now layer 0 lies above";
 
     stack.setVisible(0, false);

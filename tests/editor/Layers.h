@@ -34,31 +34,15 @@ inline editor::LayerRecord photoLayer(int id, int x, int y, int w, int h, uint32
 
 // A caption layer whose picture is light yellow with a band of colour in its middle row.
 inline editor::LayerRecord captionLayer(int id, int x, int y, int w, int h) {
-    editor::LayerRecord r;
-    r.id = id;
+    editor::LayerRecord r = photoLayer(id, x, y, w, h, 0xFFFFA5);
     r.thumbIndex = 0;
     r.fontSize = 36;
     r.content = "Arial, Hello";
-    r.x = x;
-    r.y = y;
     r.backgroundHidden = true;
     r.color = 0x000000FF;
-    imaging::DibImage picture = solid24(w, h, 0xFFFFA5);
-    for (int px = 0; px < w; ++px) {
-        uint8_t* p = picture.row(h / 2) + px * 3;
-        p[0] = 0;
-        p[1] = 0;
-        p[2] = 0xFF;
-    }
-    r.setBitmap(picture);
-    r.hasRegion = true;
-    r.region = {x, y, x + w, y + h};
+    paint(r.bitmap, 0, h / 2, 0xFF0000, w);
     return r;
 }
-
-} // namespace testsupport
-
-namespace testsupport {
 
 // Draws a caption as its fill only: its picture has the size and colour the rules give it,
 // without fonts or a display.

@@ -26,7 +26,7 @@ class CanvasTest : public testsupport::EditorWindowTest {
         document.resizeSelected({100, 100, 400, 300});
         document.select(-1);
         canvas->refresh();
-        recorded = document.history().entries().size();
+        placed = document.history().entries().size();
     }
     void press(QPoint p) { QTest::mousePress(canvas, Qt::LeftButton, {}, p); }
     void move(QPoint p) { QTest::mouseMove(canvas, p); }
@@ -43,12 +43,10 @@ class CanvasTest : public testsupport::EditorWindowTest {
     }
     const editor::LayerRecord& layer(int id = 0) { return *canvas->stack().find(id); }
     // The entries recorded since the photo was placed.
-    size_t modifyRecords() const {
-        return window->document().history().entries().size() - recorded;
-    }
+    size_t modifyRecords() const { return window->document().history().entries().size() - placed; }
 
     LayoutCanvas* canvas = nullptr;
-    size_t recorded = 0;
+    size_t placed = 0; // the entries recorded when the photo was placed
 };
 
 const QPoint kInside(100, 80);
@@ -83,8 +81,7 @@ TEST_F(CanvasTest, DraggingAHandleOrTheBodyChangesTheLayerAndRecordsIt) {
     EXPECT_EQ(canvas->shownPicture().pixel(100, 80) & 0xFFFFFF, 0xFFFFFFu);
     release(kInside + QPoint(50, 40));
     // The frame's corner moved to screen (85, 75): page (241, 213) at 494 / 1403.
-    EXPECT_EQ(layer().x, 241);
-    EXPECT_EQ(layer().y, 213);
+    EXPECT_EQ(std::pair(layer().x, layer().y), std::pair(241, 213));
     EXPECT_EQ(modifyRecords(), 2u);
 }
 
@@ -143,8 +140,7 @@ TEST_F(CanvasTest, ArrowKeysNudgeTheSelectedLayerOnlyWhenThePointerIsOverTheCanv
     QCursor::setPos(canvas->mapToGlobal(QPoint(60, 60)));
     QTest::keyClick(window.get(), Qt::Key_Right);
     // Two screen pixels: the frame's corner at screen 37 is page 105, at 33 page 93.
-    EXPECT_EQ(layer().x, 105);
-    EXPECT_EQ(layer().y, 100) << "the other coordinate stays";
+    EXPECT_EQ(std::pair(layer().x, layer().y), std::pair(105, 100)) << "y stays";
     QTest::keyClick(window.get(), Qt::Key_Up);
     EXPECT_EQ(layer().y, 93);
 

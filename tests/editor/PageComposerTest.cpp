@@ -9,28 +9,40 @@ using editor::LayerStack;
 using editor::PageComposer;
 using testsupport::rgbAt;
 
-TEST(PageComposer, AnEmptyPageOrAMissingPhotoFileFails) {
+namespace {
+
+// The layers of a page, and the project folder their full-size files are read from.
+class PageComposerTest : public ::testing::Test {
+  protected:
+    std::optional<imaging::DibImage> compose(int width, int height, bool portrait = true) {
+        return PageComposer::compose(stack, width, height, portrait, box.folder());
+    }
+    void writeFullSize(const imaging::DibImage& picture) {
+        ASSERT_TRUE(imaging::saveAsBmp(picture, box.stdPath("newPrj11.bmp")));
+    }
+
     testsupport::Sandbox box;
     LayerStack stack;
-    EXPECT_FALSE(PageComposer::compose(stack, 40, 60, true, box.folder()));
+};
+
+} // namespace
+
+TEST_F(PageComposerTest, AnEmptyPageOrAMissingPhotoFileFails) {
+    EXPECT_FALSE(compose(40, 60));
     stack.add(testsupport::photoLayer(1, 0, 0, 4, 4));
-    EXPECT_FALSE(PageComposer::compose(stack, 40, 60, true, box.folder())) << "no full-size file";
+    EXPECT_FALSE(compose(40, 60)) << "no full-size file";
 }
 
-TEST(PageComposer, PhotosAreReadFromTheirFullSizeFiles) {
-    testsupport::Sandbox box;
-    LayerStack stack;
+TEST_F(PageComposerTest, PhotosAreReadFromTheirFullSizeFiles) {
     // The working picture is grey, the full-size file blue: the page must show blue.
     editor::LayerRecord photo = testsupport::photoLayer(1, 5, 6, 4, 4, 0x808080);
     photo.region = {5, 6, 15, 11}; // shown at 10 x 5, larger than the 8 x 8 file
     stack.add(photo);
-    ASSERT_TRUE(
-        imaging::saveAsBmp(testsupport::solid24(8, 8, 0x0000FF), box.stdPath("newPrj11.bmp")));
+    writeFullSize(testsupport::solid24(8, 8, 0x0000FF));
 
-    const auto page = PageComposer::compose(stack, 40, 60, true, box.folder());
+    const auto page = compose(40, 60);
     ASSERT_TRUE(page);
-    EXPECT_EQ(page->width(), 40);
-    EXPECT_EQ(page->height(), 60);
+    EXPECT_EQ(std::pair(page->width(), page->height()), std::pair(40, 60));
     EXPECT_EQ(rgbAt(*page, 0, 0), 0xFFFFFFu) << "white paper";
     EXPECT_EQ(rgbAt(*page, 5, 6), 0x0000FFu);
     EXPECT_EQ(rgbAt(*page, 14, 10), 0x0000FFu);
@@ -39,7 +51,7 @@ TEST(PageComposer, PhotosAreReadFromTheirFullSizeFiles) {
 
     // Shrunk into a smaller box, the colour is still exact.
     stack.find(1)->region = {5, 6, 7, 8};
-    const auto small = PageComposer::compose(stack, 40, 60, true, box.folder());
+    const auto small = compose(40, 60);
     EXPECT_EQ(rgbAt(*small, 6, 7), 0x0000FFu);
     EXPECT_EQ(rgbAt(*small, 7, 7), 0xFFFFFFu);
 }
@@ -47,60 +59,46 @@ TEST(PageComposer, PhotosAreReadFromTheirFullSizeFiles) {
 // A photo whose box is far larger than the page: the part of it on the page is drawn, the
 // rest is not made at all. Its 2 x 2 file is red on the left, green on the right; its box,
 // 20000 x 20000 at (-10000, -100), puts the colours' border at x = 0: the page is green.
-TEST(PageComposer, OnlyThePartOfALayerOnThePageIsDrawnWhateverItsBox) {
-    testsupport::Sandbox box;
-    imaging::DibImage halves = testsupport::solid24(2, 2, 0xFF0000);
-    for (int y = 0; y < 2; ++y)
-        std::fill_n(halves.row(y) + 3, 3, uint8_t(0)), halves.row(y)[4] = 0xFF;
-    ASSERT_TRUE(imaging::saveAsBmp(halves, box.stdPath("newPrj11.bmp")));
-    LayerStack stack;
+TEST_F(PageComposerTest, OnlyThePartOfALayerOnThePageIsDrawnWhateverItsBox) {
+    writeFullSize(testsupport::picture24({{0xFF0000, 0x00FF00}, {0xFF0000, 0x00FF00}}));
     editor::LayerRecord huge = testsupport::photoLayer(1, -10000, -100, 2, 2);
     huge.region = {-10000, -100, 10000, 19900};
     stack.add(huge);
-    const auto page = PageComposer::compose(stack, 40, 60, true, box.folder());
+    const auto page = compose(40, 60);
     ASSERT_TRUE(page);
     EXPECT_EQ(rgbAt(*page, 0, 0), 0x00FF00u);
     EXPECT_EQ(rgbAt(*page, 39, 59), 0x00FF00u);
 
     stack.find(1)->region = {100, 100, 120, 120}; // wholly off the page: nothing to draw
-    const auto blank = PageComposer::compose(stack, 40, 60, true, box.folder());
+    const auto blank = compose(40, 60);
     ASSERT_TRUE(blank) << "a layer off the page is no failure";
     EXPECT_EQ(rgbAt(*blank, 20, 30), 0xFFFFFFu);
 }
 
-TEST(PageComposer, HiddenBackgroundsAreKeyedOutAndHiddenLayersSkipped) {
-    testsupport::Sandbox box;
-    LayerStack stack;
-    editor::LayerRecord photo = testsupport::photoLayer(1, 0, 0, 20, 20, 0x00FF00);
-    stack.add(photo);
-    ASSERT_TRUE(
-        imaging::saveAsBmp(testsupport::solid24(20, 20, 0x00FF00), box.stdPath("newPrj11.bmp")));
+TEST_F(PageComposerTest, HiddenBackgroundsAreKeyedOutAndHiddenLayersSkipped) {
+    stack.add(testsupport::photoLayer(1, 0, 0, 20, 20, 0x00FF00));
+    writeFullSize(testsupport::solid24(20, 20, 0x00FF00));
     stack.add(testsupport::captionLayer(2, 0, 0, 20, 3));
 
-    const auto page = PageComposer::compose(stack, 20, 20, true, box.folder());
+    const auto page = compose(20, 20);
     ASSERT_TRUE(page);
     EXPECT_EQ(rgbAt(*page, 3, 0), 0x00FF00u) << "the caption's yellow lets the photo through";
     EXPECT_EQ(rgbAt(*page, 3, 1), 0xFF0000u) << "its text colour covers it";
 
     stack.find(1)->backgroundHidden = true;
     stack.find(1)->color = 0x0000FF00; // green as 0x00BBGGRR
-    const auto keyed = PageComposer::compose(stack, 20, 20, true, box.folder());
-    EXPECT_EQ(rgbAt(*keyed, 10, 10), 0xFFFFFFu) << "the photo's key colour is transparent";
+    EXPECT_EQ(rgbAt(*compose(20, 20), 10, 10), 0xFFFFFFu) << "the key colour is transparent";
 
     stack.setVisible(2, false);
-    const auto hidden = PageComposer::compose(stack, 20, 20, true, box.folder());
-    EXPECT_EQ(rgbAt(*hidden, 3, 1), 0xFFFFFFu);
+    EXPECT_EQ(rgbAt(*compose(20, 20), 3, 1), 0xFFFFFFu);
 }
 
-TEST(PageComposer, LandscapePagesComeBackTurnedClockwise) {
-    testsupport::Sandbox box;
-    LayerStack stack;
+TEST_F(PageComposerTest, LandscapePagesComeBackTurnedClockwise) {
     stack.add(testsupport::captionLayer(1, 0, 0, 4, 3));
     stack.find(1)->backgroundHidden = false;
-    const auto page = PageComposer::compose(stack, 30, 20, false, box.folder());
+    const auto page = compose(30, 20, false);
     ASSERT_TRUE(page);
-    EXPECT_EQ(page->width(), 20);
-    EXPECT_EQ(page->height(), 30);
+    EXPECT_EQ(std::pair(page->width(), page->height()), std::pair(20, 30));
     // The caption's red middle row (y = 1) of the upright page lands in column 20 - 1 - 1.
     EXPECT_EQ(rgbAt(*page, 18, 0), 0xFF0000u);
     EXPECT_EQ(rgbAt(*page, 19, 0), 0xFFFFA5u);
@@ -110,7 +108,7 @@ TEST(PageComposer, LandscapePagesComeBackTurnedClockwise) {
 // height is not consulted.
 TEST(PageComposer, PrintedPagesFillThePrintableWidth) {
     struct {
-        int width, height, printable, printedHeight;
+        int width, height, printable, printed;
         const char* why;
     } rows[] = {
         {992, 1403, 4760, 6732, "A4 enlarged: 4760 x 1403 / 992 = 6732.2"},
@@ -119,14 +117,11 @@ TEST(PageComposer, PrintedPagesFillThePrintableWidth) {
         {0, 1403, 4760, 0, "no page"},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(PageComposer::printedHeight(r.width, r.height, r.printable), r.printedHeight)
-            << r.why;
+        EXPECT_EQ(PageComposer::printedHeight(r.width, r.height, r.printable), r.printed) << r.why;
 
     // Left half black, right half white: reduction averages whole cells, enlargement blends.
-    imaging::DibImage page = testsupport::solid24(4, 2, 0xFFFFFF);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 2; ++x)
-            std::fill_n(page.row(y) + x * 3, 3, uint8_t(0));
+    const imaging::DibImage page =
+        testsupport::picture24({{0, 0, 0xFFFFFF, 0xFFFFFF}, {0, 0, 0xFFFFFF, 0xFFFFFF}});
     EXPECT_EQ(testsupport::rgbGrid(PageComposer::printed(page, 2)),
               (std::vector<uint32_t>{0x000000, 0xFFFFFF}))
         << "2 x 1, each pixel a whole black or white cell";

@@ -11,6 +11,7 @@
 
 using editor::HistoryKind;
 using editor::PageDocument;
+using AddStatus = PageDocument::AddStatus;
 
 namespace {
 
@@ -32,15 +33,12 @@ class PageDocumentTest : public ::testing::Test {
 } // namespace
 
 TEST_F(PageDocumentTest, AFailedChangeOfSourceLeavesTheOldPhotoWhole) {
-    ASSERT_EQ(document.addPhoto(box.writePicture("old.png", 40, 30)).status,
-              PageDocument::AddStatus::Added);
+    ASSERT_EQ(document.addPhoto(box.writePicture("old.png", 40, 30)).status, AddStatus::Added);
     QSignalSpy removed(&document, &PageDocument::layerRemoved);
     ASSERT_TRUE(testsupport::writeFile(box.path("junk.png"), "not a picture"));
 
-    EXPECT_EQ(document.changeSource(0, box.path("junk.png")).status,
-              PageDocument::AddStatus::Unreadable);
-    EXPECT_EQ(document.changeSource(0, box.path("gone.png")).status,
-              PageDocument::AddStatus::Unreadable);
+    EXPECT_EQ(document.changeSource(0, box.path("junk.png")).status, AddStatus::Unreadable);
+    EXPECT_EQ(document.changeSource(0, box.path("gone.png")).status, AddStatus::Unreadable);
     ASSERT_NE(document.stack().find(0), nullptr);
     EXPECT_EQ(document.stack().find(0)->bitmapWidth, 40);
     EXPECT_EQ(document.stack().find(0)->sourcePath, box.path("old.png"));
@@ -50,7 +48,7 @@ TEST_F(PageDocumentTest, AFailedChangeOfSourceLeavesTheOldPhotoWhole) {
 
     // A picture that reads replaces it under the next id, in the same list row.
     const auto swapped = document.changeSource(0, box.writePicture("new.png", 20, 10));
-    ASSERT_EQ(swapped.status, PageDocument::AddStatus::Added);
+    ASSERT_EQ(swapped.status, AddStatus::Added);
     EXPECT_EQ(swapped.id, 1);
     EXPECT_EQ(document.stack().find(0), nullptr);
     EXPECT_EQ(document.stack().find(1)->listRow, 0);
@@ -93,23 +91,19 @@ TEST_F(PageDocumentTest, PicturesThatCannotBeAddedComeBackTogetherInOrder) {
     EXPECT_EQ(document.photoLayers(), 2) << "the good ones after a bad one are added too";
     ASSERT_EQ(failed.size(), 2u);
     EXPECT_EQ(failed[0].path, box.path("missing.png"));
-    EXPECT_EQ(failed[0].status, PageDocument::AddStatus::Unreadable);
-    EXPECT_EQ(failed[1].status, PageDocument::AddStatus::UnknownFormat);
+    EXPECT_EQ(failed[0].status, AddStatus::Unreadable);
+    EXPECT_EQ(failed[1].status, AddStatus::UnknownFormat);
 }
 
 TEST_F(PageDocumentTest, APanoramaStaysAtLeastOnePagePixelHigh) {
     // 20000 x 10 fits the 600 x 450 working box at 600 x 0.3, and half the A4 page width at
     // 496 x 0.248: both would vanish.
-    ASSERT_EQ(document.addPhoto(box.writePicture("wide.png", 20000, 10)).status,
-              PageDocument::AddStatus::Added);
+    ASSERT_EQ(document.addPhoto(box.writePicture("wide.png", 20000, 10)).status, AddStatus::Added);
     const editor::LayerRecord& layer = *document.stack().find(0);
-    EXPECT_EQ(layer.bitmapWidth, 600);
-    EXPECT_EQ(layer.bitmapHeight, 1);
-    EXPECT_EQ(layer.boxWidth(), 496);
-    EXPECT_EQ(layer.boxHeight(), 1);
+    EXPECT_EQ(std::pair(layer.bitmapWidth, layer.bitmapHeight), std::pair(600, 1));
+    EXPECT_EQ(std::pair(layer.boxWidth(), layer.boxHeight()), std::pair(496, 1));
     document.setDisplayScale(494.0 / 1403);
-    EXPECT_EQ(document.pickAt(int(12 * 494.0 / 1403), int(10 * 494.0 / 1403)), 0)
-        << "and can be picked";
+    EXPECT_EQ(document.pickAt(int(12 * 494.0 / 1403), int(10 * 494.0 / 1403)), 0) << "pickable too";
 }
 
 TEST_F(PageDocumentTest, ACropWritesTheNextEditOfThisLayerOnly) {
@@ -125,8 +119,7 @@ TEST_F(PageDocumentTest, ACropWritesTheNextEditOfThisLayerOnly) {
     EXPECT_EQ(document.stack().find(0)->content, "trip_0_1.bmp");
     const auto cropped = imaging::readBmp(box.stdPath("trip_srcImg/trip_0_1.bmp"));
     ASSERT_TRUE(cropped);
-    EXPECT_EQ(cropped->width(), 200);
-    EXPECT_EQ(cropped->height(), 300);
+    EXPECT_EQ(std::pair(cropped->width(), cropped->height()), std::pair(200, 300));
     const auto other = imaging::readBmp(box.stdPath("trip_srcImg/trip_1.bmp"));
     ASSERT_TRUE(other);
     EXPECT_EQ(other->pixelColour(0, 0).green, 200) << "layer 1's file is untouched";

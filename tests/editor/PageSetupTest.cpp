@@ -21,10 +21,11 @@ class PageSetupTest : public ::testing::Test {
         for (int i = 0; i < count; ++i)
             document.addPhoto(box.writePicture(QString("p%1.png").arg(i), 60, 40));
     }
+    const editor::LayerRecord& layer(int id) const { return *document.stack().find(id); }
     std::vector<PageRect> regions() const {
         std::vector<PageRect> all;
-        for (const editor::LayerRecord& layer : document.stack().layers())
-            all.push_back(layer.region);
+        for (const editor::LayerRecord& r : document.stack().layers())
+            all.push_back(r.region);
         return all;
     }
 
@@ -56,8 +57,7 @@ TEST_F(PageSetupTest, PaperUnitAndOrientationChangeThePageAndUndoBringsItBackAsI
         const auto& p = document.project();
         EXPECT_NEAR(p.canvasWidth, width, 1e-7);
         EXPECT_NEAR(p.canvasHeight, height, 1e-7);
-        EXPECT_EQ(p.portrait, portrait);
-        EXPECT_EQ(p.paperRow, row);
+        EXPECT_EQ(std::pair(p.portrait, p.paperRow), std::pair(portrait, row));
     };
     QSignalSpy restored(&document, &PageDocument::pageRestored);
     document.undo();
@@ -102,20 +102,19 @@ TEST_F(PageSetupTest, PhotosFillTheGridAndNineDoNotFitEight) {
     // 100 x 70 mm cells on A4 make 2 columns and 4 rows, with margins of 2.5 and 2.125 mm, at
     // 1403 / 297 page pixels a millimetre, truncated. Photo 1 takes column 1 at
     // (2.5 + 100 + 2.5 + 2.5) mm; photo 5 row 2, column 1: y = 2 x 74.25 + 2.125 = 150.625 mm.
-    EXPECT_EQ(document.stack().find(1)->x, 507);
-    EXPECT_EQ(document.stack().find(4)->x, 11);
-    EXPECT_EQ(document.stack().find(4)->y, 711);
+    EXPECT_EQ(layer(1).x, 507);
+    EXPECT_EQ(std::pair(layer(4).x, layer(4).y), std::pair(11, 711));
     EXPECT_EQ(document.history().entries().back().kind, HistoryKind::Arrange);
 
     // A hand-typed move ends arranging, and is undone back to the arranged place.
     document.select(4);
-    const PageRect arranged = document.stack().find(4)->region;
+    const PageRect arranged = layer(4).region;
     QSignalSpy ended(&document, &PageDocument::arrangementEnded);
     ASSERT_TRUE(document.moveSelectedTo(50, 60));
     EXPECT_FALSE(document.arrangement().on);
     EXPECT_EQ(ended.count(), 1);
     document.undo();
-    EXPECT_EQ(document.stack().find(4)->region, arranged);
+    EXPECT_EQ(layer(4).region, arranged);
 
     addPhotos(1);
     const auto before = regions();
@@ -132,18 +131,16 @@ TEST_F(PageSetupTest, TheSelectedLayerMovesAndResizesByNumber) {
     const double f = 1403 / 297.0;
     // 50 mm is 236.2 page pixels, truncated to 236, which is still the whole 50 mm.
     ASSERT_TRUE(document.moveSelectedTo(50, 60));
-    EXPECT_EQ(document.stack().find(0)->x, 236);
-    EXPECT_EQ(document.stack().find(0)->y, int(60 * f));
+    EXPECT_EQ(std::pair(layer(0).x, layer(0).y), std::pair(236, int(60 * f)));
 
     // 100 mm wide keeping 4 : 3 is 472 x 354 page pixels (75 mm high after snapping).
     ASSERT_TRUE(document.resizeSelectedTo(100, 1, PageDocument::Proportions::WidthLeads));
-    EXPECT_EQ(document.stack().find(0)->boxWidth(), 472);
-    EXPECT_EQ(document.stack().find(0)->boxHeight(), 354);
+    EXPECT_EQ(std::pair(layer(0).boxWidth(), layer(0).boxHeight()), std::pair(472, 354));
     ASSERT_TRUE(document.resizeSelectedTo(100, 50, PageDocument::Proportions::Free));
-    EXPECT_EQ(document.stack().find(0)->boxHeight(), 236) << "each side its own";
-    EXPECT_EQ(document.stack().find(0)->x, 236) << "resizing keeps the corner";
+    EXPECT_EQ(layer(0).boxHeight(), 236) << "each side its own";
+    EXPECT_EQ(layer(0).x, 236) << "resizing keeps the corner";
     EXPECT_FALSE(document.resizeSelectedTo(0, 50, PageDocument::Proportions::Free));
 
     document.undo();
-    EXPECT_EQ(document.stack().find(0)->boxHeight(), 354);
+    EXPECT_EQ(layer(0).boxHeight(), 354);
 }

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 using testsupport::EditorWindowTest;
+using testsupport::pick;
 
 namespace {
 
@@ -17,10 +18,6 @@ class PageSetupViewTest : public EditorWindowTest {
   protected:
     editor::PaperPage& paper() { return window->paperPage(); }
     editor::PhotoPage& photo() { return window->photoPage(); }
-    void pick(QComboBox* combo, int row) {
-        combo->setCurrentIndex(row);
-        emit combo->activated(row);
-    }
     // Types a value and finishes the edit with Enter.
     void type(QLineEdit* edit, const QString& text) {
         edit->selectAll();

@@ -6,21 +6,18 @@ using editor::PaperTable;
 
 TEST(PaperTable, ThePageStartsOnThePrintersPaperOrTheBuiltInA4) {
     const QStringList forms{"Letter", "A4", "A4 Small", "A5"};
-    struct Case {
+    const struct {
         bool printer;
-        int kind;
-        int defaultForm;
-        int paperIndex, shownRow;
+        int kind, defaultForm, paperIndex, shownRow;
         qsizetype rows;
         const char* why;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {true, 1, 2, 2, 2, 5, "the printer's default form, the forms and one more row"},
         {true, 1, -1, 1, 1, 5, "no default: \"A4\", not \"A4 Small\" (too long)"},
         {false, 1, -1, -1, 5, 15, "no printer: the 14 built-in papers on A4"},
         {true, 2, 3, 5, 5, 15, "a platform without forms: built-in, the printer on A4"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const auto choice = PaperTable::choose(c.printer, c.kind, forms, c.defaultForm);
         EXPECT_EQ(choice.paperIndex, c.paperIndex) << c.why;
         EXPECT_EQ(choice.shownRow, c.shownRow) << c.why;

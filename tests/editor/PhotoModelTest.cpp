@@ -23,9 +23,7 @@ TEST(PhotoPlacement, NewPhotosStepDownTheCornerAtHalfTheFittingSize) {
 TEST(ArrangeGrid, CellsOfA4ForPhotosOf100By70Millimetres) {
     const auto grid = ArrangeGrid::make(210, 297, 100, 70);
     ASSERT_TRUE(grid);
-    EXPECT_EQ(grid->columns, 2);
-    EXPECT_EQ(grid->rows, 4);
-    EXPECT_EQ(grid->capacity(), 8);
+    EXPECT_EQ(std::tuple(grid->columns, grid->rows, grid->capacity()), std::tuple(2, 4, 8));
     EXPECT_DOUBLE_EQ(grid->horizontalMargin, 2.5);
     EXPECT_DOUBLE_EQ(grid->verticalMargin, 2.125) << "17 mm spare over 4 rows, halved";
 
@@ -45,9 +43,8 @@ TEST(LayerLabel, LongPathsKeepTheirEnds) {
     const QString thirtySeven = "/home/ann/pics/holiday/photo_0001.jpg";
     ASSERT_EQ(thirtySeven.size(), 37);
     EXPECT_EQ(photoLabel(thirtySeven), thirtySeven);
-    EXPECT_EQ(photoLabel("/a_very_long_folder_name_without_more/beach.jpg"),
-              "/a_very_long_folder_name_without_more/beach.jpg")
-        << "fewer than three separators";
+    const QString twoSeparators = "/a_very_long_folder_name_without_more/beach.jpg";
+    EXPECT_EQ(photoLabel(twoSeparators), twoSeparators) << "fewer than three separators";
     EXPECT_EQ(photoLabel("relative/folder/with/a/rather/long/name.png"),
               "relative/.../long/name.png");
 }
@@ -60,14 +57,11 @@ TEST(PhotoImporter, WritesTheFullSizeCopyAndFitsTheWorkingPicture) {
     const PhotoImporter::Result r =
         PhotoImporter::import(box.path("big.png"), box.folder(), "newPrj10.bmp");
     ASSERT_EQ(r.status, PhotoImporter::Status::Ok);
-    EXPECT_EQ(r.working.width(), 600);
-    EXPECT_EQ(r.working.height(), 450);
-    EXPECT_EQ(r.thumbnail.width(), 32);
-    EXPECT_EQ(r.thumbnail.height(), 24);
+    EXPECT_EQ(std::pair(r.working.width(), r.working.height()), std::pair(600, 450));
+    EXPECT_EQ(std::pair(r.thumbnail.width(), r.thumbnail.height()), std::pair(32, 24));
     const auto full = imaging::readBmp(box.stdPath("newPrj10.bmp"));
     ASSERT_TRUE(full);
-    EXPECT_EQ(full->width(), 4000);
-    EXPECT_EQ(full->height(), 3000);
+    EXPECT_EQ(std::pair(full->width(), full->height()), std::pair(4000, 3000));
     EXPECT_EQ(full->bitsPerPixel(), 24);
     EXPECT_EQ(testsupport::rgbAt(*full, 3999, 2999), 0xC86432u);
 

@@ -12,32 +12,17 @@ TEST(PhotoPageGroups, EachSelectionShowsTheControlsThatActOnIt) {
     photo.thumbIndex = 8;
     editor::LayerRecord caption;
     caption.thumbIndex = 0;
-    const struct {
-        const char* why;
-        Tab tab;
-        const editor::LayerRecord* selected;
-        bool opaque;
-        PhotoPageGroups expected;
-    } rows[] = {
-        {"the Paper page has its own controls", Tab::Paper, &photo, true, {}},
-        {"nothing selected: only the list to pick from", Tab::Photo, nullptr, true, {.list = true}},
-        {"a photo: its place and its buttons",
-         Tab::Photo,
-         &photo,
-         true,
-         {.list = true, .position = true, .photo = true}},
-        {"a see-through caption: its text",
-         Tab::Photo,
-         &caption,
-         false,
-         {.list = true, .position = true, .text = true}},
-        {"an opaque caption: and its background",
-         Tab::Photo,
-         &caption,
-         true,
-         {.list = true, .position = true, .text = true, .background = true}},
+    using G = PhotoPageGroups;
+    EXPECT_EQ(G::shownFor(Tab::Paper, &photo, true), G{}) << "the Paper page has its own controls";
+    const auto shown = [](const editor::LayerRecord* selected, bool opaque) {
+        return G::shownFor(Tab::Photo, selected, opaque);
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(PhotoPageGroups::shownFor(row.tab, row.selected, row.opaque), row.expected)
-            << row.why;
+    EXPECT_EQ(shown(nullptr, true), G{.list = true}) << "nothing selected: only the list";
+    EXPECT_EQ(shown(&photo, true), (G{.list = true, .position = true, .photo = true}))
+        << "a photo: its place and its buttons";
+    EXPECT_EQ(shown(&caption, false), (G{.list = true, .position = true, .text = true}))
+        << "a see-through caption: its text";
+    EXPECT_EQ(shown(&caption, true),
+              (G{.list = true, .position = true, .text = true, .background = true}))
+        << "an opaque caption: and its background";
 }

@@ -39,6 +39,7 @@ class ProjectTest : public ::testing::Test {
     void write(const QString& name, const QByteArray& bytes) {
         ASSERT_TRUE(testsupport::writeFile(box.path(name), bytes));
     }
+    QStringList files(const QString& in) { return QDir(box.path(in)).entryList(QDir::Files); }
     QString open(const QString& name) {
         return reopened.openProject(box.path(name), paperSize).message;
     }
@@ -102,16 +103,13 @@ TEST_F(ProjectTest, EveryKindOfLayerComesBackAndInvisibleOnesAreNotWritten) {
     document.addPhoto(box.writePicture("b.png", 40, 30));
     document.setLayerVisible(1, false);
     document.addText();
-    editor::CaptionSettings caption;
-    caption.text = "Hello.bmp, world";
-    caption.style.bold = true;
-    caption.style.vertical = true;
-    caption.opaque = true;
-    caption.backgroundWidth = 20;
-    caption.backgroundHeight = 100;
-    caption.textColour = 0x000000FF;
-    caption.backgroundColour = 0x00E71258;
-    ASSERT_TRUE(document.renderCaption(caption));
+    ASSERT_TRUE(document.renderCaption({.text = "Hello.bmp, world",
+                                        .style = {.bold = true, .vertical = true},
+                                        .textColour = 0x000000FF,
+                                        .opaque = true,
+                                        .backgroundColour = 0x00E71258,
+                                        .backgroundWidth = 20,
+                                        .backgroundHeight = 100}));
     ASSERT_TRUE(document.setCellSize(3.5, 2.5));
     ASSERT_TRUE(document.saveProjectAs(box.path("A/All.lyj")).isEmpty());
     EXPECT_TRUE(read("A/All.lyj").contains("\r\n3,2\r\nprefix end \r\n"))
@@ -191,8 +189,7 @@ TEST_F(ProjectTest, HandWrittenFilesFollowTheReadersRules) {
     EXPECT_TRUE(open("a4.lyj").isEmpty());
     EXPECT_EQ(reopened.project().pageWidth, 992);
     EXPECT_EQ(reopened.project().pageHeight, 1403);
-    EXPECT_EQ(reopened.project().paperRow, 14)
-        << "User-defined Size, the last of the 15 built-in rows";
+    EXPECT_EQ(reopened.project().paperRow, 14) << "User-defined Size, last of the 15 built-in rows";
     EXPECT_EQ(note.count(), 1);
     EXPECT_TRUE(open("letter.lyj").isEmpty());
     write("huge.lyj", "Trip\r\n14\r\n2\r\n1000000000\r\n-5\r\n1\r\n0\r\n0,0\r\nprefix end \r\n");
@@ -216,8 +213,7 @@ TEST_F(ProjectTest, ASaveAsThatCannotCopyEveryPhotoChangesNothing) {
     EXPECT_TRUE(problem.contains("newPrj11.bmp")) << problem.toStdString();
     EXPECT_TRUE(QDir(box.path("A")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
         << "no project file, no photo folder, nothing half-copied";
-    EXPECT_EQ(QDir(box.path("install/newPrj1")).entryList(QDir::Files),
-              (QStringList{"newPrj10.bmp", "newPrj11.bmp"}));
+    EXPECT_EQ(files("install/newPrj1"), (QStringList{"newPrj10.bmp", "newPrj11.bmp"}));
     EXPECT_EQ(document.stack().find(1)->content, "newPrj11.bmp");
     EXPECT_EQ(document.project().projectName, "newPrj1");
     EXPECT_TRUE(document.isModified());
@@ -241,8 +237,7 @@ TEST_F(ProjectTest, SavingOverAnotherProjectReplacesItOnlyOnceTheNewOneIsWhole) 
 
     document.setFileTransfer(nullptr);
     EXPECT_TRUE(document.saveProjectAs(box.path("A/Trip.lyj")).isEmpty());
-    EXPECT_EQ(QDir(box.path("A/TripsrcImg")).entryList(QDir::Files),
-              (QStringList{"Trip0.bmp", "Trip1.bmp"}));
+    EXPECT_EQ(files("A/TripsrcImg"), (QStringList{"Trip0.bmp", "Trip1.bmp"}));
     EXPECT_NE(read("A/TripsrcImg/Trip0.bmp"), oldPhoto);
     EXPECT_EQ(QDir(box.path("A")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               (QStringList{"Trip.lyj", "TripsrcImg"}))
@@ -265,9 +260,8 @@ TEST_F(ProjectTest, TheTemporaryFolderKeepsOnlyThePhotosOfPagesInUse) {
 
     document.addPhoto(box.writePicture("b.png", 40, 30));
     ASSERT_TRUE(document.saveProjectAs(box.path("A/Trip.lyj")).isEmpty());
-    EXPECT_EQ(QDir(box.path("A/TripsrcImg")).entryList(QDir::Files), QStringList{"Trip2.bmp"});
-    EXPECT_EQ(QDir(box.path("install/newPrj1")).entryList(QDir::Files),
-              (QStringList{"newPrj10.bmp", "newPrj11_3.bmp"}));
+    EXPECT_EQ(files("A/TripsrcImg"), QStringList{"Trip2.bmp"});
+    EXPECT_EQ(files("install/newPrj1"), (QStringList{"newPrj10.bmp", "newPrj11_3.bmp"}));
 
     // The first editor to start finds them left over; a second one finds the folder in use.
     reopened.tidyTemporaryFolder();

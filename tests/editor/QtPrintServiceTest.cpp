@@ -57,12 +57,13 @@ bool paperRedRedPaper(const QImage& page, int at, std::array<int, 4> points, boo
     return isPaper(colour(0)) && isRed(colour(1)) && isRed(colour(2)) && isPaper(colour(3));
 }
 
-// A red photo that covers the whole page, so the paper shows only where the printer's
-// margins are.
-void coverThePageWithOnePhoto(editor::PageDocument& document, const QString& picture, double width,
-                              double height) {
+// A red photo of w x h pixels that covers the whole page, so the paper shows only where the
+// printer's margins are.
+void coverThePageWithOnePhoto(editor::PageDocument& document, const testsupport::Sandbox& box,
+                              int w, int h, double width, double height) {
+    const QString red = box.writePicture("red.png", w, h, qRgb(255, 0, 0));
     ASSERT_EQ(document.setCanvasSize(width, height), QString());
-    ASSERT_EQ(document.addPhoto(picture).status, editor::PageDocument::AddStatus::Added);
+    ASSERT_EQ(document.addPhoto(red).status, editor::PageDocument::AddStatus::Added);
     ASSERT_TRUE(document.moveSelectedTo(0, 0));
     ASSERT_TRUE(document.resizeSelectedTo(width, height, editor::PageDocument::Proportions::Free));
 }
@@ -78,8 +79,7 @@ class QtPrintServiceOnCups : public EditorWindowTest {};
 TEST_F(EditorWindowTest, QtsPdfPrinterGetsThePageAtThePrintersResolution) {
     editor::QtPrintService pdf(box.path("page.pdf"));
     start(pdf);
-    coverThePageWithOnePhoto(window->document(),
-                             box.writePicture("red.png", 40, 60, qRgb(255, 0, 0)), 100, 150);
+    coverThePageWithOnePhoto(window->document(), box, 40, 60, 100, 150);
     pdf.addCustomForm("MyPaper", 100, 150);
     prompts.dialogResults = {QDialog::Accepted};
     window->printCommands().print();
@@ -88,10 +88,9 @@ TEST_F(EditorWindowTest, QtsPdfPrinterGetsThePageAtThePrintersResolution) {
     const QString info = run("pdfinfo", {box.path("page.pdf")});
     EXPECT_TRUE(info.contains("283 x 425 pts")) << info.toStdString();
     const PdfPicture picture = pictureIn(box.path("page.pdf"));
-    EXPECT_EQ(picture.width, 2258);
-    EXPECT_EQ(picture.height, 3384);
-    EXPECT_EQ(picture.xPpi, 600) << "one picture pixel a printer dot";
-    EXPECT_EQ(picture.yPpi, 600);
+    EXPECT_EQ(std::pair(picture.width, picture.height), std::pair(2258, 3384));
+    EXPECT_EQ(std::pair(picture.xPpi, picture.yPpi), std::pair(600, 600))
+        << "one picture pixel a printer dot";
 
     // Red from 6 pt to 277 pt across, and from 6 pt down to 6 + 406.1 pt.
     const QImage page = pageAtPoints(box.path("page.pdf"), box.path("page"));
@@ -128,8 +127,7 @@ TEST_F(QtPrintServiceOnCups, ThePageIsPrintedAsShown) {
         GTEST_SKIP() << "no print server with a default queue";
     const QDir out(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/PDF");
     start(cups);
-    coverThePageWithOnePhoto(window->document(),
-                             box.writePicture("red.png", 21, 30, qRgb(255, 0, 0)), 210, 297);
+    coverThePageWithOnePhoto(window->document(), box, 21, 30, 210, 297);
     cups.choosePaper(int(cups.formNames().indexOf("A4")));
     // cups-pdf names its file after the job, so that this job's is told from any other's.
     const QString job = QString("quillax-test-%1").arg(QCoreApplication::applicationPid());
@@ -139,14 +137,13 @@ TEST_F(QtPrintServiceOnCups, ThePageIsPrintedAsShown) {
     ASSERT_TRUE(prompts.shown.isEmpty()) << prompts.shown.join("; ").toStdString();
 
     QString pdf;
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            for (const QString& name : out.entryList({job + "*.pdf"}, QDir::Files))
-                if (!run("pdfinfo", {out.filePath(name)}).isEmpty())
-                    pdf = out.filePath(name);
-            return !pdf.isEmpty();
-        },
-        60000))
+    const auto written = [&] {
+        for (const QString& name : out.entryList({job + "*.pdf"}, QDir::Files))
+            if (!run("pdfinfo", {out.filePath(name)}).isEmpty())
+                pdf = out.filePath(name);
+        return !pdf.isEmpty();
+    };
+    EXPECT_TRUE(QTest::qWaitFor(written, 60000))
         << "cups-pdf wrote nothing into " << out.path().toStdString();
     ASSERT_FALSE(pdf.isEmpty());
     EXPECT_TRUE(run("pdfinfo", {pdf}).contains("595 x 842 pts (A4)"));

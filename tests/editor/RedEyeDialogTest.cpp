@@ -17,9 +17,7 @@ using testsupport::EditorWindowTest;
 TEST_F(EditorWindowTest, RedEyesClickedInTheDialogAreRepairedInTheLayersFile) {
     start();
     imaging::DibImage eye = testsupport::solid24(20, 14, 0xDCAA8C);
-    for (int y = 5; y <= 7; ++y)
-        for (int x = 6; x <= 12; ++x)
-            std::copy_n(std::array<uint8_t, 3>{0x1E, 0x1E, 0xC8}.data(), 3, eye.row(y) + x * 3);
+    testsupport::paint(eye, 6, 5, 0xC81E1E, 7, 3);
     ASSERT_TRUE(imaging::saveAsBmp(eye, box.stdPath("eye.bmp")));
     window->document().addPhoto(box.path("eye.bmp"));
     prompts.whileInDialog = [](QDialog& d) {

@@ -5,18 +5,17 @@
 using editor::TextStyle;
 
 TEST(TextStyle, StoredValuesShowTheirButtons) {
-    struct Case {
+    const struct {
         int stored;
         TextStyle shown;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {0, {false, false, false, false}}, {1, {false, false, false, true}},
         {10, {true, false, false, false}}, {30, {false, true, false, false}},
         {50, {false, false, true, false}}, {60, {true, false, true, false}},
         {61, {true, false, true, true}},   {20, {false, false, false, false}},
         {71, {false, false, false, true}},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(TextStyle::fromCode(c.stored), c.shown) << c.stored;
 }
 
@@ -31,19 +30,18 @@ TEST(TextStyle, EveryButtonCombinationSurvivesStoring) {
 #include "editor/model/CaptionText.h"
 
 TEST(CaptionText, TheFaceEndsAtTheFirstComma) {
-    struct Case {
+    const struct {
         const char* content;
         const char* face;
         const char* text;
         const char* why;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"Arial,Summer 2026", "Arial", "Summer 2026", "the plain case"},
         {"Arial,Rome, Paris, Oslo", "Arial", "Rome, Paris, Oslo", "commas in the text stay"},
         {"DejaVu Sans,", "DejaVu Sans", "", "an empty text"},
         {",untitled", "", "untitled", "no face"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const auto parsed = editor::CaptionText::parse(c.content);
         ASSERT_TRUE(parsed) << c.why;
         EXPECT_EQ(parsed->face, c.face) << c.why;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using editor::HistoryAction;
+using A = editor::HistoryAction;
 using editor::HistoryKind;
 using editor::UndoHistory;
 
@@ -20,8 +21,7 @@ editor::LayerRecord layerAt(int id, int x) {
 // The action of a step, with the id and place of the layer it takes.
 struct Taken {
     HistoryAction action;
-    int id;
-    int x;
+    int id, x;
     bool operator==(const Taken&) const = default;
 };
 
@@ -41,6 +41,8 @@ class UndoHistoryTest : public ::testing::Test {
         history.record(HistoryKind::Modify, {}, layerAt(id, x));
     }
     void modify(int id, int x) { history.record(HistoryKind::Modify, {}, layerAt(id, x)); }
+    Taken undo() { return taken(history.undo()); }
+    Taken redo() { return taken(history.redo()); }
 
     UndoHistory history;
 };
@@ -54,35 +56,32 @@ TEST_F(UndoHistoryTest, AnAddedPhotoMovedComesBackStepByStep) {
     EXPECT_TRUE(history.canUndo());
     EXPECT_FALSE(history.canRedo());
 
-    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RestoreLayer, 0, 10}))
-        << "back to where it was added";
-    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RemoveLayer, 0, 10}));
+    EXPECT_EQ(undo(), (Taken{A::RestoreLayer, 0, 10})) << "back to where it was added";
+    EXPECT_EQ(undo(), (Taken{A::RemoveLayer, 0, 10}));
     EXPECT_FALSE(history.canUndo()) << "the addition was the first change";
     EXPECT_EQ(history.currentIndex(), -1);
-    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::None, -1, -1}));
+    EXPECT_EQ(undo(), (Taken{A::None, -1, -1}));
 
-    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::AddLayer, 0, 10}));
+    EXPECT_EQ(redo(), (Taken{A::AddLayer, 0, 10}));
     EXPECT_EQ(history.currentIndex(), 1) << "past the add entry, onto its modify entry";
     EXPECT_TRUE(history.canRedo());
-    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::RestoreLayer, 0, 50}));
+    EXPECT_EQ(redo(), (Taken{A::RestoreLayer, 0, 50}));
     EXPECT_FALSE(history.canRedo());
-    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::None, -1, -1}));
+    EXPECT_EQ(redo(), (Taken{A::None, -1, -1}));
 }
 
 TEST_F(UndoHistoryTest, ALayerGoesBackToItsOwnLastStateWhateverChangedInBetween) {
     add(0, 10);
     add(1, 20);
     modify(0, 99);
-    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RestoreLayer, 0, 10}))
-        << "layer 0, not layer 1 recorded just before";
-    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RemoveLayer, 1, 20}));
+    EXPECT_EQ(undo(), (Taken{A::RestoreLayer, 0, 10})) << "layer 0, not layer 1 recorded later";
+    EXPECT_EQ(undo(), (Taken{A::RemoveLayer, 1, 20}));
     EXPECT_EQ(history.currentIndex(), 1) << "the pair of layer 1 is undone as one";
     EXPECT_TRUE(history.canUndo());
-    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RemoveLayer, 0, 10}))
-        << "no press is spent on nothing";
-    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::AddLayer, 0, 10}));
-    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::AddLayer, 1, 20}));
-    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::RestoreLayer, 0, 99}));
+    EXPECT_EQ(undo(), (Taken{A::RemoveLayer, 0, 10})) << "no press is spent on nothing";
+    EXPECT_EQ(redo(), (Taken{A::AddLayer, 0, 10}));
+    EXPECT_EQ(redo(), (Taken{A::AddLayer, 1, 20}));
+    EXPECT_EQ(redo(), (Taken{A::RestoreLayer, 0, 99}));
 }
 
 TEST_F(UndoHistoryTest, ABaselineAndTheChangeAfterItAreOneStep) {
@@ -90,12 +89,11 @@ TEST_F(UndoHistoryTest, ABaselineAndTheChangeAfterItAreOneStep) {
     history.record(HistoryKind::Arrange, {}, layerAt(-1, 0));
     history.record(HistoryKind::Modify, {}, layerAt(0, 70), true); // where it was arranged to
     modify(0, 99);
-    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RestoreLayer, 0, 70}));
+    EXPECT_EQ(undo(), (Taken{A::RestoreLayer, 0, 70}));
     EXPECT_EQ(history.currentIndex(), 2) << "on the arrangement, past the baseline";
     EXPECT_EQ(history.undo().action, HistoryAction::CannotRestoreArrangement);
     history.redo();
-    EXPECT_EQ(taken(history.redo()), (Taken{HistoryAction::RestoreLayer, 0, 99}))
-        << "the baseline is not a redo step of its own";
+    EXPECT_EQ(redo(), (Taken{A::RestoreLayer, 0, 99})) << "the baseline is no redo step of its own";
     EXPECT_FALSE(history.canRedo());
 }
 
@@ -123,29 +121,26 @@ TEST_F(UndoHistoryTest, ANewChangeAfterUndosComesLastAndTheUndoneOnesStayBeforeI
     EXPECT_EQ(history.count(), 5);
     EXPECT_EQ(history.currentIndex(), 4);
     EXPECT_FALSE(history.canRedo());
-    EXPECT_EQ(taken(history.undo()), (Taken{HistoryAction::RestoreLayer, 0, 30}))
+    EXPECT_EQ(undo(), (Taken{A::RestoreLayer, 0, 30}))
         << "the entry before the new one, though it was undone earlier";
 }
 
 TEST(UndoHistoryDecision, EachEntryKindAndDirection) {
     using D = UndoHistory::Direction;
+    using K = HistoryKind;
     const struct {
-        HistoryKind kind;
+        K kind;
         D direction;
-        std::optional<HistoryKind> override;
-        HistoryAction expected;
+        std::optional<K> override;
+        A expected;
         const char* why;
     } rows[] = {
-        {HistoryKind::Orientation, D::Redo, {}, HistoryAction::RestoreOrientation, "own kind"},
-        {HistoryKind::Modify, D::Undo, HistoryKind::Unit, HistoryAction::RestoreUnit,
-         "the entry before a unit change gives its unit"},
-        {HistoryKind::Page, D::Undo, HistoryKind::Unit, HistoryAction::RestoreUnit,
-         "the override decides, not the page change before"},
-        {HistoryKind::Arrange, D::Redo, {}, HistoryAction::CannotRestoreArrangement, "not kept"},
-        {HistoryKind::Modify, D::Undo, HistoryKind::Arrange,
-         HistoryAction::CannotRestoreArrangement, "nor undone"},
+        {K::Orientation, D::Redo, {}, A::RestoreOrientation, "own kind"},
+        {K::Modify, D::Undo, K::Unit, A::RestoreUnit, "before a unit change: its unit"},
+        {K::Page, D::Undo, K::Unit, A::RestoreUnit, "the override decides, not the page before"},
+        {K::Arrange, D::Redo, {}, A::CannotRestoreArrangement, "not kept"},
+        {K::Modify, D::Undo, K::Arrange, A::CannotRestoreArrangement, "nor undone"},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(UndoHistory::decide(row.kind, row.direction, row.override), row.expected)
-            << row.why;
+    for (const auto& r : rows)
+        EXPECT_EQ(UndoHistory::decide(r.kind, r.direction, r.override), r.expected) << r.why;
 }

@@ -33,7 +33,6 @@ TEST(UnitValues, ConversionsUseTheEditorsRoundedFactors) {
 }
 
 TEST(UnitValues, CanvasSizesShowAtTheirUnitsPrecision) {
-    using editor::UnitValues;
     EXPECT_EQ(UnitValues::shown(8.499983, UnitValues::kInch), 8.5) << "Letter, 215.9 mm wide";
     EXPECT_EQ(UnitValues::shown(10.999978, UnitValues::kInch), 11.0);
     EXPECT_EQ(UnitValues::shown(215.8995682, UnitValues::kMillimetre), 215.9);

@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-
 using testsupport::picture24;
 using testsupport::rgbGrid;
 using Grid = std::vector<uint32_t>;
@@ -24,24 +21,23 @@ TEST(ColourAdjustments, BrightnessScalesEveryChannel) {
 }
 
 TEST(ColourAdjustments, ContrastScalesTheDistanceFrom128) {
-    const imaging::DibImage start = picture24({{0x000000, 0xFFFFFF, 0x80C882}});
-    imaging::DibImage image = start;
-    imaging::contrast(image, 50); // k = 64: 0 -> -64 + 128, 255 -> 63 + 128, 200 -> 36 + 128
-    EXPECT_EQ(rgbGrid(image), (Grid{0x404040, 0xBFBFBF, 0x80A481}));
-    image = start;
-    imaging::contrast(image, 200); // k = 256: 0 -> -128 -> 0; 200 -> 272 -> 255; 130 -> 132
-    EXPECT_EQ(rgbGrid(image), (Grid{0x000000, 0xFFFFFF, 0x80FF84}));
-    image = start;
-    imaging::contrast(image, 0);
-    EXPECT_EQ(rgbGrid(image), (Grid{0x808080, 0x808080, 0x808080}));
+    const auto contrasted = [](int k) {
+        imaging::DibImage image = picture24({{0x000000, 0xFFFFFF, 0x80C882}});
+        imaging::contrast(image, k);
+        return rgbGrid(image);
+    };
+    // 50 %, k = 64: 0 -> -64 + 128, 255 -> 63 + 128, 200 -> 36 + 128.
+    EXPECT_EQ(contrasted(50), (Grid{0x404040, 0xBFBFBF, 0x80A481}));
+    // 200 %, k = 256: 0 -> -128 -> 0; 200 -> 272 -> 255; 130 -> 132.
+    EXPECT_EQ(contrasted(200), (Grid{0x000000, 0xFFFFFF, 0x80FF84}));
+    EXPECT_EQ(contrasted(0), (Grid{0x808080, 0x808080, 0x808080}));
 }
 
 TEST(ColourAdjustments, HueAndSaturationGoThroughLightness) {
     // R 200, G 100, B 51: lightness (200 + 51) / 510, times 255 is 125.5.
     imaging::DibImage image = picture24({{0xC86433, 0x0000FF}});
     imaging::hueSaturation(image, 100, 0);
-    EXPECT_EQ(rgbGrid(image), (Grid{0x7D7D7D, 0x7F7F7F}))
-        << "no saturation: grey of trunc(L x 255)";
+    EXPECT_EQ(rgbGrid(image), (Grid{0x7D7D7D, 0x7F7F7F})) << "unsaturated: grey trunc(L x 255)";
 
     // Hue 0 % makes every hue red; a pure blue (hue 2/3) then comes back pure red.
     image = picture24({{0x0000FF}});
@@ -55,13 +51,13 @@ TEST(ColourAdjustments, HueAndSaturationGiveTheSameBytesWhereverAColourRepeats) 
     // pixel differs, and rows of one colour: each pixel must come out as that colour alone.
     for (const bool in32Bits : {false, true}) {
         imaging::DibImage image = testsupport::solid24(40, 40, 0x336699);
-        for (int y = 0; y < 35; ++y)
-            for (int x = 0; x < 40; ++x) {
-                const bool metBefore = y < 19;
-                const std::array<uint8_t, 3> bgr{uint8_t(x * 6), uint8_t(metBefore ? 0 : y * 7),
-                                                 uint8_t(metBefore ? x * 3 : x ^ y)};
-                std::copy_n(bgr.data(), 3, image.row(y) + x * 3);
-            }
+        for (int y = 0; y < 35; ++y) {
+            const bool metBefore = y < 19;
+            for (int x = 0; x < 40; ++x)
+                testsupport::paint(image, x, y,
+                                   (metBefore ? x * 3 : x ^ y) << 16 |
+                                       (metBefore ? 0 : y * 7) << 8 | (x * 6));
+        }
         if (in32Bits)
             image.toDepth32();
         const Grid before = rgbGrid(image);

@@ -64,18 +64,17 @@ TEST(Compositing, LightenTakesTheSecondWhereItIsAtLeastAsLight) {
 }
 
 TEST(Compositing, TurnsByRightAnglesAreExactAndFineOnesGrowThePicture) {
-    struct Row {
+    // A then B in one row; clockwise, A goes to the top of a column.
+    const struct {
         int degrees;
         Grid expected;
         int width;
-    };
-    // A then B in one row; clockwise, A goes to the top of a column.
-    const Row rows[] = {{0, {0xAAAAAA, 0xBBBBBB}, 2},
-                        {360, {0xAAAAAA, 0xBBBBBB}, 2},
-                        {90, {0xAAAAAA, 0xBBBBBB}, 1},
-                        {180, {0xBBBBBB, 0xAAAAAA}, 2},
-                        {270, {0xBBBBBB, 0xAAAAAA}, 1}};
-    for (const Row& row : rows) {
+    } rows[] = {{0, {0xAAAAAA, 0xBBBBBB}, 2},
+                {360, {0xAAAAAA, 0xBBBBBB}, 2},
+                {90, {0xAAAAAA, 0xBBBBBB}, 1},
+                {180, {0xBBBBBB, 0xAAAAAA}, 2},
+                {270, {0xBBBBBB, 0xAAAAAA}, 1}};
+    for (const auto& row : rows) {
         imaging::EffectImage image = picture32({{0xAAAAAA, 0xBBBBBB}});
         ASSERT_TRUE(imaging::turnByAngle(image, row.degrees));
         EXPECT_EQ(image.width(), row.width) << row.degrees;
@@ -87,8 +86,7 @@ TEST(Compositing, TurnsByRightAnglesAreExactAndFineOnesGrowThePicture) {
     imaging::EffectImage square(testsupport::solid24(100, 100, 0x336699));
     square.toDepth32();
     ASSERT_TRUE(imaging::turnByAngle(square, 45));
-    ASSERT_EQ(square.width(), 142);
-    ASSERT_EQ(square.height(), 142);
+    ASSERT_EQ(std::pair(square.width(), square.height()), std::pair(142, 142));
     for (const auto& [x, y] : {std::pair{0, 0}, {141, 0}, {0, 141}, {141, 141}})
         EXPECT_EQ(testsupport::rgbAt(square, x, y), 0u) << x << "," << y;
     for (const auto& [x, y] : {std::pair{71, 71}, {71, 5}, {5, 71}, {136, 71}, {71, 136}})

@@ -1,6 +1,7 @@
 #include "imaging/DibImage.h"
 #include "tests/support/Pictures.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -15,6 +16,13 @@ Values topRow(const DibImage& image) {
     for (int x = 0; x < image.width(); ++x)
         values.push_back(image.pixelValue(x, 0));
     return values;
+}
+// One row of `width` pixels at `bits`, starting with these bytes.
+DibImage oneRow(int width, int bits, std::initializer_list<uint8_t> bytes) {
+    DibImage image;
+    image.create(width, 1, bits);
+    std::copy(bytes.begin(), bytes.end(), image.row(0));
+    return image;
 }
 } // namespace
 
@@ -47,38 +55,27 @@ TEST(DibImage, CreateTakesMissingValuesFromTheDisplayAndRefusesBadArguments) {
     EXPECT_FALSE(image.create(4, 4, 16, imaging::kBitFields)) << "bit fields need masks";
     const imaging::BitMasks masks{0xF800, 0x07E0, 0x001F};
     EXPECT_TRUE(image.create(4, 4, 16, imaging::kBitFields, &masks));
-    EXPECT_FALSE(image.create(100000, 100000, 24)) << "absurd sizes are refused before allocating";
+    EXPECT_FALSE(image.create(100000, 100000, 24)) << "refused before allocating";
     EXPECT_FALSE(image.create(-3, 4, 24));
 }
 
 TEST(DibImage, EachDepthReadsItsValuesColoursAndTable) {
-    DibImage one;
-    one.create(10, 1, 1);
-    one.row(0)[0] = 0b1010'0000;
-    one.row(0)[1] = 0b0100'0000;
-    EXPECT_EQ(topRow(one), (Values{1, 0, 1, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(topRow(oneRow(10, 1, {0b1010'0000, 0b0100'0000})),
+              (Values{1, 0, 1, 0, 0, 0, 0, 0, 0, 1}));
 
-    DibImage four;
-    four.create(3, 1, 4);
-    four.row(0)[0] = 0xA5;
-    four.row(0)[1] = 0x70;
+    const DibImage four = oneRow(3, 4, {0xA5, 0x70});
     EXPECT_EQ(topRow(four), (Values{0xA, 0x5, 0x7})) << "even x is the high nibble";
     RgbQuad table[20];
     EXPECT_EQ(four.readColourTable(0, 20, table), 16) << "as many entries as the depth has";
     EXPECT_EQ(four.readColourTable(14, 5, table), 2);
 
-    DibImage palette;
-    palette.create(2, 1, 8);
+    DibImage palette = oneRow(2, 8, {0, 1});
     const RgbQuad entries[2] = {{1, 2, 3, 0}, {10, 20, 30, 0}};
     EXPECT_EQ(palette.writeColourTable(0, 2, entries), 2);
-    palette.row(0)[1] = 1;
     EXPECT_EQ(palette.pixelColour(1, 0), (RgbQuad{10, 20, 30, 0}));
 
-    DibImage word;
-    word.create(1, 1, 16);
     const uint16_t v = (21 << 10) | (10 << 5) | 3; // red 21, green 10, blue 3 in 5-5-5
-    word.row(0)[0] = uint8_t(v);
-    word.row(0)[1] = uint8_t(v >> 8);
+    const DibImage word = oneRow(1, 16, {uint8_t(v), uint8_t(v >> 8)});
     EXPECT_EQ(word.pixelColour(0, 0), (RgbQuad{3 * 8, 10 * 8, 21 * 8, 0}));
 
     DibImage deep = testsupport::picture24({{0x112233, 0x445566}});
@@ -104,11 +101,9 @@ TEST(DibImage, CopiesAreDeepAndSelfCopyIsHarmless) {
 }
 
 TEST(DibImage, ConvertsEveryDepthTo32Bits) {
-    DibImage palette;
-    palette.create(2, 1, 4);
+    DibImage palette = oneRow(2, 4, {0x01}); // pixel 0 = 0, pixel 1 = 1
     const RgbQuad entries[2] = {{0, 0, 0, 0}, {0x30, 0x20, 0x10, 0}};
     palette.writeColourTable(0, 2, entries);
-    palette.row(0)[0] = 0x01; // pixel 0 = 0, pixel 1 = 1
     palette.toDepth32();
     ASSERT_EQ(palette.bitsPerPixel(), 32);
     EXPECT_EQ(topRow(palette), (Values{0, 0x00102030}));

@@ -33,9 +33,8 @@ TEST(EffectImage, ExtractAndPasteClipToThePictureAndRefuseNonsense) {
     bits.row(0)[0] = 0b0000'1111;
     DibImage slice;
     ASSERT_TRUE(EffectImage(bits).extract(&slice, {3, 0, 7, 1}));
-    EXPECT_EQ(slice.pixelValue(0, 0), 0u);
-    EXPECT_EQ(slice.pixelValue(1, 0), 1u);
-    EXPECT_EQ(slice.pixelValue(3, 0), 1u);
+    EXPECT_EQ((std::vector{slice.pixelValue(0, 0), slice.pixelValue(1, 0), slice.pixelValue(3, 0)}),
+              (std::vector{0u, 1u, 1u}));
 
     EffectImage flat(picture24({{A, A, A}, {A, A, A}}));
     flat.paste(picture24({{B, C}, {D, E}}), 2, -1);

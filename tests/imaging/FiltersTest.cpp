@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <random>
 
+using imaging::emboss;
+using imaging::sharpen;
 using testsupport::picture24;
 using testsupport::rgbGrid;
 using Grid = std::vector<uint32_t>;
@@ -33,45 +35,40 @@ uint32_t grey(int v) {
     return uint32_t(v) * 0x010101u;
 }
 
+// The pixels of a picture of these rows after `filter` with `amount`.
+Grid filtered(void (*filter)(imaging::DibImage&, int),
+              std::initializer_list<std::initializer_list<uint32_t>> rows, int amount) {
+    imaging::DibImage image = picture24(rows);
+    filter(image, amount);
+    return rgbGrid(image);
+}
+
 } // namespace
 
 TEST(Filters, SharpenPushesEachByteAwayFromItsRightNeighbour) {
-    imaging::DibImage image = picture24({{grey(100), grey(150)}});
-    imaging::sharpen(image, 1);
-    EXPECT_EQ(rgbGrid(image), (Grid{grey(50), grey(150)})) << "100 + (100 - 150); the last stays";
-
+    EXPECT_EQ(filtered(sharpen, {{grey(100), grey(150)}}, 1), (Grid{grey(50), grey(150)}))
+        << "100 + (100 - 150); the last stays";
     // Bytes blue, green, red: 10 + (10 - 40) x 2 = -50 is 0; green equals its neighbour;
     // 30 + (30 - 0) x 2 = 90.
-    image = picture24({{0x1E140A, 0x001428}});
-    imaging::sharpen(image, 2);
-    EXPECT_EQ(rgbGrid(image), (Grid{0x5A1400, 0x001428}));
-
-    const Grid flat(3, 0x336699);
-    for (int amount : {0, 1, 50, 1000000}) {
-        image = picture24({{0x336699, 0x336699, 0x336699}});
-        imaging::sharpen(image, amount);
-        EXPECT_EQ(rgbGrid(image), flat) << "a uniform picture stays, amount " << amount;
-    }
-    image = picture24({{grey(100), grey(101)}});
-    imaging::sharpen(image, 1000000);
-    EXPECT_EQ(rgbGrid(image), (Grid{grey(0), grey(101)})) << "no overflow, just black";
+    EXPECT_EQ(filtered(sharpen, {{0x1E140A, 0x001428}}, 2), (Grid{0x5A1400, 0x001428}));
+    for (int amount : {0, 1, 50, 1000000})
+        EXPECT_EQ(filtered(sharpen, {{0x336699, 0x336699, 0x336699}}, amount), Grid(3, 0x336699))
+            << "a uniform picture stays, amount " << amount;
+    EXPECT_EQ(filtered(sharpen, {{grey(100), grey(101)}}, 1000000), (Grid{grey(0), grey(101)}))
+        << "no overflow, just black";
 }
 
 TEST(Filters, EmbossIsAGreyReliefAroundAFlat128) {
     // 0 + 0 + 0 against 30 + 60 + 90: d = -60, -60 x 2 + 128 = 8.
-    imaging::DibImage image = picture24({{0x000000, 0x5A3C1E}});
-    imaging::emboss(image, 2);
-    EXPECT_EQ(rgbGrid(image), (Grid{grey(8), grey(128)}));
+    EXPECT_EQ(filtered(emboss, {{0x000000, 0x5A3C1E}}, 2), (Grid{grey(8), grey(128)}));
     // 0 against 100: trunc(-100 / 3) = -33, toward zero; then 33 the other way.
-    image = picture24({{0x000000, 0x000064, 0x000000}});
-    imaging::emboss(image, 1);
-    EXPECT_EQ(rgbGrid(image), (Grid{grey(95), grey(161), grey(128)}));
-    image = picture24({{0x123456, 0x123456}, {0xFFFFFF, 0xFFFFFF}});
-    imaging::emboss(image, 100);
-    EXPECT_EQ(rgbGrid(image), Grid(4, grey(128))) << "uniform rows become 128, not unchanged";
-    image = picture24({{0x000000, 0xFFFFFF}});
-    imaging::emboss(image, 1);
-    EXPECT_EQ(rgbGrid(image), (Grid{grey(0), grey(128)})) << "black to white: d = -255";
+    EXPECT_EQ(filtered(emboss, {{0x000000, 0x000064, 0x000000}}, 1),
+              (Grid{grey(95), grey(161), grey(128)}));
+    EXPECT_EQ(filtered(emboss, {{0x123456, 0x123456}, {0xFFFFFF, 0xFFFFFF}}, 100),
+              Grid(4, grey(128)))
+        << "uniform rows become 128, not unchanged";
+    EXPECT_EQ(filtered(emboss, {{0x000000, 0xFFFFFF}}, 1), (Grid{grey(0), grey(128)}))
+        << "black to white: d = -255";
 }
 
 TEST(Filters, SmoothTakesTheMeanOfTheBlockWithTheEdgesRepeated) {

@@ -8,12 +8,10 @@ TEST(HlsColour, KnownColours) {
     EXPECT_DOUBLE_EQ(red.lightness, 0.5);
     EXPECT_DOUBLE_EQ(red.saturation, 1.0);
 
-    const imaging::Hls blue = imaging::rgbToHls(0x0000FF);
-    EXPECT_NEAR(blue.hue, 2.0 / 3.0, 1e-12);
+    EXPECT_NEAR(imaging::rgbToHls(0x0000FF).hue, 2.0 / 3.0, 1e-12) << "blue";
 
     const imaging::Hls grey = imaging::rgbToHls(0x808080);
-    EXPECT_EQ(grey.saturation, 0.0);
-    EXPECT_EQ(grey.hue, 0.0);
+    EXPECT_EQ(std::pair(grey.saturation, grey.hue), std::pair(0.0, 0.0));
     EXPECT_EQ(imaging::hlsToRgb(grey), (imaging::Bgr{128, 128, 128}));
 
     EXPECT_EQ(imaging::hlsToRgb({0.0, 0.5, 1.0}), (imaging::Bgr{0, 0, 255}));

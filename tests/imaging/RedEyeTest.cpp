@@ -4,26 +4,15 @@
 
 #include <gtest/gtest.h>
 
+using testsupport::paint;
 using testsupport::rgbAt;
 
-namespace {
-
-void paint(imaging::DibImage& picture, int x, int y, uint32_t rgb) {
-    uint8_t* p = picture.row(y) + x * 3;
-    p[0] = uint8_t(rgb);
-    p[1] = uint8_t(rgb >> 8);
-    p[2] = uint8_t(rgb >> 16);
-}
-
-} // namespace
-
 TEST(RedEye, TheRedTestTakesFlashReds) {
-    struct Row {
+    const struct {
         int r, g, b;
         bool red;
         const char* why;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {200, 40, 40, true, "rule 1"},
         {150, 60, 90, true, "rule 4; rule 1 needs R over 150"},
         {120, 60, 90, false, "rule 4 needs R over 120"},
@@ -32,7 +21,7 @@ TEST(RedEye, TheRedTestTakesFlashReds) {
         {151, 70, 99, true, "past rule 1, inside rule 4"},
         {200, 90, 120, true, "rule 3"},
     };
-    for (const Row& row : rows)
+    for (const auto& row : rows)
         EXPECT_EQ(imaging::isRedEyeColour(row.r, row.g, row.b), row.red) << row.why;
 }
 
@@ -46,9 +35,7 @@ TEST(RedEye, AClickRepairsTheRedOfTheEyeAndNothingBeyondItsBox) {
     //   down: rows 6, 6, 7; skin 8 to 11: 6 - 4 + 2 = 4; up likewise 4.
     // Box: x 8 - 4 - 2 = 2 to 8 + 5 + 2 = 15, rows 0 to 12.
     imaging::DibImage eye = testsupport::solid24(20, 14, 0xDCAA8C);
-    for (int y = 5; y <= 7; ++y)
-        for (int x = 6; x <= 12; ++x)
-            paint(eye, x, y, 0xC81E1E);
+    paint(eye, 6, 5, 0xC81E1E, 7, 3);
     paint(eye, 10, 6, 0xFFFFFF);
     paint(eye, 5, 6, 0x1E1414);
     paint(eye, 13, 6, 0x1E1414);

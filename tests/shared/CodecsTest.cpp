@@ -61,42 +61,40 @@ std::string jpegWithThumbnailAt(uint32_t offset, uint32_t size) {
 
 TEST(Codecs, TheKindsOtherProgramsWriteReadPixelForPixel) {
     const auto sun = testsupport::sunRasterHeader;
+    // The mapped TGA has three 24-bit entries, and a run of 3 pixels, then 1 raw pixel.
+    // Sun raster maps hold all reds, then greens, then blues; in the run-length rows 0x80 2 1
+    // is three of index 1, 0x80 0 one of index 0x80, past the map, which is grey as in a
+    // picture without one. Signed PGX runs from -128, black, to 127, white.
     const struct {
         const char* reason;
         Reader reader;
-        std::string file;
         int bits; // as the header tells it
         Grid pixels;
+        std::string file;
     } files[] = {
-        {"PCX: 1001, 1010, 1100, 1000, then 0, through the grey palette", kPcx, sixteenColourPcx(),
-         4, Grid{0x909090, 0xA0A0A0, 0xC0C0C0, 0x808080, 0, 0, 0, 0}},
-        {"TGA: true colour, bottom row first, no footer", kTga,
-         tgaHeader(2, 0, 0, 0, 2, 2, 24, 0) + bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}), 24,
-         Grid{0x090807, 0x0C0B0A, 0x030201, 0x060504}},
-        {"TGA: three 24-bit map entries; a run of 3, then 1 raw pixel", kTga,
+        {"PCX: 1001, 1010, 1100, 1000, then 0, through the grey palette", kPcx, 4,
+         Grid{0x909090, 0xA0A0A0, 0xC0C0C0, 0x808080, 0, 0, 0, 0}, sixteenColourPcx()},
+        {"TGA: bottom row first, no footer", kTga, 24, Grid{0x090807, 0x0C0B0A, 0x030201, 0x060504},
+         tgaHeader(2, 0, 0, 0, 2, 2, 24, 0) + bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})},
+        {"TGA: 24-bit map; 3 run, 1 raw", kTga, 8, Grid{0xFF0000, 0xFF0000, 0xFF0000, 0x00FF00},
          tgaHeader(9, 1, 3, 24, 4, 1, 8, 0x20) +
-             bytes({255, 0, 0, 0, 255, 0, 0, 0, 255, 0x82, 2, 0x00, 1}),
-         8, Grid{0xFF0000, 0xFF0000, 0xFF0000, 0x00FF00}},
-        {"TGA: 16 bits (5-5-5), right to left", kTga,
-         tgaHeader(2, 0, 0, 0, 2, 1, 16, 0x30) + bytes({0x00, 0x7C, 0x1F, 0x00}), 16,
-         Grid{0x0000F8, 0xF80000}},
-        {"TGA: grey, run-length encoded", kTga,
-         tgaHeader(11, 0, 0, 0, 3, 1, 8, 0x20) + bytes({0x82, 0x40}), 8, Grid(3, 0x404040)},
-        {"Sun raster: BGR, rows padded to 16 bits", kSun,
-         sun(1, 2, 24, 1, 0, 0) + bytes({1, 2, 3, 0, 4, 5, 6, 0}), 24, Grid{0x030201, 0x060504}},
-        {"Sun raster: RGB", kSun, sun(1, 1, 24, 3, 0, 0) + bytes({1, 2, 3, 0}), 24, Grid{0x010203}},
-        {"Sun raster: the map is all reds, then greens, then blues; 0x80 2 1 is three of index "
-         "1, 0x80 0 one of index 0x80, past the map, grey as in a picture without one",
-         kSun, sun(4, 1, 8, 2, 1, 6) + bytes({10, 20, 30, 40, 50, 60, 0x80, 2, 1, 0x80, 0}), 8,
-         Grid{0x14283C, 0x14283C, 0x14283C, 0x808080}},
-        {"Sun raster: 1 bit without a map, a set bit black", kSun,
-         sun(2, 1, 1, 1, 0, 0) + bytes({0x80, 0}), 1, Grid{0, 0xFFFFFF}},
-        {"PGX: 8 bits", kPgx, "PG ML + 8 3 1\n" + bytes({0, 128, 255}), 8,
-         Grid{0, 0x808080, 0xFFFFFF}},
-        {"PGX: 12 bits little-endian, 0x0FFF white and 0x0800 128", kPgx,
-         "PG LM +12 2 1\n" + bytes({0xFF, 0x0F, 0x00, 0x08}), 16, Grid{0xFFFFFF, 0x808080}},
-        {"PGX: signed, -128 black and 127 white", kPgx, "PG ML - 8 2 1\n" + bytes({0x80, 0x7F}), 8,
-         Grid{0, 0xFFFFFF}},
+             bytes({255, 0, 0, 0, 255, 0, 0, 0, 255, 0x82, 2, 0x00, 1})},
+        {"TGA: 16 bits (5-5-5), right to left", kTga, 16, Grid{0x0000F8, 0xF80000},
+         tgaHeader(2, 0, 0, 0, 2, 1, 16, 0x30) + bytes({0x00, 0x7C, 0x1F, 0x00})},
+        {"TGA: grey, run-length encoded", kTga, 8, Grid(3, 0x404040),
+         tgaHeader(11, 0, 0, 0, 3, 1, 8, 0x20) + bytes({0x82, 0x40})},
+        {"Sun raster: BGR, rows padded to 16 bits", kSun, 24, Grid{0x030201, 0x060504},
+         sun(1, 2, 24, 1, 0, 0) + bytes({1, 2, 3, 0, 4, 5, 6, 0})},
+        {"Sun raster: RGB", kSun, 24, Grid{0x010203}, sun(1, 1, 24, 3, 0, 0) + bytes({1, 2, 3, 0})},
+        {"Sun raster: mapped, run-length", kSun, 8, Grid{0x14283C, 0x14283C, 0x14283C, 0x808080},
+         sun(4, 1, 8, 2, 1, 6) + bytes({10, 20, 30, 40, 50, 60, 0x80, 2, 1, 0x80, 0})},
+        {"Sun raster: 1 bit without a map, a set bit black", kSun, 1, Grid{0, 0xFFFFFF},
+         sun(2, 1, 1, 1, 0, 0) + bytes({0x80, 0})},
+        {"PGX: 8 bits", kPgx, 8, Grid{0, 0x808080, 0xFFFFFF},
+         "PG ML + 8 3 1\n" + bytes({0, 128, 255})},
+        {"PGX: 12 bits little-endian, 0x0FFF white and 0x0800 128", kPgx, 16,
+         Grid{0xFFFFFF, 0x808080}, "PG LM +12 2 1\n" + bytes({0xFF, 0x0F, 0x00, 0x08})},
+        {"PGX: signed", kPgx, 8, Grid{0, 0xFFFFFF}, "PG ML - 8 2 1\n" + bytes({0x80, 0x7F})},
     };
     for (const auto& f : files) {
         SCOPED_TRACE(f.reason);

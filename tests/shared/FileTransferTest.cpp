@@ -31,10 +31,13 @@ QStringList filesIn(const QString& folder) {
 
 } // namespace
 
+struct FileTransferTest : ::testing::Test {
+    testsupport::Sandbox box;
+};
+
 // As `cp -p` and file managers do, a copy keeps the photo's modification time: photos sorted by
 // date keep their order.
-TEST(FileTransfer, CopyKeepsTheTimeReplacesOnlyWhenToldAndABrokenCopyLeavesTheOldFile) {
-    testsupport::Sandbox box;
+TEST_F(FileTransferTest, CopyKeepsTheTimeReplacesOnlyWhenToldAndABrokenCopyLeavesTheOldFile) {
     ASSERT_TRUE(writeFile(box.path("a.jpg"), "new photo"));
     const timespec taken[2] = {{1000000000, 0}, {1000000000, 123456789}}; // 2001-09-09
     ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(box.path("a.jpg")).constData(), taken, 0), 0);
@@ -63,8 +66,7 @@ TEST(FileTransfer, CopyKeepsTheTimeReplacesOnlyWhenToldAndABrokenCopyLeavesTheOl
     EXPECT_EQ(transfer.errorText(), "No such file or directory") << "the system's words";
 }
 
-TEST(FileTransfer, MoveAndRenameNeverReplaceAFile) {
-    testsupport::Sandbox box;
+TEST_F(FileTransferTest, MoveAndRenameNeverReplaceAFile) {
     ASSERT_TRUE(writeFile(box.path("a.jpg"), "a"));
     ASSERT_TRUE(writeFile(box.path("b.jpg"), "b"));
     EXPECT_EQ(FileTransfer().move(box.path("a.jpg"), box.path("b.jpg")), Result::TargetExists);
@@ -76,8 +78,7 @@ TEST(FileTransfer, MoveAndRenameNeverReplaceAFile) {
     EXPECT_FALSE(QFile::exists(box.path("a.jpg")));
 }
 
-TEST(FileTransfer, AMoveToAnotherFileSystemCopiesChecksAndOnlyThenRemoves) {
-    testsupport::Sandbox box;
+TEST_F(FileTransferTest, AMoveToAnotherFileSystemCopiesChecksAndOnlyThenRemoves) {
     const auto target = testsupport::folderOnAnotherFileSystem(box.folder());
     if (!target)
         GTEST_SKIP() << "/dev/shm is not another file system here";
@@ -93,8 +94,7 @@ TEST(FileTransfer, AMoveToAnotherFileSystemCopiesChecksAndOnlyThenRemoves) {
     EXPECT_FALSE(QFile::exists(box.path("big.jpg")));
 }
 
-TEST(FileTransfer, DeletedPhotosGoToTheTrashOfTheUsersDataFolder) {
-    testsupport::Sandbox box;
+TEST_F(FileTransferTest, DeletedPhotosGoToTheTrashOfTheUsersDataFolder) {
     const testsupport::ScopedEnv data("XDG_DATA_HOME", box.path("data").toUtf8());
     ASSERT_TRUE(writeFile(box.path("IMG 1.jpg"), "photo"));
     EXPECT_TRUE(FileTransfer::canTrash(box.path("IMG 1.jpg")));

@@ -12,8 +12,11 @@
 using quillax::HandOffQueue;
 using Appended = HandOffQueue::Appended;
 
-TEST(HandOffQueue, LinesArriveInOrderAndNamesWithLineBreaksAreRefused) {
+struct HandOffQueueTest : ::testing::Test {
     testsupport::Sandbox box;
+};
+
+TEST_F(HandOffQueueTest, LinesArriveInOrderAndNamesWithLineBreaksAreRefused) {
     EXPECT_TRUE(HandOffQueue::take(box.folder()).isEmpty()) << "no file, no queue";
     for (const char* path : {"/p/Été 1.jpg", "/p/b.png", "/p/Été 1.jpg"})
         ASSERT_EQ(HandOffQueue::append(box.folder(), QString::fromUtf8(path)), Appended::Done);
@@ -30,8 +33,7 @@ TEST(HandOffQueue, LinesArriveInOrderAndNamesWithLineBreaksAreRefused) {
     EXPECT_FALSE(QFile::exists(box.path("toAddList.txt"))) << "and nothing of it is written";
 }
 
-TEST(HandOffQueue, AQueueHeldByTheOtherSideWaitsForTheNextTime) {
-    testsupport::Sandbox box;
+TEST_F(HandOffQueueTest, AQueueHeldByTheOtherSideWaitsForTheNextTime) {
     HandOffQueue::append(box.folder(), "/p/a.jpg");
     QFile held(box.path("toAddList.txt"));
     ASSERT_TRUE(held.open(QIODevice::ReadOnly));
@@ -43,8 +45,7 @@ TEST(HandOffQueue, AQueueHeldByTheOtherSideWaitsForTheNextTime) {
 }
 
 // Whatever lies in the file is handed on as lines; add photo judges them.
-TEST(HandOffQueue, JunkLongLinesAndCarriageReturnsAreJustLines) {
-    testsupport::Sandbox box;
+TEST_F(HandOffQueueTest, JunkLongLinesAndCarriageReturnsAreJustLines) {
     const QByteArray longLine(100000, 'x');
     ASSERT_TRUE(testsupport::writeFile(box.path("toAddList.txt"),
                                        "/p/a.jpg\r\n\n" + longLine +
@@ -56,8 +57,7 @@ TEST(HandOffQueue, JunkLongLinesAndCarriageReturnsAreJustLines) {
     EXPECT_EQ(lines[3], "/p/last-without-end");
 }
 
-TEST(HandOffQueue, AnotherProcessAppendingWhileTheQueueIsTakenLosesNothing) {
-    testsupport::Sandbox box;
+TEST_F(HandOffQueueTest, AnotherProcessAppendingWhileTheQueueIsTakenLosesNothing) {
     constexpr int kLines = 3000;
     QProcess appender;
     appender.start(HANDOFF_APPENDER_PATH, {box.folder(), QString::number(kLines)});

@@ -79,8 +79,7 @@ TEST(ImageFile, FormatsRoundTripAtTheirDepthAndCutFilesAreInvalid) {
     EXPECT_FALSE(ImageFile::decode(box.path("drawing.wmf"), kWmf).isValid());
     EXPECT_FALSE(ImageFile::decode(box.path("missing.png"), kPng).isValid());
     EXPECT_FALSE(ImageFile::decode(box.path("a.png"), kUnknownFormat).isValid());
-    EXPECT_FALSE(ImageFile::decode(box.path("a.png"), kJpeg).isValid())
-        << "a PNG named .jpg is not a JPEG";
+    EXPECT_FALSE(ImageFile::decode(box.path("a.png"), kJpeg).isValid()) << "a PNG is no JPEG";
 
     // The depth other programs' files store, here written by Qt's writers.
     using enum QImage::Format;

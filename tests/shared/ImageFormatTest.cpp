@@ -9,16 +9,11 @@ using namespace quillax;
 // spellings, and names that only look like a picture's.
 TEST(ImageTypeFromName, EndingsDecideInOrder) {
     const std::pair<ImageFormat, QStringList> cases[] = {
-        {kJpeg, {"Page.JPEG"}},
-        {kBmp, {"xbmp", "scan.BMP"}},
-        {kTiff, {"a.TIFF"}},
-        {kWmf, {"a.wmf", "a.emf"}},
-        {kJpeg2000File, {"a.j2k", "a.jp2"}},
-        {kJpeg2000Stream, {"a.j2c", "a.jpc"}},
-        {kPgx, {"a.pgx"}},
-        {kPnm, {"scan.pgm", "scan.pnm"}},
-        {kRas, {"a.ras"}},
-        {kUnknownFormat, {"", "mp", "notes.txt", "photo.jpg."}}};
+        {kTiff, {"a.TIFF"}},        {kUnknownFormat, {"", "mp", "notes.txt", "photo.jpg."}},
+        {kPgx, {"a.pgx"}},          {kJpeg2000Stream, {"a.j2c", "a.jpc"}},
+        {kRas, {"a.ras"}},          {kJpeg2000File, {"a.j2k", "a.jp2"}},
+        {kJpeg, {"Page.JPEG"}},     {kPnm, {"scan.pgm", "scan.pnm"}},
+        {kWmf, {"a.wmf", "a.emf"}}, {kBmp, {"xbmp", "scan.BMP"}}};
     for (const auto& [format, names] : cases)
         for (const QString& name : names)
             EXPECT_EQ(imageTypeFromName(name), format) << name.toStdString();

@@ -20,32 +20,29 @@ TEST(PicturePreview, TextsFollowTheHeaderAndTheFileSize) {
     EXPECT_EQ(PicturePreview::textsFor({}, 3000), PicturePreview::Texts{}) << "no header";
     EXPECT_EQ(PicturePreview::textsFor({1, 1, 8}, 1023).size, "Size: 0 Kb");
 
-    const std::pair<int, const char*> colours[] = {{1, "Colors: 2 (monocromatic)"},
-                                                   {4, "Colors: 16"},
-                                                   {8, "Colors: 256"},
-                                                   {16, "Colors: 65,536"},
-                                                   {24, "Colors: 16 millions"},
-                                                   {32, ""},
-                                                   {2, ""}};
+    const std::pair<int, const char*> colours[] = {
+        {4, "Colors: 16"},          {1, "Colors: 2 (monocromatic)"},
+        {8, "Colors: 256"},         {32, ""},
+        {16, "Colors: 65,536"},     {2, ""},
+        {24, "Colors: 16 millions"}};
     for (const auto& [bits, text] : colours)
         EXPECT_EQ(PicturePreview::colourText(bits), text) << bits;
 }
 
 TEST(PicturePreview, ThumbnailFitsTheAreaBothWays) {
     const QRect area(10, 20, 135, 125);
-    struct Row {
+    const struct {
         QSize picture;
         QRect expected;
         const char* why;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {{1000, 1000}, {15, 20, 125, 125}, "square counts as upright: as tall, centred"},
         {{1000, 2000}, {46, 20, 62, 125}, "upright: width 125 x 1000 / 2000 = 62, left (135-62)/2"},
         {{2000, 1000}, {10, 49, 135, 67}, "wide: height 135 x 1000 / 2000 = 67, top (125-67)/2"},
         {{1010, 1000}, {14, 20, 126, 125}, "just wider: as wide would be 133 tall, so as tall"},
         {{5000, 1}, {10, 82, 135, 1}, "a line stays one pixel high"},
     };
-    for (const Row& row : rows)
+    for (const auto& row : rows)
         EXPECT_EQ(PicturePreview::thumbnailRect(area, row.picture), row.expected) << row.why;
 }
 

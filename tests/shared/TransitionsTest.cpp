@@ -46,8 +46,7 @@ TEST(Transitions, InterlaceLeavesWhatIsPastTheLastFullPassToTheFinalCopy) {
 TEST(Transitions, BandsAndBoxesFollowTheirStepsAndEndWhole) {
     Recorder up;
     Transitions::wipeUp(up.target(), 30, 25, 48, 10);
-    EXPECT_EQ(up.copies, (Copies{Copy{0, 15, 30, 10}, Copy{0, 5, 30, 10}, Copy{0, 0, 30, 5},
-                                 Copy{0, 0, 30, 25}}))
+    EXPECT_EQ(up.copies, (Copies{{0, 15, 30, 10}, {0, 5, 30, 10}, {0, 0, 30, 5}, {0, 0, 30, 25}}))
         << "from the bottom edge up, the last band clipped";
     EXPECT_EQ(up.waits.size(), 3u);
 
@@ -112,8 +111,7 @@ TEST(ZoomView, FitsNeverEnlargesAndZoomsAboutTheDragStart) {
     EXPECT_EQ(view.zoom(), 2.0);
     // At 2.0 the 1086 x 1538 picture shows 1025 x 769 of it: 512 x 384 of the source.
     EXPECT_EQ(view.view(), (ZoomView::Rect{0, 0, 1025, 769}));
-    EXPECT_EQ(view.source().width(), 512);
-    EXPECT_EQ(view.source().height(), 384);
+    EXPECT_EQ(std::pair(view.source().width(), view.source().height()), std::pair(512, 384));
 }
 
 // Doubling at every drag would overflow the picture's size after about 31 drags.

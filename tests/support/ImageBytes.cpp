@@ -66,16 +66,12 @@ std::string withApp1(const std::string& jpeg, const std::string& payload) {
 
 std::string rle8Bmp() {
     std::string b(54 + 1024, '\0');
-    auto put32 = [&b](size_t at, uint32_t v) { b.replace(at, 4, le32(v)); };
-    b[0] = 'B';
-    b[1] = 'M';
-    put32(10, 54 + 1024);
-    put32(14, 40);
-    put32(18, 4);
-    put32(22, 2);
-    b[26] = 1;
-    b[28] = 8;
-    put32(30, 1);
+    b.replace(0, 2, "BM");
+    // The pixels' offset, the header's size, width, height and compression.
+    for (const auto& [at, v] : {std::pair{10, 54 + 1024}, {14, 40}, {18, 4}, {22, 2}, {30, 1}})
+        b.replace(at, 4, le32(v));
+    b[26] = 1;                  // planes
+    b[28] = 8;                  // bits per pixel
     b[54 + 4 + 2] = char(0xFF); // colour 1 red
     b[54 + 8 + 1] = char(0xFF); // colour 2 green
     return b + bytes({3, 1, 1, 2, 0, 0, 0, 4, 2, 1, 2, 1, 0, 0, 0, 1});
@@ -91,17 +87,15 @@ std::string sunRasterHeader(int width, int height, int depth, int type, int mapT
                             int mapLength) {
     std::string out;
     for (uint32_t v : {0x59A66A95u, uint32_t(width), uint32_t(height), uint32_t(depth), 0u,
-                       uint32_t(type), uint32_t(mapType), uint32_t(mapLength)}) {
+                       uint32_t(type), uint32_t(mapType), uint32_t(mapLength)})
         for (int shift : {24, 16, 8, 0})
             out.push_back(char((v >> shift) & 0xFF));
-    }
     return out;
 }
 
 std::string jpeg2000(const imaging::DibImage& picture, bool jp2, int tileSize) {
     const int w = picture.width(), h = picture.height();
-    opj_image_cmptparm_t parts[3];
-    std::memset(parts, 0, sizeof parts);
+    opj_image_cmptparm_t parts[3] = {};
     for (auto& p : parts) {
         p.dx = p.dy = 1;
         p.w = OPJ_UINT32(w);

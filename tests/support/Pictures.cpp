@@ -2,14 +2,15 @@
 
 namespace testsupport {
 
-namespace {
-void put(imaging::DibImage& image, int x, int y, uint32_t rgb) {
-    uint8_t* p = image.row(y) + x * (image.bitsPerPixel() / 8);
-    p[0] = uint8_t(rgb);
-    p[1] = uint8_t(rgb >> 8);
-    p[2] = uint8_t(rgb >> 16);
+void paint(imaging::DibImage& image, int x, int y, uint32_t rgb, int width, int height) {
+    for (int row = y; row < y + height; ++row)
+        for (int column = x; column < x + width; ++column) {
+            uint8_t* p = image.row(row) + column * (image.bitsPerPixel() / 8);
+            p[0] = uint8_t(rgb);
+            p[1] = uint8_t(rgb >> 8);
+            p[2] = uint8_t(rgb >> 16);
+        }
 }
-} // namespace
 
 imaging::DibImage picture24(std::initializer_list<std::initializer_list<uint32_t>> rows) {
     imaging::DibImage image;
@@ -18,7 +19,7 @@ imaging::DibImage picture24(std::initializer_list<std::initializer_list<uint32_t
     for (const auto& row : rows) {
         int x = 0;
         for (uint32_t rgb : row)
-            put(image, x++, y, rgb);
+            paint(image, x++, y, rgb);
         ++y;
     }
     return image;
@@ -27,9 +28,7 @@ imaging::DibImage picture24(std::initializer_list<std::initializer_list<uint32_t
 imaging::DibImage solid24(int width, int height, uint32_t rgb) {
     imaging::DibImage image;
     image.create(width, height, 24);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            put(image, x, y, rgb);
+    paint(image, 0, 0, rgb, width, height);
     return image;
 }
 
@@ -41,7 +40,7 @@ imaging::DibImage pattern24(int width, int height) {
             const uint32_t r = uint32_t(x * 255 / std::max(width - 1, 1));
             const uint32_t g = uint32_t(y * 255 / std::max(height - 1, 1));
             const uint32_t b = uint32_t((x * 7 + y * 13) % 256);
-            put(image, x, y, (r << 16) | (g << 8) | b);
+            paint(image, x, y, (r << 16) | (g << 8) | b);
         }
     }
     return image;

@@ -17,6 +17,9 @@ imaging::DibImage pattern24(int width, int height);
 // A 13 x 7 picture of any depth whose bytes run through many values, with a colour table
 // of distinct colours where the depth has one: round trips show every byte.
 imaging::DibImage everyValuePicture(int bitsPerPixel);
+// Paints the width x height block whose top-left pixel is (x, y) in 0xRRGGBB, on a 24- or
+// 32-bit picture.
+void paint(imaging::DibImage& image, int x, int y, uint32_t rgb, int width = 1, int height = 1);
 // Colour of pixel (x, y) as 0xRRGGBB, through the palette where there is one.
 uint32_t rgbAt(const imaging::DibImage& image, int x, int y);
 // All pixels as 0xRRGGBB, top row first, for readable comparisons.

@@ -9,8 +9,6 @@
 
 namespace testsupport {
 
-Sandbox::Sandbox() = default;
-
 QString Sandbox::writeSettings(const QString& location, const QString& editor) {
     const QString file = path("Quillax.conf");
     QFile out(file);

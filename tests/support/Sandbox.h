@@ -9,7 +9,6 @@ namespace testsupport {
 // A fresh folder for one test, removed afterwards.
 class Sandbox {
   public:
-    Sandbox();
     // The folder, ending in "/".
     QString folder() const { return dir_.path() + "/"; }
     QString path(const QString& name) const { return folder() + name; }

@@ -6,21 +6,18 @@
 
 namespace testsupport {
 
-quillax::Prompts::Answer ScriptedPrompts::next(Answer fallback) {
-    if (answers.empty())
+namespace {
+
+// The first of `queue`, taken off it, or `fallback` when nothing is left.
+template <typename T> T take(std::deque<T>& queue, T fallback = {}) {
+    if (queue.empty())
         return fallback;
-    const Answer a = answers.front();
-    answers.pop_front();
-    return a;
+    T first = std::move(queue.front());
+    queue.pop_front();
+    return first;
 }
 
-QString ScriptedPrompts::nextFile() {
-    if (files.empty())
-        return {};
-    QString f = files.front();
-    files.pop_front();
-    return f;
-}
+} // namespace
 
 void ScriptedPrompts::message(const QString& text, const QString&) {
     shown.append(text);
@@ -32,52 +29,44 @@ bool ScriptedPrompts::askYesNo(const QString& text, const QString&) {
     shown.append(text);
     if (whileAsking)
         std::exchange(whileAsking, nullptr)();
-    return next(Answer::No) == Answer::Yes;
+    return take(answers, Answer::No) == Answer::Yes;
 }
 
 quillax::Prompts::Answer ScriptedPrompts::askYesNoCancel(const QString& text, const QString&) {
     shown.append(text);
-    return next(Answer::Cancel);
+    return take(answers, Answer::Cancel);
 }
 
 QString ScriptedPrompts::openFile(const QString& caption, const QString&, const QString&) {
     shown.append(caption);
-    return nextFile();
+    return take(files);
 }
 
 QString ScriptedPrompts::openPicture(const QString& caption) {
     shown.append(caption);
-    return nextFile();
+    return take(files);
 }
 
 QString ScriptedPrompts::saveFile(const QString& caption, const QString&, const QString&,
                                   const QString&, Overwrite) {
     shown.append(caption);
-    return nextFile();
+    return take(files);
 }
 
 QString ScriptedPrompts::folder(const QString& caption, const QString&) {
     shown.append(caption);
-    return nextFile();
+    return take(files);
 }
 
 QColor ScriptedPrompts::colour(const QColor&, const QString&) {
-    if (colours.empty())
-        return {};
-    QColor c = colours.front();
-    colours.pop_front();
-    return c;
+    return take(colours);
 }
 
 int ScriptedPrompts::runDialog(QDialog& dialog) {
     dialogTitles.append(dialog.windowTitle());
     if (whileInDialog)
         whileInDialog(dialog);
-    if (dialogResults.empty())
-        return QDialog::Rejected;
-    const int r = dialogResults.front();
-    dialogResults.pop_front();
-    return r;
+    return take(dialogResults, int(QDialog::Rejected));
 }
 
 } // namespace testsupport

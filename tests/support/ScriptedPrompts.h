@@ -37,10 +37,6 @@ class ScriptedPrompts : public quillax::Prompts {
     QString folder(const QString& caption, const QString& start) override;
     QColor colour(const QColor& initial, const QString& title = {}) override;
     int runDialog(QDialog& dialog) override;
-
-  private:
-    Answer next(Answer fallback);
-    QString nextFile();
 };
 
 } // namespace testsupport
