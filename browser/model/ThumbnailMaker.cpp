@@ -76,11 +76,13 @@ bool isWholeJpeg(QFile& file) {
     const qint64 size = file.size();
     if (size >= 4 && file.seek(size - 2) && file.read(2) == QByteArray("\xFF\xD9", 2))
         return true;
-    const uchar* whole = file.map(0, size);
-    const bool complete = whole != nullptr && codecs::isCompleteJpeg({whole, size_t(size)});
-    if (whole != nullptr)
-        file.unmap(const_cast<uchar*>(whole));
-    return complete;
+    // Read, not mapped: a program that rewrites the photo meanwhile would cut a mapping short,
+    // and touching the lost pages ends the whole browser with a bus error.
+    if (!file.seek(0))
+        return false;
+    const QByteArray whole = file.read(size);
+    return codecs::isCompleteJpeg(
+        {reinterpret_cast<const uint8_t*>(whole.constData()), size_t(whole.size())});
 }
 
 Reduced readJpeg(const QString& path) {
