@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 #include <QWidget>
 #include <unistd.h>
 
@@ -58,17 +59,26 @@ PeerLink::PeerLink(const QString& program, int value, const QString& installFold
         while (QLocalSocket* peer = server_->nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
             connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-                while (peer->canReadLine()) {
-                    const QByteArray line = peer->readLine();
-                    if (line == kRaise)
-                        emit raiseRequested();
-                    else if (line.startsWith(kOpen) && line.endsWith('\n'))
-                        emit openRequested(QString::fromUtf8(
-                            QByteArray::fromPercentEncoding(line.mid(kOpen.size()).chopped(1))));
-                }
+                QList<QByteArray> requests;
+                while (peer->canReadLine())
+                    requests.append(peer->readLine());
+                // Answered once this handler is over: an answer may ask the user something,
+                // and while that question waits the peer hangs up and its socket goes.
+                QTimer::singleShot(0, this, [this, requests] {
+                    for (const QByteArray& line : requests)
+                        answer(line);
+                });
             });
         }
     });
+}
+
+void PeerLink::answer(const QByteArray& request) {
+    if (request == kRaise)
+        emit raiseRequested();
+    else if (request.startsWith(kOpen) && request.endsWith('\n'))
+        emit openRequested(QString::fromUtf8(
+            QByteArray::fromPercentEncoding(request.mid(kOpen.size()).chopped(1))));
 }
 
 void PeerLink::bringToFront(QWidget& window) {

@@ -39,6 +39,8 @@ class PeerLink : public QObject {
     void openRequested(const QString& path);
 
   private:
+    void answer(const QByteArray& request);
+
     QLocalServer* server_;
 };
 
