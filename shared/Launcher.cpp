@@ -5,6 +5,11 @@
 
 namespace quillax {
 
+DesktopLauncher& DesktopLauncher::instance() {
+    static DesktopLauncher launcher;
+    return launcher;
+}
+
 bool DesktopLauncher::openDocument(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }

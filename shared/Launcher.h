@@ -16,6 +16,9 @@ class Launcher {
 
 class DesktopLauncher : public Launcher {
   public:
+    // The one a window uses when it was given none.
+    static DesktopLauncher& instance();
+
     bool openDocument(const QUrl& url) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
 };

@@ -22,53 +22,33 @@ size_t nextCharacter(std::string_view text, size_t at) {
 }
 
 // The usual single-pass match with one remembered star: on a mismatch the last star takes one
-// character more. Linear for the masks a search builds, quadratic at worst.
-bool matchAscii(std::string_view mask, std::string_view name) {
-    size_t m = 0, n = 0;
-    size_t starMask = std::string_view::npos, starName = 0;
-    while (n < name.size()) {
-        if (m < mask.size() && mask[m] == '*') {
+// character more. Linear for the masks a search builds, quadratic at worst. `next` steps over
+// one character of the name, `same` compares a letter of the mask with one of the name.
+template <typename Mask, typename Name, typename Next, typename Same>
+bool matchWildcards(const Mask& mask, const Name& name, Next next, Same same) {
+    const size_t maskSize = size_t(mask.size()), nameSize = size_t(name.size());
+    constexpr size_t kNoStar = size_t(-1);
+    size_t m = 0, n = 0, starMask = kNoStar, starName = 0;
+    while (n < nameSize) {
+        if (m < maskSize && mask[m] == '*') {
             starMask = m++;
             starName = n;
-        } else if (m < mask.size() && mask[m] == '?') {
+        } else if (m < maskSize && mask[m] == '?') {
             ++m;
-            n = nextCharacter(name, n);
-        } else if (m < mask.size() && mask[m] == lowered(name[n])) {
+            n = next(name, n);
+        } else if (m < maskSize && same(mask[m], name[n])) {
             ++m;
             ++n;
-        } else if (starMask != std::string_view::npos) {
+        } else if (starMask != kNoStar) {
             m = starMask + 1;
-            n = starName = nextCharacter(name, starName);
+            n = starName = next(name, starName);
         } else {
             return false;
         }
     }
-    while (m < mask.size() && mask[m] == '*')
+    while (m < maskSize && mask[m] == '*')
         ++m;
-    return m == mask.size();
-}
-
-// The same match on whole characters, case-folded, for masks with letters beyond ASCII.
-bool matchCharacters(const QList<uint>& mask, const QList<uint>& name) {
-    qsizetype m = 0, n = 0;
-    qsizetype starMask = -1, starName = 0;
-    while (n < name.size()) {
-        if (m < mask.size() && mask[m] == '*') {
-            starMask = m++;
-            starName = n;
-        } else if (m < mask.size() && (mask[m] == '?' || mask[m] == name[n])) {
-            ++m;
-            ++n;
-        } else if (starMask >= 0) {
-            m = starMask + 1;
-            n = ++starName;
-        } else {
-            return false;
-        }
-    }
-    while (m < mask.size() && mask[m] == '*')
-        ++m;
-    return m == mask.size();
+    return m == maskSize;
 }
 
 } // namespace
@@ -89,9 +69,14 @@ WildcardMask WildcardMask::containing(const QString& fragment) {
 
 bool WildcardMask::matches(std::string_view name) const {
     if (ascii_)
-        return matchAscii(asciiPattern_, name);
-    const QString text = QString::fromUtf8(name.data(), qsizetype(name.size()));
-    return matchCharacters(folded_, text.toCaseFolded().toUcs4());
+        return matchWildcards(std::string_view(asciiPattern_), name, nextCharacter,
+                              [](char m, char n) { return m == lowered(n); });
+    // Masks with letters beyond ASCII match whole characters, case-folded.
+    const QList<uint> text =
+        QString::fromUtf8(name.data(), qsizetype(name.size())).toCaseFolded().toUcs4();
+    return matchWildcards(
+        folded_, text, [](const QList<uint>&, size_t at) { return at + 1; },
+        [](uint m, uint n) { return m == n; });
 }
 
 } // namespace browser

@@ -251,15 +251,14 @@ SearchForm FindImagesDialog::form() const {
 }
 
 void FindImagesDialog::enableCriteria() {
-    for (QWidget* w : {static_cast<QWidget*>(minSize_), static_cast<QWidget*>(maxSize_)})
-        w->setEnabled(bySize_->isChecked());
-    from_->setEnabled(byDate_->isChecked());
-    to_->setEnabled(byDate_->isChecked());
-    for (QWidget* w : {static_cast<QWidget*>(widthCompare_), static_cast<QWidget*>(width_),
-                       static_cast<QWidget*>(heightCompare_), static_cast<QWidget*>(height_)})
-        w->setEnabled(byDimensions_->isChecked());
-    colourCompare_->setEnabled(byColours_->isChecked());
-    depth_->setEnabled(byColours_->isChecked());
+    const auto enable = [](const QList<QWidget*>& controls, bool on) {
+        for (QWidget* control : controls)
+            control->setEnabled(on);
+    };
+    enable({minSize_, maxSize_}, bySize_->isChecked());
+    enable({from_, to_}, byDate_->isChecked());
+    enable({widthCompare_, width_, heightCompare_, height_}, byDimensions_->isChecked());
+    enable({colourCompare_, depth_}, byColours_->isChecked());
 }
 
 // A cancelled chooser keeps what the field held.

@@ -10,20 +10,11 @@
 
 namespace editor {
 
-namespace {
-
-quillax::Launcher& desktop() {
-    static quillax::DesktopLauncher launcher;
-    return launcher;
-}
-
-} // namespace
-
 BrowserHandOff::BrowserHandOff(QWidget& window, LayerCommands& layers, QObject* parent)
     : QObject(parent), window_(window), layers_(layers),
       link_(new quillax::PeerLink(quillax::PeerLink::editorName(), quillax::PeerLink::kEditorValue,
                                   quillax::Settings::installFolder(), this)),
-      launcher_(&desktop()) {
+      launcher_(&quillax::DesktopLauncher::instance()) {
     connect(link_, &quillax::PeerLink::raiseRequested, this, &BrowserHandOff::comeForward);
     connect(link_, &quillax::PeerLink::openRequested, this, [this](const QString& path) {
         quillax::PeerLink::bringToFront(window_);

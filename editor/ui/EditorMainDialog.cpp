@@ -635,8 +635,8 @@ void EditorMainDialog::onProjectCleared() {
 // Readme.rtf of the install folder, in the desktop's program for it; a missing file is the
 // desktop's to report, as the browser leaves it.
 void EditorMainDialog::openHelp() {
-    static quillax::DesktopLauncher desktop;
-    quillax::Launcher& launcher = services_.launcher ? *services_.launcher : desktop;
+    quillax::Launcher& launcher =
+        services_.launcher ? *services_.launcher : quillax::DesktopLauncher::instance();
     launcher.openDocument(QUrl::fromLocalFile(quillax::Settings::installFolder() + "Readme.rtf"));
 }
 
