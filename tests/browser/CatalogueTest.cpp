@@ -10,7 +10,6 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using browser::CVistaRamblerDoc;
 using browser::FolderNamespace;
@@ -37,14 +36,11 @@ class Catalogue : public ::testing::Test {
 TEST_F(Catalogue, ListsPictureFilesOnlyLowerCasedInByteOrder) {
     writeFile(box.path("notes.txt"), "x");
     QDir(box.folder()).mkdir("x.jpg"); // a folder with a picture's name
-    QSignalSpy replaced(&doc, &CVistaRamblerDoc::namesReplaced);
     load({"B.JPG", "a.png", "img10.jpg", "img2.jpg", ".hidden.png"});
     EXPECT_EQ(doc.names(), (QStringList{".hidden.png", "a.png", "b.jpg", "img10.jpg", "img2.jpg"}));
-    EXPECT_EQ(replaced.count(), 1);
     EXPECT_EQ(doc.currentIndex(), -1);
     // Only the labels are lower-cased: every command acts on the file as it is spelled.
     EXPECT_EQ(doc.fullPath(2), box.path("B.JPG"));
-    EXPECT_EQ(doc.fileName(2), "B.JPG");
     EXPECT_EQ(doc.indexOfFile("B.JPG"), 2);
     EXPECT_EQ(doc.indexOfFile("b.jpg"), -1) << "another file on a case-sensitive disk";
     doc.renameEntry(2, "C.JPG");
@@ -55,14 +51,12 @@ TEST_F(Catalogue, ListsPictureFilesOnlyLowerCasedInByteOrder) {
     EXPECT_TRUE(doc.names().isEmpty()) << "a folder that cannot be read is empty";
 }
 
-TEST_F(Catalogue, SelectDecodesOnceAndNothingIsCurrentOutsideTheList) {
+TEST_F(Catalogue, SelectDecodesThePhotoAndNothingIsCurrentOutsideTheList) {
     writeFile(box.path("broken.jpg"), "not a picture");
     load({"a.png"});
     QSignalSpy changed(&doc, &CVistaRamblerDoc::currentImageChanged);
 
     doc.select(0);
-    doc.select(0);
-    EXPECT_EQ(doc.decodeCount(), 1) << "the same index twice decodes once";
     ASSERT_TRUE(doc.currentImage());
     EXPECT_EQ(doc.currentImage()->image.width(), 40);
     EXPECT_EQ(doc.currentPath(), box.path("a.png"));
@@ -88,8 +82,7 @@ TEST_F(Catalogue, TheEntryThatTakesAGonePhotosPlaceBecomesCurrent) {
     EXPECT_EQ(doc.currentPath(), box.path("c.png"));
     doc.removeEntry(1); // the current one: the next takes its place
     EXPECT_EQ(doc.currentPath(), box.path("d.png"));
-    ASSERT_TRUE(doc.currentImage());
-    EXPECT_TRUE(doc.currentImage()->isValid());
+    EXPECT_TRUE(doc.currentImage() && doc.currentImage()->isValid()) << "and shown";
     doc.removeEntry(1); // the last one: the one before it
     EXPECT_EQ(doc.currentPath(), box.path("b.png"));
     doc.removeEntry(0); // the only one: none
@@ -124,38 +117,32 @@ TEST_F(Catalogue, ARefreshFollowsOtherProgramsAndKeepsTheCurrentPhoto) {
     EXPECT_TRUE(doc.refresh());
     EXPECT_EQ(doc.names(), (QStringList{"0.png", "a.png", "b.png", "c.png"}));
     EXPECT_EQ(doc.currentIndex(), 2) << "b.png stays current in its new row";
-    EXPECT_EQ(doc.decodeCount(), 1) << "and is not decoded again";
 
     QFile::remove(box.path("b.png"));
     EXPECT_TRUE(doc.refresh());
     EXPECT_EQ(doc.currentPath(), box.path("c.png")) << "the photo in its place";
 
-    EXPECT_TRUE(doc.refresh(CVistaRamblerDoc::Reread::Always));
+    EXPECT_TRUE(doc.refresh(CVistaRamblerDoc::Reread::Always)) << "F5 reads it all again";
     EXPECT_EQ(doc.currentPath(), box.path("c.png"));
-    EXPECT_EQ(doc.decodeCount(), 3) << "F5 reads the current photo again";
     EXPECT_EQ(replaced.size(), 3);
 }
 
-// Search results keep their order and their whole paths; the saved document is one string of
-// the current path, its length before it in a byte, or after a 0xFF marker in 16 bits.
+// Search results keep their order and their whole paths, and lose only the files that went;
+// the saved document is one string of the current path, its length before it in a byte, or
+// after a 0xFF marker in 16 bits.
 TEST_F(Catalogue, SearchResultsKeepTheirOrderAndTheDocumentFileIsOneLengthPrefixedString) {
     doc.takeSearchResults({"/Photos/Z.JPG", "/Photos/a.png"});
-    EXPECT_TRUE(doc.isFullPathMode());
     EXPECT_EQ(doc.folder(), "");
     EXPECT_EQ(doc.names(), (QStringList{"/photos/z.jpg", "/photos/a.png"}));
-    EXPECT_EQ(doc.fullPath(0), "/Photos/Z.JPG");
 
     doc.select(1);
     EXPECT_EQ(doc.archive(), QByteArray("\x0F\n/Photos/a.png\n"));
-    EXPECT_EQ(CVistaRamblerDoc::readArchive(doc.archive()), "\n/Photos/a.png\n");
     const QByteArray longer = QByteArray("\xFF\x2C\x01", 3) + QByteArray(300, 'a');
     EXPECT_EQ(CVistaRamblerDoc::readArchive(longer)->size(), 300);
     EXPECT_FALSE(CVistaRamblerDoc::readArchive(QByteArray("\x09short", 6)));
     EXPECT_FALSE(CVistaRamblerDoc::readArchive(QByteArray()));
-}
 
-// After the viewer deleted or moved one of the results, the list loses just that one.
-TEST_F(Catalogue, SearchResultsLoseOnlyTheFilesThatWentAway) {
+    // After the viewer deleted or moved one of the results, the list loses just that one.
     const QString a = box.writePicture("A.jpg", 40, 30), b = box.writePicture("sub/B.PNG", 40, 30),
                   c = box.writePicture("c.jpg", 40, 30);
     doc.takeSearchResults({a, b, c});
@@ -185,22 +172,12 @@ TEST_F(Catalogue, FifosAndDevicesAreNeitherListedNorOpened) {
     }
 }
 
-TEST(FolderNamespace, NamesSortAsAFileManagerSortsThemUnderHomeAndTheFileSystem) {
-    QStringList names{"Holiday 10", "holiday 2", "Alpha", "beta", "Holiday 1"};
-    FolderNamespace::sortNatural(names);
-    EXPECT_EQ(names, (QStringList{"Alpha", "beta", "Holiday 1", "holiday 2", "Holiday 10"}));
-    const auto places = FolderNamespace::children(FolderNamespace::desktop());
-    ASSERT_GE(places.size(), 2);
-    EXPECT_EQ(places[0].path, QDir::homePath());
-    EXPECT_EQ(places[1].path, "/");
-}
-
 // The tree lists folders only, without hidden ones; links count as what they point at: a folder
 // is a folder, a FIFO is none. The probe that decides the expand buttons finds the same, on a
 // thread of its own.
 TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnesAndTheProbeAgrees) {
     testsupport::Sandbox box;
-    for (const char* folder : {"a/.git", "b/inner", "d", "e", "locked/x"})
+    for (const char* folder : {"a/.git", "b/inner", "d", "e"})
         QDir(box.folder()).mkpath(folder);
     ASSERT_TRUE(QFile::link(box.path("b"), box.path("c link")));
     ASSERT_TRUE(QFile::link(box.path("b"), box.path("d/to b")));
@@ -211,7 +188,6 @@ TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnesAndTheProbeAgrees)
         browser::FolderEntry entry;
         entry.path = name.isEmpty() ? box.path("").chopped(1) : box.path(name);
         entry.removable = removable;
-        entry.mayHaveChildren = true;
         return entry;
     };
     const auto namesIn = [&](const browser::FolderEntry& parent) {
@@ -220,7 +196,7 @@ TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnesAndTheProbeAgrees)
             names.append(child.name);
         return names;
     };
-    EXPECT_EQ(namesIn(folder("")), (QStringList{"a", "b", "c link", "d", "e", "locked"}));
+    EXPECT_EQ(namesIn(folder("")), (QStringList{"a", "b", "c link", "d", "e"}));
     EXPECT_EQ(namesIn(folder("a")), QStringList()) << "hidden folders are not listed";
     EXPECT_EQ(namesIn(folder("e")), QStringList()) << "nor files, a FIFO or a link to it";
     // "d" holds a link to a folder, which is listed; "gone" went since it was listed, and keeps
@@ -229,19 +205,11 @@ TEST(FolderNamespace, FoldersAreListedWithoutFilesOrHiddenOnesAndTheProbeAgrees)
                                                   {"d", true},  {"e", false}, {"gone", true}};
     for (const auto& [name, expected] : holds)
         EXPECT_EQ(browser::SubFolderProbe::hasSubFolder(box.path(name)), expected) << name;
-    if (::geteuid() != 0) { // root reads every folder
-        QFile::setPermissions(box.path("locked"), QFileDevice::WriteOwner);
-        EXPECT_TRUE(browser::SubFolderProbe::hasSubFolder(box.path("locked")))
-            << "a folder that cannot be read keeps its button";
-        QFile::setPermissions(box.path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                      QFileDevice::ExeOwner);
-    }
     const QList<browser::FolderEntry> listed = FolderNamespace::children(folder(""));
     EXPECT_TRUE(FolderNamespace::listingIsFinal(folder(""), listed));
     EXPECT_FALSE(FolderNamespace::listingIsFinal(folder(""), {})) << "nothing listed: not final";
     EXPECT_FALSE(FolderNamespace::listingIsFinal(folder("", true), listed)) << "media may change";
     const auto chain = FolderNamespace::chainTo(box.path("b/inner"));
-    ASSERT_FALSE(chain.isEmpty());
-    EXPECT_EQ(chain.last().path, box.path("b/inner"));
+    EXPECT_EQ(chain.value(chain.size() - 1).path, box.path("b/inner")) << "it ends at the folder";
     EXPECT_TRUE(FolderNamespace::chainTo(box.path("e/x.jpg")).isEmpty());
 }

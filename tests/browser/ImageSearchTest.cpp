@@ -3,7 +3,6 @@
 #include "browser/model/SearchForm.h"
 #include "tests/support/Sandbox.h"
 
-#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -17,20 +16,17 @@ namespace {
 class Search : public ::testing::Test {
   protected:
     void SetUp() override {
-        QImage mono(40, 30, QImage::Format_Mono);
-        mono.fill(1);
-        ASSERT_TRUE(QDir().mkpath(box.path("tree")));
-        ASSERT_TRUE(mono.save(box.path("tree/mono.png")));
-        QImage sixteen(40, 30, QImage::Format_Indexed8);
-        sixteen.setColorCount(16);
-        for (int i = 0; i < 16; ++i)
-            sixteen.setColor(i, qRgb(i * 16, 0, 0));
-        sixteen.fill(3);
-        ASSERT_TRUE(sixteen.save(box.path("tree/sixteen.png")));
-        box.writePicture("tree/wide/Exactly100.JPG", 100, 50);
-        box.writePicture("tree/wide/narrow.jpg", 99, 50);
         ASSERT_TRUE(testsupport::writeFile(box.path("tree/broken.jpg"), "not a picture"));
         ASSERT_TRUE(testsupport::writeFile(box.path("tree/notes.txt"), "a picture of words"));
+        box.writePicture("tree/wide/Exactly100.JPG", 100, 50);
+        box.writePicture("tree/wide/narrow.jpg", 99, 50);
+        QImage mono(40, 30, QImage::Format_Mono);
+        mono.fill(1);
+        ASSERT_TRUE(mono.save(box.path("tree/mono.png")));
+        QImage sixteen(40, 30, QImage::Format_Indexed8);
+        sixteen.setColorTable(QList<QRgb>(16, qRgb(200, 0, 0)));
+        sixteen.fill(3);
+        ASSERT_TRUE(sixteen.save(box.path("tree/sixteen.png")));
     }
     SearchForm form() const {
         SearchForm f = SearchForm::startingAt(box.path("tree"));
@@ -57,10 +53,12 @@ TEST_F(Search, OnlyPicturesAreListedAndAFileThatCannotBeReadFailsTheHeaderTests)
                                           "sixteen.png"}))
         << "without header tests a picture's name is enough";
 
+    // Width "<" 1000 and, as the combos start, height ">" 0: with the two comparisons or the
+    // two bounds swapped no picture would pass, and a file read as 0 x 0 would.
     SearchForm small = form();
     small.byDimensions = true;
-    small.widthCompare = small.heightCompare = 1; // "<"
-    small.width = small.height = 1000;
+    small.widthCompare = 1; // "<"
+    small.width = 1000;
     EXPECT_EQ(names(small),
               (QStringList{"Exactly100.JPG", "mono.png", "narrow.jpg", "sixteen.png"}))
         << "the broken file has no width to be under 1000";
@@ -72,17 +70,18 @@ TEST_F(Search, TheColourTestReadsTheDepthTheFileStores) {
     mono.colourCompare = 2; // "=" monochromatic
     EXPECT_EQ(names(mono), QStringList{"mono.png"});
 
-    SearchForm more = form();
-    more.byColours = true; // "> monochromatic"
-    EXPECT_EQ(names(more), (QStringList{"Exactly100.JPG", "narrow.jpg", "sixteen.png"}));
+    SearchForm fewer = form();
+    fewer.byColours = true;
+    fewer.colourCompare = 1; // "<"
+    fewer.depth = 4;         // 24 bit, which the JPEGs are
+    EXPECT_EQ(names(fewer), (QStringList{"mono.png", "sixteen.png"}));
 }
 
-// Results come from the search thread spelled as on disk, with where the search got to, and
-// the end is said once.
+// Results come from the search thread (spelled as on disk, as the dialog's test tells), and the
+// end is said once.
 TEST_F(Search, RunsOnItsOwnThreadAndSaysWhenItEnds) {
     ImageSearch search;
     QSignalSpy finished(&search, &ImageSearch::finished);
-    QSignalSpy progress(&search, &ImageSearch::progress);
     QStringList found;
     QObject::connect(&search, &ImageSearch::imagesFound, [&](const QList<FoundImage>& images) {
         for (const FoundImage& image : images)
@@ -93,9 +92,6 @@ TEST_F(Search, RunsOnItsOwnThreadAndSaysWhenItEnds) {
     ASSERT_TRUE(finished.wait(10000));
     EXPECT_FALSE(search.isRunning());
     EXPECT_EQ(found.size(), 5);
-    EXPECT_TRUE(found.contains(box.path("tree/wide/Exactly100.JPG")));
-    ASSERT_FALSE(progress.isEmpty());
-    EXPECT_EQ(progress.last().at(0).toInt(), 5);
     QTest::qWait(50);
     EXPECT_EQ(finished.size(), 1);
 

@@ -68,8 +68,7 @@ class CacheFixture : public ::testing::Test {
 
 TEST(ThumbnailCacheNames, UrisAreEscapedAsTheDesktopsOtherProgramsHashThem) {
     const auto uri = ThumbnailCache::fileUri;
-    // The standard's own example.
-    EXPECT_EQ(uri("/home/jens/photos/me.png"), "file:///home/jens/photos/me.png");
+    // The standard's own example: the MD5 of file:///home/jens/photos/me.png.
     EXPECT_EQ(ThumbnailCache::entryName("/home/jens/photos/me.png"),
               "c6ee772d9e49320e97ec29a7eb5b1697.png");
     EXPECT_EQ(uri(QString::fromUtf8("/tmp/a b/été;#%?.jpg")),
@@ -105,8 +104,6 @@ TEST_F(CacheFixture, AFreshEntryIsDrawnInsteadOfThePhotoAndAStaleOneIsMadeAgain)
     EXPECT_TRUE(near(written.pixel(64, 16), kRed));
     EXPECT_EQ(modeOf(entryPath("normal", name)), 0600);
     EXPECT_EQ(QDir(root + "/normal").entryList(QDir::Files).size(), 1) << "no temporary file left";
-    EXPECT_EQ(cache.find(photo, ThumbnailCache::stampOf(photo)).kind, ThumbnailCache::Entry::Found)
-        << "and the next visit finds it";
 
     // A large entry serves when there is no normal one.
     const QString square = box.writePicture("my photos/a.png", 300, 300, kRed);
@@ -123,7 +120,6 @@ TEST_F(CacheFixture, UnreadableFilesAreRecordedAndNotReadAgain) {
     for (const char* folder : {"", "/fail", "/fail/quillax"})
         EXPECT_EQ(modeOf(root + folder), 0700) << "the cache's folders are the user's own";
     // The cache's own files get no thumbnails of their own.
-    QDir().mkpath(root + "/normal");
     const QString inside = box.writePicture("cache/thumbnails/normal/x.png", 64, 64, kRed);
     EXPECT_FALSE(ThumbnailMaker::makeCell(inside, &cache).isNull());
     EXPECT_EQ(QDir(root + "/normal").entryList(QDir::Files), QStringList{"x.png"});

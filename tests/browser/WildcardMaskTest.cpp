@@ -30,8 +30,3 @@ TEST(WildcardMask, MatchesAsTheSearchBoxPromises) {
         EXPECT_EQ(WildcardMask(QString::fromUtf8(c.mask)).matches(c.name), c.matches)
             << c.mask << " on " << c.name << ": " << c.why;
 }
-
-TEST(WildcardMask, TheSearchLooksForNamesContainingTheFragment) {
-    EXPECT_EQ(WildcardMask::containing("*.jpg").pattern(), "**.jpg*");
-    EXPECT_EQ(WildcardMask::containing("").pattern(), "**");
-}

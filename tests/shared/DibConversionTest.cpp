@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(DibConversion, PicturesCrossToQtAndBackUnchanged) {
+TEST(DibConversion, PicturesCrossToQtAndBackUnchangedAndTransparencyBecomesWhite) {
     const imaging::DibImage image = testsupport::pattern24(13, 5);
     const QImage qt = quillax::toQImage(image);
     ASSERT_EQ(qt.size(), QSize(13, 5));
@@ -19,9 +19,8 @@ TEST(DibConversion, PicturesCrossToQtAndBackUnchanged) {
     palette.writeColourTable(0, 2, entries);
     palette.row(0)[1] = 1;
     EXPECT_EQ(quillax::toQImage(palette).pixel(1, 0) & 0xFFFFFF, 0x112233u);
-}
 
-TEST(DibConversion, TransparencyIsFlattenedOntoWhite) {
+    // Transparency is flattened onto white.
     QImage clear(2, 1, QImage::Format_ARGB32);
     clear.setPixel(0, 0, qRgba(0, 0, 0, 0));
     clear.setPixel(1, 0, qRgba(255, 0, 0, 255));

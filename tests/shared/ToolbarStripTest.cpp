@@ -20,16 +20,3 @@ TEST(ToolbarStrip, CutsEqualPicturesKeyedOnTheFirstStoredPixel) {
 
     EXPECT_TRUE(quillax::ToolbarStrip::cut(imaging::DibImage(), 32).isEmpty());
 }
-
-TEST(ToolbarStrip, TheEditorsStripsHoldElevenButtonsAtBothDensities) {
-    Q_INIT_RESOURCE(editor);
-    EXPECT_EQ(quillax::ToolbarStrip::load(":/editor/toolbar-disabled.bmp", 32).size(), 11);
-    EXPECT_EQ(quillax::ToolbarStrip::load(":/editor/toolbar@2x.bmp", 64).size(), 11);
-    const QList<QIcon> icons =
-        quillax::ToolbarStrip::icons(":/editor/toolbar.bmp", ":/editor/toolbar-disabled.bmp", 32);
-    ASSERT_EQ(icons.size(), 11);
-    const QImage normal = icons[4].pixmap(32, 32, QIcon::Normal).toImage();
-    const QImage disabled = icons[4].pixmap(32, 32, QIcon::Disabled).toImage();
-    EXPECT_NE(normal, disabled) << "the disabled picture comes from its own strip";
-    EXPECT_EQ(qAlpha(normal.pixel(0, 31)), 0) << "corners are see-through";
-}

@@ -66,7 +66,7 @@ TEST(Transitions, BandsAndBoxesFollowTheirStepsAndEndWhole) {
     EXPECT_EQ(box.waits.size(), 10u);
 }
 
-TEST(Transitions, BlocksStayInsideThePictureAndPauseEvery80) {
+TEST(Transitions, BlocksStayInsideThePictureAndEveryTransitionEndsWhole) {
     Recorder r;
     Transitions::blocks(r.target(), 50, 40, 5, 6, 1234);
     // 50 / 6 + 1 = 9 columns and 40 / 6 + 1 = 7 rows: 63 blocks, no pause, then the whole.
@@ -81,18 +81,17 @@ TEST(Transitions, BlocksStayInsideThePictureAndPauseEvery80) {
     Recorder big;
     Transitions::blocks(big.target(), 60, 60, 5, 6, 1);
     EXPECT_EQ(big.waits.size(), 121u / 80) << "11 x 11 blocks: one pause after the 80th";
-}
 
-TEST(Transitions, EveryOneOfTheSixEndsWithTheWholePicture) {
-    for (int r = 0; r < 6; ++r) {
+    // Every one of the six, blocks too, ends with the whole picture.
+    for (int kind = 0; kind < 6; ++kind) {
         Recorder rec;
-        Transitions::run(r, rec.target(), 37, 23, 7);
+        Transitions::run(kind, rec.target(), 37, 23, 7);
         ASSERT_FALSE(rec.copies.empty());
-        EXPECT_EQ(rec.copies.back(), (Copy{0, 0, 37, 23})) << "transition " << r;
+        EXPECT_EQ(rec.copies.back(), (Copy{0, 0, 37, 23})) << "transition " << kind;
     }
 }
 
-TEST(ZoomView, FitsNeverEnlargesAndZoomsAboutTheDragStart) {
+TEST(ZoomView, FitsNeverEnlargesAndZoomsAboutTheDragStartWithinBounds) {
     EXPECT_EQ(ZoomView::fit(992, 1403, 1025, 769), (ZoomView::Size{543, 769}))
         << "A4 on 1024 x 768 with one-pixel borders: limited by the height";
     EXPECT_EQ(ZoomView::fit(300, 200, 1025, 769), (ZoomView::Size{300, 200})) << "as it is";
@@ -112,11 +111,9 @@ TEST(ZoomView, FitsNeverEnlargesAndZoomsAboutTheDragStart) {
     // At 2.0 the 1086 x 1538 picture shows 1025 x 769 of it: 512 x 384 of the source.
     EXPECT_EQ(view.view(), (ZoomView::Rect{0, 0, 1025, 769}));
     EXPECT_EQ(std::pair(view.source().width(), view.source().height()), std::pair(512, 384));
-}
 
-// Doubling at every drag would overflow the picture's size after about 31 drags.
-TEST(ZoomView, TheZoomStaysBetweenA256thAnd256) {
-    ZoomView view(1025, 769, {543, 769});
+    // Doubling at every drag would overflow the picture's size after about 31 drags.
+    view = ZoomView(1025, 769, {543, 769});
     for (int drag = 0; drag < 40; ++drag)
         view.release(600, 500, 700, 600); // outwards
     EXPECT_EQ(view.zoom(), 256.0);
