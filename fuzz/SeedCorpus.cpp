@@ -12,8 +12,10 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <openjpeg.h>
 
 namespace {
 
@@ -31,6 +33,62 @@ void seed(const std::string& target, const std::string& name, const std::string&
     if (!content.empty())
         std::ofstream(folder / ("seed-" + name + "-cut"), std::ios::binary)
             << content.substr(0, content.size() - 1);
+}
+
+// A lossless JPEG 2000 file of a 24-bit picture made by OpenJPEG: a raw code stream, or a JP2
+// file when `jp2`. Empty when the encoder fails.
+std::string jpeg2000(const imaging::DibImage& picture, bool jp2) {
+    const int w = picture.width(), h = picture.height();
+    opj_image_cmptparm_t parts[3] = {};
+    for (auto& p : parts) {
+        p.dx = p.dy = 1;
+        p.w = OPJ_UINT32(w);
+        p.h = OPJ_UINT32(h);
+        p.prec = 8;
+    }
+    opj_image_t* image = opj_image_create(3, parts, OPJ_CLRSPC_SRGB);
+    image->x1 = OPJ_UINT32(w);
+    image->y1 = OPJ_UINT32(h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            for (int c = 0; c < 3; ++c)
+                image->comps[c].data[y * w + x] = picture.row(y)[x * 3 + (2 - c)];
+    opj_cparameters_t parameters;
+    opj_set_default_encoder_parameters(&parameters);
+    parameters.tcp_numlayers = 1;
+    parameters.tcp_rates[0] = 0; // lossless
+    parameters.cp_disto_alloc = 1;
+    parameters.numresolution = 2;
+    opj_codec_t* codec = opj_create_compress(jp2 ? OPJ_CODEC_JP2 : OPJ_CODEC_J2K);
+    opj_setup_encoder(codec, &parameters, image);
+    struct Sink {
+        std::string data;
+        size_t pos = 0;
+    } sink;
+    opj_stream_t* stream = opj_stream_create(4096, OPJ_FALSE);
+    opj_stream_set_user_data(stream, &sink, nullptr);
+    opj_stream_set_write_function(stream, [](void* b, OPJ_SIZE_T n, void* u) -> OPJ_SIZE_T {
+        auto* s = static_cast<Sink*>(u);
+        if (s->pos + n > s->data.size())
+            s->data.resize(s->pos + n);
+        std::memcpy(s->data.data() + s->pos, b, n);
+        s->pos += n;
+        return n;
+    });
+    opj_stream_set_skip_function(stream, [](OPJ_OFF_T n, void* u) -> OPJ_OFF_T {
+        static_cast<Sink*>(u)->pos += size_t(n);
+        return n;
+    });
+    opj_stream_set_seek_function(stream, [](OPJ_OFF_T at, void* u) -> OPJ_BOOL {
+        static_cast<Sink*>(u)->pos = size_t(at);
+        return OPJ_TRUE;
+    });
+    const bool ok = opj_start_compress(codec, image, stream) && opj_encode(codec, stream) &&
+                    opj_end_compress(codec, stream);
+    opj_stream_destroy(stream);
+    opj_destroy_codec(codec);
+    opj_image_destroy(image);
+    return ok ? sink.data : std::string();
 }
 
 std::string qtFile(const QImage& image, const char* format) {
@@ -82,8 +140,8 @@ void codecSeeds() {
     seed("pgx", "12-bit-le", "PG LM +12 2 1\n" + bytes({0xFF, 0x0F, 0x00, 0x08}));
     seed("pgx", "signed", "PG ML - 8 2 1\n" + bytes({0x80, 0x7F}));
 
-    seed("jpeg2000", "codestream", testsupport::jpeg2000(photo, false));
-    seed("jpeg2000", "jp2", testsupport::jpeg2000(photo, true));
+    seed("jpeg2000", "codestream", jpeg2000(photo, false));
+    seed("jpeg2000", "jp2", jpeg2000(photo, true));
 }
 
 void exifAndHeaderSeeds() {

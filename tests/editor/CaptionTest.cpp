@@ -74,7 +74,6 @@ TEST_F(CaptionDocumentTest, ANewCaptionIsAnEmptyStripAcrossThePage) {
     // 210 mm and 9 % of it at 4.7244 page pixels a millimetre: 992 x 89.
     EXPECT_EQ(layer().region, (editor::PageRect{12, 12, 12 + 992, 12 + 89}));
     EXPECT_EQ(document.selection().currentId(), id);
-    EXPECT_EQ(document.photoLayers(), 0);
 }
 
 TEST_F(CaptionDocumentTest, RenderingStoresTheCaptionAndRecordsOnlyChangesOfShape) {
@@ -83,7 +82,6 @@ TEST_F(CaptionDocumentTest, RenderingStoresTheCaptionAndRecordsOnlyChangesOfShap
     ASSERT_TRUE(document.renderCaption(settings));
     EXPECT_EQ(layer().region, (editor::PageRect{12, 12, 512, 60})) << "the box is the picture";
     EXPECT_EQ(layer().content, "Arial,Hello");
-    EXPECT_TRUE(layer().backgroundHidden);
     const int entries = document.history().count();
     EXPECT_EQ(entries, 3);
 

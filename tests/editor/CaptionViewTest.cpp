@@ -1,7 +1,5 @@
 // Captions drawn for real (fonts through fontconfig) and edited through the text page.
-#include "editor/model/TextStyle.h"
 #include "editor/ui/EditorActions.h"
-#include "editor/ui/EditorMainDialog.h"
 #include "editor/ui/LayoutCanvas.h"
 #include "editor/ui/PhotoPage.h"
 #include "editor/ui/QtCaptionDrawer.h"

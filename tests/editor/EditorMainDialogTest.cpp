@@ -5,14 +5,10 @@
 #include "editor/ui/PhotoPage.h"
 #include "tests/editor/EditorWindowFixture.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QTabWidget>
-#include <QTest>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 
 using editor::EditorMainDialog;
 using testsupport::EditorWindowTest;

@@ -11,7 +11,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>

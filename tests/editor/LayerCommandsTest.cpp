@@ -1,6 +1,5 @@
 #include "editor/ui/LayerCommands.h"
 #include "editor/ui/EditorActions.h"
-#include "editor/ui/EditorMainDialog.h"
 #include "editor/ui/LayoutCanvas.h"
 #include "editor/ui/PhotoPage.h"
 #include "shared/ImageFile.h"

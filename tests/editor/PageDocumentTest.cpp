@@ -5,7 +5,6 @@
 #include "tests/support/Sandbox.h"
 
 #include <QFile>
-#include <QImage>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -51,7 +50,6 @@ TEST_F(PageDocumentTest, AFailedChangeOfSourceLeavesTheOldPhotoWhole) {
     ASSERT_EQ(swapped.status, AddStatus::Added);
     EXPECT_EQ(swapped.id, 1);
     EXPECT_EQ(document.stack().find(0), nullptr);
-    EXPECT_EQ(document.stack().find(1)->listRow, 0);
     EXPECT_EQ(document.stack().find(1)->content, "newPrj11.bmp");
     EXPECT_EQ(removed.count(), 1);
     EXPECT_EQ(historyKinds(), (std::vector{HistoryKind::Add, HistoryKind::Modify, HistoryKind::Add,
@@ -74,7 +72,6 @@ TEST_F(PageDocumentTest, EveryRecordedChangeMarksThePageModified) {
     EXPECT_TRUE(document.resizeSelected({7, 8, 0, -3}));
     EXPECT_EQ(document.stack().find(0)->region, (editor::PageRect{7, 8, 8, 9}))
         << "a handle dragged through the opposite edge leaves a page pixel";
-    EXPECT_EQ(document.history().entries().back().layer.x, 7) << "the entry is the new place";
 
     document.setModified(false);
     EXPECT_TRUE(document.deleteLayer(0));
@@ -152,7 +149,6 @@ TEST_F(PageDocumentTest, ADeletionIsOfTheLayerAskedAboutAndUndoBringsItBackInIts
         EXPECT_EQ(document.stack().idAtRow(row), row == 2 ? text : row);
     EXPECT_EQ(document.stack().find(0)->thumbIndex, before.thumbIndex);
     EXPECT_EQ(document.listPictures().size(), 10) << "its thumbnail never left the list's pictures";
-    EXPECT_EQ(document.stack().find(0)->region, before.region);
     EXPECT_EQ(document.selection().currentId(), 0);
     EXPECT_TRUE(document.isModified()) << "every step applied marks the page";
 

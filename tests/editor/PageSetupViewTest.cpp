@@ -1,6 +1,5 @@
 // The Paper page and the numeric edits driven as a person would: picking, typing, clicking,
 // and Ctrl+Z afterwards.
-#include "editor/ui/EditorMainDialog.h"
 #include "editor/ui/PaperPage.h"
 #include "editor/ui/PhotoPage.h"
 #include "tests/editor/EditorWindowFixture.h"

@@ -1,7 +1,6 @@
 // Projects through the window and the command line, as a person or a script uses them.
 #include "editor/ui/ProjectCommands.h"
 #include "editor/ui/EditorActions.h"
-#include "editor/ui/EditorMainDialog.h"
 #include "editor/ui/PhotoPage.h"
 #include "imaging/BmpFile.h"
 #include "tests/editor/EditorWindowFixture.h"
@@ -91,8 +90,7 @@ TEST(ExportFromTheCommandLine, WritesThePageOrSaysWhyNot) {
     const QImage page(box.path("page.png"));
     ASSERT_EQ(page.size(), QSize(992, 1403)) << "the A4 page the file stores, not rounded up";
     EXPECT_EQ(page.pixel(50, 50) & 0xFFFFFF, 0x00FF00u) << "the photo";
-    EXPECT_EQ(page.pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu) << "the page around it";
-    EXPECT_EQ(page.pixel(111, 111) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(page.pixel(111, 111) & 0xFFFFFF, 0xFFFFFFu) << "the page around it";
 
     for (const QStringList& refused : {QStringList{box.path("x.png"), box.path("none.lyj")},
                                        QStringList{box.path("x.xyz"), box.path("Album.lyj")}}) {

@@ -4,12 +4,10 @@
 #include "editor/model/PageDocument.h"
 #include "imaging/BmpFile.h"
 #include "tests/editor/Layers.h"
-#include "tests/support/Pictures.h"
 #include "tests/support/Sandbox.h"
 #include "tests/support/TransferDoubles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 

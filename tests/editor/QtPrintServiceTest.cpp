@@ -7,10 +7,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <array>
-#include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
 

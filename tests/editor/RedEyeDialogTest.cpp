@@ -7,8 +7,6 @@
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/support/Pictures.h"
 
-#include <QComboBox>
-
 using testsupport::EditorWindowTest;
 
 // A 20 x 14 photo with a red bar for a pupil: the navigator is 200 x 140, ten times the

@@ -26,7 +26,6 @@ TEST(UnitValues, ConversionsUseTheEditorsRoundedFactors) {
                 296.999406, 1e-9)
         << "shown to eight digits as 296.99941";
     EXPECT_EQ(U::convert(210, U::kMillimetre, U::kPixel), 992) << "992.124, truncated";
-    EXPECT_EQ(U::convert(297, U::kMillimetre, U::kPixel), 1403);
     EXPECT_EQ(U::convert(8.5, U::kInch, U::kPixel), 1020);
     EXPECT_NEAR(U::convert(992, U::kPixel, U::kMillimetre), 209.973664, 1e-9);
     EXPECT_EQ(U::windowUnitFactor(U::kInch), 120.0);
@@ -34,7 +33,6 @@ TEST(UnitValues, ConversionsUseTheEditorsRoundedFactors) {
 
 TEST(UnitValues, CanvasSizesShowAtTheirUnitsPrecision) {
     EXPECT_EQ(UnitValues::shown(8.499983, UnitValues::kInch), 8.5) << "Letter, 215.9 mm wide";
-    EXPECT_EQ(UnitValues::shown(10.999978, UnitValues::kInch), 11.0);
     EXPECT_EQ(UnitValues::shown(215.8995682, UnitValues::kMillimetre), 215.9);
     EXPECT_EQ(UnitValues::shown(991.6, UnitValues::kPixel), 992.0);
 }

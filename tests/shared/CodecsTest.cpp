@@ -148,21 +148,24 @@ TEST(Codecs, OurPcxAndTgaFilesRoundTrip) {
     EXPECT_EQ(rgbGrid(*back), rgbGrid(palette));
 
     // True colour and short runs round trip with the other lossless formats, through ImageFile.
-    const std::string tga = codecs::encodeTga(testsupport::pattern24(150, 7));
-    EXPECT_EQ(tga.substr(tga.size() - 18, 16), "TRUEVISION-XFILE");
     const imaging::DibImage flat = testsupport::solid24(300, 2, 0x123456);
     EXPECT_EQ(rgbGrid(codecs::decodeTga(asSpan(codecs::encodeTga(flat)))->image), rgbGrid(flat))
         << "runs longer than a TGA packet";
 }
 
+// The seed corpus's JPEG 2000 files, written by OpenJPEG from pattern24(21, 9) without loss.
 TEST(Jpeg2000, CodeStreamsAndJp2FilesDecodeLosslessly) {
-    const imaging::DibImage photo = testsupport::pattern24(24, 16);
-    for (bool jp2 : {false, true}) {
-        SCOPED_TRACE(jp2 ? "JP2 file" : "code stream");
-        const std::string file = testsupport::jpeg2000(photo, jp2);
+    const auto corpusFile = [](const char* name) {
+        return testsupport::readFile(QUILLAX_CORPUS_FOLDER "/jpeg2000/" + QString(name))
+            .toStdString();
+    };
+    const imaging::DibImage photo = testsupport::pattern24(21, 9);
+    for (const char* name : {"seed-codestream", "seed-jp2"}) {
+        SCOPED_TRACE(name);
+        const std::string file = corpusFile(name);
         const auto header = codecs::peekJpeg2000(asSpan(file));
         ASSERT_TRUE(header);
-        EXPECT_EQ(std::pair(header->width, header->bitsPerPixel), std::pair(24, 24));
+        EXPECT_EQ(std::pair(header->width, header->bitsPerPixel), std::pair(21, 24));
         const auto image = codecs::decodeJpeg2000(asSpan(file));
         ASSERT_TRUE(image);
         EXPECT_EQ(rgbGrid(*image), rgbGrid(photo));
@@ -171,16 +174,20 @@ TEST(Jpeg2000, CodeStreamsAndJp2FilesDecodeLosslessly) {
     EXPECT_FALSE(codecs::decodeJpeg2000(asSpan(std::string("not a jpeg 2000 file"))));
 
     // Found by fuzzing: thousands of tiny tiles make OpenJPEG take memory and time out of all
-    // proportion to the file. 520 x 520 in 8 x 8 tiles is 4225 tiles; 2 x 2 tiles of 260 read.
-    const imaging::DibImage flat = testsupport::solid24(520, 520, 0x336699);
-    const std::string tiny = testsupport::jpeg2000(flat, false, 8);
-    ASSERT_FALSE(tiny.empty());
-    EXPECT_FALSE(codecs::decodeJpeg2000(asSpan(tiny)));
-    EXPECT_FALSE(codecs::peekJpeg2000(asSpan(tiny)));
-    EXPECT_TRUE(codecs::decodeJpeg2000(asSpan(testsupport::jpeg2000(flat, false, 260))));
+    // proportion to the file. The size marker after the start marker, its length and its
+    // capabilities now says 4117 x 2304 pixels (from byte 8) in tiles of 64 x 36 (from byte
+    // 24): 65 x 64 = 4160 tiles, past the 4096 allowed.
+    std::string tiled = corpusFile("seed-codestream");
+    ASSERT_EQ(tiled.substr(2, 2), testsupport::bytes({0xFF, 0x51}));
+    for (const auto& [at, value] : {std::pair{8, 4117}, {12, 2304}, {24, 64}, {28, 36}})
+        tiled.replace(size_t(at), 4, testsupport::bytes({0, 0, value >> 8, value & 0xFF}));
+    EXPECT_FALSE(codecs::peekJpeg2000(asSpan(tiled)));
+    EXPECT_FALSE(codecs::decodeJpeg2000(asSpan(tiled)));
+    tiled.replace(28, 4, testsupport::bytes({0, 0, 0, 37})); // 65 x 63 = 4095 tiles
+    EXPECT_TRUE(codecs::peekJpeg2000(asSpan(tiled))) << "a tile fewer than the limit";
 }
 
-TEST(ExifThumbnail, FindsTheEmbeddedPictureAndRefusesForgedOffsets) {
+TEST(JpegStructure, TheExifThumbnailIsFoundForgedOffsetsAreRefusedAndTheEndIsChecked) {
     // The TIFF header (8), an empty first directory (6) and a second one of two entries (30)
     // put the data at 44.
     const std::string good = jpegWithThumbnailAt(44, 5);
@@ -197,9 +204,8 @@ TEST(ExifThumbnail, FindsTheEmbeddedPictureAndRefusesForgedOffsets) {
     EXPECT_TRUE(codecs::exifThumbnail(asSpan(jpegWithThumbnailAt(0xFFFFFF00u, 0x200))).empty());
     EXPECT_TRUE(codecs::exifThumbnail(asSpan(jpegWithThumbnailAt(44, 6))).empty());
     EXPECT_TRUE(codecs::exifThumbnail(asSpan(good.substr(0, 30))).empty());
-}
 
-TEST(JpegCompleteness, DataAfterTheEndMarkerIsFineAMissingEndIsNot) {
+    // A JPEG is complete with data after its end marker, not with the marker missing.
     QImage image(64, 48, QImage::Format_RGB32);
     image.fill(qRgb(10, 150, 90));
     const std::string whole = testsupport::encoded(image, "jpeg").toStdString();

@@ -41,9 +41,5 @@ std::string tgaHeader(int imageType, int mapType, int mapLength, int mapBits, in
                       int depth, int descriptor);
 // A Sun raster header (32 bytes, big-endian).
 std::string sunRasterHeader(int width, int height, int depth, int type, int mapType, int mapLength);
-// A lossless JPEG 2000 file of a 24-bit picture made by OpenJPEG: a raw code stream, or a JP2
-// file when `jp2`, cut into tiles of tileSize x tileSize pixels when tileSize > 0. Empty when
-// the encoder fails.
-std::string jpeg2000(const imaging::DibImage& picture, bool jp2, int tileSize = 0);
 
 } // namespace testsupport
