@@ -31,7 +31,6 @@ class BrowserWindowTest : public ::testing::Test {
         browser::ThumbnailWorker::waitForAllThreads();
     }
     QString photoFolder(int count, int w = 640, int h = 480) {
-        QDir(box.folder()).mkpath("photos");
         for (int i = 0; i < count; ++i)
             box.writePicture(QString("photos/IMG_%1.JPG").arg(i, 3, 10, QChar('0')), w, h,
                              QColor::fromHsv((i * 37) % 360, 200, 220).rgb());

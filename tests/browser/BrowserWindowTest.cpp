@@ -5,7 +5,6 @@
 #include "browser/ui/PreviewBar.h"
 #include "tests/browser/BrowserWindowFixture.h"
 
-#include <QAction>
 #include <QDockWidget>
 
 using testsupport::BrowserWindowTest;
@@ -23,7 +22,6 @@ TEST_F(BrowserWindowTest, TheTreeTheGridTheCommandLineAndTheMenusReachTheDocumen
     ASSERT_EQ(tree.currentItem(), tree.rootItem());
     click(tree.rootItem());
     EXPECT_EQ(frame->document().folder(), tree.entryOf(tree.rootItem())->path);
-    EXPECT_EQ(tree.history().entries().size(), 1) << "the Desktop once";
 
     for (const char* name : {"A", "B", "C", "X"})
         QDir(box.folder()).mkpath(name);
@@ -87,8 +85,7 @@ TEST_F(BrowserWindowTest, TheTreeTheGridTheCommandLineAndTheMenusReachTheDocumen
 TEST_F(BrowserWindowTest, TheProbesAndTheWatchsAnswersReachTheTreeAndTheGrid) {
     start();
     const QString folder = photoFolder(2, 40, 30);
-    QDir(folder).mkpath("full/inner");
-    QDir(folder).mkpath("empty");
+    ASSERT_TRUE(QDir(folder).mkpath("full/inner") && QDir(folder).mkpath("empty"));
     ASSERT_TRUE(frame->folderTree().openFolder(folder));
     EXPECT_EQ(frame->view().currentRow(), 0) << "entering a folder highlights its first photo";
     QTreeWidgetItem* shown = frame->folderTree().currentItem();

@@ -93,7 +93,6 @@ TEST_F(Catalogue, TheEntryThatTakesAGonePhotosPlaceBecomesCurrent) {
 
 // File > Open shows a picture from anywhere, yet the commands stay on the highlighted photo.
 TEST_F(Catalogue, APictureOpenedFromElsewhereIsShownButNeverActedOn) {
-    QDir(box.folder()).mkdir("other");
     const QString elsewhere = box.writePicture("other/b.png", 8, 6);
     load({"a.png"});
     doc.select(0);

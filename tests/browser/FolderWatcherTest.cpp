@@ -8,9 +8,8 @@
 // A burst of changes by another program comes as one call, naming each folder once.
 TEST(FolderWatcher, ABurstOfChangesIsToldOnceItSettles) {
     testsupport::Sandbox box;
-    QDir(box.folder()).mkpath("a");
-    QDir(box.folder()).mkpath("b");
     const QString a = box.path("a"), b = box.path("b");
+    ASSERT_TRUE(QDir().mkpath(a) && QDir().mkpath(b));
     browser::FolderWatcher watcher;
     watcher.watchOnly({a, b, box.path("no such folder")});
     QSignalSpy changed(&watcher, &browser::FolderWatcher::changed);

@@ -1,12 +1,9 @@
 // The browser's side of the hand-off: Add photo queues the highlighted photo by its name on disk,
 // and To editor starts the editor from the install folder or, when one runs, asks it to the
 // front. The queue's lines are HandOffQueue's, and taking them the editor's own tests'.
-#include "browser/ui/CVistaRamblerView.h"
 #include "shared/HandOffQueue.h"
 #include "shared/PeerLink.h"
 #include "tests/browser/BrowserWindowFixture.h"
-
-#include <QAction>
 
 using quillax::PeerLink;
 using HandOffTest = testsupport::BrowserWindowTest;

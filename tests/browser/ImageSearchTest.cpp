@@ -48,7 +48,7 @@ class Search : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Search, OnlyPicturesAreListedAndAFileThatCannotBeReadFailsTheHeaderTests) {
+TEST_F(Search, OnlyPicturesAreListedAndTheHeaderTestsReadWhatTheFileStores) {
     EXPECT_EQ(names(form()), (QStringList{"Exactly100.JPG", "broken.jpg", "mono.png", "narrow.jpg",
                                           "sixteen.png"}))
         << "without header tests a picture's name is enough";
@@ -62,9 +62,8 @@ TEST_F(Search, OnlyPicturesAreListedAndAFileThatCannotBeReadFailsTheHeaderTests)
     EXPECT_EQ(names(small),
               (QStringList{"Exactly100.JPG", "mono.png", "narrow.jpg", "sixteen.png"}))
         << "the broken file has no width to be under 1000";
-}
 
-TEST_F(Search, TheColourTestReadsTheDepthTheFileStores) {
+    // The colour test reads the depth the file stores.
     SearchForm mono = form();
     mono.byColours = true;
     mono.colourCompare = 2; // "=" monochromatic

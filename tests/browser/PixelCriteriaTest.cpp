@@ -4,47 +4,34 @@
 #include <gtest/gtest.h>
 
 using browser::PixelCriteria;
-using Compare = PixelCriteria::Compare;
 
 TEST(PixelCriteria, SizeTestsTakeTheirBoundInAndDepthTestsDoNot) {
+    using enum PixelCriteria::Compare;
     const struct {
-        PixelCriteria::Dimensions bounds;
-        int pictureWidth, pictureHeight;
+        std::optional<PixelCriteria::Dimensions> dimensions;
+        std::optional<PixelCriteria::Colours> colours;
+        quillax::ImageInfo picture;
         bool passes;
         const char* why;
     } cases[] = {
-        {{Compare::Greater, 100, Compare::Greater, 0}, 100, 10, true, "> 100 lists 100 wide"},
-        {{Compare::Greater, 100, Compare::Greater, 0}, 99, 10, false, "99 is not over 100"},
-        {{Compare::Less, 100, Compare::Greater, 0}, 100, 10, true, "< 100 lists 100 too"},
-        {{Compare::Less, 100, Compare::Greater, 0}, 101, 10, false, "101 is over"},
-        {{Compare::Equal, 100, Compare::Equal, 50}, 100, 50, true, "both exactly"},
-        {{Compare::Equal, 100, Compare::Equal, 50}, 100, 51, false, "the height must pass too"},
+        {{{Greater, 100, Greater, 0}}, {}, {100, 10, 24}, true, "> 100 lists 100 wide"},
+        {{{Greater, 100, Greater, 0}}, {}, {99, 10, 24}, false, "99 is not over 100"},
+        {{{Less, 100, Greater, 0}}, {}, {100, 10, 24}, true, "< 100 lists 100 too"},
+        {{{Less, 100, Greater, 0}}, {}, {101, 10, 24}, false, "101 is over"},
+        {{{Equal, 100, Equal, 50}}, {}, {100, 50, 24}, true, "both exactly"},
+        {{{Equal, 100, Equal, 50}}, {}, {100, 51, 24}, false, "the height must pass too"},
+        // The depth tests are strict, and one bit is monochromatic.
+        {{}, {{Equal, 0}}, {10, 10, 1}, true, "1 bit is monochromatic"},
+        {{}, {{Greater, 0}}, {10, 10, 1}, false, "> monochromatic leaves 1 bit out"},
+        {{}, {{Greater, 0}}, {10, 10, 4}, true, "16 colours are more than monochromatic"},
+        {{}, {{Equal, 1}}, {10, 10, 4}, true, "4 bits are the 16 of the list"},
+        {{}, {{Equal, 2}}, {10, 10, 8}, true, "8 bits are its 256"},
+        {{}, {{Equal, 3}}, {10, 10, 16}, true, "16 bit"},
+        {{}, {{Less, 4}}, {10, 10, 24}, false, "24 bit is not under 24 bit"},
+        {{}, {{Equal, 0}}, {10, 10, 32}, true, "a depth not in the list counts as the first"},
     };
     for (const auto& c : cases) {
-        PixelCriteria criteria;
-        criteria.dimensions = c.bounds;
-        EXPECT_EQ(criteria.passes({c.pictureWidth, c.pictureHeight, 24}), c.passes) << c.why;
-    }
-
-    // The depth tests are strict, and one bit is monochromatic.
-    const struct {
-        PixelCriteria::Colours bound;
-        int bitsPerPixel;
-        bool passes;
-        const char* why;
-    } depths[] = {
-        {{Compare::Equal, 0}, 1, true, "1 bit is monochromatic"},
-        {{Compare::Greater, 0}, 1, false, "> monochromatic leaves 1 bit out"},
-        {{Compare::Greater, 0}, 4, true, "16 colours are more than monochromatic"},
-        {{Compare::Equal, 1}, 4, true, "4 bits are the 16 of the list"},
-        {{Compare::Equal, 2}, 8, true, "8 bits are its 256"},
-        {{Compare::Equal, 3}, 16, true, "16 bit"},
-        {{Compare::Less, 4}, 24, false, "24 bit is not under 24 bit"},
-        {{Compare::Equal, 0}, 32, true, "a depth the list does not name counts as the first"},
-    };
-    for (const auto& c : depths) {
-        PixelCriteria criteria;
-        criteria.colours = c.bound;
-        EXPECT_EQ(criteria.passes({10, 10, c.bitsPerPixel}), c.passes) << c.why;
+        const PixelCriteria criteria{c.dimensions, c.colours};
+        EXPECT_EQ(criteria.passes(c.picture), c.passes) << c.why;
     }
 }

@@ -26,9 +26,7 @@ bool near(QRgb a, QRgb b) {
 // text keys.
 class CacheFixture : public ::testing::Test {
   protected:
-    CacheFixture() : root(box.path("cache/thumbnails")), cache(root) {
-        QDir().mkpath(box.path("my photos"));
-    }
+    CacheFixture() : root(box.path("cache/thumbnails")), cache(root) {}
 
     // The URI of a file in "my photos", escaped by hand.
     QByteArray uriOf(const QByteArray& escapedName) const {
@@ -87,7 +85,6 @@ TEST_F(CacheFixture, AFreshEntryIsDrawnInsteadOfThePhotoAndAStaleOneIsMadeAgain)
     // (0, 32) 100 x 25, since the entry has the photo's shape.
     writeEntry("normal", name, photo, 0, QSize(128, 32), kBlue);
     QImage cell = ThumbnailMaker::makeCell(photo, &cache);
-    ASSERT_FALSE(cell.isNull());
     EXPECT_TRUE(near(cell.pixel(50, 33), kBlue));
     EXPECT_EQ(cell.pixel(50, 30), qRgb(255, 255, 255));
 

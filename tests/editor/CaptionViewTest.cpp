@@ -4,6 +4,7 @@
 #include "editor/ui/PhotoPage.h"
 #include "editor/ui/QtCaptionDrawer.h"
 #include "tests/editor/EditorWindowFixture.h"
+#include "tests/support/Pictures.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -17,10 +18,8 @@ using testsupport::EditorWindowTest;
 
 namespace {
 
-uint32_t rgbAt(const imaging::DibImage& picture, int x, int y) {
-    const imaging::RgbQuad c = picture.pixelColour(x, y);
-    return imaging::makeColorRef(c.red, c.green, c.blue);
-}
+using testsupport::rgbAt;
+constexpr uint32_t kRed = 0xFF0000, kLightYellow = 0xFFFFA5; // the see-through fill
 
 // The rows (or, with `columns`, the columns) that hold any pixel of the text colour.
 std::pair<int, int> inkSpan(const imaging::DibImage& picture, uint32_t ink, bool columns) {
@@ -56,28 +55,28 @@ TEST(QtCaptionDrawer, SeeThroughTextHasCleanEdgesVerticalTextRunsUpAndOpaqueIsFi
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) {
             const uint32_t c = rgbAt(picture, x, y);
-            ASSERT_TRUE(c == CaptionLayout::kTransparentFill || c == 0x000000FF)
+            ASSERT_TRUE(c == kLightYellow || c == kRed)
                 << "no half-yellow edge to stay on the page, at " << x << ", " << y;
-            ink += c == 0x000000FF;
+            ink += c == kRed;
         }
     EXPECT_GT(ink, 100);
-    const auto [left, right] = inkSpan(picture, 0x000000FF, true);
+    const auto [left, right] = inkSpan(picture, kRed, true);
     EXPECT_GE(left, 6);
     EXPECT_LT(right, 200) << "five letters at 36 are far shorter than the strip";
 
     // Vertical: 48 x 500, the text starting 6 above the bottom and running up.
     const imaging::DibImage turned = hello(true, false);
     ASSERT_EQ(turned.height(), 500);
-    const auto [top, bottom] = inkSpan(turned, 0x000000FF, false);
+    const auto [top, bottom] = inkSpan(turned, kRed, false);
     EXPECT_GT(top, 300) << "the text lies at the bottom";
     EXPECT_LE(bottom, 494);
-    const auto [column, lastColumn] = inkSpan(turned, 0x000000FF, true);
+    const auto [column, lastColumn] = inkSpan(turned, kRed, true);
     EXPECT_GE(column, 4);
     EXPECT_LE(lastColumn, 4 + 36);
 
     const imaging::DibImage opaque = hello(false, true);
-    EXPECT_EQ(rgbAt(opaque, 0, 0), 0x00E71258u) << "the background colour";
-    EXPECT_EQ(rgbAt(opaque, opaque.width() - 1, opaque.height() - 1), 0x00E71258u);
+    EXPECT_EQ(rgbAt(opaque, 0, 0), 0x5812E7u) << "the background colour";
+    EXPECT_EQ(rgbAt(opaque, opaque.width() - 1, opaque.height() - 1), 0x5812E7u);
 }
 
 // How a caption is laid out, drawn, scaled and recorded is the document's; here each control

@@ -59,12 +59,14 @@ std::string jpegWithThumbnailAt(uint32_t offset, uint32_t size) {
 
 } // namespace
 
-TEST(Codecs, TheKindsOtherProgramsWriteReadPixelForPixel) {
+TEST(Codecs, TheKindsWeAndOtherProgramsWriteReadPixelForPixel) {
     const auto sun = testsupport::sunRasterHeader;
     // The mapped TGA has three 24-bit entries, and a run of 3 pixels, then 1 raw pixel.
     // Sun raster maps hold all reds, then greens, then blues; in the run-length rows 0x80 2 1
     // is three of index 1, 0x80 0 one of index 0x80, past the map, which is grey as in a
     // picture without one. Signed PGX runs from -128, black, to 127, white.
+    const imaging::DibImage everyValue = testsupport::everyValuePicture(8);
+    const imaging::DibImage flat = testsupport::solid24(300, 2, 0x123456);
     const struct {
         const char* reason;
         Reader reader;
@@ -95,6 +97,11 @@ TEST(Codecs, TheKindsOtherProgramsWriteReadPixelForPixel) {
         {"PGX: 12 bits little-endian, 0x0FFF white and 0x0800 128", kPgx, 16,
          Grid{0xFFFFFF, 0x808080}, "PG LM +12 2 1\n" + bytes({0xFF, 0x0F, 0x00, 0x08})},
         {"PGX: signed", kPgx, 8, Grid{0, 0xFFFFFF}, "PG ML - 8 2 1\n" + bytes({0x80, 0x7F})},
+        // Ours read back as written; true colour and short runs round trip with the other
+        // lossless formats, through ImageFile.
+        {"our PCX: every byte value, also those it must escape", kPcx, 8, rgbGrid(everyValue),
+         codecs::encodePcx(everyValue)},
+        {"our TGA: runs longer than a packet", kTga, 24, rgbGrid(flat), codecs::encodeTga(flat)},
     };
     for (const auto& f : files) {
         SCOPED_TRACE(f.reason);
@@ -136,21 +143,6 @@ TEST(Codecs, DamagedFilesAreRefused) {
     };
     for (const auto& f : files)
         EXPECT_FALSE(f.reader.decode(asSpan(f.file))) << f.reason;
-}
-
-TEST(Codecs, OurPcxAndTgaFilesRoundTrip) {
-    // Every byte value in 8 bits, also those a PCX must escape.
-    const imaging::DibImage palette = testsupport::everyValuePicture(8);
-    const std::string pcx = codecs::encodePcx(palette);
-    EXPECT_EQ(codecs::peekPcx(asSpan(pcx))->bitsPerPixel, 8);
-    const auto back = codecs::decodePcx(asSpan(pcx));
-    ASSERT_TRUE(back);
-    EXPECT_EQ(rgbGrid(*back), rgbGrid(palette));
-
-    // True colour and short runs round trip with the other lossless formats, through ImageFile.
-    const imaging::DibImage flat = testsupport::solid24(300, 2, 0x123456);
-    EXPECT_EQ(rgbGrid(codecs::decodeTga(asSpan(codecs::encodeTga(flat)))->image), rgbGrid(flat))
-        << "runs longer than a TGA packet";
 }
 
 // The seed corpus's JPEG 2000 files, written by OpenJPEG from pattern24(21, 9) without loss.
@@ -209,7 +201,6 @@ TEST(JpegStructure, TheExifThumbnailIsFoundForgedOffsetsAreRefusedAndTheEndIsChe
     QImage image(64, 48, QImage::Format_RGB32);
     image.fill(qRgb(10, 150, 90));
     const std::string whole = testsupport::encoded(image, "jpeg").toStdString();
-    ASSERT_FALSE(whole.empty());
     EXPECT_TRUE(codecs::isCompleteJpeg(asSpan(whole)));
     // A camera's trailer holding the bytes of a scan start after the end.
     EXPECT_TRUE(

@@ -11,9 +11,8 @@ TEST(ToolbarStrip, CutsEqualPicturesKeyedOnTheFirstStoredPixel) {
     });
     const QList<QImage> pictures = quillax::ToolbarStrip::cut(strip, 2);
     ASSERT_EQ(pictures.size(), 2);
-    EXPECT_EQ(pictures[0].size(), QSize(2, 2));
     EXPECT_EQ(qAlpha(pictures[0].pixel(0, 1)), 0) << "key colour is transparent";
-    EXPECT_EQ(qAlpha(pictures[0].pixel(1, 0)), 0);
+    EXPECT_EQ(qAlpha(pictures[0].pixel(1, 0)), 0) << "in every row";
     EXPECT_EQ(pictures[0].pixel(0, 0), qRgb(0, 0xFF, 0));
     EXPECT_EQ(pictures[0].pixel(1, 1), qRgb(0x12, 0x34, 0x56));
     EXPECT_EQ(pictures[1].pixel(1, 1), qRgb(0xFF, 0, 0));

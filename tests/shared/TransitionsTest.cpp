@@ -28,22 +28,21 @@ struct Recorder {
 
 } // namespace
 
-TEST(Transitions, InterlaceLeavesWhatIsPastTheLastFullPassToTheFinalCopy) {
-    Recorder r;
-    Transitions::interlace(r.target(), 995, 7, 118, 10, Transitions::Interlace::Columns);
-    ASSERT_EQ(r.copies.back(), (Copy{0, 0, 995, 7})) << "the final copy";
+// Interlacing leaves what is past the last full pass to the final copy.
+TEST(Transitions, InterlaceBandsAndBoxesFollowTheirStepsAndEndWhole) {
+    Recorder lines;
+    Transitions::interlace(lines.target(), 995, 7, 118, 10, Transitions::Interlace::Columns);
+    ASSERT_EQ(lines.copies.back(), (Copy{0, 0, 995, 7})) << "the final copy";
     std::set<int> columns;
-    for (size_t i = 0; i + 1 < r.copies.size(); ++i) {
-        const auto [x, y, w, h] = r.copies[i];
+    for (size_t i = 0; i + 1 < lines.copies.size(); ++i) {
+        const auto [x, y, w, h] = lines.copies[i];
         EXPECT_EQ(std::tuple(w, h, columns.insert(x).second), std::tuple(1, 7, true)) << x;
     }
     // 995 / 10 = 99 columns a pass: 0 to 9 + 98 x 10 = 989, each once.
     EXPECT_EQ(columns.size(), 990u);
     EXPECT_EQ(*columns.rbegin(), 989);
-    EXPECT_EQ(r.waits, std::vector<int>(10, 118));
-}
+    EXPECT_EQ(lines.waits, std::vector<int>(10, 118));
 
-TEST(Transitions, BandsAndBoxesFollowTheirStepsAndEndWhole) {
     Recorder up;
     Transitions::wipeUp(up.target(), 30, 25, 48, 10);
     EXPECT_EQ(up.copies, (Copies{{0, 15, 30, 10}, {0, 5, 30, 10}, {0, 0, 30, 5}, {0, 0, 30, 25}}))
