@@ -1,7 +1,5 @@
 #include "editor/ui/EditorMainDialog.h"
 #include "editor/ui/EditorActions.h"
-#include "editor/ui/LayoutCanvas.h"
-#include "editor/ui/PaperPage.h"
 #include "editor/ui/PhotoPage.h"
 #include "tests/editor/EditorWindowFixture.h"
 
@@ -12,17 +10,6 @@
 
 using editor::EditorMainDialog;
 using testsupport::EditorWindowTest;
-
-// The choosing itself is PaperTable's; here the printer's forms reach the list and the page.
-TEST_F(EditorWindowTest, ThePapersAreThePrintersForms) {
-    printer.present = true;
-    printer.forms = {"Letter", "A5", "A4"};
-    printer.defaultForm = 2;
-    start();
-    EXPECT_EQ(window->paperPage().paperCombo->count(), 4) << "the forms and User-defined Size";
-    EXPECT_EQ(window->paperPage().paperCombo->currentIndex(), 2);
-    EXPECT_EQ(window->document().project().paperIndex, 2);
-}
 
 // Which groups show for which selection is PhotoPageGroups'; here a tab change and a new
 // selection reach the page.

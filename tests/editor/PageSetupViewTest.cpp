@@ -28,14 +28,17 @@ class PageSetupViewTest : public EditorWindowTest {
 
 } // namespace
 
-// Each control of the Paper page reaches the document; the printer is told its paper.
+// The printer's forms reach the Paper page, each of its controls reaches the document, and
+// the printer is told its paper. Choosing the paper is PaperTable's.
 TEST_F(PageSetupViewTest, ThePaperControlsReachThePageAndThePrinter) {
     printer.present = true;
     printer.forms = {"A4", "A4 Small"};
     printer.formSizes = {QSizeF(210, 297), QSizeF(210, 280)};
-    printer.defaultForm = 0;
+    printer.defaultForm = 1;
     start();
     const editor::ProjectState& project = window->document().project();
+    EXPECT_EQ(paper().paperCombo->count(), 3) << "the forms and User-defined Size";
+    EXPECT_EQ(paper().paperCombo->currentIndex(), 1) << "the printer's default form";
     pick(paper().paperCombo, 1);
     EXPECT_EQ(project.canvasHeight, 280.0);
     EXPECT_EQ(printer.chosenRow, 1);

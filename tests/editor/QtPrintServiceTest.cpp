@@ -97,35 +97,29 @@ TEST_F(EditorWindowTest, QtsPdfPrinterGetsThePageAtThePrintersResolution) {
     EXPECT_TRUE(paperRedRedPaper(page, 100, {3, 8, 411, 416}, true));
 }
 
-TEST_F(QtPrintServiceOnCups, TheQueuesFormsGiveTheirNamesAndSizes) {
-    editor::QtPrintService service;
-    if (!service.hasDefaultPrinter())
-        GTEST_SKIP() << "no print server with a default queue";
-    EXPECT_EQ(service.defaultPrinterName(), "PDF");
-    const QStringList forms = service.formNames();
-    const qsizetype a4 = forms.indexOf("A4");
-    ASSERT_GE(a4, 0) << forms.join(", ").toStdString();
-    const QSizeF size = service.formSize(int(a4));
-    EXPECT_NEAR(size.width(), 210, 0.5);
-    EXPECT_NEAR(size.height(), 297, 0.5);
-    EXPECT_TRUE(service.formSize(int(forms.size())).isEmpty()) << "past the last form";
-
-    service.choosePaper(int(a4));
-    EXPECT_EQ(service.chosenPaper().id(), QPageSize::A4);
-    service.chooseUserPaper(100, 150);
-    EXPECT_EQ(service.chosenPaper().size(QPageSize::Millimeter), QSizeF(100, 150));
-}
-
-// The queue's user's ~/PDF gets the job; the A4 page with the printer's 10 pt margins shows
-// the photo from the printable area's left edge to its right one.
-TEST_F(QtPrintServiceOnCups, ThePageIsPrintedAsShown) {
+// The queue's forms give their names and sizes. The queue's user's ~/PDF gets the job; the A4
+// page with the printer's 10 pt margins shows the photo from the printable area's left edge
+// to its right one.
+TEST_F(QtPrintServiceOnCups, TheQueuesFormsAreOfferedAndThePageIsPrintedAsShown) {
     editor::QtPrintService cups;
     if (!cups.hasDefaultPrinter())
         GTEST_SKIP() << "no print server with a default queue";
+    EXPECT_EQ(cups.defaultPrinterName(), "PDF");
+    const QStringList forms = cups.formNames();
+    const qsizetype a4 = forms.indexOf("A4");
+    ASSERT_GE(a4, 0) << forms.join(", ").toStdString();
+    const QSizeF size = cups.formSize(int(a4));
+    EXPECT_NEAR(size.width(), 210, 0.5);
+    EXPECT_NEAR(size.height(), 297, 0.5);
+    EXPECT_TRUE(cups.formSize(int(forms.size())).isEmpty()) << "past the last form";
+    cups.chooseUserPaper(100, 150);
+    EXPECT_EQ(cups.chosenPaper().size(QPageSize::Millimeter), QSizeF(100, 150));
+    cups.choosePaper(int(a4));
+    EXPECT_EQ(cups.chosenPaper().id(), QPageSize::A4);
+
     const QDir out(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/PDF");
     start(cups);
     coverThePageWithOnePhoto(window->document(), box, 21, 30, 210, 297);
-    cups.choosePaper(int(cups.formNames().indexOf("A4")));
     // cups-pdf names its file after the job, so that this job's is told from any other's.
     const QString job = QString("quillax-test-%1").arg(QCoreApplication::applicationPid());
     cups.printer().setDocName(job);

@@ -22,12 +22,10 @@ TEST(HlsColour, KnownColours) {
 
 TEST(HlsColour, RoundTripLosesAtMostTruncation) {
     for (uint32_t rgb : {0x123456u, 0xFEDCBAu, 0x00FF80u, 0x7F7F00u, 0x010203u, 0xC0FFEEu}) {
-        const imaging::Bgr b = imaging::hlsToRgb(imaging::rgbToHls(rgb));
-        EXPECT_LE(
-            std::max({std::abs(b.red - int(rgb >> 16)), std::abs(b.green - int(rgb >> 8 & 0xFF)),
-                      std::abs(b.blue - int(rgb & 0xFF))}),
-            1)
-            << std::hex << rgb;
+        const imaging::Bgr back = imaging::hlsToRgb(imaging::rgbToHls(rgb));
+        EXPECT_NEAR(back.red, int((rgb >> 16) & 0xFF), 1) << std::hex << rgb;
+        EXPECT_NEAR(back.green, int((rgb >> 8) & 0xFF), 1) << std::hex << rgb;
+        EXPECT_NEAR(back.blue, int(rgb & 0xFF), 1) << std::hex << rgb;
     }
 }
 
