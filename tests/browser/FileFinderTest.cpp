@@ -10,7 +10,6 @@
 using browser::FileFinder;
 using browser::FinderCriteria;
 using browser::FinderFile;
-using browser::WildcardMask;
 
 namespace {
 
@@ -22,7 +21,7 @@ class Finder : public ::testing::Test {
     FinderCriteria criteria(const QString& fragment = "") const {
         FinderCriteria c;
         c.base = QFile::encodeName(box.path("root")).toStdString();
-        c.mask = WildcardMask::containing(fragment);
+        c.mask = browser::WildcardMask::containing(fragment);
         return c;
     }
     // The paths found, under the root, in the order found or sorted.

@@ -91,10 +91,9 @@ TEST_F(Search, RunsOnItsOwnThreadAndSaysWhenItEnds) {
     ASSERT_TRUE(finished.wait(10000));
     EXPECT_FALSE(search.isRunning());
     EXPECT_EQ(found.size(), 5);
-    QTest::qWait(50);
-    EXPECT_EQ(finished.size(), 1);
 
     // Cancelled at once: it ends there, once, and a late result from its thread goes nowhere.
+    // The end of each search is counted: a second end of the first would show here too.
     found.clear();
     search.start(form().criteria());
     search.cancel();

@@ -30,8 +30,6 @@ TEST(PixelCriteria, SizeTestsTakeTheirBoundInAndDepthTestsDoNot) {
         {{}, {{Less, 4}}, {10, 10, 24}, false, "24 bit is not under 24 bit"},
         {{}, {{Equal, 0}}, {10, 10, 32}, true, "a depth not in the list counts as the first"},
     };
-    for (const auto& c : cases) {
-        const PixelCriteria criteria{c.dimensions, c.colours};
-        EXPECT_EQ(criteria.passes(c.picture), c.passes) << c.why;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ((PixelCriteria{c.dimensions, c.colours}).passes(c.picture), c.passes) << c.why;
 }

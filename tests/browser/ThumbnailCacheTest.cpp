@@ -6,8 +6,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 using namespace browser;
 
@@ -38,9 +38,7 @@ class CacheFixture : public ::testing::Test {
         return QStringLiteral("%1/%2/%3.png").arg(root, folder, QString::fromLatin1(md5.toHex()));
     }
     static int modeOf(const QString& path) {
-        struct stat status {};
-        ::stat(QFile::encodeName(path).constData(), &status);
-        return int(status.st_mode & 0777);
+        return int(std::filesystem::status(QFile::encodeName(path).toStdString()).permissions());
     }
     static qint64 mtimeOf(const QString& path) {
         return QFileInfo(path).lastModified().toSecsSinceEpoch();

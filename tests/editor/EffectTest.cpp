@@ -43,7 +43,6 @@ class EffectTest : public ::testing::Test {
 // 200 -> 255 -> 191.
 TEST_F(EffectTest, AnAdjustmentIsSavedUnderTheNextEditNameAndUndone) {
     ASSERT_EQ(document.applyEffect(effect("brightness-contrast"), {150, 50}), Status::Done);
-    EXPECT_EQ(layer().content, "newPrj10_1.bmp");
     EXPECT_EQ(fileColour("newPrj10_1.bmp"), 0x579ABFu);
     EXPECT_EQ(fileColour("newPrj10.bmp"), 0x1E78C8u) << "the photo's own file stays";
     EXPECT_EQ(testsupport::rgbAt(layer().bitmap, 5, 5), 0x579ABFu);
@@ -68,7 +67,6 @@ TEST_F(EffectTest, AFullSizeFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(document.rotateSelected(), Status::Unreadable);
     EXPECT_EQ(document.restoreOriginalSource(), Status::Unreadable);
     EXPECT_EQ(layer().content, "newPrj10.bmp");
-    EXPECT_EQ(layer().bitmapWidth, 40);
     EXPECT_EQ(document.history().entries().size(), entries);
 }
 

@@ -52,7 +52,6 @@ TEST(RedEye, AClickRepairsTheRedOfTheEyeAndNothingBeyondItsBox) {
     EXPECT_EQ(rgbAt(eye, 13, 6), 0x1E1414u) << "the ring stays";
     EXPECT_EQ(rgbAt(eye, 1, 6), 0xC81E1Eu) << "left of the box";
     EXPECT_EQ(rgbAt(eye, 16, 12), 0xC81E1Eu) << "right of the box";
-    EXPECT_EQ(rgbAt(eye, 3, 3), 0xDCAA8Cu);
 }
 
 TEST(RedEye, DarkRedsGetDarkColoursAndTheClickedPixelsGreyWhenNotRed) {
@@ -68,5 +67,4 @@ TEST(RedEye, DarkRedsGetDarkColoursAndTheClickedPixelsGreyWhenNotRed) {
     for (const auto& [x, y] : {std::pair{2, 2}, {3, 2}, {2, 3}, {3, 3}})
         EXPECT_EQ(rgbAt(plain, x, y), 0x5B5B5Bu) << x << "," << y;
     EXPECT_EQ(rgbAt(plain, 1, 2), 0x64786Eu);
-    EXPECT_EQ(rgbAt(plain, 4, 4), 0x64786Eu);
 }

@@ -11,13 +11,13 @@
 #include "tests/support/Pictures.h"
 #include "tests/support/Sandbox.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
 
 using testsupport::asSpan;
 using testsupport::bytes;
 using testsupport::rgbGrid;
 using testsupport::tgaHeader;
+constexpr auto sun = testsupport::sunRasterHeader;
 using Bytes = std::span<const uint8_t>;
 using Grid = std::vector<uint32_t>;
 
@@ -57,10 +57,14 @@ std::string jpegWithThumbnailAt(uint32_t offset, uint32_t size) {
         testsupport::exifPayload({}, {{0x0201, 4, 1, offset}, {0x0202, 4, 1, size}}, "THUMB"));
 }
 
+// A file of the fuzzers' seed corpus, by its path there.
+std::string corpusFile(const char* path) {
+    return testsupport::readFile(QUILLAX_CORPUS_FOLDER "/" + QString(path)).toStdString();
+}
+
 } // namespace
 
 TEST(Codecs, TheKindsWeAndOtherProgramsWriteReadPixelForPixel) {
-    const auto sun = testsupport::sunRasterHeader;
     // The mapped TGA has three 24-bit entries, and a run of 3 pixels, then 1 raw pixel.
     // Sun raster maps hold all reds, then greens, then blues; in the run-length rows 0x80 2 1
     // is three of index 1, 0x80 0 one of index 0x80, past the map, which is grey as in a
@@ -123,7 +127,6 @@ TEST(Codecs, DamagedFilesAreRefused) {
     // Files cut short are ImageFile's round trip's.
     std::string hugePcx = codecs::encodePcx(testsupport::pattern24(20, 9));
     hugePcx.replace(8, 4, 4, char(0xFF));
-    const auto sun = testsupport::sunRasterHeader;
     const struct {
         const char* reason;
         Reader reader;
@@ -147,12 +150,8 @@ TEST(Codecs, DamagedFilesAreRefused) {
 
 // The seed corpus's JPEG 2000 files, written by OpenJPEG from pattern24(21, 9) without loss.
 TEST(Jpeg2000, CodeStreamsAndJp2FilesDecodeLosslessly) {
-    const auto corpusFile = [](const char* name) {
-        return testsupport::readFile(QUILLAX_CORPUS_FOLDER "/jpeg2000/" + QString(name))
-            .toStdString();
-    };
     const imaging::DibImage photo = testsupport::pattern24(21, 9);
-    for (const char* name : {"seed-codestream", "seed-jp2"}) {
+    for (const char* name : {"jpeg2000/seed-codestream", "jpeg2000/seed-jp2"}) {
         SCOPED_TRACE(name);
         const std::string file = corpusFile(name);
         const auto header = codecs::peekJpeg2000(asSpan(file));
@@ -169,7 +168,7 @@ TEST(Jpeg2000, CodeStreamsAndJp2FilesDecodeLosslessly) {
     // proportion to the file. The size marker after the start marker, its length and its
     // capabilities now says 4117 x 2304 pixels (from byte 8) in tiles of 64 x 36 (from byte
     // 24): 65 x 64 = 4160 tiles, past the 4096 allowed.
-    std::string tiled = corpusFile("seed-codestream");
+    std::string tiled = corpusFile("jpeg2000/seed-codestream");
     ASSERT_EQ(tiled.substr(2, 2), testsupport::bytes({0xFF, 0x51}));
     for (const auto& [at, value] : {std::pair{8, 4117}, {12, 2304}, {24, 64}, {28, 36}})
         tiled.replace(size_t(at), 4, testsupport::bytes({0, 0, value >> 8, value & 0xFF}));
@@ -198,9 +197,7 @@ TEST(JpegStructure, TheExifThumbnailIsFoundForgedOffsetsAreRefusedAndTheEndIsChe
     EXPECT_TRUE(codecs::exifThumbnail(asSpan(good.substr(0, 30))).empty());
 
     // A JPEG is complete with data after its end marker, not with the marker missing.
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(qRgb(10, 150, 90));
-    const std::string whole = testsupport::encoded(image, "jpeg").toStdString();
+    const std::string whole = corpusFile("image_headers/seed-jpeg");
     EXPECT_TRUE(codecs::isCompleteJpeg(asSpan(whole)));
     // A camera's trailer holding the bytes of a scan start after the end.
     EXPECT_TRUE(

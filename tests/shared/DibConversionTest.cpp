@@ -6,19 +6,16 @@
 TEST(DibConversion, PicturesCrossToQtAndBackUnchangedAndTransparencyBecomesWhite) {
     const imaging::DibImage image = testsupport::pattern24(13, 5);
     const QImage qt = quillax::toQImage(image);
-    ASSERT_EQ(qt.size(), QSize(13, 5));
     EXPECT_EQ(qt.pixel(12, 0) & 0xFFFFFF, testsupport::rgbAt(image, 12, 0));
     EXPECT_EQ(qt.pixel(0, 4) & 0xFFFFFF, testsupport::rgbAt(image, 0, 4));
     const imaging::DibImage back = quillax::fromQImage(qt);
     EXPECT_EQ(back.bitsPerPixel(), 24);
     EXPECT_EQ(testsupport::rgbGrid(back), testsupport::rgbGrid(image));
 
-    imaging::DibImage palette;
-    palette.create(2, 1, 8);
-    const imaging::RgbQuad entries[2] = {{0, 0, 0, 0}, {0x33, 0x22, 0x11, 0}};
-    palette.writeColourTable(0, 2, entries);
-    palette.row(0)[1] = 1;
-    EXPECT_EQ(quillax::toQImage(palette).pixel(1, 0) & 0xFFFFFF, 0x112233u);
+    // A picture with a colour table crosses in its colours, every pixel of it.
+    const imaging::DibImage palette = testsupport::everyValuePicture(8);
+    EXPECT_EQ(testsupport::rgbGrid(quillax::fromQImage(quillax::toQImage(palette))),
+              testsupport::rgbGrid(palette));
 
     // Transparency is flattened onto white.
     QImage clear(2, 1, QImage::Format_ARGB32);

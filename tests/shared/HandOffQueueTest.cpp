@@ -24,10 +24,10 @@ TEST_F(HandOffQueueTest, WhateverTheFileHoldsArrivesAsLinesInOrderAndAHeldQueueW
               QString("/p/Été 1.jpg\n/p/b.png\n/p/Été 1.jpg\n").toUtf8());
     EXPECT_EQ(HandOffQueue::take(box.folder()),
               (QStringList{"/p/Été 1.jpg", "/p/b.png", "/p/Été 1.jpg"}));
-    EXPECT_FALSE(QFile::exists(box.path("toAddList.txt")));
     EXPECT_EQ(HandOffQueue::append(box.folder() + "missing/", "/p/c.jpg"), Appended::CannotOpen);
 
     // One path a line cannot hold a name with a line break: it would arrive as two bogus paths.
+    // The file went with the queue taken above and is not made again for these.
     for (const char* broken : {"/p/two\nlines.jpg", "/p/return\r.jpg"})
         EXPECT_EQ(HandOffQueue::append(box.folder(), broken), Appended::NameHasLineBreak);
     EXPECT_FALSE(QFile::exists(box.path("toAddList.txt"))) << "and nothing of it is written";

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 using namespace quillax;
-using testsupport::readFile;
 
 namespace {
 
@@ -69,7 +68,7 @@ TEST(ImageFile, FormatsRoundTripAtTheirDepthAndCutFilesAreInvalid) {
         EXPECT_LE(difference(back.image, f.picture), f.difference);
         EXPECT_EQ(back.bitsPerPixel, f.bits);
         EXPECT_EQ(ImageFile::info(path, f.format).bitsPerPixel, f.bits);
-        const QByteArray good = readFile(path);
+        const QByteArray good = testsupport::readFile(path);
         for (qsizetype cut : {qsizetype(0), qsizetype(1), qsizetype(2), qsizetype(8), qsizetype(16),
                               qsizetype(30), good.size() / 2, good.size() * 9 / 10})
             EXPECT_FALSE(ImageFile::decodeBytes(good.left(cut), f.format).isValid())

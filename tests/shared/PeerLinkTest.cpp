@@ -31,8 +31,7 @@ TEST(PeerLink, ARunningPeerIsAskedToTheFrontOrToOpenAProjectAndAStaleSocketIsTak
     address.sun_family = AF_UNIX;
     std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.constData());
     ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ::close(fd);
-    ASSERT_TRUE(QFile::exists(QString::fromLocal8Bit(path)));
+    ::close(fd); // the socket file stays behind
 
     PeerLink editor("Pagemontager", 1, folder, nullptr);
     QSignalSpy raised(&editor, &PeerLink::raiseRequested);

@@ -1,6 +1,5 @@
 #include "shared/PicturePreview.h"
 #include "shared/CBmpDialog.h"
-#include "shared/PreviewLoader.h"
 #include "tests/support/Sandbox.h"
 
 #include <QCheckBox>
