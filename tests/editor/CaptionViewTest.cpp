@@ -51,16 +51,13 @@ imaging::DibImage hello(bool vertical, bool opaque) {
 TEST(QtCaptionDrawer, SeeThroughTextHasCleanEdgesVerticalTextRunsUpAndOpaqueIsFilled) {
     const imaging::DibImage picture = hello(false, false);
     ASSERT_EQ(std::pair(picture.width(), picture.height()), std::pair(500, 48));
-    int ink = 0;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) {
             const uint32_t c = rgbAt(picture, x, y);
             ASSERT_TRUE(c == kLightYellow || c == kRed)
                 << "no half-yellow edge to stay on the page, at " << x << ", " << y;
-            ink += c == kRed;
         }
-    EXPECT_GT(ink, 100);
-    const auto [left, right] = inkSpan(picture, kRed, true);
+    const auto [left, right] = inkSpan(picture, kRed, true); // -1 without any text
     EXPECT_GE(left, 6);
     EXPECT_LT(right, 200) << "five letters at 36 are far shorter than the strip";
 

@@ -66,7 +66,6 @@ TEST_F(EffectDialogTest, ThePreviewShowsTheLastAdjustmentAlone) {
                         prompts);
     EXPECT_EQ(testsupport::rgbAt(dialog.preview(), 0, 0), 0x646464u) << "plain at the start";
     dialog.slider(0)->setValue(150);
-    EXPECT_EQ(dialog.edit(0)->text(), "150");
     EXPECT_EQ(testsupport::rgbAt(dialog.preview(), 0, 0), 0x969696u);
     type(dialog.edit(1), "50");
     EXPECT_EQ(dialog.slider(1)->value(), 50);
@@ -75,7 +74,6 @@ TEST_F(EffectDialogTest, ThePreviewShowsTheLastAdjustmentAlone) {
 
     type(dialog.edit(0), "0");
     EXPECT_EQ(dialog.edit(0)->text(), "150") << "the slider reaches 0, a typed 0 is put back";
-    EXPECT_TRUE(prompts.shown.isEmpty());
     type(dialog.edit(0), "300");
     EXPECT_EQ(dialog.edit(0)->text(), "150");
     EXPECT_EQ(prompts.shown, QStringList{"Please enter an integer between 0 and 200."});
@@ -147,10 +145,8 @@ TEST(EffectCommandLine, WindRepeatsWithItsSeedAndBadCommandsWriteNothing) {
 // chosen by Change, the layer's file is written.
 TEST_F(EditorWindowTest, AlphaBlendTakesItsPictureFromChange) {
     start();
-    const QString photo = box.writePicture("p.png", 40, 30);
-    const QString white = box.writePicture("white.png", 20, 20, qRgb(255, 255, 255));
-    window->document().addPhoto(photo);
-    prompts.files = {white};
+    window->document().addPhoto(box.writePicture("p.png", 40, 30));
+    prompts.files = {box.writePicture("white.png", 20, 20, qRgb(255, 255, 255))};
     prompts.whileInDialog = [&](QDialog& d) {
         auto& dialog = static_cast<EffectDialog&>(d);
         dialog.accept();
@@ -186,7 +182,6 @@ TEST_F(EffectDialogTest, MultipleExposureRowsReachWhatOkCombines) {
     dialog.pictureList()->setCurrentItem(dialog.pictureList()->topLevelItem(0));
     dialog.deleteButton()->click();
     EXPECT_EQ(dialog.pictureList()->topLevelItem(0)->text(0), "1") << "numbered again";
-    EXPECT_TRUE(dialog.inputs().photoLeftOut);
     EXPECT_EQ(dialog.inputs().pictures, QStringList{added});
     EXPECT_EQ(testsupport::rgbAt(dialog.preview(), 0, 0), 0xFFFFFFu) << "the added one is the base";
 }
@@ -196,7 +191,6 @@ TEST_F(EditorWindowTest, HideBackgroundHidesTheColourClickedOnThePhoto) {
     start();
     window->document().addPhoto(box.writePicture("p.png", 40, 30));
     QCheckBox* hide = window->photoPage().hideBackgroundCheck;
-    ASSERT_TRUE(hide->isEnabled());
     prompts.dialogResults = {QDialog::Rejected};
     hide->click();
     EXPECT_FALSE(hide->isChecked()) << "cancelled";

@@ -35,14 +35,13 @@ imaging::DibImage solid24(int width, int height, uint32_t rgb) {
 imaging::DibImage pattern24(int width, int height) {
     imaging::DibImage image;
     image.create(width, height, 24);
-    for (int y = 0; y < height; ++y) {
+    for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const uint32_t r = uint32_t(x * 255 / std::max(width - 1, 1));
             const uint32_t g = uint32_t(y * 255 / std::max(height - 1, 1));
             const uint32_t b = uint32_t((x * 7 + y * 13) % 256);
             paint(image, x, y, (r << 16) | (g << 8) | b);
         }
-    }
     return image;
 }
 

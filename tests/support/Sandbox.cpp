@@ -5,17 +5,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QTextStream>
 
 namespace testsupport {
 
 QString Sandbox::writeSettings(const QString& location, const QString& editor) {
     const QString file = path("Quillax.conf");
-    QFile out(file);
-    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        QTextStream text(&out);
-        text << "[Quillax]\nLocation=" << location << "\nMEditor=" << editor << "\n";
-    }
+    writeFile(file, ("[Quillax]\nLocation=" + location + "\nMEditor=" + editor + "\n").toUtf8());
     qputenv("QUILLAX_CONFIG", QFile::encodeName(file));
     return file;
 }
