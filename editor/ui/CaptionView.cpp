@@ -9,6 +9,7 @@
 #include "shared/DibConversion.h"
 #include "shared/Prompts.h"
 
+#include <QFontDatabase>
 #include <QScopedValueRollback>
 #include <utility>
 
@@ -17,6 +18,7 @@ namespace editor {
 CaptionView::CaptionView(PageDocument& document, PhotoPage& page, LayoutCanvas& canvas,
                          quillax::Prompts& prompts, QObject* parent)
     : QObject(parent), document_(document), page_(page), canvas_(canvas), prompts_(prompts) {
+    fillFontsAndDefaults();
     showSwatches();
     connectControls();
     // The caption is drawn where its new picture puts it; its numbers follow, except in the
@@ -31,6 +33,19 @@ CaptionView::CaptionView(PageDocument& document, PhotoPage& page, LayoutCanvas& 
         if (selected != nullptr && !selected->isPhoto())
             render();
     });
+}
+
+void CaptionView::fillFontsAndDefaults() {
+    QStringList fonts;
+    for (const QString& family : QFontDatabase::families())
+        if (QFontDatabase::isScalable(family) && !QFontDatabase::isPrivateFamily(family))
+            fonts.append(family);
+    fonts.sort(Qt::CaseInsensitive);
+    page_.fontCombo->addItems(fonts);
+    page_.fontCombo->setEditText("Arial");
+    page_.fontSizeCombo->setCurrentIndex(-1);
+    page_.fontSizeCombo->setEditText("36");
+    page_.horizontalRadio->setChecked(true);
 }
 
 void CaptionView::connectControls() {

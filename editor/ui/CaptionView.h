@@ -36,6 +36,8 @@ class CaptionView : public QObject {
     imaging::ColorRef backgroundColour() const { return backgroundColour_; }
 
   private:
+    // The desktop's scalable fonts, sorted, and a new caption's face, size and direction.
+    void fillFontsAndDefaults();
     void connectControls();
     // An opaque background lies along the text: wider than high across, higher than wide
     // when vertical.

@@ -1,13 +1,8 @@
 #include "editor/ui/EditorMainDialog.h"
-#include "editor/model/PageComposer.h"
-#include "editor/model/PageMetrics.h"
 
-#include "editor/model/CaptionText.h"
 #include "editor/model/LayerLabel.h"
-#include "editor/model/PaperTable.h"
+#include "editor/model/PageMetrics.h"
 #include "editor/model/PhotoPageGroups.h"
-#include "editor/model/TextStyle.h"
-#include "editor/model/UnitValues.h"
 #include "editor/ui/BrowserHandOff.h"
 #include "editor/ui/CaptionView.h"
 #include "editor/ui/EditorActions.h"
@@ -15,7 +10,6 @@
 #include "editor/ui/FullScreenPreview.h"
 #include "editor/ui/LayerCommands.h"
 #include "editor/ui/LayoutCanvas.h"
-#include "editor/ui/NumberEdit.h"
 #include "editor/ui/PageExporter.h"
 #include "editor/ui/PageSetupView.h"
 #include "editor/ui/PaperPage.h"
@@ -37,24 +31,18 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
-#include <QDir>
-#include <QFileInfo>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -91,14 +79,11 @@ void EditorMainDialog::startUp() {
     setUpProjectFolder();
     setUpMenuAndToolbar();
     setUpLayout();
-    fillFontCombo();
-    setUpCaptionDefaults();
     setUpTabs();
     setUpLayerList();
     paperPage_->portraitRadio->setChecked(true);
     setUpCanvas();
     paperPage_->unitCombo->setCurrentIndex(0);
-    setUpPapers();
     showPageBackground();
     connectDocument();
     connectCommands();
@@ -153,19 +138,6 @@ void EditorMainDialog::setUpLayout() {
     statusBar()->setSizeGripEnabled(true);
 }
 
-void EditorMainDialog::setUpCaptionDefaults() {
-    photoPage_->horizontalRadio->setChecked(true);
-    photoPage_->fontCombo->setEditText("Arial");
-    photoPage_->fontSizeCombo->setCurrentIndex(-1);
-    photoPage_->fontSizeCombo->setEditText("36");
-    photoPage_->constrainCheck->setChecked(true);
-    for (QLineEdit* edit :
-         {photoPage_->layerWidthEdit, photoPage_->layerHeightEdit, photoPage_->topEdit,
-          photoPage_->leftEdit, photoPage_->backgroundWidthEdit, photoPage_->backgroundHeightEdit,
-          paperPage_->layerImagesWidthEdit, paperPage_->layerImagesHeightEdit})
-        edit->setText(NumberEdit::text(0, 6));
-}
-
 void EditorMainDialog::setUpTabs() {
     tabs_->addTab(paperPage_, tr("Paper"));
     tabs_->addTab(photoPage_, tr("Photo"));
@@ -194,13 +166,6 @@ void EditorMainDialog::setUpCanvas() {
     connectCanvas();
     setCanvasGeometry(60, kPageBoxTop, int(document_.project().pageWidth * kA4DisplayScale),
                       kPageBoxHeight);
-}
-
-void EditorMainDialog::setUpPapers() {
-    const ProjectState& project = document_.project();
-    fillPaperCombo();
-    paperPage_->canvasWidthEdit->setText(NumberEdit::text(project.canvasWidth, 8));
-    paperPage_->canvasHeightEdit->setText(NumberEdit::text(project.canvasHeight, 8));
 }
 
 // The page's changes reach the views here: the list, the canvas and the Paper page.
@@ -237,7 +202,8 @@ void EditorMainDialog::connectCommands() {
                       services_.prompts, this);
     captionView_ = new CaptionView(document_, *photoPage_, *canvas_, services_.prompts, this);
     projectCommands_ = new ProjectCommands(document_, services_.prompts, services_.printer, this);
-    addRecentProjectsMenu();
+    if (QMenu* file = menuBar()->findChild<QMenu*>("menuFile"))
+        projectCommands_->addRecentMenu(*file, actions_->saveProject);
     connect(actions_->newProject, &QAction::triggered, projectCommands_,
             &ProjectCommands::newProject);
     connect(actions_->openProject, &QAction::triggered, projectCommands_,
@@ -372,55 +338,12 @@ void EditorMainDialog::setCanvasGeometry(int left, int top, int width, int heigh
     canvas_->setGeometry(left, top - kToolbarHeight, width, height);
 }
 
-void EditorMainDialog::fillFontCombo() {
-    fontNames_.clear();
-    for (const QString& family : QFontDatabase::families()) {
-        if (QFontDatabase::isScalable(family) && !QFontDatabase::isPrivateFamily(family))
-            fontNames_.append(family);
-    }
-    QStringList sorted = fontNames_;
-    sorted.sort(Qt::CaseInsensitive);
-    photoPage_->fontCombo->addItems(sorted);
-}
-
-void EditorMainDialog::fillPaperCombo() {
-    const PaperChoice choice = ProjectCommands::paperChoice(services_.printer);
-    QComboBox* combo = paperPage_->paperCombo;
-    combo->clear();
-    combo->addItems(choice.names);
-    combo->setCurrentIndex(choice.shownRow);
-    document_.setPaperList(services_.printer.platformKind(), choice.paperIndex, choice.shownRow,
-                           int(choice.names.size()));
-}
-
 void EditorMainDialog::showPageBackground() {
     imaging::DibImage page;
     if (!page.create(kPageBoxWidth, kPageBoxHeight, 24))
         return;
     imaging::fill(page, 0x00A5FFFF);
     canvas_->setPagePicture(page);
-}
-
-// File > Open Recent, filled from the list each time it opens; a project that is gone since is
-// shown greyed.
-void EditorMainDialog::addRecentProjectsMenu() {
-    QMenu* file = menuBar()->findChild<QMenu*>("menuFile");
-    if (file == nullptr)
-        return;
-    auto* recent = new QMenu(tr("Open &Recent"), file);
-    recent->setObjectName("menuOpenRecent");
-    file->insertMenu(actions_->saveProject, recent);
-    connect(recent, &QMenu::aboutToShow, this, [this, recent] {
-        recent->clear();
-        for (const QString& path : projectCommands_->recentProjects().paths()) {
-            QAction* open = recent->addAction(QDir::toNativeSeparators(path));
-            open->setEnabled(QFileInfo(path).isFile());
-            connect(open, &QAction::triggered, projectCommands_,
-                    [this, path] { projectCommands_->openRecent(path); });
-        }
-        if (recent->isEmpty())
-            recent->addAction(tr("No projects yet"))->setEnabled(false);
-    });
 }
 
 void EditorMainDialog::updateCaption() {
@@ -446,8 +369,6 @@ void EditorMainDialog::showControlsForTab(int index) {
 void EditorMainDialog::connectCanvas() {
     connect(canvas_, &LayoutCanvas::layerPicked, this, &EditorMainDialog::onLayerPicked);
     connect(canvas_, &LayoutCanvas::layerShown, this, &EditorMainDialog::onLayerShown);
-    connect(canvas_, &LayoutCanvas::positionShown, this, &EditorMainDialog::showPosition);
-    connect(canvas_, &LayoutCanvas::sizeShown, this, &EditorMainDialog::showSize);
     connect(canvas_, &LayoutCanvas::cropFinished, this,
             [this] { photoPage_->effectCombo->setCurrentIndex(-1); });
     connect(photoPage_->effectCombo, &QComboBox::currentIndexChanged, this,
@@ -480,43 +401,6 @@ void EditorMainDialog::onLayerShown(int id, bool pickedOnCanvas) {
     if (pickedOnCanvas)
         selectRow(record->listRow);
     showControlsForTab(tabs_->currentIndex());
-}
-
-void EditorMainDialog::showPosition(int x, int y, bool whole) {
-    const double f = document_.project().canvasUnitFactor();
-    double left = UnitValues::position(x, f);
-    double top = UnitValues::position(y, f);
-    if (whole) {
-        left = UnitValues::snapToWhole(left, document_.project().unitFactor);
-        top = UnitValues::snapToWhole(top, document_.project().unitFactor);
-    }
-    NumberEdit::show(photoPage_->leftEdit, float(left), 6);
-    NumberEdit::show(photoPage_->topEdit, float(top), 6);
-}
-
-void EditorMainDialog::showSize(int width, int height, bool whole) {
-    const double f = document_.project().canvasUnitFactor();
-    double w = UnitValues::size(width, f);
-    double h = UnitValues::size(height, f);
-    if (whole) {
-        w = UnitValues::snapToWhole(w, document_.project().unitFactor);
-        h = UnitValues::snapToWhole(h, document_.project().unitFactor);
-    }
-    const LayerRecord* selected = document_.selection().selected();
-    if (selected != nullptr && !selected->isPhoto()) {
-        // A caption's box is its background; its text grows with the box's height.
-        NumberEdit::show(photoPage_->backgroundWidthEdit, float(w), 6);
-        NumberEdit::show(photoPage_->backgroundHeightEdit, float(h), 6);
-        // Against the height it was rendered at: once the mouse is let go the box already
-        // has its new height, and the picture not yet.
-        const QString size = QString::number(
-            CaptionText::scaledFontSize(selected->fontSize, height, selected->bitmapHeight));
-        if (selected->bitmapHeight > 0 && photoPage_->fontSizeCombo->currentText() != size)
-            photoPage_->fontSizeCombo->setEditText(size);
-        return;
-    }
-    NumberEdit::show(photoPage_->layerWidthEdit, float(w), 6);
-    NumberEdit::show(photoPage_->layerHeightEdit, float(h), 6);
 }
 
 void EditorMainDialog::selectRow(int row) {

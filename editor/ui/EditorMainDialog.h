@@ -58,7 +58,6 @@ class EditorMainDialog : public QMainWindow {
 
     PageDocument& document() { return document_; }
     const PageDocument& document() const { return document_; }
-    const QStringList& fontNames() const { return fontNames_; }
     imaging::ColorRef textColour() const { return captionView_->textColour(); }
     imaging::ColorRef backgroundColour() const { return captionView_->backgroundColour(); }
     LayerCommands& layerCommands() { return *layerCommands_; }
@@ -98,11 +97,9 @@ class EditorMainDialog : public QMainWindow {
     void setUpProjectFolder();
     void setUpMenuAndToolbar();
     void setUpLayout();
-    void setUpCaptionDefaults();
     void setUpTabs();
     void setUpLayerList();
     void setUpCanvas();
-    void setUpPapers();
     void connectCommands();
     void connectDocument();
     void connectKeys();
@@ -112,11 +109,8 @@ class EditorMainDialog : public QMainWindow {
     void showStepOutcome(PageDocument::StepOutcome outcome);
     void onLayerRestored(int id);
     void onPageRestored();
-    void fillFontCombo();
-    void fillPaperCombo();
     void showPageBackground();
     void updateCaption();
-    void addRecentProjectsMenu();
     void setCanvasGeometry(int left, int top, int width, int height);
     void onProjectCleared();
     void showFullScreenPreview();
@@ -125,8 +119,6 @@ class EditorMainDialog : public QMainWindow {
     void onLayerRemoved(int row);
     void onLayerPicked();
     void onLayerShown(int id, bool pickedOnCanvas);
-    void showPosition(int x, int y, bool whole);
-    void showSize(int width, int height, bool whole);
 
     EditorServices services_;
     PageDocument document_;
@@ -139,7 +131,6 @@ class EditorMainDialog : public QMainWindow {
 
     LayerCommands* layerCommands_ = nullptr;
     QList<QAction*> nudgeKeys_;
-    QStringList fontNames_;
     CaptionView* captionView_ = nullptr;
     ProjectCommands* projectCommands_ = nullptr;
     PrintCommands* printCommands_ = nullptr;

@@ -1,6 +1,7 @@
 #include "editor/ui/PageSetupView.h"
 
 #include "editor/model/CanvasFit.h"
+#include "editor/model/CaptionText.h"
 #include "editor/model/PageDocument.h"
 #include "editor/model/UnitValues.h"
 #include "editor/ui/LayoutCanvas.h"
@@ -8,6 +9,7 @@
 #include "editor/ui/PaperPage.h"
 #include "editor/ui/PhotoPage.h"
 #include "editor/ui/PrintService.h"
+#include "editor/ui/ProjectCommands.h"
 #include "shared/Prompts.h"
 
 #include <QDoubleValidator>
@@ -35,6 +37,7 @@ PageSetupView::PageSetupView(PageDocument& document, PaperPage& paper, PhotoPage
                              QObject* parent)
     : QObject(parent), document_(document), paper_(paper), photo_(photo), canvas_(canvas),
       printer_(printer), prompts_(prompts) {
+    fillPapers();
     connectPaperPage();
     connectPhotoEdits();
     connect(&document_, &PageDocument::pageApplied, this, &PageSetupView::showPage);
@@ -43,6 +46,26 @@ PageSetupView::PageSetupView(PageDocument& document, PaperPage& paper, PhotoPage
         showSelected();
     });
     connect(&document_, &PageDocument::pageRestored, this, &PageSetupView::showPage);
+    connect(&canvas_, &LayoutCanvas::positionShown, this, &PageSetupView::showPosition);
+    connect(&canvas_, &LayoutCanvas::sizeShown, this, &PageSetupView::showSize);
+}
+
+void PageSetupView::fillPapers() {
+    const PaperChoice choice = ProjectCommands::paperChoice(printer_);
+    paper_.paperCombo->clear();
+    paper_.paperCombo->addItems(choice.names);
+    paper_.paperCombo->setCurrentIndex(choice.shownRow);
+    document_.setPaperList(printer_.platformKind(), choice.paperIndex, choice.shownRow,
+                           int(choice.names.size()));
+    const ProjectState& project = document_.project();
+    paper_.canvasWidthEdit->setText(NumberEdit::text(project.canvasWidth, kCanvasDigits));
+    paper_.canvasHeightEdit->setText(NumberEdit::text(project.canvasHeight, kCanvasDigits));
+    photo_.constrainCheck->setChecked(true);
+    for (QLineEdit* edit :
+         {photo_.layerWidthEdit, photo_.layerHeightEdit, photo_.topEdit, photo_.leftEdit,
+          photo_.backgroundWidthEdit, photo_.backgroundHeightEdit, paper_.layerImagesWidthEdit,
+          paper_.layerImagesHeightEdit})
+        edit->setText(NumberEdit::text(0, kLayerDigits));
 }
 
 void PageSetupView::connectPaperPage() {
@@ -203,6 +226,43 @@ void PageSetupView::showSelected() {
         return;
     canvas_.refresh();
     canvas_.showLayer(LayoutCanvas::Shown::InPlace);
+}
+
+void PageSetupView::showPosition(int x, int y, bool whole) {
+    const ProjectState& project = document_.project();
+    double left = UnitValues::position(x, project.canvasUnitFactor());
+    double top = UnitValues::position(y, project.canvasUnitFactor());
+    if (whole) {
+        left = UnitValues::snapToWhole(left, project.unitFactor);
+        top = UnitValues::snapToWhole(top, project.unitFactor);
+    }
+    NumberEdit::show(photo_.leftEdit, float(left), kLayerDigits);
+    NumberEdit::show(photo_.topEdit, float(top), kLayerDigits);
+}
+
+void PageSetupView::showSize(int width, int height, bool whole) {
+    const ProjectState& project = document_.project();
+    double w = UnitValues::size(width, project.canvasUnitFactor());
+    double h = UnitValues::size(height, project.canvasUnitFactor());
+    if (whole) {
+        w = UnitValues::snapToWhole(w, project.unitFactor);
+        h = UnitValues::snapToWhole(h, project.unitFactor);
+    }
+    const LayerRecord* selected = document_.selection().selected();
+    if (selected != nullptr && !selected->isPhoto()) {
+        // A caption's box is its background; its text grows with the box's height.
+        NumberEdit::show(photo_.backgroundWidthEdit, float(w), kLayerDigits);
+        NumberEdit::show(photo_.backgroundHeightEdit, float(h), kLayerDigits);
+        // Against the height it was rendered at: once the mouse is let go the box already
+        // has its new height, and the picture not yet.
+        const QString size = QString::number(
+            CaptionText::scaledFontSize(selected->fontSize, height, selected->bitmapHeight));
+        if (selected->bitmapHeight > 0 && photo_.fontSizeCombo->currentText() != size)
+            photo_.fontSizeCombo->setEditText(size);
+        return;
+    }
+    NumberEdit::show(photo_.layerWidthEdit, float(w), kLayerDigits);
+    NumberEdit::show(photo_.layerHeightEdit, float(h), kLayerDigits);
 }
 
 void PageSetupView::say(const QString& why) {

@@ -30,6 +30,12 @@ class PageSetupView : public QObject {
     void showPage();
 
   private:
+    // The paper list of the printer, or the built-in papers, and zero in every number edit.
+    void fillPapers();
+    // The selected layer's place and size as the canvas gives them, in page pixels; `whole`
+    // snaps millimetres to whole ones, as when a layer is newly shown.
+    void showPosition(int x, int y, bool whole);
+    void showSize(int width, int height, bool whole);
     void connectPaperPage();
     void connectPhotoEdits();
     void showCanvasSize();

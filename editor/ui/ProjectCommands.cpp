@@ -4,7 +4,9 @@
 #include "editor/ui/PrintService.h"
 #include "shared/Prompts.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QStandardPaths>
 
 namespace editor {
@@ -120,6 +122,22 @@ bool ProjectCommands::saveProjectAs() {
         return false;
     recent_.add(document_.project().projectFile());
     return true;
+}
+
+void ProjectCommands::addRecentMenu(QMenu& file, QAction* before) {
+    auto* recent = new QMenu(tr("Open &Recent"), &file);
+    recent->setObjectName("menuOpenRecent");
+    file.insertMenu(before, recent);
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+        recent->clear();
+        for (const QString& path : recent_.paths()) {
+            QAction* open = recent->addAction(QDir::toNativeSeparators(path));
+            open->setEnabled(QFileInfo(path).isFile());
+            connect(open, &QAction::triggered, this, [this, path] { openRecent(path); });
+        }
+        if (recent->isEmpty())
+            recent->addAction(tr("No projects yet"))->setEnabled(false);
+    });
 }
 
 } // namespace editor

@@ -5,6 +5,9 @@
 
 #include <QObject>
 
+class QAction;
+class QMenu;
+
 namespace quillax {
 class Prompts;
 }
@@ -36,6 +39,9 @@ class ProjectCommands : public QObject {
     bool mayDiscard();
     // Where the project dialogs open.
     QString startFolder() const;
+    // File > Open Recent in `file` before `before`, filled from the list each time it opens;
+    // a project that is gone since is shown greyed.
+    void addRecentMenu(QMenu& file, QAction* before);
 
     static QString filter();
     // The paper list: the default printer's forms, or the built-in papers without one.
