@@ -40,7 +40,6 @@ TEST(FullScreenPreview, ThePageComesUpWholeAndGoesOnlyOnceShown) {
         const QPoint centre = preview.rect().center();
         QTest::mouseClick(&preview, Qt::LeftButton, {}, centre);
         EXPECT_FALSE(preview.isVisible()) << "a click closes it now";
-        EXPECT_EQ(preview.result(), QDialog::Accepted);
     }
 }
 
