@@ -245,10 +245,11 @@ QImage ImageFile::decodeToFit(const QString& path, QSize box) {
         picture = decode(path, format).image;
     if (picture.isNull())
         return {};
-    // Scaling keeps a palette picture's depth, and would draw a two-colour one in black and
-    // white whatever its colours: scale true colour.
+    return scaledSmoothly(picture, fittedInto(picture.size(), box));
+}
+
+QImage ImageFile::scaledSmoothly(QImage picture, QSize size) {
     picture.convertTo(picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    const QSize size = fittedInto(picture.size(), box);
     return size == picture.size()
                ? picture
                : picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

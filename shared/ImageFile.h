@@ -35,6 +35,9 @@ class ImageFile {
     // at the largest fraction that still covers the size it is shown at, anything else whole
     // and then reduced smoothly. Null when the file cannot be read as a picture.
     static QImage decodeToFit(const QString& path, QSize box);
+    // A decoded picture scaled smoothly to `size` in true colour. Qt keeps a palette picture's
+    // depth when it scales, and draws a two-colour one in black and white whatever its colours.
+    static QImage scaledSmoothly(QImage picture, QSize size);
     // Size and depth from the file's header, without decoding the pixels where the format lets us.
     static ImageInfo info(const QString& path, ImageFormat format);
     // Writes BMP, GIF, JPEG, PNG, ICO, TIFF, PCX, TGA, WBMP and PNM; false for the rest and

@@ -116,15 +116,11 @@ Reduced readJpeg(const QString& path) {
 }
 
 Reduced readWhole(const QString& path, quillax::ImageFormat format) {
-    QImage image = quillax::ImageFile::decode(path, format).image;
+    const QImage image = quillax::ImageFile::decode(path, format).image;
     if (image.isNull())
         return {};
-    // Scaling keeps a palette picture's depth, and a 1-bit picture comes out in black and
-    // white whatever its two colours were: scale true colour.
-    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    return {
-        image.scaled(thumbnailSize(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
-        image.size(), false};
+    return {quillax::ImageFile::scaledSmoothly(image, thumbnailSize(image.size())), image.size(),
+            false};
 }
 
 Reduced readReduced(const QString& path) {

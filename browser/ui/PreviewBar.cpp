@@ -2,6 +2,7 @@
 
 #include "browser/model/CVistaRamblerDoc.h"
 #include "browser/model/ThumbnailGeometry.h"
+#include "shared/ImageFile.h"
 
 #include <QPainter>
 
@@ -21,8 +22,7 @@ void PreviewCanvas::paintEvent(QPaintEvent*) {
         return;
     // Scaling a large photo for every paint would be slow: keep it for this size and image.
     if (image->image.cacheKey() != scaledImage_ || size() != scaledSize_ || scaled_.isNull()) {
-        scaled_ = QPixmap::fromImage(
-            image->image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        scaled_ = QPixmap::fromImage(quillax::ImageFile::scaledSmoothly(image->image, size()));
         scaledImage_ = image->image.cacheKey();
         scaledSize_ = size();
     }

@@ -143,4 +143,11 @@ TEST(ImageFile, DecodeToFitBringsPicturesDownOnly) {
     EXPECT_EQ(ImageFile::decodeToFit(box.writePicture("tall.bmp", 300, 1200), {800, 600}).size(),
               QSize(150, 600));
     EXPECT_TRUE(ImageFile::decodeToFit(box.path("missing.jpg"), {800, 600}).isNull());
+
+    // A two-colour palette picture, as drawing programs write one, keeps its colours when it
+    // is brought down: Qt alone would draw it in black and white.
+    QImage green(400, 300, QImage::Format_Mono);
+    green.setColorTable({qRgb(50, 200, 90), qRgb(0, 0, 0)});
+    green.fill(0);
+    EXPECT_EQ(ImageFile::scaledSmoothly(green, {150, 112}).pixel(75, 56), qRgb(50, 200, 90));
 }
