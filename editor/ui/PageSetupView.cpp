@@ -228,26 +228,26 @@ void PageSetupView::showSelected() {
     canvas_.showLayer(LayoutCanvas::Shown::InPlace);
 }
 
-void PageSetupView::showPosition(int x, int y, bool whole) {
+// Two page-pixel values in the unit, by `convert` (a place truncates, a size rounds); `whole`
+// snaps millimetres to whole ones.
+std::pair<double, double> PageSetupView::inUnit(double (*convert)(int, double), int a, int b,
+                                                bool whole) const {
     const ProjectState& project = document_.project();
-    double left = UnitValues::position(x, project.canvasUnitFactor());
-    double top = UnitValues::position(y, project.canvasUnitFactor());
-    if (whole) {
-        left = UnitValues::snapToWhole(left, project.unitFactor);
-        top = UnitValues::snapToWhole(top, project.unitFactor);
-    }
+    const auto shown = [&](int value) {
+        const double v = convert(value, project.canvasUnitFactor());
+        return whole ? UnitValues::snapToWhole(v, project.unitFactor) : v;
+    };
+    return {shown(a), shown(b)};
+}
+
+void PageSetupView::showPosition(int x, int y, bool whole) {
+    const auto [left, top] = inUnit(UnitValues::position, x, y, whole);
     NumberEdit::show(photo_.leftEdit, float(left), kLayerDigits);
     NumberEdit::show(photo_.topEdit, float(top), kLayerDigits);
 }
 
 void PageSetupView::showSize(int width, int height, bool whole) {
-    const ProjectState& project = document_.project();
-    double w = UnitValues::size(width, project.canvasUnitFactor());
-    double h = UnitValues::size(height, project.canvasUnitFactor());
-    if (whole) {
-        w = UnitValues::snapToWhole(w, project.unitFactor);
-        h = UnitValues::snapToWhole(h, project.unitFactor);
-    }
+    const auto [w, h] = inUnit(UnitValues::size, width, height, whole);
     const LayerRecord* selected = document_.selection().selected();
     if (selected != nullptr && !selected->isPhoto()) {
         // A caption's box is its background; its text grows with the box's height.

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <functional>
+#include <utility>
 
 class QLineEdit;
 
@@ -36,6 +37,8 @@ class PageSetupView : public QObject {
     // snaps millimetres to whole ones, as when a layer is newly shown.
     void showPosition(int x, int y, bool whole);
     void showSize(int width, int height, bool whole);
+    std::pair<double, double> inUnit(double (*convert)(int, double), int a, int b,
+                                     bool whole) const;
     void connectPaperPage();
     void connectPhotoEdits();
     void showCanvasSize();
